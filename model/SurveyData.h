@@ -1,0 +1,90 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/DrawingConditions.h"
+
+namespace mirota {
+
+enum class ListKind { Chain = 0, Exception = 1 };
+enum class InputSet { Design = 0, Measured = 1 };
+
+// Table columns of a figure row.
+namespace column {
+constexpr int Type = 0;
+constexpr int SideA = 1;  // exception list: name
+constexpr int SideB = 2;  // exception list: element 1
+constexpr int SideC = 3;  // exception list: element 2
+constexpr int HalfPerimeter = 4;  // exception list: position "X,Y"
+constexpr int Area = 5;
+constexpr int Join = 6;
+}  // namespace column
+
+// The one open survey document: fixed-capacity tables of text cells, as typed and as calculated.
+// Figure i of a list uses row 2i (design values) and row 2i+1 (measured values). Rows beyond a
+// list's figure count are kept, so raising the count again shows them.
+class SurveyData {
+public:
+    static constexpr int kListCount = 2;
+    static constexpr int kColumnCount = 7;
+    static constexpr int kTierCapacity = 20;    // the most tiers this program can hold
+    static constexpr int kFigureCapacity = 100; // the most figures of one list of one tier
+
+    // Process-wide view state; not saved with the document.
+    struct ViewState {
+        int currentTier = 0;
+        InputSet currentInputSet = InputSet::Design;
+        ListKind activeList = ListKind::Chain;
+        bool calculationDone = false;
+    };
+
+    SurveyData();
+
+    // New: full capacities, one tier with two chain figures and one exception figure, untitled.
+    // Drawing conditions, the CAD release and the option flags stay as they are.
+    void reset();
+    // Open: empty tables of the given capacities (1..kTierCapacity, 1..kFigureCapacity), all counts 0.
+    void recreate(int maxTiers, int maxFigures);
+
+    int maxTiers() const { return maxTiers_; }
+    int maxFigures() const { return maxFigures_; }
+    int rowCapacity() const { return 2 * maxFigures_; }
+
+    int tierCount() const { return tierCount_; }
+    int previousTierCount() const { return previousTierCount_; }
+    // Sets the count as read from a file; the figure counts are the file's own.
+    void setTierCountFromFile(int count);
+    // Applies a new tier count: new tiers get two chain figures and one exception figure,
+    // dropped tiers have the cells of their figures cleared (their counts stay).
+    void changeTierCount(int count);
+
+    int figureCount(ListKind list, int tier) const;
+    void setFigureCount(ListKind list, int tier, int count);
+
+    const std::string& cell(ListKind list, int tier, int row, int col) const;
+    void setCell(ListKind list, int tier, int row, int col, std::string text);
+
+    bool isValidIndex(ListKind list, int tier, int row, int col) const;
+
+    DrawingConditions conditions = DrawingConditions::startupDefaults();
+    std::string acadVersion = "2000";
+    std::array<bool, 2> optionFlags{true, true};
+    std::string currentFilePath;
+    ViewState view;
+
+private:
+    std::size_t cellIndex(ListKind list, int tier, int row, int col) const;
+    void checkTier(int tier) const;
+
+    int maxTiers_ = kTierCapacity;
+    int maxFigures_ = kFigureCapacity;
+    int tierCount_ = 1;
+    int previousTierCount_ = 1;
+    std::vector<std::int16_t> figureCounts_;  // [list][tier]
+    std::vector<std::string> cells_;          // [list][tier][row][column]
+};
+
+}  // namespace mirota

@@ -1,0 +1,144 @@
+#include "model/NumberText.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <limits>
+
+namespace mirota::number {
+namespace {
+
+struct FormatCase {
+    const char* text;
+    const char* format;
+    const char* expected;
+};
+
+TEST(FormatDigits, RoundsHalfAwayFromZeroOnTheDigitsAsWritten) {
+    const FormatCase cases[] = {
+        {"3", "0.00", "3.00"},         {"0.5", "0.00", "0.50"},      {"12.3456", "0.00", "12.35"},
+        {"1.005", "0.00", "1.01"},     {"2.675", "0.00", "2.68"},    {"-2.675", "0.00", "-2.68"},
+        {"1.239", "0.00", "1.24"},     {"12.345", "0.", "12."},      {"12.5", "0.", "13."},
+        {"0.4", "0.", "0."},           {"9.995", "0.00", "10.00"},   {"999.96", "0.0", "1000.0"},
+        {".5", "0.000", "0.500"},      {"5.", "0.0", "5.0"},         {"-0.001", "0.00", "0.00"},
+        {"1.23", "0.00000", "1.23000"}, {"  7.1 ", "0.00", "7.10"},  {"1e3", "0.0", "1000.0"},
+        {"1.5E-2", "0.000", "0.015"},  {"+4", "0.00", "4.00"},       {"0012.0", "0.0", "12.0"},
+        {"0.0000001311342", "0.00000", "0.00000"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(formatDigits(c.text, c.format), c.expected) << c.text << " with " << c.format;
+    }
+}
+
+TEST(FormatDigits, LeavesTextThatIsNotOneNumberAsItIs) {
+    for (const char* text : {"", "abc", "名称1", "123.45,67.89", ",5", "1.2.3", "12m", "-", ".", "1e", "1e99999"}) {
+        EXPECT_EQ(formatDigits(text, "0.000"), text);
+    }
+}
+
+TEST(FormatDigits, FormatsComputedValuesThroughTheirGeneralText) {
+    EXPECT_EQ(formatSingle(6.0f, "0.00"), "6.00");
+    EXPECT_EQ(formatSingle(3.14159265f, "0.00"), "3.14");
+    // 1.005f is 1.00499999523 in binary, but its 7-digit text 1.005 rounds up.
+    EXPECT_EQ(formatSingle(1.005f, "0.00"), "1.01");
+    EXPECT_EQ(formatDouble(2.675, "0.00"), "2.68");
+    EXPECT_EQ(formatDouble(-0.0, "0.0"), "0.0");
+}
+
+TEST(DigitsFormat, CountsTheZerosAfterThePoint) {
+    EXPECT_EQ(decimalsOf("0."), 0);
+    EXPECT_EQ(decimalsOf("0.00"), 2);
+    EXPECT_EQ(decimalsOf("0.00000"), 5);
+    EXPECT_EQ(decimalsOf(""), 0);
+    EXPECT_EQ(digitsFormatFor(0), "0.");
+    EXPECT_EQ(digitsFormatFor(3), "0.000");
+}
+
+struct LeadingCase {
+    const char* text;
+    double expected;
+};
+
+TEST(LeadingNumber, ReadsTheNumberAtTheStartAndIgnoresBlanks) {
+    const LeadingCase cases[] = {
+        {"12.5m", 12.5}, {"abc", 0.0},    {"", 0.0},        {" 1 2 . 5", 12.5}, {"-3", -3.0},
+        {"+.5", 0.5},    {"1.2.3", 1.2},  {"1e2", 100.0},   {"1E-1x", 0.1},     {"2d1", 20.0},
+        {"1e", 1.0},     {"1e+", 1.0},    {"--1", 0.0},     {"0012", 12.0},     {"3,4", 3.0},
+        {"10", 10.0},    {"7.", 7.0},     {".", 0.0},
+    };
+    for (const auto& c : cases) EXPECT_DOUBLE_EQ(leadingNumber(c.text), c.expected) << c.text;
+}
+
+TEST(LeadingNumber, BeyondTheDoubleRangeIsInfiniteOrZero) {
+    EXPECT_EQ(leadingNumber("1e400"), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(leadingNumber("-1e400"), -std::numeric_limits<double>::infinity());
+    EXPECT_EQ(leadingNumber("1e-400"), 0.0);
+    EXPECT_EQ(leadingNumber("1e39"), 1e39);
+}
+
+TEST(StrictNumber, AcceptsOnlyOneWholeNumber) {
+    EXPECT_EQ(strictNumber(" 10 "), 10.0);
+    EXPECT_EQ(strictNumber("-2.5e1"), -25.0);
+    EXPECT_EQ(strictNumber("0"), 0.0);
+    for (const char* text : {"", " ", "12m", "1,2", "a", "1 2", "--1", "."}) {
+        EXPECT_FALSE(strictNumber(text).has_value()) << text;
+    }
+}
+
+TEST(NumericEntry, AcceptsNumbersAndPositions) {
+    for (const char* text : {"1", " 2.5 ", "-3", ".5", "1e3", "123.45,67.89", "1,2,3", "1.5,-2"}) {
+        EXPECT_TRUE(isNumericEntry(text)) << text;
+    }
+    for (const char* text : {"", "  ", "abc", "12m", "1,", ",1", "1,,2", "１２", "1 2", "\"3\""}) {
+        EXPECT_FALSE(isNumericEntry(text)) << text;
+    }
+}
+
+struct SingleCase {
+    float value;
+    const char* expected;
+};
+
+TEST(GeneralText, SingleHasSevenSignificantDigitsAndNoExponent) {
+    const SingleCase cases[] = {
+        {3.0f, "3"},
+        {12.5f, "12.5"},
+        {0.4f, "0.4"},
+        {-0.4f, "-0.4"},
+        {6.0f, "6"},
+        {3.14159265f, "3.141593"},
+        {1.0f / 3.0f, "0.3333333"},
+        {-0.0f, "0"},
+        {0.0f, "0"},
+        {1.311342e-7f, "0.0000001311342"},
+        {16777216.0f, "16777220"},
+        {1e20f, "100000000000000000000"},
+        {200.0f, "200"},
+        {8.660254f, "8.660254"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(singleText(c.value), c.expected) << c.value;
+}
+
+TEST(GeneralText, DoubleHasFifteenSignificantDigits) {
+    EXPECT_EQ(doubleText(0.1), "0.1");
+    EXPECT_EQ(doubleText(1.0 / 3.0), "0.333333333333333");
+    EXPECT_EQ(doubleText(-60.0000000000001), "-60.0000000000001");
+    EXPECT_EQ(doubleText(-0.0), "0");
+    EXPECT_EQ(doubleText(1234567.125), "1234567.125");
+    EXPECT_EQ(doubleText(2.5e-10), "0.00000000025");
+}
+
+TEST(ToSingle, RoundsLikeTheHardwareAndOverflowsToInfinity) {
+    EXPECT_EQ(toSingle(0.1), 0.1f);
+    EXPECT_EQ(toSingle(1e39), std::numeric_limits<float>::infinity());
+    EXPECT_EQ(toSingle(-1e39), -std::numeric_limits<float>::infinity());
+    EXPECT_EQ(toSingle(static_cast<double>(FLT_MAX)), FLT_MAX);
+    // Just below the halfway point to the next power of two still rounds down to the largest float.
+    EXPECT_EQ(toSingle(0x1p128 - 0x1p103 - 0x1p80), FLT_MAX);
+    EXPECT_EQ(toSingle(0x1p128 - 0x1p103), std::numeric_limits<float>::infinity());
+    EXPECT_TRUE(std::isnan(toSingle(std::nan(""))));
+}
+
+}  // namespace
+}  // namespace mirota::number
