@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Conversion between the program's UTF-8 text and the Japanese code page 932 of its data files.
+// Both directions are strict: a character the other side cannot hold as itself is a failure,
+// never replaced by "?" and never dropped.
+namespace mirota::codepage {
+
+struct Conversion {
+    std::string text;                     // the converted text; on failure, the part before failedAt
+    std::optional<std::size_t> failedAt;  // byte offset in the input of the first unconvertible character
+
+    bool ok() const { return !failedAt; }
+};
+
+// Code page 932 bytes to UTF-8. Fails at a byte sequence that is not valid code page 932.
+Conversion toUtf8(std::string_view codePageBytes);
+
+// UTF-8 to code page 932. Fails at malformed UTF-8 and at a character that code page 932 cannot
+// hold or would read back as a different character (for example U+301C, stored as U+FF5E).
+Conversion fromUtf8(std::string_view utf8);
+
+}  // namespace mirota::codepage

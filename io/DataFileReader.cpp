@@ -1,0 +1,380 @@
+#include "io/DataFileReader.h"
+
+#include <cmath>
+#include <fstream>
+#include <system_error>
+#include <type_traits>
+
+#include "io/AtomicFile.h"
+#include "io/CodePage.h"
+#include "io/DataFileFormat.h"
+#include "model/NumberText.h"
+
+namespace mirota {
+
+namespace {
+
+Message problem(std::string text) {
+    return Message{std::move(text), std::string(datafile::kMessageTitle), Message::Icon::Critical};
+}
+
+Message notOurData() { return problem(std::string(datafile::kMagic) + "のデータではありません。"); }
+
+Message lineProblem(int line, std::string_view detail) {
+    return problem("データファイルの " + std::to_string(line) + " 行目に誤りがあります。\r\n" + std::string(detail));
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Line ends as the reader counts them: CR LF, LF and CR each end one line.
+int lineEndsIn(std::string_view text) {
+    int count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))) ++count;
+    }
+    return count;
+}
+
+struct Field {
+    std::string_view text;
+    bool quoted = false;
+    int line = 1;
+};
+
+// A field as the messages show it: "「abc」", cut after 40 bytes at a character's start.
+std::string shown(const Field& field) {
+    std::string_view text = field.text;
+    std::string more;
+    if (text.size() > 40) {
+        std::size_t cut = 40;
+        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+        text = text.substr(0, cut);
+        more = "…";
+    }
+    const std::string_view quote = field.quoted ? "\"" : "";
+    return "「" + std::string(quote) + std::string(text) + more + std::string(quote) + "」";
+}
+
+enum class IntegerForm { Good, Malformed, OutOfRange };
+
+// An optional sign and decimal digits, within 16 bits.
+IntegerForm parseInteger16(std::string_view text, int& value) {
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+    if (i == text.size()) return IntegerForm::Malformed;
+    long magnitude = 0;
+    for (; i < text.size(); ++i) {
+        if (!isDigit(text[i])) return IntegerForm::Malformed;
+        if (magnitude <= 32768) magnitude = magnitude * 10 + (text[i] - '0');
+    }
+    const long signedValue = negative ? -magnitude : magnitude;
+    if (signedValue < -32768 || signedValue > 32767) return IntegerForm::OutOfRange;
+    value = static_cast<int>(signedValue);
+    return IntegerForm::Good;
+}
+
+// Names for the messages are given as text or, where making one costs (every cell), as a function.
+template <class What>
+std::string nameOf(const What& what) {
+    if constexpr (std::is_invocable_v<What>) {
+        return what();
+    } else {
+        return std::string(what);
+    }
+}
+
+// Takes the values of the decoded file one by one. A quoted text runs to its closing quote; an
+// unquoted field ends at a comma or a line end (CR LF, LF or CR), is taken without the blanks
+// around it and may not hold a quote (no file could hold it again). When the bytes could not all
+// be decoded, the text ends where the bad bytes start, and reaching that end reports them.
+class ValueReader {
+public:
+    ValueReader(std::string_view text, std::optional<int> badBytesLine) : text_(text), badBytesLine_(badBytesLine) {}
+
+    std::optional<Message> failure;
+
+    template <class What>
+    bool next(Field& field, const What& what) {
+        while (pos_ < text_.size() && isBlank(text_[pos_])) ++pos_;
+        if (pos_ == text_.size()) return endReached(nameOf(what));
+        field.line = line_;
+        if (text_[pos_] == '"') {
+            std::size_t close = pos_ + 1;
+            while (close < text_.size() && text_[close] != '"' && !isLineEnd(text_[close])) ++close;
+            if (close == text_.size() && badBytesLine_) return badBytes();
+            if (close == text_.size() || text_[close] != '"') {
+                return fail(line_, "文字列を閉じる引用符（\"）がありません。");
+            }
+            field.text = text_.substr(pos_ + 1, close - pos_ - 1);
+            field.quoted = true;
+            pos_ = close + 1;
+            while (pos_ < text_.size() && isBlank(text_[pos_])) ++pos_;
+            if (pos_ < text_.size() && text_[pos_] != ',' && !isLineEnd(text_[pos_])) {
+                return fail(line_, "閉じる引用符の後に余分な文字があります。");
+            }
+        } else {
+            std::size_t end = pos_;
+            while (end < text_.size() && text_[end] != ',' && !isLineEnd(text_[end])) {
+                if (text_[end] == '"') return fail(line_, "値の途中に引用符（\"）があります。");
+                ++end;
+            }
+            std::size_t last = end;
+            while (last > pos_ && isBlank(text_[last - 1])) --last;
+            field.text = text_.substr(pos_, last - pos_);
+            field.quoted = false;
+            pos_ = end;
+        }
+        if (pos_ == text_.size() && badBytesLine_) return badBytes();
+        endField();
+        return true;
+    }
+
+    int valueLine() const { return valueLine_; }
+
+    template <class What>
+    bool text(const What& what, std::string& value) {
+        Field field;
+        if (!next(field, what)) return false;
+        value.assign(field.text);
+        return true;
+    }
+
+    template <class What>
+    bool integer(const What& what, int& value) {
+        Field field;
+        return next(field, what) && toInteger(field, what, value);
+    }
+
+    template <class What>
+    bool toInteger(const Field& field, const What& what, int& value) {
+        valueLine_ = field.line;
+        switch (field.quoted ? IntegerForm::Malformed : parseInteger16(field.text, value)) {
+        case IntegerForm::Good: return true;
+        case IntegerForm::Malformed: return fail(field.line, nameOf(what) + "が整数ではありません: " + shown(field));
+        case IntegerForm::OutOfRange: break;
+        }
+        return fail(field.line, nameOf(what) + "が 16 ビット整数の範囲（-32768 ～ 32767）を超えています: " + shown(field));
+    }
+
+    bool single(std::string_view what, float& value) {
+        Field field;
+        if (!next(field, what)) return false;
+        const std::optional<double> number = field.quoted ? std::nullopt : number::strictNumber(field.text);
+        if (!number) return fail(field.line, std::string(what) + "が数値ではありません: " + shown(field));
+        value = number::toSingle(*number);
+        if (!std::isfinite(value)) {
+            return fail(field.line, std::string(what) + "が単精度の数値の範囲を超えています: " + shown(field));
+        }
+        return true;
+    }
+
+    bool boolean(std::string_view what, bool& value) {
+        Field field;
+        if (!next(field, what)) return false;
+        value = field.text == datafile::kTrue;
+        if (!field.quoted && (value || field.text == datafile::kFalse)) return true;
+        return fail(field.line, std::string(what) + "が #TRUE# または #FALSE# ではありません: " + shown(field));
+    }
+
+    // After the last value only blanks and empty lines may follow.
+    bool finish(std::string_view lastValue) {
+        const std::string extra = std::string(lastValue) + "の後に余分な値があります。";
+        if (commaEnded_) return fail(line_, extra);
+        while (pos_ < text_.size()) {
+            if (isBlank(text_[pos_])) {
+                ++pos_;
+            } else if (isLineEnd(text_[pos_])) {
+                endField();
+            } else {
+                return fail(line_, extra);
+            }
+        }
+        if (badBytesLine_) return badBytes();
+        return true;
+    }
+
+    bool fail(int line, std::string_view detail) {
+        failure = lineProblem(line, detail);
+        return false;
+    }
+
+private:
+    bool badBytes() { return fail(*badBytesLine_, "コードページ 932（シフトJIS）として読めないバイトがあります。"); }
+
+    bool endReached(const std::string& what) {
+        if (badBytesLine_) return badBytes();
+        // The missing value would stand on the next line unless the last one ended its line.
+        std::size_t last = text_.size();
+        while (last > 0 && isBlank(text_[last - 1])) --last;
+        const bool lineEnded = last == 0 || isLineEnd(text_[last - 1]) || text_[last - 1] == ',';
+        return fail(lineEnded ? line_ : line_ + 1, "ファイルが途中で終わっています（" + what + "がありません）。");
+    }
+
+    // Steps over the comma or the line end that ended a field.
+    void endField() {
+        commaEnded_ = false;
+        if (pos_ == text_.size()) return;
+        if (text_[pos_] == ',') {
+            ++pos_;
+            commaEnded_ = true;
+            return;
+        }
+        if (text_[pos_] == '\r') ++pos_;
+        if (pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
+        ++line_;
+    }
+
+    std::string_view text_;
+    std::optional<int> badBytesLine_;
+    std::size_t pos_ = 0;
+    int line_ = 1;
+    int valueLine_ = 1;
+    bool commaEnded_ = false;
+};
+
+std::optional<Message> parse(std::string_view bytes, SurveyData& document) {
+    // One conversion of the whole file; the fields are then views into the UTF-8 text.
+    const codepage::Conversion decoded = codepage::toUtf8(bytes);
+    std::optional<int> badBytesLine;
+    if (!decoded.ok()) badBytesLine = 1 + lineEndsIn(decoded.text);
+    ValueReader in(decoded.text, badBytesLine);
+
+    std::string magic;
+    if (!in.text("識別名", magic) || magic != datafile::kMagic) return notOurData();
+    std::string version;
+    if (!in.text(datafile::kVersionName, version)) return in.failure;
+
+    Field field;
+    int maxTiers = 0;
+    if (!in.next(field, "最大段数")) return in.failure;
+    if (field.quoted || !number::strictNumber(field.text)) return notOurData();
+    if (!in.toInteger(field, "最大段数", maxTiers)) return in.failure;
+    if (maxTiers < 1 || maxTiers > SurveyData::kTierCapacity) {
+        in.fail(in.valueLine(), datafile::rangeProblem("最大段数", maxTiers, 1, SurveyData::kTierCapacity));
+        return in.failure;
+    }
+    int maxFigures = 0;
+    if (!in.integer("最大図形数", maxFigures)) return in.failure;
+    if (maxFigures < 1 || maxFigures > SurveyData::kFigureCapacity) {
+        in.fail(in.valueLine(), datafile::rangeProblem("最大図形数", maxFigures, 1, SurveyData::kFigureCapacity));
+        return in.failure;
+    }
+    int tierCount = 0;
+    if (!in.integer("段数", tierCount)) return in.failure;
+    if (tierCount < 1 || tierCount > maxTiers) {
+        in.fail(in.valueLine(), datafile::rangeProblem("段数", tierCount, 1, maxTiers));
+        return in.failure;
+    }
+
+    constexpr std::array<ListKind, 2> lists{ListKind::Chain, ListKind::Exception};
+    std::array<std::array<int, SurveyData::kTierCapacity>, 2> counts{};
+    for (ListKind list : lists) {
+        for (int tier = 0; tier < tierCount; ++tier) {
+            const auto what = [&] { return datafile::tierListName(list, tier) + "の図形数"; };
+            int& count = counts[static_cast<std::size_t>(list)][static_cast<std::size_t>(tier)];
+            if (!in.integer(what, count)) return in.failure;
+            if (count < 1 || count > maxFigures) {
+                in.fail(in.valueLine(), datafile::rangeProblem(what(), count, 1, maxFigures));
+                return in.failure;
+            }
+        }
+    }
+
+    // The new document starts as the old one, so that what the file does not hold is kept.
+    SurveyData next(document);
+    next.recreate(maxTiers, maxFigures);
+    next.setTierCountFromFile(tierCount);
+    next.acadVersion = std::move(version);
+    for (ListKind list : lists) {
+        for (int tier = 0; tier < tierCount; ++tier) {
+            const int count = counts[static_cast<std::size_t>(list)][static_cast<std::size_t>(tier)];
+            next.setFigureCount(list, tier, count);
+            for (int row = 0; row < 2 * count; ++row) {
+                const auto what = [&] {
+                    return datafile::tierListName(list, tier) + " 図形 " + std::to_string(row / 2 + 1) + " の値";
+                };
+                for (int col = 0; col < SurveyData::kColumnCount; ++col) {
+                    if (!in.next(field, what)) return in.failure;
+                    next.setCell(list, tier, row, col, std::string(field.text));
+                }
+            }
+        }
+    }
+
+    DrawingConditions& conditions = next.conditions;
+    for (int index : datafile::kStoredNumbers) {
+        if (!in.single(datafile::numberName(index), conditions.numbers[static_cast<std::size_t>(index)])) {
+            return in.failure;
+        }
+    }
+    for (std::size_t i = 0; i < datafile::kChoices.size(); ++i) {
+        const datafile::Choice& choice = datafile::kChoices[i];
+        int value = 0;
+        if (!in.integer(choice.name, value)) return in.failure;
+        if (value < 0 || value > choice.maxValue) {
+            in.fail(in.valueLine(), datafile::rangeProblem(choice.name, value, 0, choice.maxValue));
+            return in.failure;
+        }
+        conditions.choices[i] = static_cast<std::int16_t>(value);
+    }
+    for (std::size_t i = 0; i < next.optionFlags.size(); ++i) {
+        if (!in.boolean(datafile::kOptionNames[i], next.optionFlags[i])) return in.failure;
+    }
+    for (const datafile::Layer& layer : datafile::kLayers) {
+        if (!in.text(layer.name, conditions.*layer.field)) return in.failure;
+    }
+    if (!in.finish(datafile::kLayers.back().name)) return in.failure;
+
+    if (next.view.currentTier >= tierCount) next.view.currentTier = 0;
+    document = std::move(next);
+    return std::nullopt;
+}
+
+Message openFailure(std::string_view path, std::string_view reason) {
+    return problem("ファイルを開けませんでした。\r\n【" + std::string(path) + "】\r\n\r\n" + std::string(reason));
+}
+
+std::optional<Message> loadFile(const std::string& path, std::string& bytes) {
+    const std::filesystem::path file = fileSystemPath(path);
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(file, error);
+    if (!std::filesystem::exists(status)) return openFailure(path, "ファイルが見つかりません。");
+    if (std::filesystem::is_directory(status)) return openFailure(path, "ファイルではなくフォルダーです。");
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return openFailure(path, "ファイルを読み取れません（アクセスが拒否されました）。");
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    if (!error) bytes.reserve(static_cast<std::size_t>(size));
+    char buffer[1 << 16];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+    }
+    if (in.bad()) return openFailure(path, "ファイルの読み取り中にエラーが発生しました。");
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Message> parseDataFile(std::string_view bytes, SurveyData& document) {
+    try {
+        return parse(bytes, document);
+    } catch (const std::bad_alloc&) {
+        return problem("メモリが不足しています。");
+    }
+}
+
+std::optional<Message> readDataFile(const std::string& path, SurveyData& document) {
+    try {
+        std::string bytes;
+        if (auto failure = loadFile(path, bytes)) return failure;
+        if (auto failure = parse(bytes, document)) return failure;
+        document.currentFilePath = path;
+        return std::nullopt;
+    } catch (const std::bad_alloc&) {
+        return openFailure(path, "メモリが不足しています。");
+    }
+}
+
+}  // namespace mirota
