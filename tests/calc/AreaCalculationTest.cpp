@@ -1,0 +1,147 @@
+#include "calc/AreaCalculation.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace mirota {
+namespace {
+
+void setSides(SurveyData& data, int tier, int row, const char* a, const char* b, const char* c) {
+    data.setCell(ListKind::Chain, tier, row, column::SideA, a);
+    data.setCell(ListKind::Chain, tier, row, column::SideB, b);
+    data.setCell(ListKind::Chain, tier, row, column::SideC, c);
+}
+
+std::string s(const SurveyData& data, int tier, int row) {
+    return data.cell(ListKind::Chain, tier, row, column::HalfPerimeter);
+}
+std::string area(const SurveyData& data, ListKind list, int tier, int row) {
+    return data.cell(list, tier, row, column::Area);
+}
+
+struct TriangleCase {
+    const char* a;
+    const char* b;
+    const char* c;
+    const char* s;
+    const char* area;
+};
+
+TEST(AreaCalculation, ComputesHalfPerimeterAndHeronAreaInSinglePrecision) {
+    const TriangleCase cases[] = {
+        {"3", "4", "5", "6", "6"},
+        {"3.00", "4.00", "5.00", "6", "6"},
+        {"10", "10", "10", "15", "43.30127"},       // 25·√3 = 43.30127019
+        {"1", "1", "1", "1.5", "0.4330127"},
+        {"12.5m", "12.5", "12.5", "18.75", "67.65823"},  // leading-number rule: 12.5m reads 12.5
+        {"1", "1", "2", "2", "0"},                   // degenerate: area 0, no message
+        {"0.1", "0.1", "0.1", "0.15", "0.004330128"},  // S rounded to single first
+        {"abc", "3", "3", "3", "0"},                 // letters read as 0: S = 3, P = 0
+        {"1e-3", "1e-3", "1e-3", "0.0015", "0.0000004330127"},
+    };
+    for (const auto& c : cases) {
+        SurveyData data;
+        setSides(data, 0, 0, c.a, c.b, c.c);
+        EXPECT_EQ(CalculateAreas(data, "No."), std::nullopt) << c.a << "," << c.b << "," << c.c;
+        EXPECT_EQ(s(data, 0, 0), c.s) << c.a << "," << c.b << "," << c.c;
+        EXPECT_EQ(area(data, ListKind::Chain, 0, 0), c.area) << c.a << "," << c.b << "," << c.c;
+        EXPECT_TRUE(data.view.calculationDone);
+    }
+}
+
+TEST(AreaCalculation, EveryRowOfEveryTierAndBothInputSets) {
+    SurveyData data;
+    data.changeTierCount(2);
+    setSides(data, 0, 1, "3", "4", "5");  // measured row of figure 1
+    setSides(data, 1, 3, "6", "8", "10");
+    ASSERT_EQ(CalculateAreas(data, "No."), std::nullopt);
+    EXPECT_EQ(area(data, ListKind::Chain, 0, 1), "6");
+    EXPECT_EQ(area(data, ListKind::Chain, 1, 3), "24");
+    EXPECT_EQ(s(data, 1, 3), "12");
+}
+
+TEST(AreaCalculation, RowWithAnEmptySideKeepsItsOldResults) {
+    SurveyData data;
+    setSides(data, 0, 0, "3", "", "5");
+    data.setCell(ListKind::Chain, 0, 0, column::HalfPerimeter, "old S");
+    data.setCell(ListKind::Chain, 0, 0, column::Area, "old area");
+    ASSERT_EQ(CalculateAreas(data, "No."), std::nullopt);
+    EXPECT_EQ(s(data, 0, 0), "old S");
+    EXPECT_EQ(area(data, ListKind::Chain, 0, 0), "old area");
+}
+
+TEST(AreaCalculation, SidesThatFormNoTriangleStopTheCalculationAndNameTheFigure) {
+    SurveyData data;
+    data.changeTierCount(3);
+    data.setFigureCount(ListKind::Chain, 1, 4);
+    setSides(data, 0, 0, "3", "4", "5");
+    setSides(data, 1, 6, "3", "4", "5");  // figure 4 of tier 2, design: fine
+    setSides(data, 1, 7, "1", "1", "3");  // figure 4 of tier 2, measured: no triangle
+    data.setCell(ListKind::Chain, 1, 7, column::Area, "old");
+    setSides(data, 2, 0, "3", "4", "5");  // later tier: untouched
+    data.setCell(ListKind::Exception, 0, 0, column::Type, "13");
+    data.setCell(ListKind::Exception, 0, 0, column::SideB, "2");
+
+    const auto message = CalculateAreas(data, "No.");
+    ASSERT_TRUE(message.has_value());
+    EXPECT_EQ(message->text, "数値入力に誤りがあります。（2段目 No.4）\r\n\r\n計算を中止します！");
+    EXPECT_EQ(message->title, "データ入力エラー");
+    EXPECT_EQ(message->icon, Message::Icon::Warning);
+    EXPECT_EQ(area(data, ListKind::Chain, 0, 0), "6");       // done before
+    EXPECT_EQ(area(data, ListKind::Chain, 1, 6), "6");
+    EXPECT_EQ(s(data, 1, 7), "2.5");                           // its new S
+    EXPECT_EQ(area(data, ListKind::Chain, 1, 7), "old");       // its old area
+    EXPECT_EQ(s(data, 2, 0), "");                              // not reached
+    EXPECT_EQ(area(data, ListKind::Exception, 0, 0), "");      // exception list not reached
+    EXPECT_FALSE(data.view.calculationDone);
+}
+
+TEST(AreaCalculation, ResultsBeyondTheNumberRangeAreInputErrorsNotInfinity) {
+    for (const char* side : {"1e39", "1e400", "3e38"}) {
+        SurveyData data;
+        setSides(data, 0, 2, side, side, side);
+        const auto message = CalculateAreas(data, "測点");
+        ASSERT_TRUE(message.has_value()) << side;
+        EXPECT_EQ(message->text, "数値入力に誤りがあります。（1段目 測点2）\r\n\r\n計算を中止します！");
+        EXPECT_EQ(s(data, 0, 2).find("inf"), std::string::npos);
+        EXPECT_EQ(area(data, ListKind::Chain, 0, 2), "");
+    }
+}
+
+struct ExceptionCase {
+    const char* type;
+    const char* element1;
+    const char* element2;
+    const char* area;
+};
+
+TEST(AreaCalculation, ExceptionRectanglesAndCirclesByType) {
+    const ExceptionCase cases[] = {
+        {"12", "3", "4", "12"},          {"22", "2.5", "4", "10"},
+        {"12", "3", "", ""},             {"13", "2", "", "3.141593"},   // 3.1415926538 in single precision
+        {"23", "10", "99", "78.53982"},  {"13", "", "5", ""},
+        {"10", "3", "4", ""},            {"0", "3", "4", ""},
+        {"", "3", "4", ""},              {"013", "2", "", ""},
+    };
+    for (const auto& c : cases) {
+        SurveyData data;
+        data.setCell(ListKind::Exception, 0, 1, column::Type, c.type);
+        data.setCell(ListKind::Exception, 0, 1, column::SideB, c.element1);
+        data.setCell(ListKind::Exception, 0, 1, column::SideC, c.element2);
+        ASSERT_EQ(CalculateAreas(data, "No."), std::nullopt);
+        EXPECT_EQ(area(data, ListKind::Exception, 0, 1), c.area) << c.type << " " << c.element1 << " " << c.element2;
+    }
+}
+
+TEST(AreaCalculation, ExceptionAreaBeyondTheRangeIsAnInputError) {
+    SurveyData data;
+    data.setCell(ListKind::Exception, 0, 0, column::Type, "13");
+    data.setCell(ListKind::Exception, 0, 0, column::SideB, "1e20");
+    const auto message = CalculateAreas(data, "No.");
+    ASSERT_TRUE(message.has_value());
+    EXPECT_EQ(message->text, "数値入力に誤りがあります。（1段目 No.1）\r\n\r\n計算を中止します！");
+}
+
+}  // namespace
+}  // namespace mirota
