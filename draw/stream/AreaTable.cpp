@@ -1,0 +1,158 @@
+#include "draw/stream/AreaTable.h"
+
+#include <array>
+
+#include "draw/stream/CommandText.h"
+#include "model/FigureType.h"
+#include "model/NumberText.h"
+
+namespace mirota {
+
+namespace {
+
+constexpr int kValueColumns = 5;  // A, B, C, S, area
+// The footer block of the drawing template stands 12 text heights tall; the next tier's table
+// starts below it instead of on top of it.
+constexpr double kFooterHeight = 12.0;
+constexpr std::string_view kDeductionRemark = "控除";
+
+struct TierTotals {
+    double normalDesign = 0.0;
+    double deductionDesign = 0.0;
+    double normalMeasured = 0.0;
+    double deductionMeasured = 0.0;
+};
+
+// A value cell as the table reads it: an empty cell counts as zero.
+std::string valueText(const SurveyData& data, int tier, int row, int col) {
+    const std::string& text = data.cell(ListKind::Chain, tier, row, col);
+    return text.empty() ? "0" : text;
+}
+
+// Turns the sign of a number written as text, so that it is still rounded on its digits as
+// written; text that is no number stays as it is.
+std::string negated(std::string text) {
+    if (!number::strictNumber(text)) return text;
+    const std::size_t first = text.find_first_not_of(" \t\r\n");
+    if (text[first] == '-') {
+        text.erase(first, 1);
+    } else if (text[first] == '+') {
+        text[first] = '-';
+    } else {
+        text.insert(first, 1, '-');
+    }
+    return text;
+}
+
+std::string inParentheses(const std::string& text) { return "(" + text + ")"; }
+
+class TableWriter {
+public:
+    TableWriter(const SurveyData& data, std::string_view digitsFormat)
+        : data_(data),
+          digitsFormat_(digitsFormat),
+          word_(insertCommandWord(data.acadVersion)),
+          unit_(unitText(data.conditions.choices[1])),
+          x_(number::singleText(data.conditions.numbers[8])),
+          y_(data.conditions.numbers[9]),
+          height_(number::singleText(data.conditions.numbers[4])),
+          step_(data.conditions.numbers[4]) {}
+
+    std::vector<std::string> write() {
+        for (int tier = 0; tier < data_.tierCount(); ++tier) writeTier(tier);
+        return std::move(commands_);
+    }
+
+private:
+    std::string insertion(std::string_view block) const {
+        return command::answers({word_, block, command::point(x_, number::doubleText(y_)), height_, height_, ""});
+    }
+
+    std::string formatted(const std::string& text) const { return number::formatDigits(text, digitsFormat_); }
+    std::string formatted(double total) const { return number::formatDouble(total, digitsFormat_); }
+
+    void writeTier(int tier) {
+        const std::string unit(unit_);
+        commands_.push_back(insertion("hyou") +
+                            command::answers({"番号", "A辺(" + unit + ")", "B辺(" + unit + ")", "C辺(" + unit + ")", "S",
+                                              "A(" + unit + "2)", "適用"}));
+        y_ -= 3.0 * step_;
+
+        TierTotals totals;
+        for (int figure = 0; figure < data_.figureCount(ListKind::Chain, tier); ++figure) {
+            writeRow(tier, 2 * figure, totals);
+            y_ -= 6.0 * step_;
+        }
+
+        commands_.push_back(insertion("hyou2") +
+                            command::answers({formatted(totals.normalDesign), formatted(totals.deductionDesign),
+                                              inParentheses(formatted(totals.normalMeasured)),
+                                              formatted(totals.deductionMeasured)}));
+        y_ -= kFooterHeight * step_;
+    }
+
+    void writeRow(int tier, int designRow, TierTotals& totals) {
+        ++tableNumber_;
+        const bool deduction = isDeductionCode(data_.cell(ListKind::Chain, tier, designRow, column::Type));
+        std::array<std::string, kValueColumns> design;
+        std::array<std::string, kValueColumns> measured;
+        for (int i = 0; i < kValueColumns; ++i) {
+            design[i] = valueText(data_, tier, designRow, column::SideA + i);
+            measured[i] = valueText(data_, tier, designRow + 1, column::SideA + i);
+        }
+        std::string& designArea = design.back();
+        std::string& measuredArea = measured.back();
+        if (deduction) {
+            designArea = negated(designArea);
+            measuredArea = negated(measuredArea);
+            totals.deductionDesign += number::leadingNumber(designArea);
+            totals.deductionMeasured += number::leadingNumber(measuredArea);
+        } else {
+            totals.normalDesign += number::leadingNumber(designArea);
+            totals.normalMeasured += number::leadingNumber(measuredArea);
+        }
+
+        const std::string_view remark = deduction ? kDeductionRemark : std::string_view();
+        std::string text = insertion("hyou1") + command::answers({std::to_string(tableNumber_)});
+        for (const std::string& value : design) text += command::answers({formatted(value)});
+        text += command::answers({remark});
+        for (const std::string& value : measured) text += command::answers({inParentheses(formatted(value))});
+        text += command::answers({remark});
+        commands_.push_back(std::move(text));
+    }
+
+    const SurveyData& data_;
+    std::string_view digitsFormat_;
+    std::string_view word_;
+    std::string_view unit_;
+    std::string x_;
+    double y_;
+    std::string height_;
+    double step_;
+    int tableNumber_ = 0;
+    std::vector<std::string> commands_;
+};
+
+}  // namespace
+
+std::string_view insertCommandWord(std::string_view acadVersion) {
+    const auto release = number::strictNumber(acadVersion);
+    if (release == 98.0) return "_insert";
+    if (release == 2000.0) return "-insert";
+    return {};
+}
+
+std::string_view unitText(std::int16_t unitChoice) {
+    switch (unitChoice) {
+        case 0: return "ｍ";
+        case 1: return "ｃｍ";
+        case 2: return "ｍｍ";
+        default: return {};
+    }
+}
+
+std::vector<std::string> areaTableCommands(const SurveyData& data, std::string_view digitsFormat) {
+    return TableWriter(data, digitsFormat).write();
+}
+
+}  // namespace mirota

@@ -1,0 +1,217 @@
+#include "draw/stream/DrawingCommands.h"
+
+#include <cmath>
+#include <string_view>
+
+#include "draw/stream/Angles.h"
+#include "draw/stream/AreaTable.h"
+#include "draw/stream/CommandText.h"
+#include "draw/stream/FigureCommands.h"
+#include "model/NumberText.h"
+
+namespace mirota {
+
+namespace {
+
+constexpr const char* kTitle = "LTミロタ展開図";
+// Far inside the range of the whole-number sums of the number centres.
+constexpr double kCoordinateLimit = 1e15;
+
+int drawnRowCount(const SurveyData& data, int tier) { return 2 * data.figureCount(ListKind::Chain, tier); }
+int firstDrawnRow(const SurveyData& data) { return static_cast<int>(data.view.currentInputSet); }
+int baseRowOf(const SurveyData& data, const FigureGeometry& geometry) {
+    return firstDrawnRow(data) + 2 * (geometry.baseFigureNumber(0) - 1);
+}
+
+bool isDrawableCoordinate(float value) { return std::isfinite(value) && std::fabs(value) <= kCoordinateLimit; }
+
+// Why the geometry or the conditions cannot be drawn, if they cannot.
+std::optional<std::string> undrawableCause(const SurveyData& data, const FigureGeometry& geometry) {
+    const auto& numbers = data.conditions.numbers;
+    for (int entry : {0, 1, 2, 3, 4, 8, 9}) {
+        if (!std::isfinite(numbers[static_cast<std::size_t>(entry)])) return "作図条件の数値が正しくありません。";
+    }
+    if (geometry.tiers() < data.tierCount()) return "図形の座標が求められていません。";
+    for (int tier = 0; tier < data.tierCount(); ++tier) {
+        if (drawnRowCount(data, tier) > geometry.rows()) return "図形の座標が求められていません。";
+    }
+    const int base = geometry.baseFigureNumber(0);
+    if (base < 1 || base > data.figureCount(ListKind::Chain, 0)) return "1段目の基準図形が見つかりません。";
+
+    for (int tier = 0; tier < data.tierCount(); ++tier) {
+        for (int row = firstDrawnRow(data); row < drawnRowCount(data, tier); row += 2) {
+            for (int vertex = 0; vertex < FigureGeometry::kVertices; ++vertex) {
+                for (int component = 0; component < FigureGeometry::kComponents; ++component) {
+                    if (!isDrawableCoordinate(geometry.at(tier, row, vertex, component))) {
+                        return std::to_string(tier + 1) + "段目の" + std::to_string(row / 2 + 1) +
+                               "番目の図形の座標が作図できる範囲を超えています。";
+                    }
+                }
+            }
+        }
+    }
+    if (!alignBaseFigure(geometry, baseRowOf(data, geometry))) {
+        return "基準図形の頂点が重なっているため、図面の向きを決められません。";
+    }
+    return std::nullopt;
+}
+
+// One run of the command stream over an open link; stops at the first command not delivered.
+class DrawingStream {
+public:
+    DrawingStream(const SurveyData& data, const FigureGeometry& geometry, const StreamSettings& settings,
+                  CadLink& link, const ProgressCallback& progress)
+        : data_(data),
+          geometry_(geometry),
+          settings_(settings),
+          link_(link),
+          progress_(progress),
+          conditions_(data.conditions),
+          baseRow_(baseRowOf(data, geometry)),
+          alignment_(*alignBaseFigure(geometry, baseRow_)) {}
+
+    std::optional<LinkError> run() {
+        if (sendAll()) return std::nullopt;
+        return failure_;
+    }
+
+private:
+    bool sendAll() {
+        if (conditions_.choices[2] == 0 && !delivered(link_.EraseAcadDrawing())) return false;
+        if (!sendNewLayer(conditions_.drawingLayerName)) return false;
+        maximum_ = 4 * data_.figureCount(ListKind::Chain, 0);
+        return sendOutlines() && sendNewLayer(conditions_.dimensionLayerName) &&
+               sendLayerColour("red", conditions_.dimensionLayerName) && sendSideLabels() && sendFigureNumbers() &&
+               sendPlacement() && sendLayerLocks() && sendAreaTable();
+    }
+
+    bool delivered(std::optional<LinkError> failure) {
+        if (!failure) return true;
+        failure_ = std::move(failure);
+        return false;
+    }
+    bool send(const std::string& text) { return delivered(link_.execute(text)); }
+
+    void report() const {
+        if (progress_) progress_(value_, maximum_);
+    }
+
+    // Visits the drawn row of every chain figure, tier by tier; stops when the visitor fails.
+    template <typename Visit>
+    bool forEachDrawnRow(Visit visit) {
+        for (int tier = 0; tier < data_.tierCount(); ++tier) {
+            int figureNumber = 0;
+            for (int row = firstDrawnRow(data_); row < drawnRowCount(data_, tier); row += 2) {
+                if (!visit(tier, row, ++figureNumber)) return false;
+            }
+        }
+        return true;
+    }
+
+    bool sendNewLayer(const std::string& name) {
+        return send(command::answers({"-layer", "n", name, ""})) && send(command::answers({"-layer", "s", name, ""}));
+    }
+    bool sendLayerColour(std::string_view colour, const std::string& name) {
+        return send(command::answers({"-layer", "c", colour, name, ""}));
+    }
+
+    bool sendOutlines() {
+        return forEachDrawnRow([this](int tier, int row, int) {
+            value_ = row;
+            report();
+            return send(outlineCommand(geometry_, tier, row));
+        });
+    }
+
+    bool sendSideLabels() {
+        const auto justification = labelJustification(conditions_.choices[0]);
+        return forEachDrawnRow([&](int tier, int row, int) {
+            ++value_;
+            report();
+            if (!justification) return true;
+            for (int side = 0; side < FigureGeometry::kVertices; ++side) {
+                const std::string text =
+                    number::formatDigits(data_.cell(ListKind::Chain, tier, row, column::SideA + side), settings_.digitsFormat);
+                if (!send(sideLabelCommand(geometry_, tier, row, side, *justification, alignment_.flipped,
+                                           conditions_.numbers[4], text))) {
+                    return false;
+                }
+            }
+            return true;
+        });
+    }
+
+    bool sendFigureNumbers() {
+        const float height = conditions_.numbers[3];
+        return forEachDrawnRow([&](int tier, int row, int figureNumber) {
+            ++value_;
+            report();
+            const NumberCentre centre = numberCentre(geometry_, tier, row);
+            return send(figureNumberCommand(centre, height, alignment_.alignAngle, figureNumber)) &&
+                   send(numberCircleCommand(centre, height));
+        });
+    }
+
+    bool sendPlacement() {
+        const std::string reference = command::singlePoint(conditions_.numbers[0], conditions_.numbers[1]);
+        const std::string baseVertex = command::singlePoint(geometry_.at(0, baseRow_, 0, 0), geometry_.at(0, baseRow_, 0, 1));
+        const float turn = alignment_.alignAngle + conditions_.numbers[2];
+        return send(command::answers({"_move", "all", "", baseVertex, reference})) &&
+               send(command::answers({"_rotate", "p", "", reference, number::singleText(turn)}));
+    }
+
+    bool sendLayerLocks() {
+        if (conditions_.choices[2] != 1) return true;
+        for (const std::string* name :
+             {&conditions_.areaTableLayerName, &conditions_.dimensionLayerName, &conditions_.drawingLayerName}) {
+            if (!send(command::answers({"-layer", "lo", *name, ""}))) return false;
+        }
+        return true;
+    }
+
+    bool sendAreaTable() {
+        if (conditions_.choices[3] != 1) return true;
+        if (!sendNewLayer(conditions_.areaTableLayerName) || !sendLayerColour("BLUE", conditions_.areaTableLayerName)) {
+            return false;
+        }
+        for (const std::string& text : areaTableCommands(data_, settings_.digitsFormat)) {
+            if (!send(text)) return false;
+        }
+        return true;
+    }
+
+    const SurveyData& data_;
+    const FigureGeometry& geometry_;
+    const StreamSettings& settings_;
+    CadLink& link_;
+    const ProgressCallback& progress_;
+    const DrawingConditions& conditions_;
+    const int baseRow_;
+    const BaseAlignment alignment_;
+    int value_ = 0;
+    int maximum_ = 0;
+    std::optional<LinkError> failure_;
+};
+
+}  // namespace
+
+std::optional<Message> SendDrawingCommands(const SurveyData& data, const FigureGeometry& geometry,
+                                           const StreamSettings& settings, CadLink& link,
+                                           const ProgressCallback& progress) {
+    if (const auto cause = undrawableCause(data, geometry)) return DrawingNotFinishedMessage(*cause);
+    if (const auto failure = link.open(kAcadApplication, kAcadTopic)) {
+        return DrawingNotFinishedMessage(failure->description);
+    }
+    if (const auto failure = DrawingStream(data, geometry, settings, link, progress).run()) {
+        return DrawingNotFinishedMessage(failure->description);
+    }
+    return std::nullopt;
+}
+
+Message DrawingFinishedMessage() { return {"図面の作図が終了しました。", kTitle, Message::Icon::Information}; }
+
+Message DrawingNotFinishedMessage(const std::string& cause) {
+    return {"図面の作図が完了しませんでした。\r\n\r\n" + cause, kTitle, Message::Icon::Critical};
+}
+
+}  // namespace mirota

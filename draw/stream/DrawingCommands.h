@@ -1,0 +1,40 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "draw/CadLink.h"
+#include "draw/FigureGeometry.h"
+#include "model/Message.h"
+#include "model/SurveyData.h"
+
+namespace mirota {
+
+struct StreamSettings {
+    std::string digitsFormat = "0.00";
+};
+
+// Told how far the drawing has gone. The maximum covers the figures of the first tier only, so with
+// several tiers the value passes it: the receiver shows a full bar then and the drawing goes on.
+// Both numbers are given as they are.
+using ProgressCallback = std::function<void(int value, int maximum)>;
+
+inline constexpr const char* kAcadApplication = "AutoCAD LT.DDE";
+inline constexpr const char* kAcadTopic = "System";
+
+// Draws the development through the link: layers, outlines, side labels, figure numbers, the move and
+// turn into the reference point and angle, the layer locks of an additional drawing and the area
+// table. Returns nothing when every command was delivered; otherwise the message that the drawing
+// did not finish, with the cause. Sending stops at the first command the link fails to deliver;
+// geometry that cannot be drawn is refused before the link is opened.
+std::optional<Message> SendDrawingCommands(const SurveyData& data, const FigureGeometry& geometry,
+                                           const StreamSettings& settings, CadLink& link,
+                                           const ProgressCallback& progress);
+
+// The message that ends a drawing sent in full.
+Message DrawingFinishedMessage();
+// The message that the drawing did not finish, with the cause.
+Message DrawingNotFinishedMessage(const std::string& cause);
+
+}  // namespace mirota

@@ -1,0 +1,69 @@
+#include "draw/stream/DrawingRun.h"
+
+#include <optional>
+#include <string_view>
+
+#include "calc/AreaCalculation.h"
+#include "draw/FigureGeometry.h"
+#include "draw/geometry/DevelopmentGeometry.h"
+#include "model/NumberText.h"
+
+namespace mirota {
+
+namespace {
+
+// The first drawing condition a drawing cannot do without that is 0.
+std::optional<Message> missingCondition(const DrawingConditions& conditions) {
+    struct Required {
+        std::size_t entry;
+        std::string_view text;
+    };
+    static constexpr Required kRequired[] = {
+        {3, "Noサイズの入力を確認してください。 Noサイズ："},
+        {4, "寸法値の入力を確認してください。 寸法値："},
+        {10, "縮尺の入力を確認してください。 縮尺："},
+    };
+    for (const Required& required : kRequired) {
+        const float value = conditions.numbers[required.entry];
+        if (value == 0.0f) return Message{std::string(required.text) + number::singleText(value), "", Message::Icon::Warning};
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+DrawingRunResult RunDrawing(SurveyData& data, const DrawingRunSettings& settings, CadLink& link,
+                            const ProgressCallback& progress) {
+    using Outcome = DrawingRunResult::Outcome;
+    DrawingRunResult result;
+    if (auto message = missingCondition(data.conditions)) {
+        result.outcome = Outcome::ConditionsMissing;
+        result.messages.push_back(std::move(*message));
+        return result;
+    }
+
+    // Once any calculation has gone through, a later failed one still lets the drawing go on.
+    if (auto message = CalculateAreas(data, settings.stationPrefix)) result.messages.push_back(std::move(*message));
+    if (!data.view.calculationDone) {
+        result.outcome = Outcome::NotCalculated;
+        return result;
+    }
+
+    FigureGeometry geometry(data.tierCount(), data.rowCapacity());
+    if (auto message = ComputeDevelopmentGeometry(data, settings.stationPrefix, geometry)) {
+        result.outcome = Outcome::GeometryFailed;
+        result.messages.push_back(std::move(*message));
+        return result;
+    }
+
+    if (auto message = SendDrawingCommands(data, geometry, StreamSettings{settings.digitsFormat}, link, progress)) {
+        result.outcome = Outcome::NotFinished;
+        result.messages.push_back(std::move(*message));
+        return result;
+    }
+    result.outcome = Outcome::Finished;
+    result.messages.push_back(DrawingFinishedMessage());
+    return result;
+}
+
+}  // namespace mirota

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "draw/CadLink.h"
+#include "draw/stream/DrawingCommands.h"
+#include "model/Message.h"
+#include "model/SurveyData.h"
+
+namespace mirota {
+
+struct DrawingRunSettings {
+    std::string digitsFormat = "0.00";
+    std::string stationPrefix = "No.";
+};
+
+struct DrawingRunResult {
+    enum class Outcome {
+        ConditionsMissing,  // a text height or the scale is 0: nothing calculated, nothing drawn
+        NotCalculated,      // no area calculation has gone through yet
+        GeometryFailed,     // the development could not be laid out: nothing sent
+        NotFinished,        // the link failed or the geometry could not be drawn
+        Finished,           // every command delivered
+    };
+
+    Outcome outcome = Outcome::NotCalculated;
+    // Every message to show, in order: the check's, or the calculation's, then the geometry's,
+    // the failure of the drawing or its completion.
+    std::vector<Message> messages;
+
+    bool finished() const { return outcome == Outcome::Finished; }
+    // After a missing text height or scale the window opens the settings dialog (not modal).
+    bool openSettingsDialog() const { return outcome == Outcome::ConditionsMissing; }
+};
+
+// The Draw command without its window: checks the text heights and the scale, recalculates the areas,
+// lays out the development of the input set on view and sends it through the link.
+DrawingRunResult RunDrawing(SurveyData& data, const DrawingRunSettings& settings, CadLink& link,
+                            const ProgressCallback& progress);
+
+}  // namespace mirota
