@@ -1,0 +1,25 @@
+#include "draw/engine/Drawing.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace mirota::drawing {
+
+namespace {
+
+char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+}  // namespace
+
+bool sameName(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
+}
+
+const Layer* Drawing::findLayer(std::string_view name) const { return findByName(layers, name); }
+
+const Block* Drawing::findBlock(std::string_view name) const { return findByName(blocks, name); }
+
+void Drawing::add(Shape shape) { entities.push_back(Entity{nextEntityId++, currentLayer, std::move(shape)}); }
+
+}  // namespace mirota::drawing

@@ -1,0 +1,320 @@
+#include "draw/engine/DxfWriter.h"
+
+#include <cmath>
+#include <cstdio>
+#include <optional>
+#include <string_view>
+
+#include "draw/engine/Extents.h"
+#include "draw/engine/Placement.h"
+#include "io/AtomicFile.h"
+#include "io/CodePage.h"
+#include "model/NumberText.h"
+
+namespace mirota::drawing {
+
+namespace {
+
+constexpr const char* kTitle = "LTミロタ展開図";
+constexpr std::string_view kStyle = "STANDARD";
+constexpr std::string_view kFontFile = "msgothic.ttc";
+constexpr std::string_view kLineType = "CONTINUOUS";
+constexpr int kLockedFlag = 4;
+constexpr int kHasAttributesFlag = 2;
+
+int horizontalCode(HorizontalAlignment h) {
+    switch (h) {
+    case HorizontalAlignment::Left: return 0;
+    case HorizontalAlignment::Center: return 1;
+    case HorizontalAlignment::Right: return 2;
+    case HorizontalAlignment::Middle: return 4;
+    }
+    return 0;
+}
+
+int verticalCode(VerticalAlignment v) {
+    switch (v) {
+    case VerticalAlignment::Baseline: return 0;
+    case VerticalAlignment::Bottom: return 1;
+    case VerticalAlignment::Middle: return 2;
+    case VerticalAlignment::Top: return 3;
+    }
+    return 0;
+}
+
+// Group codes and values, written as UTF-8 and converted to code page 932 as a whole at the end.
+class DxfText {
+public:
+    void group(int code, std::string_view value) {
+        char codeText[8];
+        std::snprintf(codeText, sizeof codeText, "%3d", code);
+        out_ += codeText;
+        out_ += "\r\n";
+        if (value.find_first_of("\r\n") != std::string_view::npos && !badText_) badText_ = std::string(value);
+        out_ += value;
+        out_ += "\r\n";
+    }
+    void integer(int code, int value) { group(code, std::to_string(value)); }
+    void number(int code, double value) {
+        if (!std::isfinite(value)) {
+            nonFinite_ = true;
+            value = 0.0;
+        }
+        group(code, number::doubleText(value));
+    }
+    // A point as its x, y and z groups (10, 20, 30 for base 10).
+    void point(int base, Point p) {
+        number(base, p.x);
+        number(base + 10, p.y);
+        number(base + 20, 0.0);
+    }
+
+    std::variant<std::string, Message> bytes() const {
+        if (badText_) return failure("「" + *badText_ + "」は改行を含むので書き出せません。");
+        if (nonFinite_) return failure("図面に大きすぎる座標があります。");
+        const codepage::Conversion converted = codepage::fromUtf8(out_);
+        if (!converted.ok()) {
+            const std::size_t at = *converted.failedAt;
+            const std::size_t begin = out_.rfind('\n', at) + 1;  // groups are never on the first line
+            const std::size_t end = out_.find('\r', at);
+            return failure("「" + out_.substr(begin, end - begin) + "」にコードページ932で表せない文字があります。");
+        }
+        return converted.text;
+    }
+
+private:
+    static Message failure(const std::string& reason) {
+        return Message{"DXFファイルを作れません。\r\n" + reason, kTitle, Message::Icon::Critical};
+    }
+
+    std::string out_;
+    std::optional<std::string> badText_;
+    bool nonFinite_ = false;
+};
+
+class DxfComposer {
+public:
+    explicit DxfComposer(const Drawing& drawing) : drawing_(drawing) {}
+
+    std::variant<std::string, Message> compose() {
+        header();
+        tables();
+        blocks();
+        entities();
+        dxf_.group(0, "EOF");
+        return dxf_.bytes();
+    }
+
+private:
+    void beginSection(std::string_view name) {
+        dxf_.group(0, "SECTION");
+        dxf_.group(2, name);
+    }
+    void endSection() { dxf_.group(0, "ENDSEC"); }
+
+    void header() {
+        const Extents extents = drawingExtents(drawing_);
+        beginSection("HEADER");
+        dxf_.group(9, "$ACADVER");
+        dxf_.group(1, "AC1009");
+        dxf_.group(9, "$DWGCODEPAGE");
+        dxf_.group(3, "ANSI_932");
+        dxf_.group(9, "$INSBASE");
+        dxf_.point(10, {});
+        dxf_.group(9, "$EXTMIN");
+        dxf_.point(10, extents.min);
+        dxf_.group(9, "$EXTMAX");
+        dxf_.point(10, extents.max);
+        dxf_.group(9, "$CLAYER");
+        dxf_.group(8, drawing_.currentLayer);
+        dxf_.group(9, "$TEXTSTYLE");
+        dxf_.group(7, kStyle);
+        // Attribute values asked at the command line, not in a dialog: the command stream answers them.
+        dxf_.group(9, "$ATTREQ");
+        dxf_.integer(70, 1);
+        dxf_.group(9, "$ATTDIA");
+        dxf_.integer(70, 0);
+        endSection();
+    }
+
+    void beginTable(std::string_view name, int count) {
+        dxf_.group(0, "TABLE");
+        dxf_.group(2, name);
+        dxf_.integer(70, count);
+    }
+
+    void tables() {
+        beginSection("TABLES");
+        beginTable("LTYPE", 1);
+        dxf_.group(0, "LTYPE");
+        dxf_.group(2, kLineType);
+        dxf_.integer(70, 0);
+        dxf_.group(3, "Solid line");
+        dxf_.integer(72, 65);
+        dxf_.integer(73, 0);
+        dxf_.number(40, 0.0);
+        dxf_.group(0, "ENDTAB");
+
+        beginTable("LAYER", static_cast<int>(drawing_.layers.size()));
+        for (const Layer& layer : drawing_.layers) {
+            dxf_.group(0, "LAYER");
+            dxf_.group(2, layer.name);
+            dxf_.integer(70, layer.locked ? kLockedFlag : 0);
+            dxf_.integer(62, layer.colour);
+            dxf_.group(6, kLineType);
+        }
+        dxf_.group(0, "ENDTAB");
+
+        beginTable("STYLE", 1);
+        dxf_.group(0, "STYLE");
+        dxf_.group(2, kStyle);
+        dxf_.integer(70, 0);
+        dxf_.number(40, 0.0);
+        dxf_.number(41, 1.0);
+        dxf_.number(50, 0.0);
+        dxf_.integer(71, 0);
+        dxf_.number(42, 2.5);
+        dxf_.group(3, kFontFile);
+        dxf_.group(4, "");
+        dxf_.group(0, "ENDTAB");
+        endSection();
+    }
+
+    void beginBlock(std::string_view name, int flags) {
+        dxf_.group(0, "BLOCK");
+        dxf_.group(8, "0");
+        dxf_.group(2, name);
+        dxf_.integer(70, flags);
+        dxf_.point(10, {});
+        dxf_.group(3, name);
+        dxf_.group(1, "");
+    }
+    void endBlock() {
+        dxf_.group(0, "ENDBLK");
+        dxf_.group(8, "0");
+    }
+
+    void blocks() {
+        beginSection("BLOCKS");
+        for (const char* layout : {"$MODEL_SPACE", "$PAPER_SPACE"}) {
+            beginBlock(layout, 0);
+            endBlock();
+        }
+        for (const Block& block : drawing_.blocks) {
+            beginBlock(block.name, block.attributes.empty() ? 0 : kHasAttributesFlag);
+            for (const BlockShape& shape : block.geometry) {
+                if (const auto* line = std::get_if<Line>(&shape)) {
+                    lineEntity("0", *line);
+                } else {
+                    textEntity("0", std::get<Text>(shape));
+                }
+            }
+            for (const AttributeDefinition& attribute : block.attributes) {
+                attributeEntity("ATTDEF", "0", attribute.text, attribute.tag, &attribute.prompt);
+            }
+            endBlock();
+        }
+        endSection();
+    }
+
+    void entities() {
+        beginSection("ENTITIES");
+        for (const Entity& entity : drawing_.entities) {
+            if (const auto* line = std::get_if<Line>(&entity.shape)) {
+                lineEntity(entity.layer, *line);
+            } else if (const auto* circle = std::get_if<Circle>(&entity.shape)) {
+                dxf_.group(0, "CIRCLE");
+                dxf_.group(8, entity.layer);
+                dxf_.point(10, circle->centre);
+                dxf_.number(40, circle->radius);
+            } else if (const auto* text = std::get_if<Text>(&entity.shape)) {
+                textEntity(entity.layer, *text);
+            } else {
+                insertEntity(entity.layer, std::get<Insert>(entity.shape));
+            }
+        }
+        endSection();
+    }
+
+    void lineEntity(std::string_view layer, const Line& line) {
+        dxf_.group(0, "LINE");
+        dxf_.group(8, layer);
+        dxf_.point(10, line.start);
+        dxf_.point(11, line.end);
+    }
+
+    // The groups after the insertion point that TEXT, ATTDEF and ATTRIB share up to the justification.
+    void textLook(const Text& text) {
+        dxf_.number(50, text.rotation);
+        if (text.widthFactor != 1.0) dxf_.number(41, text.widthFactor);
+        dxf_.group(7, kStyle);
+    }
+
+    // The horizontal code with the alignment point; the vertical one follows under its own group code.
+    void alignment(const Text& text, int verticalGroup) {
+        if (text.justification == Justification{}) return;
+        dxf_.integer(72, horizontalCode(text.justification.horizontal));
+        dxf_.point(11, text.position);
+        dxf_.integer(verticalGroup, verticalCode(text.justification.vertical));
+    }
+
+    void textEntity(std::string_view layer, const Text& text) {
+        dxf_.group(0, "TEXT");
+        dxf_.group(8, layer);
+        dxf_.point(10, text.position);
+        dxf_.number(40, text.height);
+        dxf_.group(1, text.text);
+        textLook(text);
+        alignment(text, 73);
+    }
+
+    // ATTDEF carries the prompt, ATTRIB does not.
+    void attributeEntity(std::string_view type, std::string_view layer, const Text& text, std::string_view tag,
+                         const std::string* prompt) {
+        dxf_.group(0, type);
+        dxf_.group(8, layer);
+        dxf_.point(10, text.position);
+        dxf_.number(40, text.height);
+        dxf_.group(1, text.text);
+        if (prompt) dxf_.group(3, *prompt);
+        dxf_.group(2, tag);
+        dxf_.integer(70, 0);
+        textLook(text);
+        alignment(text, 74);
+    }
+
+    void insertEntity(std::string_view layer, const Insert& insert) {
+        const Block* block = drawing_.findBlock(insert.blockName);
+        const bool withAttributes = block && !block->attributes.empty();
+        dxf_.group(0, "INSERT");
+        dxf_.group(8, layer);
+        if (withAttributes) dxf_.integer(66, 1);
+        dxf_.group(2, insert.blockName);
+        dxf_.point(10, insert.position);
+        dxf_.number(41, insert.xScale);
+        dxf_.number(42, insert.yScale);
+        dxf_.number(50, insert.rotation);
+        if (!withAttributes) return;
+        const std::vector<Text> texts = attributeTexts(insert, *block);
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            attributeEntity("ATTRIB", layer, texts[i], block->attributes[i].tag, nullptr);
+        }
+        dxf_.group(0, "SEQEND");
+        dxf_.group(8, layer);
+    }
+
+    const Drawing& drawing_;
+    DxfText dxf_;
+};
+
+}  // namespace
+
+std::variant<std::string, Message> dxfBytes(const Drawing& drawing) { return DxfComposer(drawing).compose(); }
+
+std::optional<Message> writeDxfFile(const std::string& path, const Drawing& drawing) {
+    auto bytes = dxfBytes(drawing);
+    if (auto* failure = std::get_if<Message>(&bytes)) return *failure;
+    return replaceFile(path, std::get<std::string>(bytes));
+}
+
+}  // namespace mirota::drawing

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "draw/engine/Drawing.h"
+#include "model/Message.h"
+
+// The drawing as a DXF file of release 12 (AC1009) in code page 932 ($DWGCODEPAGE ANSI_932), the form
+// old and new CAD programs alike read: the layers with colour and lock, the text style with a Japanese
+// font, the blocks with their attribute definitions, and the objects with the attributes of inserts.
+namespace mirota::drawing {
+
+// The file's bytes. Fails when a text of the drawing cannot be written in code page 932 or holds a
+// line break; the message names the text.
+std::variant<std::string, Message> dxfBytes(const Drawing& drawing);
+
+// Writes the bytes to the file at path (UTF-8) in one step: the old file is kept on failure.
+std::optional<Message> writeDxfFile(const std::string& path, const Drawing& drawing);
+
+}  // namespace mirota::drawing

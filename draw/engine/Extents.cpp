@@ -1,0 +1,88 @@
+#include "draw/engine/Extents.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <variant>
+
+#include "draw/engine/Placement.h"
+
+namespace mirota::drawing {
+
+namespace {
+
+constexpr double kHalfWidth = 0.6;
+constexpr double kFullWidth = 1.0;
+constexpr double kDescent = 0.2;  // how far below the baseline the bottom of a text lies, in heights
+
+double estimatedWidth(const Text& text) {
+    double width = 0.0;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.text.data());
+    for (std::size_t i = 0; i < text.text.size(); ++i) {
+        if (bytes[i] < 0x80) {
+            width += kHalfWidth;
+        } else if ((bytes[i] & 0xC0) == 0xC0) {  // the lead byte of a longer character
+            width += kFullWidth;
+        }
+    }
+    return width * text.height * text.widthFactor;
+}
+
+}  // namespace
+
+void Extents::include(Point p) {
+    if (empty) {
+        min = max = p;
+        empty = false;
+        return;
+    }
+    min = {std::min(min.x, p.x), std::min(min.y, p.y)};
+    max = {std::max(max.x, p.x), std::max(max.y, p.y)};
+}
+
+double baselineOffset(const Justification& justification) {
+    if (justification.horizontal == HorizontalAlignment::Middle) return -0.5;
+    switch (justification.vertical) {
+    case VerticalAlignment::Baseline: return 0.0;
+    case VerticalAlignment::Bottom: return kDescent;
+    case VerticalAlignment::Middle: return -0.5;
+    case VerticalAlignment::Top: return -1.0;
+    }
+    return 0.0;
+}
+
+std::array<Point, 4> estimatedTextBox(const Text& text) {
+    const double w = estimatedWidth(text);
+    const double h = text.height;
+    double left = 0.0;
+    switch (text.justification.horizontal) {
+    case HorizontalAlignment::Left: left = 0.0; break;
+    case HorizontalAlignment::Center:
+    case HorizontalAlignment::Middle: left = -w / 2.0; break;
+    case HorizontalAlignment::Right: left = -w; break;
+    }
+    const double bottom = (baselineOffset(text.justification) - kDescent) * h;
+    const double top = bottom + (1.0 + kDescent) * h;
+    const Point& p = text.position;
+    std::array<Point, 4> box{Point{p.x + left, p.y + bottom}, Point{p.x + left + w, p.y + bottom},
+                             Point{p.x + left + w, p.y + top}, Point{p.x + left, p.y + top}};
+    for (Point& corner : box) corner = rotated(corner, p, text.rotation);
+    return box;
+}
+
+Extents drawingExtents(const Drawing& drawing) {
+    Extents extents;
+    for (const Primitive& primitive : expandedDrawing(drawing)) {
+        if (const auto* line = std::get_if<Line>(&primitive.shape)) {
+            extents.include(line->start);
+            extents.include(line->end);
+        } else if (const auto* circle = std::get_if<Circle>(&primitive.shape)) {
+            extents.include({circle->centre.x - circle->radius, circle->centre.y - circle->radius});
+            extents.include({circle->centre.x + circle->radius, circle->centre.y + circle->radius});
+        } else {
+            for (const Point& corner : estimatedTextBox(std::get<Text>(primitive.shape))) extents.include(corner);
+        }
+    }
+    return extents;
+}
+
+}  // namespace mirota::drawing
