@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+#include "cli/CliSupport.h"
+
+namespace mirota::cli {
+
+struct DrawOptions {
+    DocumentOptions document;
+    std::string output;
+    std::string link = "engine";
+};
+
+// The whole drawing run into the chosen back end; the drawing is written by the output's extension:
+// .dxf or .svg from the embedded engine, .scr from the script back end.
+int runDraw(const DrawOptions& options);
+
+// Writes the drawing template with the area-table blocks as DXF.
+int runTemplate(const std::string& output);
+
+}  // namespace mirota::cli

@@ -1,0 +1,56 @@
+// mirota-cli: the main jobs of LTミロタ展開図 without a window.
+#include <CLI/CLI.hpp>
+
+#include "cli/CalcCommand.h"
+#include "cli/CliSupport.h"
+#include "cli/DrawCommand.h"
+#include "cli/RequestsCommand.h"
+
+namespace {
+
+using mirota::cli::DocumentOptions;
+
+void addDocumentOptions(CLI::App& command, DocumentOptions& options, bool withInputSet) {
+    command.add_option("FILE", options.file, "data file")->required();
+    command.add_option("--digits", options.digits, "decimals of formatted values (0 to 5)")->check(CLI::Range(0, 5));
+    command.add_option("--prefix", options.prefix, "station-name prefix used in messages");
+    if (withInputSet) {
+        command.add_option("--input-set", options.inputSet, "values to draw")
+            ->check(CLI::IsMember({"design", "measured"}));
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"LTミロタ展開図: calculation and drawing without a window"};
+    app.require_subcommand(1);
+
+    DocumentOptions options;
+    CLI::App* calc = app.add_subcommand("calc", "calculate every area and print the results as JSON");
+    addDocumentOptions(*calc, options, false);
+    CLI::App* requests = app.add_subcommand("requests", "print the drawing's command texts, one JSON string a line");
+    addDocumentOptions(*requests, options, true);
+
+    mirota::cli::DrawOptions drawOptions;
+    CLI::App* draw = app.add_subcommand("draw", "make the development drawing into a DXF, SVG or script file");
+    addDocumentOptions(*draw, drawOptions.document, true);
+    draw->add_option("-o,--output", drawOptions.output, "OUT.dxf, OUT.svg or OUT.scr")
+        ->required();
+    draw->add_option("--link", drawOptions.link, "back end")->check(CLI::IsMember({"engine", "script", "dde"}));
+
+    std::string templateOutput;
+    CLI::App* drawingTemplate = app.add_subcommand("template", "write the drawing template with the area-table blocks");
+    drawingTemplate->add_option("-o,--output", templateOutput, "vorn.dxf")->required();
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        // Help is a parse "error" that exits 0; every real one is wrong usage.
+        return app.exit(error) == 0 ? mirota::cli::kDone : mirota::cli::kUsage;
+    }
+    if (calc->parsed()) return mirota::cli::runCalc(options);
+    if (requests->parsed()) return mirota::cli::runRequests(options);
+    if (draw->parsed()) return mirota::cli::runDraw(drawOptions);
+    return mirota::cli::runTemplate(templateOutput);
+}
