@@ -1,0 +1,18 @@
+#include "app/CentralArea.h"
+
+#include <QPainter>
+
+#include "grid/Twips.h"
+
+namespace mirota {
+
+void CentralArea::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const int y = twipsToPixels(20);
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawLine(0, y, width(), y);
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawLine(twipsToPixels(10), y + 1, width(), y + 1);
+}
+
+}  // namespace mirota

@@ -1,0 +1,200 @@
+#include "app/CommandIcons.h"
+
+#include <QHash>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+namespace mirota {
+
+namespace {
+
+// Every picture is drawn on a 24 x 24 grid and scaled.
+constexpr double kGrid = 24.0;
+
+const QColor kInk(40, 48, 60);
+const QColor kPaper(255, 255, 255);
+const QColor kBlue(38, 110, 200);
+const QColor kGreen(40, 150, 80);
+const QColor kRed(200, 50, 50);
+const QColor kYellow(240, 196, 70);
+
+void page(QPainter& p, QRectF r) {
+    QPainterPath path;
+    const double fold = 5;
+    path.moveTo(r.left(), r.top());
+    path.lineTo(r.right() - fold, r.top());
+    path.lineTo(r.right(), r.top() + fold);
+    path.lineTo(r.right(), r.bottom());
+    path.lineTo(r.left(), r.bottom());
+    path.closeSubpath();
+    p.setBrush(kPaper);
+    p.drawPath(path);
+    p.drawLine(QPointF(r.right() - fold, r.top()), QPointF(r.right() - fold, r.top() + fold));
+    p.drawLine(QPointF(r.right() - fold, r.top() + fold), QPointF(r.right(), r.top() + fold));
+}
+
+void lines(QPainter& p, double left, double right, double top, int count) {
+    for (int i = 0; i < count; ++i) p.drawLine(QPointF(left, top + 3 * i), QPointF(right, top + 3 * i));
+}
+
+void badgeText(QPainter& p, const QString& text, const QColor& colour) {
+    p.setBrush(colour);
+    p.setPen(Qt::NoPen);
+    p.drawRoundedRect(QRectF(2, 2, 20, 20), 4, 4);
+    QFont font = p.font();
+    font.setPixelSize(15);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(2, 2, 20, 20), Qt::AlignCenter, text);
+}
+
+void triangle(QPainter& p, QPointF a, QPointF b, QPointF c, const QColor& fill) {
+    QPainterPath path;
+    path.moveTo(a);
+    path.lineTo(b);
+    path.lineTo(c);
+    path.closeSubpath();
+    p.setBrush(fill);
+    p.drawPath(path);
+}
+
+void rows(QPainter& p) {
+    p.setBrush(kPaper);
+    for (int i = 0; i < 3; ++i) p.drawRect(QRectF(3.5, 4.5 + 5 * i, 12, 5));
+}
+
+void drawPicture(QPainter& p, const QString& key) {
+    QPen pen(kInk, 1.2);
+    pen.setJoinStyle(Qt::RoundJoin);
+    pen.setCapStyle(Qt::RoundCap);
+    p.setPen(pen);
+    if (key == "mnuNew") {
+        page(p, QRectF(5, 3, 14, 18));
+        p.setPen(QPen(kGreen, 2.2));
+        p.drawLine(QPointF(15, 14), QPointF(15, 22));
+        p.drawLine(QPointF(11, 18), QPointF(19, 18));
+    } else if (key == "mnuOpen") {
+        p.setBrush(kYellow.darker(115));
+        p.drawRect(QRectF(2.5, 6.5, 17, 13));
+        p.setBrush(kYellow);
+        QPainterPath front;
+        front.moveTo(5, 10.5);
+        front.lineTo(22, 10.5);
+        front.lineTo(19.5, 19.5);
+        front.lineTo(2.5, 19.5);
+        front.closeSubpath();
+        p.drawPath(front);
+    } else if (key == "mnuSave") {
+        p.setBrush(kBlue);
+        p.drawRoundedRect(QRectF(3.5, 3.5, 17, 17), 2, 2);
+        p.setBrush(kPaper);
+        p.drawRect(QRectF(7, 3.5, 10, 6));
+        p.drawRect(QRectF(6.5, 13, 11, 7.5));
+    } else if (key == "mnuEditCut") {
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(kInk, 1.6));
+        p.drawEllipse(QPointF(7.5, 17.5), 3.2, 3.2);
+        p.drawEllipse(QPointF(16.5, 17.5), 3.2, 3.2);
+        p.drawLine(QPointF(9.5, 15), QPointF(16.5, 3));
+        p.drawLine(QPointF(14.5, 15), QPointF(7.5, 3));
+    } else if (key == "mnuEditCopy") {
+        page(p, QRectF(3, 2.5, 11, 14));
+        page(p, QRectF(9.5, 7.5, 11, 14));
+        lines(p, 11.5, 18, 13, 3);
+    } else if (key == "mnuEditPaste") {
+        p.setBrush(QColor(190, 140, 80));
+        p.drawRoundedRect(QRectF(4, 4, 15, 18), 2, 2);
+        p.setBrush(QColor(200, 200, 200));
+        p.drawRoundedRect(QRectF(8, 2.5, 7, 4), 1, 1);
+        page(p, QRectF(10.5, 9.5, 10, 12));
+    } else if (key == "mnuDataChangeType0") {
+        badgeText(p, QStringLiteral("設"), kBlue);
+    } else if (key == "mnuDataChangeType1") {
+        badgeText(p, QStringLiteral("実"), kGreen);
+    } else if (key == "mnuToolCalc") {
+        p.setBrush(QColor(235, 238, 242));
+        p.drawRoundedRect(QRectF(4.5, 2.5, 15, 19), 2, 2);
+        p.setBrush(QColor(170, 210, 170));
+        p.drawRect(QRectF(7, 5, 10, 4.5));
+        p.setBrush(kInk);
+        for (int r = 0; r < 3; ++r) {
+            for (int c = 0; c < 3; ++c) p.drawRect(QRectF(7 + 3.7 * c, 11.5 + 3.3 * r, 2.2, 1.8));
+        }
+    } else if (key == "mnuToolDraw") {
+        triangle(p, QPointF(2.5, 20.5), QPointF(12, 20.5), QPointF(7, 9), QColor(210, 225, 245));
+        triangle(p, QPointF(7, 9), QPointF(12, 20.5), QPointF(16.5, 9), QColor(245, 225, 210));
+        p.setPen(QPen(kRed, 2.2));
+        p.drawLine(QPointF(14, 15), QPointF(21, 3.5));
+    } else if (key == "mnuDataAddData") {
+        rows(p);
+        p.setPen(QPen(kGreen, 2.4));
+        p.drawLine(QPointF(18.5, 10), QPointF(18.5, 18));
+        p.drawLine(QPointF(14.5, 14), QPointF(22.5, 14));
+    } else if (key == "mnuDataDeleteData") {
+        rows(p);
+        p.setPen(QPen(kRed, 2.4));
+        p.drawLine(QPointF(15, 10.5), QPointF(22, 17.5));
+        p.drawLine(QPointF(22, 10.5), QPointF(15, 17.5));
+    } else if (key == "mnuHelp1") {
+        p.setBrush(kBlue);
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(QPointF(12, 12), 9.5, 9.5);
+        QFont font = p.font();
+        font.setPixelSize(15);
+        font.setBold(true);
+        p.setFont(font);
+        p.setPen(Qt::white);
+        p.drawText(QRectF(2.5, 2.5, 19, 19), Qt::AlignCenter, QStringLiteral("?"));
+    } else if (key == "mnuToolSetUp") {
+        QPainterPath gear;
+        for (int tooth = 0; tooth < 8; ++tooth) {
+            QPainterPath t;
+            t.addRect(QRectF(-1.8, -10, 3.6, 5));
+            QTransform turn;
+            turn.translate(12, 12);
+            turn.rotate(45.0 * tooth);
+            gear |= turn.map(t);
+        }
+        QPainterPath ring;
+        ring.addEllipse(QPointF(12, 12), 6.8, 6.8);
+        gear |= ring;
+        QPainterPath hole;
+        hole.addEllipse(QPointF(12, 12), 2.6, 2.6);
+        p.setBrush(QColor(120, 128, 140));
+        p.drawPath(gear - hole);
+    }
+}
+
+QString themeName(const QString& key) {
+    static const QHash<QString, QString> names{
+        {"mnuNew", "document-new"},         {"mnuOpen", "document-open"},   {"mnuSave", "document-save"},
+        {"mnuEditCut", "edit-cut"},          {"mnuEditCopy", "edit-copy"},   {"mnuEditPaste", "edit-paste"},
+        {"mnuToolCalc", "accessories-calculator"}, {"mnuDataAddData", "list-add"},
+        {"mnuDataDeleteData", "list-remove"}, {"mnuHelp1", "help-contents"}, {"mnuToolSetUp", "preferences-system"},
+    };
+    return names.value(key);
+}
+
+}  // namespace
+
+QPixmap drawnCommandPicture(const QString& imageKey, int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.scale(size / kGrid, size / kGrid);
+    drawPicture(painter, imageKey);
+    return pixmap;
+}
+
+QIcon commandIcon(const QString& imageKey) {
+    QIcon drawn;
+    for (int size : {16, 24, 32, 48}) drawn.addPixmap(drawnCommandPicture(imageKey, size));
+    const QString name = themeName(imageKey);
+    return name.isEmpty() ? drawn : QIcon::fromTheme(name, drawn);
+}
+
+}  // namespace mirota

@@ -1,0 +1,243 @@
+#include "app/MainWindow.h"
+
+#include <algorithm>
+#include <exception>
+
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QUrl>
+
+#include "app/CentralArea.h"
+#include "app/RuntimeFailure.h"
+#include "app/SplitterBar.h"
+#include "calc/AreaCalculation.h"
+#include "grid/Twips.h"
+#include "model/NumberText.h"
+#include "settings/RegModule.h"
+
+namespace mirota {
+
+namespace {
+
+constexpr int kStartWidth = 11500;
+constexpr int kStartHeight = 6100;
+const QString kTitle = QStringLiteral("LTミロタ展開図");
+
+}  // namespace
+
+MainWindow::MainWindow(Preferences& prefs, QString appFolder, QWidget* parent)
+    : QMainWindow(parent), prefs_(prefs), appFolder_(std::move(appFolder)) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(kTitle);
+    showMessage = [this](const Message& message, QMessageBox::StandardButtons buttons) {
+        return ShowMessageBox(this, message, buttons);
+    };
+    shellOpen = [](const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
+    data_.optionFlags = prefs_.optionFlags;
+
+    central_ = new CentralArea(this);
+    central_->setObjectName(QStringLiteral("centralArea"));
+    setCentralWidget(central_);
+    tabMain_ = new QTabWidget(central_);
+    tabMain_->setObjectName(QStringLiteral("tabMain"));
+    tabMain_->setUsesScrollButtons(true);
+
+    auto* corner = new QWidget(tabMain_);
+    auto* cornerLayout = new QHBoxLayout(corner);
+    cornerLayout->setContentsMargins(4, 1, 4, 1);
+    auto* tiersLabel = new QLabel(QStringLiteral("段数："), corner);
+    cboBlk_ = new QComboBox(corner);
+    cboBlk_->setObjectName(QStringLiteral("cboBlk"));
+    cboBlk_->setMaxVisibleItems(20);
+    tiersLabel->setBuddy(cboBlk_);
+    cornerLayout->addWidget(tiersLabel);
+    cornerLayout->addWidget(cboBlk_);
+    tabMain_->setCornerWidget(corner, Qt::TopRightCorner);
+
+    tierView_ = std::make_unique<TierView>(data_, prefs_, tag_, tabMain_);
+    tierView_->showMessage = [this](const Message& message, QMessageBox::StandardButtons buttons) {
+        return showMessage(message, buttons);
+    };
+    tierView_->calculate = [this] { mnuToolCalc_Click(); };
+    tierView_->updateCommandState = [this] { UpdateCommandState(); };
+    connect(tierView_.get(), &TierView::pasteAvailable, this, [this] { setButtonEnabled("mnuEditPaste", true); });
+    connect(tierView_.get(), &TierView::dataMenuRequested, this, &MainWindow::showDataMenuAt);
+
+    for (int index = 0; index < 2; ++index) {
+        auto* bar = new SplitterBar(index, tabMain_);
+        splitters_[static_cast<std::size_t>(index)] = bar;
+        bar->hide();
+        connect(bar, &SplitterBar::pressed, this, &MainWindow::picSplitter_MouseDown);
+        connect(bar, &SplitterBar::moved, this, &MainWindow::picSplitter_MouseMove);
+        connect(bar, &SplitterBar::released, this, &MainWindow::picSplitter_MouseUp);
+    }
+    tierView_->pane(ListKind::Exception)->hide();
+
+    buildMenus();
+    connect(cboBlk_, &QComboBox::currentIndexChanged, this, &MainWindow::cboBlk_Click);
+    connect(cboKeta_, &QComboBox::currentIndexChanged, this, &MainWindow::cboKeta_Click);
+    connect(tabMain_, &QTabWidget::currentChanged, this, &MainWindow::tabMain_Click);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::Form_Load() {
+    helpFile_ = appFolder_ + QStringLiteral("Mirota_Help.chm");
+    tag_ = "start";
+    const bool savedSize = data_.optionFlags[0] && prefs_.windowGeometry.width >= 11400 &&
+                           prefs_.windowGeometry.height >= 6000;
+    resize(twipsToPixels(savedSize ? prefs_.windowGeometry.width : kStartWidth),
+           twipsToPixels(savedSize ? prefs_.windowGeometry.height : kStartHeight));
+    ToolMainSet();
+
+    {
+        const QSignalBlocker blocker(cboBlk_);
+        for (int tiers = 1; tiers <= SurveyData::kTierCapacity; ++tiers) cboBlk_->addItem(QString::number(tiers) + "段");
+    }
+    // The digits item: as many as there are zeros after the point (an empty format gives item 0).
+    const QString digits = QString::fromStdString(prefs_.digitsFormat);
+    const int zeros = std::clamp(static_cast<int>(digits.size()) - static_cast<int>(digits.indexOf('.') + 1), 0, 5);
+    {
+        const QSignalBlocker blocker(cboKeta_);
+        const QString widest = QStringLiteral("0.00000");
+        for (int item = 0; item <= 5; ++item) cboKeta_->addItem(item == 0 ? widest.left(1) : widest.left(item + 2));
+        cboKeta_->setCurrentIndex(zeros);
+    }
+    cboKeta_Click();
+
+    {
+        const QSignalBlocker blocker(tabMain_);
+        tabMain_->addTab(new QWidget, QStringLiteral("入力データ"));
+        tabMain_->tabBar()->setTabData(0, QStringLiteral("Base"));
+    }
+    QGuiApplication::clipboard()->clear();
+    mnuNewFile_Click();
+    if (!tag_.empty()) tag_.clear();
+    data_.acadVersion = "2000";
+    tierView_->grid(ListKind::Chain)->setFocus();  // typing can start at once
+    // The drawing template starts the CAD program associated with it; whether that works is not checked.
+    if (shellOpen) shellOpen(appFolder_ + QStringLiteral("vorn.dwt"));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Form_Unload: the window geometry and every preference go to the settings store.
+    if (windowState() == Qt::WindowNoState) {
+        // A size that was not changed keeps its twips exactly.
+        if (width() != twipsToPixels(prefs_.windowGeometry.width)) prefs_.windowGeometry.width = pixelsToTwips(width());
+        if (height() != twipsToPixels(prefs_.windowGeometry.height)) {
+            prefs_.windowGeometry.height = pixelsToTwips(height());
+        }
+    }
+    prefs_.windowGeometry.state = isMinimized() ? 1 : (isMaximized() ? 2 : 0);
+    prefs_.optionFlags = data_.optionFlags;
+    SaveSettings(prefs_);
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void MainWindow::syncTabsToTierCount() {
+    const QSignalBlocker blocker(tabMain_);
+    const int tiers = data_.tierCount();
+    while (tabMain_->count() > tiers) {
+        QWidget* page = tabMain_->widget(tabMain_->count() - 1);
+        tabMain_->removeTab(tabMain_->count() - 1);
+        delete page;
+    }
+    while (tabMain_->count() < tiers) {
+        const int position = tabMain_->count() + 1;
+        tabMain_->addTab(new QWidget, QString::number(position) + QStringLiteral("段目"));
+    }
+}
+
+void MainWindow::cboBlk_Click() {
+    tierView_->HideCellEditors();
+    if (tag_ != "start") {
+        // A file being opened brings its own tier count and figure counts.
+        if (tag_ != "open") data_.changeTierCount(cboBlk_->currentIndex() + 1);
+        syncTabsToTierCount();
+    }
+    {
+        const QSignalBlocker blocker(tabMain_);
+        tabMain_->setCurrentIndex(0);
+    }
+    tabMain_Click();
+}
+
+void MainWindow::tabMain_Click() {
+    data_.view.currentTier = std::max(0, tabMain_->currentIndex());
+    for (ListKind list : {ListKind::Chain, ListKind::Exception}) {
+        const int count = data_.figureCount(list, data_.view.currentTier);
+        QComboBox* combo = tierView_->pane(list)->countCombo();
+        if (combo->currentIndex() + 1 == count) {
+            tierView_->cboMain_Click(list);
+        } else {
+            combo->setCurrentIndex(count - 1);
+        }
+    }
+    tierView_->showTotals();
+}
+
+void MainWindow::cboKeta_Click() {
+    prefs_.digitsFormat = number::digitsFormatFor(std::max(0, cboKeta_->currentIndex()));
+    if (tag_.empty()) tabMain_Click();
+}
+
+void MainWindow::mnuNewFile_Click() {
+    if (tag_.empty()) {
+        const Message question{"現在のデータを破棄してもよろしいですか？", "確認メッセージ", Message::Icon::None};
+        if (showMessage(question, QMessageBox::Yes | QMessageBox::No) == QMessageBox::No) return;
+    }
+    setWindowTitle(kTitle);
+    tierView_->SetGridRedraw(false, "mnuNewFile");
+    if (tag_.empty()) tag_ = "new";
+    setCommandEnabled("mnuToolCalc", false);
+    setCommandEnabled("mnuToolDraw", false);
+    setCommandEnabled("mnuDataModeStandard0", true);
+    setButtonEnabled("mnuToolCalc", false);
+    setButtonEnabled("mnuToolDraw", false);
+    data_.reset();
+    if (cboBlk_->currentIndex() != 0) {
+        cboBlk_->setCurrentIndex(0);
+    } else {
+        cboBlk_Click();
+    }
+    setButtonEnabled("mnuToolDraw", false);
+    tierView_->SetGridRedraw(true, "mnuNewFile");
+    if (!tag_.empty()) tag_.clear();
+}
+
+void MainWindow::mnuToolCalc_Click() {
+    try {
+        const auto failure = CalculateAreas(data_, prefs_.stationPrefix);
+        tierView_->showCalculatedColumns();
+        if (failure) {
+            showMessage(*failure, QMessageBox::Ok);
+            return;
+        }
+        tierView_->showTotals();
+    } catch (const std::exception& failure) {
+        // Reported; the document keeps what the calculation had done and the program goes on.
+        showMessage(RuntimeFailure(failure, "mnuToolCalc"), QMessageBox::Ok);
+    }
+}
+
+// The data file commands, the drawing run, the settings dialog, the version box and the help are
+// built on the file reader and writer, the drawing link and their dialogs; until then they do nothing.
+void MainWindow::mnuOpen_Click() {}
+void MainWindow::mnuSave_Click() {}
+void MainWindow::mnuSaveNew_Click() {}
+void MainWindow::mnuToolDraw_Click() {}
+void MainWindow::mnuToolSetUp_Click() {}
+void MainWindow::mnuHelp1_Click() {}
+void MainWindow::mnuVersion_Click() {}
+
+void MainWindow::mnuEnd_Click() { close(); }
+
+}  // namespace mirota

@@ -1,0 +1,133 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include <QHash>
+#include <QMainWindow>
+
+#include "grid/MessageSink.h"
+#include "grid/TierView.h"
+#include "model/SurveyData.h"
+#include "settings/Preferences.h"
+
+class QAction;
+class QComboBox;
+class QMenu;
+class QTabWidget;
+class QToolBar;
+
+namespace mirota {
+
+class CentralArea;
+class SplitterBar;
+
+// The main window (frmMain): owns the document, shows one tier of it, and offers every command
+// through its menus and toolbar.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    MainWindow(Preferences& prefs, QString appFolder, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    SurveyData& data() { return data_; }
+    TierView& tierView() { return *tierView_; }
+    Preferences& preferences() { return prefs_; }
+    const QString& appFolder() const { return appFolder_; }
+    const QString& helpFile() const { return helpFile_; }
+
+    // The phase marker: "start" while loading, "new" and "open" during those commands, "min" while
+    // minimised, "" in normal work.
+    const std::string& tag() const { return tag_; }
+
+    // Seams: how messages are shown and how the shell opens a file.
+    MessageSink showMessage;
+    std::function<void(const QString& path)> shellOpen;
+
+    // Menu items by name ("mnuToolCalc", "mnuDataModeCalcType10", ...; submenus by theirs) and toolbar
+    // buttons by key.
+    QAction* menuItem(const QString& name) const;
+    QAction* toolbarButton(const QString& key) const;
+    QMenu* dataMenu() const { return dataMenu_; }
+    QComboBox* tierCountCombo() const { return cboBlk_; }
+    QComboBox* digitsCombo() const { return cboKeta_; }
+    QTabWidget* tierTabs() const { return tabMain_; }
+    SplitterBar* splitter(int index) const { return splitters_[static_cast<std::size_t>(index)]; }
+    bool exceptionPaneShown() const { return exceptionPaneShown_; }
+
+    void Form_Load();
+
+    // Tiers, digits and the first document.
+    void cboBlk_Click();
+    void tabMain_Click();
+    void cboKeta_Click();
+    void mnuNewFile_Click();
+
+    // Commands.
+    void toolMain_ButtonClick(const QString& key);
+    void UpdateCommandState();
+    void PrepareDataMenu();
+    void mnuDataChangeType_Click(int set);
+    void mnuToolCalc_Click();
+    void mnuOpen_Click();
+    void mnuSave_Click();
+    void mnuSaveNew_Click();
+    void mnuToolDraw_Click();
+    void mnuToolSetUp_Click();
+    void mnuHelp1_Click();
+    void mnuVersion_Click();
+    void mnuEnd_Click();
+
+    // Layout.
+    void Form_Resize();
+    void SetPaneArrangement(bool right);
+    void setExceptionPaneShown(bool shown);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildMenus();
+    void ToolMainSet();
+    QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption);
+    QMenu* addSubmenu(QMenu* menu, const QString& name, const QString& caption);
+    void setCommandEnabled(const QString& name, bool enabled);
+    void setButtonEnabled(const QString& key, bool enabled);
+    void askAndDraw();
+    void syncTabsToTierCount();
+    void showDataMenuAt(QPoint globalPos);
+    void syncViewMenu();
+
+    // Layout helpers.
+    QRect tabClientRect() const;
+    void placePanes();
+    void picSplitter_MouseDown(int index);
+    void picSplitter_MouseMove(int index, QPoint offset);
+    void picSplitter_MouseUp(int index);
+
+    Preferences& prefs_;
+    QString appFolder_;
+    QString helpFile_;
+    std::string tag_;
+    SurveyData data_;
+
+    CentralArea* central_ = nullptr;
+    QTabWidget* tabMain_ = nullptr;
+    std::unique_ptr<TierView> tierView_;
+    std::array<SplitterBar*, 2> splitters_{};
+    QToolBar* toolMain_ = nullptr;
+    QComboBox* cboBlk_ = nullptr;
+    QComboBox* cboKeta_ = nullptr;
+    QMenu* dataMenu_ = nullptr;
+    QHash<QString, QAction*> menuItems_;
+    QHash<QString, QAction*> buttons_;
+    bool exceptionPaneShown_ = false;
+    bool splitterDrag_ = false;
+};
+
+}  // namespace mirota

@@ -1,0 +1,168 @@
+// Layout of the main window: the tab strip, the figure panes, the splitters and the minimum size.
+#include "app/MainWindow.h"
+
+#include <algorithm>
+
+#include <QEvent>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include "app/CentralArea.h"
+#include "app/SplitterBar.h"
+#include "grid/Twips.h"
+
+namespace mirota {
+
+namespace {
+
+constexpr int kMinWidth = 11400;
+constexpr int kRestoredWidth = 11500;
+constexpr int kMinHeight = 6000;
+constexpr int kRestoredHeight = 6100;
+constexpr int kTabTop = 90;
+constexpr int kPaneTop = 60;
+constexpr int kSplitterThickness = 60;
+constexpr int kVerticalSplitterLimit = 1200;
+constexpr int kHorizontalSplitterLimit = 1800;
+
+}  // namespace
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) Form_Resize();
+}
+
+QRect MainWindow::tabClientRect() const {
+    // The tab strip's client area, in the strip's own coordinates.
+    const int frame = 2;
+    const int top = tabMain_->tabBar()->sizeHint().height();
+    return QRect(frame, top + frame, tabMain_->width() - 2 * frame, tabMain_->height() - top - 2 * frame);
+}
+
+void MainWindow::Form_Resize() {
+    if (tag_ == "start") return;
+    if (isMinimized()) {
+        tag_ = "min";
+        return;
+    }
+    if (tag_ == "min") {
+        tag_.clear();  // the first notification after restoring keeps the layout it had
+        return;
+    }
+    if (pixelsToTwips(width()) < kMinWidth) {
+        resize(twipsToPixels(kRestoredWidth), height());
+        return;
+    }
+    if (pixelsToTwips(height()) < kMinHeight) {
+        resize(width(), twipsToPixels(kRestoredHeight));
+        return;
+    }
+    // The strip reaches past the right and bottom edges so that its own border stays out of sight.
+    tabMain_->setGeometry(0, twipsToPixels(kTabTop), central_->width() + twipsToPixels(kTabTop), central_->height());
+    placePanes();
+    central_->update();
+    if (tierView_->redrawOwner() != "moving") {
+        tierView_->FitGridToFrame(ListKind::Chain);
+        tierView_->FitGridToFrame(ListKind::Exception);
+    }
+    tierView_->pane(ListKind::Chain)->placeTotals();
+    tierView_->pane(ListKind::Exception)->placeTotals();
+}
+
+void MainWindow::placePanes() {
+    const QRect client = tabClientRect();
+    FigurePane* chain = tierView_->pane(ListKind::Chain);
+    FigurePane* exception = tierView_->pane(ListKind::Exception);
+    SplitterBar* under = splitters_[0];
+    SplitterBar* right = splitters_[1];
+    const int paneTop = client.top() + twipsToPixels(kPaneTop);
+    const int paneBottom = paneTop + tabMain_->height() - twipsToPixels(600);
+    const int thickness = twipsToPixels(kSplitterThickness);
+    if (!exceptionPaneShown_) {
+        chain->setGeometry(client.left(), paneTop, client.width(), paneBottom - paneTop);
+    } else if (!prefs_.extWindowPos) {
+        int top = under->y() > 0 ? under->y() : paneTop + (paneBottom - paneTop) * 3 / 5;
+        top = std::clamp(top, twipsToPixels(kHorizontalSplitterLimit),
+                         std::max(twipsToPixels(kHorizontalSplitterLimit), height() - twipsToPixels(kHorizontalSplitterLimit)));
+        top = std::min(top, paneBottom - thickness);
+        under->setGeometry(client.left(), top, client.width(), thickness);
+        chain->setGeometry(client.left(), paneTop, client.width(), top - paneTop);
+        exception->setGeometry(client.left(), top + thickness, client.width(), paneBottom - top - thickness);
+    } else {
+        int left = right->x() > 0 ? right->x() : client.left() + client.width() * 3 / 5;
+        left = std::clamp(left, twipsToPixels(kVerticalSplitterLimit),
+                          std::max(twipsToPixels(kVerticalSplitterLimit), width() - twipsToPixels(kVerticalSplitterLimit)));
+        right->setGeometry(left, client.top(), thickness, client.height());
+        const int height = client.height() - twipsToPixels(120);
+        chain->setGeometry(client.left(), paneTop, left - twipsToPixels(60) - client.left(), height);
+        const int exceptionLeft = left + thickness;
+        exception->setGeometry(exceptionLeft, paneTop, client.right() + 1 - exceptionLeft, height);
+    }
+    for (QWidget* widget : {static_cast<QWidget*>(chain), static_cast<QWidget*>(exception),
+                            static_cast<QWidget*>(under), static_cast<QWidget*>(right)}) {
+        widget->raise();
+    }
+}
+
+void MainWindow::SetPaneArrangement(bool right) {
+    prefs_.extWindowPos = right;
+    exceptionPaneShown_ = true;
+    splitters_[0]->setVisible(!right);
+    splitters_[1]->setVisible(right);
+    tierView_->pane(ListKind::Exception)->show();
+    syncViewMenu();
+    Form_Resize();
+}
+
+void MainWindow::setExceptionPaneShown(bool shown) {
+    if (shown) {
+        SetPaneArrangement(prefs_.extWindowPos);
+        return;
+    }
+    tierView_->HideCellEditors();
+    exceptionPaneShown_ = false;
+    data_.view.activeList = ListKind::Chain;
+    for (SplitterBar* bar : splitters_) bar->hide();
+    tierView_->pane(ListKind::Exception)->hide();
+    syncViewMenu();
+    Form_Resize();
+}
+
+void MainWindow::picSplitter_MouseDown(int index) {
+    splitters_[static_cast<std::size_t>(index)]->setPressedLook(true);
+    splitterDrag_ = true;
+    tierView_->HideCellEditors();
+    for (ListKind list : {ListKind::Chain, ListKind::Exception}) tierView_->pane(list)->setContentsVisible(false);
+    tierView_->setRedrawOwner("moving");
+}
+
+void MainWindow::picSplitter_MouseMove(int index, QPoint offset) {
+    SplitterBar* bar = splitters_[static_cast<std::size_t>(index)];
+    bar->setPressedLook(false);
+    if (!splitterDrag_) return;
+    if (index == 1) {
+        const int left = std::clamp(bar->x() + offset.x(), twipsToPixels(kVerticalSplitterLimit),
+                                    std::max(twipsToPixels(kVerticalSplitterLimit), width() - twipsToPixels(kVerticalSplitterLimit)));
+        bar->move(left, bar->y());
+    } else {
+        const int top = std::clamp(bar->y() + offset.y(), twipsToPixels(kHorizontalSplitterLimit),
+                                   std::max(twipsToPixels(kHorizontalSplitterLimit), height() - twipsToPixels(kHorizontalSplitterLimit)));
+        bar->move(bar->x(), top);
+    }
+    Form_Resize();
+}
+
+void MainWindow::picSplitter_MouseUp(int index) {
+    splitters_[static_cast<std::size_t>(index)]->setPressedLook(false);
+    splitterDrag_ = false;
+    for (ListKind list : {ListKind::Chain, ListKind::Exception}) tierView_->pane(list)->setContentsVisible(true);
+    tierView_->setRedrawOwner("");
+    Form_Resize();
+}
+
+}  // namespace mirota

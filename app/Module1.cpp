@@ -1,0 +1,84 @@
+#include "app/Module1.h"
+
+#include <exception>
+
+#include <QApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include "app/MainWindow.h"
+#include "app/RuntimeFailure.h"
+#include "app/SingleInstance.h"
+#include "grid/MessageSink.h"
+#include "settings/RegModule.h"
+
+namespace mirota {
+
+namespace {
+
+// Reports a failure inside any event handler and carries on: no failure ends the program.
+class MirotaApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& failure) {
+            ShowMessageBox(activeWindow(), RuntimeFailure(failure, "frmMain"), QMessageBox::Ok);
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+QString AppFolderFor(const QString& programFolder) {
+    QString folder = QDir::toNativeSeparators(programFolder);
+    if (!folder.endsWith(QDir::separator())) folder += QDir::separator();
+    return folder;
+}
+
+void SetDefaultSettings(Preferences& prefs) {
+    prefs.optionFlags = {true, true};
+    prefs.stationPrefix = "No.";
+    prefs.digitsFormat = "0.00";
+    prefs.extWindowPos = false;
+    prefs.windowGeometry.width = 11500;
+    prefs.windowGeometry.height = 6100;
+}
+
+int Module1Main(int argc, char** argv) {
+    MirotaApplication app(argc, argv);
+    QTranslator standardTexts;
+    if (standardTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&standardTexts);
+    }
+    try {
+        SingleInstanceLock lock(SingleInstanceLock::defaultPath());
+        if (!lock.acquire()) {
+            ShowMessageBox(nullptr, Message{"既に [LTミロタ展開図] は起動しています！", "警告", Message::Icon::Warning},
+                           QMessageBox::Ok);
+            return 0;
+        }
+        Preferences prefs;
+        const QString appFolder = AppFolderFor(QCoreApplication::applicationDirPath());
+        if (EnsureSettingsKey()) {
+            LoadSettings(prefs);
+        } else {
+            SetDefaultSettings(prefs);
+        }
+        MainWindow window(prefs, appFolder);
+        window.data().conditions = DrawingConditions::startupDefaults();
+        window.Form_Load();
+        window.show();
+        return QApplication::exec();
+    } catch (const std::exception& failure) {
+        ShowMessageBox(nullptr, RuntimeFailure(failure, "Moduel1"), QMessageBox::Ok);
+        return 1;
+    }
+}
+
+}  // namespace mirota

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <array>
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "grid/CellEditor.h"
+#include "grid/TierGrid.h"
+
+namespace mirota {
+
+// The frame of one figure list (fraMain): its grid, the in-cell editor, the figure-count combo and
+// the two total boxes.
+class FigurePane : public QGroupBox {
+    Q_OBJECT
+
+public:
+    FigurePane(ListKind list, QWidget* parent = nullptr);
+
+    TierGrid* grid() const { return grid_; }
+    CellEditor* editor() const { return editor_; }
+    QComboBox* countCombo() const { return countCombo_; }
+    QLabel* countLabel() const { return countLabel_; }
+    // 0: calculated-area total, 1: deduction total.
+    QLineEdit* totalBox(int index) const { return totals_[static_cast<std::size_t>(index)]; }
+    QLabel* totalCaption(int index) const { return captions_[static_cast<std::size_t>(index)]; }
+
+    // Places the grid by its frame and the total boxes right-aligned with the grid.
+    void placeGrid();
+    void placeTotals();
+    // Hides or shows everything but the frame itself, as during a splitter drag.
+    void setContentsVisible(bool visible);
+
+private:
+    TierGrid* grid_;
+    CellEditor* editor_;
+    QLabel* countLabel_;
+    QComboBox* countCombo_;
+    std::array<QLineEdit*, 2> totals_{};
+    std::array<QLabel*, 2> captions_{};
+};
+
+}  // namespace mirota

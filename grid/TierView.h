@@ -1,0 +1,112 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include <QObject>
+#include <QPoint>
+
+#include "grid/FigurePane.h"
+#include "grid/MessageSink.h"
+#include "model/SurveyData.h"
+#include "settings/Preferences.h"
+
+namespace mirota {
+
+// The tier on screen: both figure grids as views of the document, their in-cell editors, the row
+// operations and the clipboard commands. Every committed edit is written through to the document at once.
+class TierView : public QObject {
+    Q_OBJECT
+
+public:
+    // phase is the main window's phase marker ("start", "new", "open" or "").
+    TierView(SurveyData& data, Preferences& prefs, const std::string& phase, QWidget* paneParent);
+
+    FigurePane* pane(ListKind list) const { return panes_[index(list)]; }
+    TierGrid* grid(ListKind list) const { return pane(list)->grid(); }
+    CellEditor* editor(ListKind list) const { return pane(list)->editor(); }
+
+    // The window shows messages, runs the area calculation and updates the command state through these.
+    MessageSink showMessage;
+    std::function<void()> calculate;
+    std::function<void()> updateCommandState;
+
+    // Grid view of a tier.
+    void SetGridRedraw(bool on, const std::string& owner);
+    const std::string& redrawOwner() const { return redrawOwner_; }
+    void setRedrawOwner(const std::string& owner) { redrawOwner_ = owner; }
+    void cboMain_Click(ListKind list);
+    void LoadTierIntoGrid(ListKind list);
+    void PaintCellStates();
+    void FitGridToFrame(ListKind list);
+    // The calculated-area and deduction totals of the tier and input set on screen.
+    void showTotals();
+    // After a calculation: the computed columns of the rows it covered, the others blank.
+    void showCalculatedColumns();
+
+    // Cell editing.
+    void HideCellEditors();
+    void StartCellEdit(ListKind list, std::optional<char> character);
+    void CommitCellEdit(ListKind list);
+    void MoveToNextCell(ListKind list);
+
+    // Row operations on the figure of the current cell of the grid last clicked.
+    void switchInputSet(InputSet set);
+    void mnuDataModeAllChg_Click(int item);
+    void ChangeFigureType(int code);
+    void ChangeJoinSide(int code);
+    void mnuDataAddData_Click();
+    void mnuDataDeleteData_Click();
+    // The first grid row of the figure of the current cell; moves the current cell there.
+    int moveToFigureFirstRow(ListKind list);
+
+    // Clipboard commands on the current cell of the grid last clicked.
+    void mnuEditCopy_Click();
+    void mnuEditCut_Click();
+    void mnuEditPaste_Click();
+
+signals:
+    // A copy or cut has put something on the clipboard.
+    void pasteAvailable();
+    // The right button was released on a grid: show the Data menu there.
+    void dataMenuRequested(QPoint globalPos);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    static std::size_t index(ListKind list) { return static_cast<std::size_t>(list); }
+    int tier() const { return data_.view.currentTier; }
+    bool isActiveRow(int row) const;
+    QString formatted(const std::string& text) const;
+    void showFigureValues(ListKind list, int firstRow);
+    void setFigureType(ListKind list, int firstRow, FigureType type);
+    void message(const std::string& text, const std::string& title, Message::Icon icon);
+
+    // Editing hooks of the grids and editors.
+    void startEditOnEditable(ListKind list, std::optional<char> character);
+    void msgMain_DblClick(ListKind list);
+    void msgMain_MouseUp(ListKind list, Qt::MouseButton button, QPoint globalPos);
+    void msgMain_Scroll(ListKind list);
+    void commitName(int row, const std::string& text);
+    std::optional<std::string> checkedValue(ListKind list, int row, int col, const std::string& text);
+    void carryIntoNextFigure(int row, int col, const std::string& text);
+
+    // Moving figure values (columns 1..5 of both rows; 1-based figure numbers).
+    void copyFigureValues(ListKind list, int from, int to);
+    void clearFigureColumns(ListKind list, int figure, int firstColumn, int lastColumn);
+    void joinToPrevious(int figure);
+
+    // Clipboard helper: the list whose current cell may be edited, if any.
+    std::optional<ListKind> editableActiveCell() const;
+
+    SurveyData& data_;
+    Preferences& prefs_;
+    const std::string& phase_;
+    std::array<FigurePane*, 2> panes_{};
+    std::string redrawOwner_;
+};
+
+}  // namespace mirota

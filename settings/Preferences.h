@@ -1,0 +1,25 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace mirota {
+
+// Window size in twips and state (0 normal, 1 minimised, 2 maximised), kept across runs.
+struct WindowGeometry {
+    int width = 0;
+    int height = 0;
+    int state = 0;
+};
+
+// The user's persistent preferences. The initial values are the process's own starting state; a value
+// missing from an existing settings key leaves them as they are.
+struct Preferences {
+    std::array<bool, 2> optionFlags{};  // 0: save the window size, 1: use the station-name prefix
+    std::string stationPrefix;          // shown before the figure number
+    std::string digitsFormat;           // "0." followed by 0 to 5 zeros
+    bool extWindowPos = false;          // exception pane: false under the chain pane, true to its right
+    WindowGeometry windowGeometry;
+};
+
+}  // namespace mirota

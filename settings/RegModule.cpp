@@ -1,0 +1,110 @@
+#include "settings/RegModule.h"
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+#include <QString>
+
+#include "model/NumberText.h"
+
+namespace mirota {
+
+namespace {
+
+constexpr const char* kOrganization = "VORN";
+constexpr const char* kApplication = "VORN001";
+
+QString qt(const std::string& text) { return QString::fromStdString(text); }
+
+// A whole number as the conversion of the stored text gives it: rounded half to even, within the type's range.
+template <typename Int>
+std::optional<Int> wholeNumber(const std::string& text) {
+    const auto value = number::strictNumber(text);
+    if (!value || !std::isfinite(*value)) return std::nullopt;
+    const double rounded = std::nearbyint(*value);
+    if (rounded < static_cast<double>(std::numeric_limits<Int>::min()) ||
+        rounded > static_cast<double>(std::numeric_limits<Int>::max())) {
+        return std::nullopt;
+    }
+    return static_cast<Int>(rounded);
+}
+
+// "1"/"0", any other number (non-zero is true), or the words True and False in any case.
+std::optional<bool> truthValue(const std::string& text) {
+    const QString word = qt(text).trimmed();
+    if (word.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0) return true;
+    if (word.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0) return false;
+    const auto value = number::strictNumber(text);
+    if (!value) return std::nullopt;
+    return *value != 0.0;
+}
+
+std::string flagText(bool flag) { return flag ? "1" : "0"; }
+
+}  // namespace
+
+std::unique_ptr<QSettings> OpenSettingsKey() {
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, kOrganization, kApplication);
+}
+
+std::string OptionFlagName(int index) { return "SetUpFlg(" + std::to_string(index) + ")"; }
+std::string OptionTextName(int index) { return "SetUpStr(" + std::to_string(index) + ")"; }
+
+std::optional<std::string> ReadSettingText(QSettings& key, const std::string& name) {
+    const QVariant value = key.value(qt(name));
+    if (!value.isValid()) return std::nullopt;
+    return value.toString().toStdString();
+}
+
+std::string WriteSettingText(QSettings& key, const std::string& name, const std::string& text) {
+    key.setValue(qt(name), qt(text));
+    key.sync();
+    return std::to_string(static_cast<int>(key.status()));
+}
+
+bool EnsureSettingsKey() {
+    auto key = OpenSettingsKey();
+    if (!key->allKeys().isEmpty()) return true;
+    WriteSettingText(*key, "VerNo", "1");
+    return false;
+}
+
+void LoadSettings(Preferences& prefs) {
+    auto key = OpenSettingsKey();
+    for (int index = 0; index < 2; ++index) {
+        const auto text = ReadSettingText(*key, OptionFlagName(index));
+        prefs.optionFlags[static_cast<std::size_t>(index)] = text && *text != "0";
+    }
+    if (auto text = ReadSettingText(*key, OptionTextName(1))) prefs.stationPrefix = *text;
+    if (auto text = ReadSettingText(*key, "Keta")) prefs.digitsFormat = *text;
+    if (auto text = ReadSettingText(*key, "ExtWindowPos")) {
+        if (auto flag = truthValue(*text)) prefs.extWindowPos = *flag;
+    }
+    if (auto text = ReadSettingText(*key, "Width")) {
+        if (auto value = wholeNumber<std::int32_t>(*text)) prefs.windowGeometry.width = *value;
+    }
+    if (auto text = ReadSettingText(*key, "Height")) {
+        if (auto value = wholeNumber<std::int32_t>(*text)) prefs.windowGeometry.height = *value;
+    }
+    if (auto text = ReadSettingText(*key, "WindowState")) {
+        if (auto value = wholeNumber<std::int16_t>(*text)) prefs.windowGeometry.state = *value;
+    }
+    ReadSettingText(*key, "VerNo");  // read and not used
+}
+
+void SaveSettings(const Preferences& prefs) {
+    auto key = OpenSettingsKey();
+    for (int index = 0; index < 2; ++index) {
+        WriteSettingText(*key, OptionFlagName(index), flagText(prefs.optionFlags[static_cast<std::size_t>(index)]));
+    }
+    WriteSettingText(*key, OptionTextName(1), prefs.stationPrefix);
+    WriteSettingText(*key, "Keta", prefs.digitsFormat);
+    WriteSettingText(*key, "ExtWindowPos", flagText(prefs.extWindowPos));
+    WriteSettingText(*key, "Width", std::to_string(prefs.windowGeometry.width));
+    WriteSettingText(*key, "Height", std::to_string(prefs.windowGeometry.height));
+    WriteSettingText(*key, "WindowState", std::to_string(prefs.windowGeometry.state));
+    WriteSettingText(*key, "VerNo", "1");
+}
+
+}  // namespace mirota

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include <QSettings>
+
+#include "settings/Preferences.h"
+
+namespace mirota {
+
+// The per-user settings key: HKEY_CURRENT_USER\SOFTWARE\VORN\VORN001 on Windows, a per-user file elsewhere.
+std::unique_ptr<QSettings> OpenSettingsKey();
+
+// True when the key already existed; otherwise creates it with "VerNo" = "1" and returns false.
+bool EnsureSettingsKey();
+// Reads every value into memory; a missing or unconvertible value leaves its setting as it is
+// (an option flag becomes false).
+void LoadSettings(Preferences& prefs);
+// Writes every value, "VerNo" last.
+void SaveSettings(const Preferences& prefs);
+
+// One text value of an open key; nothing when the value does not exist.
+std::optional<std::string> ReadSettingText(QSettings& key, const std::string& name);
+// Writes one text value; returns the store's status code as decimal text ("0" when written).
+std::string WriteSettingText(QSettings& key, const std::string& name, const std::string& text);
+
+// Value names of the option lists: "SetUpFlg(n)" and "SetUpStr(n)".
+std::string OptionFlagName(int index);
+std::string OptionTextName(int index);
+
+}  // namespace mirota

@@ -1,0 +1,397 @@
+// Start-up, the single running copy, menus and toolbar, the enabling rules and the layout limits.
+#include <QClipboard>
+#include <QComboBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolBar>
+
+#include "app/SingleInstance.h"
+#include "app/SplitterBar.h"
+#include "grid/Twips.h"
+#include "settings/RegModule.h"
+#include "WindowFixture.h"
+
+using namespace mirota;
+using test::WindowFixture;
+
+namespace {
+
+// The captions of a menu in order, separators as "-", submenus followed by their items in brackets.
+QStringList captions(const QMenu* menu) {
+    QStringList out;
+    for (QAction* item : menu->actions()) {
+        if (item->isSeparator()) {
+            out << "-";
+        } else if (item->menu()) {
+            out << item->text() + "[" + captions(item->menu()).join(",") + "]";
+        } else {
+            out << item->text();
+        }
+    }
+    return out;
+}
+
+QMenu* topMenu(MainWindow& window, const QString& name) { return window.findChild<QMenu*>(name); }
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir folder_;
+
+private slots:
+    void initTestCase() {
+        QVERIFY(folder_.isValid());
+        test::useTemporarySettings(folder_);
+    }
+
+    void appFolderEndsInOneSeparator_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("plain") << "/opt/mirota" << "/opt/mirota/";
+        QTest::newRow("root") << "/" << "/";
+    }
+    void appFolderEndsInOneSeparator() {
+        QFETCH(QString, folder);
+        QFETCH(QString, expected);
+        QCOMPARE(AppFolderFor(folder), QDir::toNativeSeparators(expected));
+    }
+
+    void secondCopyIsRefusedWhileTheFirstRuns() {
+        const QString path = folder_.filePath("instance.lock");
+        SingleInstanceLock first(path);
+        QVERIFY(first.acquire());
+        SingleInstanceLock second(path);
+        QVERIFY(!second.acquire());
+    }
+
+    void lockOfAnEndedCopyIsTakenOver() {
+        // A copy that ended without releasing its lock leaves a file naming a process that is gone.
+        QProcess ended;
+        ended.start("sh", {"-c", "exit 0"});
+        QVERIFY(ended.waitForStarted());
+        const qint64 pid = ended.processId();
+        QVERIFY(ended.waitForFinished());
+        const QString path = folder_.filePath("crashed.lock");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::number(pid) + "\n" + QCoreApplication::applicationName().toUtf8() + "\n" +
+                   QSysInfo::machineHostName().toUtf8() + "\n");
+        file.close();
+        SingleInstanceLock lock(path);
+        QVERIFY(lock.acquire());
+    }
+
+    void startingState() {
+        QGuiApplication::clipboard()->setText("left over");
+        WindowFixture f;
+        MainWindow& w = *f.window;
+        QCOMPARE(w.windowTitle(), QString("LTミロタ展開図"));
+        QCOMPARE(w.tag(), std::string());
+        QCOMPARE(w.helpFile(), QString("/opt/mirota/Mirota_Help.chm"));
+        QCOMPARE(f.shellRequests, QStringList{"/opt/mirota/vorn.dwt"});
+        QCOMPARE(w.data().acadVersion, std::string("2000"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString());
+        QCOMPARE(w.size(), QSize(twipsToPixels(11500), twipsToPixels(6100)));
+        QCOMPARE(w.tierCountCombo()->count(), 20);
+        QCOMPARE(w.tierCountCombo()->itemText(0), QString("1段"));
+        QCOMPARE(w.tierCountCombo()->itemText(19), QString("20段"));
+        QStringList digits;
+        for (int i = 0; i < w.digitsCombo()->count(); ++i) digits << w.digitsCombo()->itemText(i);
+        QCOMPARE(digits, (QStringList{"0", "0.0", "0.00", "0.000", "0.0000", "0.00000"}));
+        QCOMPARE(w.tierTabs()->count(), 1);
+        QCOMPARE(w.tierTabs()->tabText(0), QString("入力データ"));
+        QCOMPARE(w.tierTabs()->tabBar()->tabData(0).toString(), QString("Base"));
+        for (ListKind list : {ListKind::Chain, ListKind::Exception}) {
+            QComboBox* counts = f.view().pane(list)->countCombo();
+            QCOMPARE(counts->count(), 100);
+            QCOMPARE(counts->itemText(99), QString("100"));
+        }
+        QCOMPARE(f.grid()->text(1, 0), QString("No.1"));
+        QVERIFY(f.messages.empty());
+        QVERIFY(!f.view().pane(ListKind::Exception)->isVisible());
+    }
+
+    void controlsCarryTheirNames() {
+        WindowFixture f;
+        for (const char* name : {"frmMain", "toolMain", "tabMain", "cboBlk", "cboKeta", "fraMain0", "fraMain1", "msgMain0",
+                                 "msgMain1", "txtMain0", "txtMain1", "cboMain0", "cboMain1", "Label10", "Label11", "txtSum0",
+                                 "txtSum1", "txtSum2", "txtSum3", "picSplitter0", "picSplitter1"}) {
+            QVERIFY2(f.window->objectName() == name || f.window->findChild<QWidget*>(name), name);
+        }
+        QCOMPARE(WindowFixture::focused(), f.grid());
+    }
+
+    void totalBoxClickFocusesItsGrid() {
+        WindowFixture f;
+        QWidget* other = f.view().pane(ListKind::Chain)->countCombo();
+        other->setFocus();
+        QTest::mouseClick(f.view().pane(ListKind::Chain)->totalBox(1), Qt::LeftButton);
+        QCOMPARE(WindowFixture::focused(), f.grid());
+    }
+
+    void digitsItemFollowsTheFormat_data() {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<int>("item");
+        QTest::addColumn<QString>("applied");
+        QTest::newRow("two") << "0.00" << 2 << "0.00";
+        QTest::newRow("none") << "0." << 0 << "0.";
+        QTest::newRow("five") << "0.00000" << 5 << "0.00000";
+        QTest::newRow("missing") << "" << 0 << "0.";
+    }
+    void digitsItemFollowsTheFormat() {
+        QFETCH(QString, format);
+        QFETCH(int, item);
+        QFETCH(QString, applied);
+        WindowFixture f(format.toStdString());
+        QCOMPARE(f.window->digitsCombo()->currentIndex(), item);
+        QCOMPARE(QString::fromStdString(f.prefs.digitsFormat), applied);
+    }
+
+    void menuTree() {
+        WindowFixture f;
+        MainWindow& w = *f.window;
+        QStringList bar;
+        for (QAction* menu : w.menuBar()->actions()) bar << menu->text();
+        QCOMPARE(bar, (QStringList{"ファイル(&F)", "編集(&E)", "表示(&V)", "データ(&D)", "ツール(&T)", "ヘルプ(&H)"}));
+        QCOMPARE(captions(topMenu(w, "mnuFile")),
+                 (QStringList{"新規作成(&N)", "開く", "名前を付けて保存", "保存", "-", "終了(&E)"}));
+        QCOMPARE(captions(topMenu(w, "mnuEdit")), (QStringList{"切り取り(&T)", "コピー(&C)", "貼り付け(&P)"}));
+        QCOMPARE(captions(topMenu(w, "mnuWindow")),
+                 (QStringList{"例外処理を表示しない", "例外処理を下に表示", "例外処理を右に表示"}));
+        const QString types = "三角形〔上向き〕(&T),三角形〔下向き〕(&B),四角形(&S),円(&C)";
+        QCOMPARE(captions(topMenu(w, "mnuData")),
+                 (QStringList{"入力切替(&C)[設計値(&D),実測値(&S)]",
+                              "タイプ変更(&M)[一括変更(&A)[△→▽(&0),▽→△(&1)],計算(&C)[" + types + "],控除(&D)[" + types +
+                                  "],-,基準(&S)]",
+                              "接合辺変更(&J)[C-A(&0),B-B(&1),A-C(&2)]", "挿入(&A)", "削除(&D)"}));
+        QCOMPARE(captions(topMenu(w, "mnuTool")), (QStringList{"面積計算(&C)", "図面作成(&D)", "-", "設定(&O)"}));
+        QCOMPARE(captions(topMenu(w, "mnuHelp")), (QStringList{"ヘルプ(&H)", "バージョン情報(&V)"}));
+        for (const char* name : {"mnuDataModeCalcType10", "mnuDataModeCalcType13", "mnuDataModeDeductType20",
+                                 "mnuDataModeDeductType23", "mnuDataModeStandard0", "mnuDataJoinChg2", "mnuDataChangeType1"}) {
+            QVERIFY2(w.menuItem(name), name);
+        }
+    }
+
+    void toolbarButtons() {
+        WindowFixture f;
+        auto* bar = f.window->findChild<QToolBar*>("toolMain");
+        QVERIFY(bar);
+        QStringList keys;
+        QStringList texts;
+        QStringList tips;
+        for (QAction* button : bar->actions()) {
+            if (button->isSeparator()) {
+                keys << "-";
+                continue;
+            }
+            if (button == f.window->toolbarButton("cboKeta")) {
+                keys << "cboKeta";
+                continue;
+            }
+            keys << button->data().toString();
+            texts << button->text();
+            tips << button->toolTip();
+            QVERIFY(!button->icon().isNull());
+        }
+        QCOMPARE(keys, (QStringList{"mnuNewFile", "mnuOpen", "mnuSave", "-", "mnuEditCut", "mnuEditCopy", "mnuEditPaste", "-",
+                                    "mnuDataChangeType0", "mnuDataChangeType1", "-", "mnuToolCalc", "mnuToolDraw",
+                                    "mnuDataAddData", "mnuDataDeleteData", "mnuHelp1", "mnuToolSetUp", "-", "cboKeta"}));
+        QCOMPARE(texts, (QStringList{"新規", "開く", "保存", "切り取り", "コピー", "貼付", "設計値", "実測値", "面積", "作図",
+                                     "挿入", "削除", "ヘルプ", "設定"}));
+        QCOMPARE(tips, (QStringList{"新規作成", "開く", "保存", "切り取り", "コピー", "貼り付け", "設計値を入力", "実測値を入力",
+                                    "面積計算", "図面作成", "データ挿入", "データ削除", "ヘルプ", "設定"}));
+        QWidget* digits = bar->widgetForAction(f.window->toolbarButton("cboKeta"));
+        QCOMPARE(digits->width(), twipsToPixels(2000));
+        QCOMPARE(digits->toolTip(), QString("桁数指定"));
+        QVERIFY(digits->isAncestorOf(f.window->digitsCombo()));
+        // Every button and the digits combo are on screen at the starting width, none in an overflow menu.
+        QVERIFY(digits->isVisible());
+    }
+
+    void startingCommandState() {
+        WindowFixture f;
+        MainWindow& w = *f.window;
+        for (const char* key : {"mnuDataChangeType0", "mnuToolCalc", "mnuToolDraw", "mnuEditPaste"}) {
+            QVERIFY2(!w.toolbarButton(key)->isEnabled(), key);
+        }
+        for (const char* key : {"mnuNewFile", "mnuOpen", "mnuSave", "mnuEditCut", "mnuEditCopy", "mnuDataChangeType1",
+                                "mnuDataAddData", "mnuDataDeleteData", "mnuHelp1", "mnuToolSetUp"}) {
+            QVERIFY2(w.toolbarButton(key)->isEnabled(), key);
+        }
+        QVERIFY(!w.menuItem("mnuToolCalc")->isEnabled());
+        QVERIFY(!w.menuItem("mnuToolDraw")->isEnabled());
+        QVERIFY(!w.menuItem("mnuDataChangeType0")->isEnabled());
+        QVERIFY(w.menuItem("mnuDataChangeType1")->isEnabled());
+        QVERIFY(w.menuItem("mnuDataModeStandard0")->isEnabled());
+        QVERIFY(w.menuItem("mnuEditPaste")->isEnabled());
+    }
+
+    void calculationFollowsCompleteSides() {
+        WindowFixture f;
+        MainWindow& w = *f.window;
+        f.enter(1, 3, "3");
+        f.enter(1, 4, "4");
+        QVERIFY(!w.menuItem("mnuToolCalc")->isEnabled());
+        f.enter(1, 5, "5");
+        for (const char* name : {"mnuToolCalc", "mnuToolDraw"}) {
+            QVERIFY(w.menuItem(name)->isEnabled());
+            QVERIFY(w.toolbarButton(name)->isEnabled());
+        }
+        f.enter(1, 4, "");
+        for (const char* name : {"mnuToolCalc", "mnuToolDraw"}) {
+            QVERIFY(!w.menuItem(name)->isEnabled());
+            QVERIFY(!w.toolbarButton(name)->isEnabled());
+        }
+    }
+
+    void baseItemFollowsTheChain() {
+        WindowFixture f;
+        f.select(3, 3);
+        f.view().ChangeFigureType(0);
+        f.enter(1, 3, "1");
+        QVERIFY(!f.window->menuItem("mnuDataModeStandard0")->isEnabled());
+        f.select(3, 3);
+        f.view().ChangeFigureType(10);
+        f.enter(1, 3, "1");
+        QVERIFY(f.window->menuItem("mnuDataModeStandard0")->isEnabled());
+    }
+
+    void newAsksBeforeDiscarding() {
+        WindowFixture f;
+        f.enter(1, 3, "7");
+        f.answer = QMessageBox::No;
+        f.window->toolMain_ButtonClick("mnuNewFile");
+        QCOMPARE(f.takeMessages(), (std::vector<Message>{{"現在のデータを破棄してもよろしいですか？", "確認メッセージ", Message::Icon::None}}));
+        QCOMPARE(f.cell(0, 1), std::string("7.00"));
+        f.answer = QMessageBox::Yes;
+        f.window->menuItem("mnuNewFile")->trigger();
+        QCOMPARE(f.takeMessages().size(), std::size_t{1});
+        QCOMPARE(f.cell(0, 1), std::string());
+        QCOMPARE(f.grid()->text(1, 3), QString());
+        QCOMPARE(f.window->tag(), std::string());
+    }
+
+    void drawButtonAsksWhichRelease_data() {
+        QTest::addColumn<QString>("release");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("98") << "98" << "AutoCAD LT98 で図面を作図します。よろしいですか？";
+        QTest::newRow("2000") << "2000" << "AutoCAD LT2000以降のバージョン で図面を作図します。よろしいですか？";
+    }
+    void drawButtonAsksWhichRelease() {
+        QFETCH(QString, release);
+        QFETCH(QString, text);
+        WindowFixture f;
+        f.data().acadVersion = release.toStdString();
+        f.answer = QMessageBox::No;
+        f.window->toolMain_ButtonClick("mnuToolDraw");
+        QCOMPARE(f.takeMessages(),
+                 (std::vector<Message>{{text.toStdString(), "作図（AutoCAD LTバージョン確認)", Message::Icon::Question}}));
+        f.window->menuItem("mnuToolDraw")->setEnabled(true);
+        f.window->menuItem("mnuToolDraw")->trigger();
+        QVERIFY(f.messages.empty());  // the menu item does not ask
+    }
+
+    void closingStoresGeometryAndPreferences() {
+        OpenSettingsKey()->clear();
+        {
+            WindowFixture f;
+            f.prefs.windowGeometry.width = 11500;
+            f.prefs.windowGeometry.height = 6100;
+            f.window->showMaximized();
+            QTRY_VERIFY(f.window->isMaximized());
+            f.window->close();
+        }
+        auto key = OpenSettingsKey();
+        QCOMPARE(key->allKeys().size(), 9);
+        QCOMPARE(ReadSettingText(*key, "WindowState"), std::optional<std::string>("2"));
+        QCOMPARE(ReadSettingText(*key, "Width"), std::optional<std::string>("11500"));
+        QCOMPARE(ReadSettingText(*key, "Height"), std::optional<std::string>("6100"));
+        QCOMPARE(ReadSettingText(*key, "SetUpStr(1)"), std::optional<std::string>("No."));
+    }
+
+    void windowSpringsBackFromBelowItsMinimum() {
+        WindowFixture f;
+        MainWindow& w = *f.window;
+        w.resize(twipsToPixels(9000), w.height());
+        QTRY_COMPARE(w.width(), twipsToPixels(11500));
+        w.resize(w.width(), twipsToPixels(5000));
+        QTRY_COMPARE(w.height(), twipsToPixels(6100));
+    }
+
+    void resizingSharesTheValueColumns() {
+        WindowFixture f;
+        MainWindow& w = *f.window;
+        TierGrid* grid = f.grid();
+        const int fixed[] = {grid->columnWidth(0), grid->columnWidth(1), grid->columnWidth(2)};
+        const int before = grid->columnWidth(3);
+        w.resize(w.width() + 150, w.height());
+        QTRY_VERIFY(grid->columnWidth(3) > before);
+        QCOMPARE(grid->columnWidth(0), fixed[0]);
+        QCOMPARE(grid->columnWidth(1), fixed[1]);
+        QCOMPARE(grid->columnWidth(2), fixed[2]);
+        for (int col = 4; col <= 7; ++col) QCOMPARE(grid->columnWidth(col), grid->columnWidth(3));
+        QCOMPARE(grid->columnWidth(0), twipsToPixels(650));
+        QCOMPARE(grid->columnWidth(1), twipsToPixels(700));
+    }
+
+    void minimisedWindowIsNotLaidOut() {
+        WindowFixture f;
+        MainWindow& w = *f.window;
+        w.showMinimized();
+        QTRY_COMPARE(w.tag(), std::string("min"));
+        w.showNormal();
+        QTRY_COMPARE(w.tag(), std::string());
+    }
+
+    void exceptionPaneArrangements() {
+        WindowFixture f;
+        MainWindow& w = *f.window;
+        FigurePane* chain = f.view().pane(ListKind::Chain);
+        FigurePane* exception = f.view().pane(ListKind::Exception);
+        const int fullHeight = chain->height();
+        w.menuItem("mnuWindowExtUnder")->trigger();
+        QVERIFY(exception->isVisible());
+        QVERIFY(w.splitter(0)->isVisible());
+        QVERIFY(!w.splitter(1)->isVisible());
+        QVERIFY(chain->height() < fullHeight);
+        QVERIFY(exception->y() > chain->y() + chain->height());
+        QCOMPARE(f.prefs.extWindowPos, false);
+        w.menuItem("mnuWindowExtRight")->trigger();
+        QVERIFY(w.splitter(1)->isVisible());
+        QVERIFY(!w.splitter(0)->isVisible());
+        QCOMPARE(f.prefs.extWindowPos, true);
+        QCOMPARE(exception->x(), w.splitter(1)->x() + w.splitter(1)->width());
+        QCOMPARE(chain->y(), exception->y());
+        w.menuItem("mnuWindowExtHide")->trigger();
+        QVERIFY(!exception->isVisible());
+        QVERIFY(!w.splitter(1)->isVisible());
+        QCOMPARE(chain->height(), fullHeight);
+    }
+
+    void splitterDragHidesTheContentsAndStopsAtItsLimit() {
+        WindowFixture f;
+        MainWindow& w = *f.window;
+        w.menuItem("mnuWindowExtRight")->trigger();
+        SplitterBar* bar = w.splitter(1);
+        QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(1, 10));
+        QVERIFY(!f.grid()->isVisible());
+        QVERIFY(!f.view().pane(ListKind::Chain)->totalBox(0)->isVisible());
+        QMouseEvent move(QEvent::MouseMove, QPointF(-2000, 10), bar->mapToGlobal(QPointF(-2000, 10)), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(bar, &move);
+        QCOMPARE(bar->x(), twipsToPixels(1200));
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(1, 10));
+        QVERIFY(f.grid()->isVisible());
+        QVERIFY(f.view().pane(ListKind::Chain)->countCombo()->isVisible());
+        QVERIFY(f.view().pane(ListKind::Exception)->totalBox(0)->isVisible());  // the chain pane is too narrow now
+        QCOMPARE(f.view().pane(ListKind::Exception)->x(), bar->x() + bar->width());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

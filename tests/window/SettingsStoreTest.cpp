@@ -1,0 +1,167 @@
+// The preferences store against a settings folder of the test's own.
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/Module1.h"
+#include "settings/RegModule.h"
+#include "WindowFixture.h"
+
+using namespace mirota;
+
+class SettingsStoreTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir folder_;
+
+    static void clearKey() { OpenSettingsKey()->clear(); }
+    static void write(const char* name, const char* text) {
+        auto key = OpenSettingsKey();
+        WriteSettingText(*key, name, text);
+    }
+    static void remove(const char* name) { OpenSettingsKey()->remove(name); }
+
+    static Preferences saved() {
+        Preferences prefs;
+        SetDefaultSettings(prefs);
+        return prefs;
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(folder_.isValid());
+        test::useTemporarySettings(folder_);
+    }
+    void init() { clearKey(); }
+
+    void newKeyHoldsOnlyTheVersion() {
+        QVERIFY(!EnsureSettingsKey());
+        auto key = OpenSettingsKey();
+        QCOMPARE(key->allKeys(), QStringList{"VerNo"});
+        QCOMPARE(ReadSettingText(*key, "VerNo"), std::optional<std::string>("1"));
+        QVERIFY(EnsureSettingsKey());
+    }
+
+    void saveWritesEveryValueInItsTextForm() {
+        Preferences prefs = saved();
+        prefs.optionFlags = {true, false};
+        prefs.stationPrefix = "測点";
+        prefs.extWindowPos = true;
+        prefs.windowGeometry = {12000, 7000, 2};
+        SaveSettings(prefs);
+        auto key = OpenSettingsKey();
+        const std::pair<const char*, const char*> expected[] = {
+            {"SetUpFlg(0)", "1"}, {"SetUpFlg(1)", "0"}, {"SetUpStr(1)", "測点"}, {"Keta", "0.00"},
+            {"ExtWindowPos", "1"}, {"Width", "12000"}, {"Height", "7000"},   {"WindowState", "2"}, {"VerNo", "1"},
+        };
+        QCOMPARE(key->allKeys().size(), 9);
+        for (const auto& [name, text] : expected) {
+            QCOMPARE(ReadSettingText(*key, name), std::optional<std::string>(text));
+        }
+    }
+
+    void savedPreferencesLoadBackUnchanged() {
+        Preferences prefs = saved();
+        prefs.stationPrefix = "ＮＯ．";
+        prefs.digitsFormat = "0.000";
+        prefs.windowGeometry = {11800, 6500, 0};
+        SaveSettings(prefs);
+        Preferences loaded;
+        LoadSettings(loaded);
+        QCOMPARE(loaded.optionFlags, prefs.optionFlags);
+        QCOMPARE(loaded.stationPrefix, prefs.stationPrefix);
+        QCOMPARE(loaded.digitsFormat, prefs.digitsFormat);
+        QCOMPARE(loaded.extWindowPos, prefs.extWindowPos);
+        QCOMPARE(loaded.windowGeometry.width, 11800);
+        QCOMPARE(loaded.windowGeometry.height, 6500);
+        QCOMPARE(loaded.windowGeometry.state, 0);
+    }
+
+    void optionFlagRule_data() {
+        QTest::addColumn<QString>("stored");  // "(missing)" deletes the value
+        QTest::addColumn<bool>("loaded");
+        QTest::newRow("one") << "1" << true;
+        QTest::newRow("zero") << "0" << false;
+        QTest::newRow("word") << "yes" << true;
+        QTest::newRow("empty") << "" << true;
+        QTest::newRow("missing") << "(missing)" << false;
+    }
+    void optionFlagRule() {
+        QFETCH(QString, stored);
+        QFETCH(bool, loaded);
+        SaveSettings(saved());
+        if (stored == "(missing)") remove("SetUpFlg(1)");
+        else write("SetUpFlg(1)", stored.toUtf8().constData());
+        Preferences prefs;
+        prefs.optionFlags = {!loaded, !loaded};
+        LoadSettings(prefs);
+        QCOMPARE(prefs.optionFlags[1], loaded);
+        QCOMPARE(prefs.optionFlags[0], true);
+    }
+
+    void missingValuesLeaveTheStartingState() {
+        write("VerNo", "1");
+        Preferences prefs;
+        prefs.optionFlags = {true, true};
+        LoadSettings(prefs);
+        QCOMPARE(prefs.optionFlags, (std::array<bool, 2>{false, false}));
+        QCOMPARE(prefs.stationPrefix, std::string());
+        QCOMPARE(prefs.digitsFormat, std::string());
+        QCOMPARE(prefs.extWindowPos, false);
+        QCOMPARE(prefs.windowGeometry.width, 0);
+        QCOMPARE(prefs.windowGeometry.state, 0);
+    }
+
+    void unconvertibleValuesAreSkipped_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("width word") << "Width" << "wide";
+        QTest::newRow("width beyond 32 bits") << "Width" << "3000000000";
+        QTest::newRow("state beyond 16 bits") << "WindowState" << "70000";
+        QTest::newRow("pane word") << "ExtWindowPos" << "right";
+    }
+    void unconvertibleValuesAreSkipped() {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        Preferences before = saved();
+        before.windowGeometry = {12345, 6789, 2};
+        before.extWindowPos = true;
+        SaveSettings(before);
+        write(name.toUtf8().constData(), text.toUtf8().constData());
+        Preferences prefs = before;
+        LoadSettings(prefs);
+        QCOMPARE(prefs.windowGeometry.width, 12345);
+        QCOMPARE(prefs.windowGeometry.height, 6789);
+        QCOMPARE(prefs.windowGeometry.state, 2);
+        QCOMPARE(prefs.extWindowPos, true);
+    }
+
+    void paneArrangementWords_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("right");
+        QTest::newRow("1") << "1" << true;
+        QTest::newRow("0") << "0" << false;
+        QTest::newRow("True") << "True" << true;
+        QTest::newRow("false") << "false" << false;
+    }
+    void paneArrangementWords() {
+        QFETCH(QString, text);
+        QFETCH(bool, right);
+        write("ExtWindowPos", text.toUtf8().constData());
+        Preferences prefs;
+        prefs.extWindowPos = !right;
+        LoadSettings(prefs);
+        QCOMPARE(prefs.extWindowPos, right);
+    }
+
+    void windowSizeRoundsToWholeTwips() {
+        write("Width", "11500.5");
+        write("Height", "6101.5");
+        Preferences prefs;
+        LoadSettings(prefs);
+        QCOMPARE(prefs.windowGeometry.width, 11500);  // half to even
+        QCOMPARE(prefs.windowGeometry.height, 6102);
+    }
+};
+
+QTEST_MAIN(SettingsStoreTest)
+#include "SettingsStoreTest.moc"

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/MainWindow.h"
+#include "app/Module1.h"
+#include "grid/CellEditor.h"
+#include "grid/TierGrid.h"
+
+namespace mirota::test {
+
+// Settings of the tests go to a folder of their own, never to the user's.
+inline void useTemporarySettings(const QTemporaryDir& folder) {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
+}
+
+// A started main window with the first-run preferences, whose messages and shell requests are recorded.
+struct WindowFixture {
+    Preferences prefs;
+    std::unique_ptr<MainWindow> window;
+    std::vector<Message> messages;
+    QMessageBox::StandardButton answer = QMessageBox::Yes;
+    QStringList shellRequests;
+
+    explicit WindowFixture(const std::string& digits = "0.00") {
+        SetDefaultSettings(prefs);
+        prefs.digitsFormat = digits;
+        window = std::make_unique<MainWindow>(prefs, QStringLiteral("/opt/mirota/"));
+        window->showMessage = [this](const Message& message, QMessageBox::StandardButtons) {
+            messages.push_back(message);
+            return answer;
+        };
+        window->shellOpen = [this](const QString& path) { shellRequests << path; };
+        window->Form_Load();
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    SurveyData& data() { return window->data(); }
+    TierView& view() { return window->tierView(); }
+    TierGrid* grid(ListKind list = ListKind::Chain) { return view().grid(list); }
+    CellEditor* editor(ListKind list = ListKind::Chain) { return view().editor(list); }
+    const std::string& cell(int row, int col, ListKind list = ListKind::Chain) {
+        return data().cell(list, data().view.currentTier, row, col);
+    }
+    void setCell(int row, int col, const std::string& text, ListKind list = ListKind::Chain) {
+        data().setCell(list, data().view.currentTier, row, col, text);
+    }
+
+    void setCount(ListKind list, int count) { view().pane(list)->countCombo()->setCurrentIndex(count - 1); }
+    // Rebuilds the tier on screen from the document.
+    void reload() { window->tabMain_Click(); }
+
+    // Makes the grid the one last clicked, with its current cell at (row, col).
+    void select(int row, int col, ListKind list = ListKind::Chain) {
+        TierGrid* g = grid(list);
+        g->setFocus();
+        g->setCurrentGridCell(row, col);
+        data().view.activeList = list;
+    }
+
+    static QWidget* focused() { return QApplication::focusWidget(); }
+
+    // Types the text where the keyboard focus is (the first key on a grid opens its editor).
+    static void type(const QString& text) {
+        for (QChar ch : text) {
+            if (ch.unicode() < 128) {
+                QTest::keyClicks(focused(), QString(ch));
+            } else {
+                QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+                QApplication::sendEvent(focused(), &key);
+            }
+        }
+    }
+    static void press(Qt::Key key) { QTest::keyClick(focused(), key); }
+
+    // Types a value into the cell and commits it with Enter.
+    void enter(int row, int col, const QString& text, ListKind list = ListKind::Chain) {
+        select(row, col, list);
+        if (text.isEmpty() || text.at(0).unicode() >= 128) {
+            press(Qt::Key_F2);  // a character outside ASCII opens no editor
+            editor(list)->setText(text);
+        } else {
+            type(text);
+        }
+        QTest::keyClick(editor(list), Qt::Key_Return);
+    }
+
+    std::vector<Message> takeMessages() { return std::exchange(messages, {}); }
+};
+
+}  // namespace mirota::test
