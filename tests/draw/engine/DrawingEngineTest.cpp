@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,8 @@ struct LayerCase {
     std::vector<Layer> layers;  // expected, in order
     std::string current;
 };
+// Test names show the case name, not the bytes of the case.
+void PrintTo(const LayerCase& c, std::ostream* out) { *out << c.name; }
 
 class LayerCommandTest : public ::testing::TestWithParam<LayerCase> {};
 
@@ -142,6 +145,7 @@ struct TextCase {
     Justification justification;
     std::string text;
 };
+void PrintTo(const TextCase& c, std::ostream* out) { *out << c.name; }
 
 class TextCommandTest : public ::testing::TestWithParam<TextCase> {};
 
@@ -371,6 +375,7 @@ struct FailureCase {
     std::string request;
     std::string message;
 };
+void PrintTo(const FailureCase& c, std::ostream* out) { *out << c.name; }
 
 class FailureTest : public ::testing::TestWithParam<FailureCase> {};
 
