@@ -3,7 +3,6 @@
 #include <cfloat>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace mirota::number {
@@ -131,9 +130,9 @@ std::string generalText(double value, int significant) {
     if (!std::isfinite(value)) return {};
     if (value == 0.0) return "0";
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", significant - 1, value);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, significant - 1);
     std::size_t used = 0;
-    auto d = scanDecimal(buffer, used);
+    auto d = scanDecimal(std::string_view(buffer, static_cast<std::size_t>(written.ptr - buffer)), used);
     if (!d) return {};
     const std::size_t lastNonZero = d->digits.find_last_not_of('0');
     d->digits.resize(lastNonZero + 1);
@@ -157,13 +156,15 @@ std::string generalText(double value, int significant) {
 }  // namespace
 
 double leadingNumber(std::string_view text) {
-    std::string compact;
-    compact.reserve(text.size());
-    for (char c : text) {
-        if (!isBlank(c)) compact += c;
+    std::string compact;  // only made when there are blanks to drop
+    if (text.find_first_of(" \t\r\n") != std::string_view::npos) {
+        for (char c : text) {
+            if (!isBlank(c)) compact += c;
+        }
+        text = compact;
     }
     std::size_t used = 0;
-    const auto d = scanDecimal(compact, used);
+    const auto d = scanDecimal(text, used);
     return d ? toDouble(*d) : 0.0;
 }
 
