@@ -1,68 +1,22 @@
-// The data file at full capacity: 20 tiers with 100 figures in both lists, every cell filled.
+// The data file at full capacity: 20 tiers with 100 figures in both lists, every stored cell filled.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <unistd.h>
 
+#include "bench/FullDocument.h"
 #include "io/CodePage.h"
 #include "io/DataFileReader.h"
 #include "io/DataFileWriter.h"
-#include "model/NumberText.h"
 
 namespace {
 
-using mirota::ListKind;
 using mirota::SurveyData;
 
-std::string length(std::mt19937& random, double low, double high) {
-    const double value = std::uniform_real_distribution<double>(low, high)(random);
-    return mirota::number::formatDouble(value, "0.000");
-}
-
-SurveyData fullDocument() {
-    static const char* const names[] = {"花壇", "池", "物置", "浄化槽", "駐車場", "庭石", "井戸", "植込み"};
-    static const char* const exceptionTypes[] = {"12", "13", "22", "23"};
-    std::mt19937 random(20240607);
-    SurveyData document;
-    document.changeTierCount(SurveyData::kTierCapacity);
-    for (int tier = 0; tier < SurveyData::kTierCapacity; ++tier) {
-        document.setFigureCount(ListKind::Chain, tier, SurveyData::kFigureCapacity);
-        document.setFigureCount(ListKind::Exception, tier, SurveyData::kFigureCapacity);
-        for (int row = 0; row < 2 * SurveyData::kFigureCapacity; ++row) {
-            const int figure = row / 2;
-            const auto setChain = [&](int col, std::string text) {
-                document.setCell(ListKind::Chain, tier, row, col, std::move(text));
-            };
-            setChain(0, figure == 0 ? "0" : figure % 2 == 1 ? "11" : figure % 7 == 0 ? "20" : "10");
-            setChain(1, length(random, 8, 40));
-            setChain(2, length(random, 8, 40));
-            setChain(3, length(random, 8, 40));
-            setChain(4, length(random, 20, 60));
-            setChain(5, length(random, 50, 600));
-            setChain(6, std::to_string(figure % 3));
-            const auto setException = [&](int col, std::string text) {
-                document.setCell(ListKind::Exception, tier, row, col, std::move(text));
-            };
-            setException(0, exceptionTypes[figure % 4]);
-            setException(1, std::string(names[figure % 8]) + std::to_string(figure + 1));
-            setException(2, length(random, 0.5, 9));
-            setException(3, length(random, 0.5, 9));
-            setException(4, length(random, 0, 90) + "," + length(random, 0, 90));
-            setException(5, length(random, 1, 80));
-            setException(6, "");
-        }
-    }
-    document.conditions.numbers = {12345.67f, -2345.5f, 32.5f, 0.4f, 0.3f, 0, 0, 0, 150.25f, -80.5f, 200};
-    document.conditions.choices = {1, 2, 1, 1};
-    document.conditions.drawingLayerName = "作図_本体";
-    return document;
-}
-
 const SurveyData& theDocument() {
-    static const SurveyData document = fullDocument();
+    static const SurveyData document = mirota::bench::fullDocument();
     return document;
 }
 

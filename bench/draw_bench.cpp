@@ -1,0 +1,135 @@
+// The development drawing at full capacity: 20 tiers of 100 chained triangles with the area table,
+// each step on its own: the geometry, the command stream, the embedded engine and the DXF file.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "bench/FullDocument.h"
+#include "calc/AreaCalculation.h"
+#include "draw/FigureGeometry.h"
+#include "draw/engine/DxfWriter.h"
+#include "draw/engine/EngineCadLink.h"
+#include "draw/geometry/DevelopmentGeometry.h"
+#include "draw/stream/DrawingCommands.h"
+#include "draw/stream/RecordingCadLink.h"
+
+namespace {
+
+using mirota::FigureGeometry;
+using mirota::SurveyData;
+
+constexpr const char* kPrefix = "No.";
+
+// The document, its geometry and its command texts, made once; what went wrong if that failed.
+struct Development {
+    SurveyData data = mirota::bench::fullDocument();
+    FigureGeometry geometry{data.tierCount(), data.rowCapacity()};
+    std::vector<std::string> requests;
+    std::optional<mirota::EngineCadLink> engine;
+    std::string failure;
+
+    Development() { failure = make(); }
+
+private:
+    std::string make() {
+        if (auto message = mirota::CalculateAreas(data, kPrefix)) return "calculation: " + message->text;
+        if (auto message = mirota::ComputeDevelopmentGeometry(data, kPrefix, geometry)) return "geometry: " + message->text;
+        mirota::RecordingCadLink link;
+        if (auto message = mirota::SendDrawingCommands(data, geometry, {}, link, {})) return "stream: " + message->text;
+        requests = link.requests();
+        engine.emplace();
+        engine->open(mirota::kAcadApplication, mirota::kAcadTopic);
+        for (const std::string& request : requests) {
+            if (auto error = engine->execute(request)) return "engine: " + error->description;
+        }
+        return {};
+    }
+};
+
+const Development& development() {
+    static const Development made;
+    return made;
+}
+
+// False (and the benchmark skipped) when the document could not be drawn.
+bool drawable(benchmark::State& state) {
+    if (development().failure.empty()) return true;
+    state.SkipWithError(development().failure.c_str());
+    return false;
+}
+
+void ComputeDevelopmentGeometry(benchmark::State& state) {
+    if (!drawable(state)) return;
+    const SurveyData& data = development().data;
+    FigureGeometry geometry;
+    for (auto _ : state) {
+        auto failure = mirota::ComputeDevelopmentGeometry(data, kPrefix, geometry);
+        benchmark::DoNotOptimize(failure);
+        benchmark::DoNotOptimize(geometry);
+    }
+}
+BENCHMARK(ComputeDevelopmentGeometry)->Unit(benchmark::kMillisecond);
+
+void SendDrawingCommands(benchmark::State& state) {
+    if (!drawable(state)) return;
+    const Development& d = development();
+    std::optional<mirota::RecordingCadLink> link;
+    for (auto _ : state) {
+        state.PauseTiming();
+        link.emplace();  // the texts of the last round are freed untimed
+        state.ResumeTiming();
+        auto failure = mirota::SendDrawingCommands(d.data, d.geometry, {}, *link, {});
+        benchmark::DoNotOptimize(failure);
+    }
+    std::size_t bytes = 0;
+    for (const std::string& request : d.requests) bytes += request.size();
+    state.counters["requests"] = static_cast<double>(d.requests.size());
+    state.counters["request_bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(SendDrawingCommands)->Unit(benchmark::kMillisecond);
+
+// The recorded texts executed into a fresh engine, which starts from the drawing template.
+void ExecuteInEngine(benchmark::State& state) {
+    if (!drawable(state)) return;
+    const std::vector<std::string>& requests = development().requests;
+    std::optional<mirota::EngineCadLink> engine;
+    for (auto _ : state) {
+        state.PauseTiming();
+        engine.emplace();
+        engine->open(mirota::kAcadApplication, mirota::kAcadTopic);
+        state.ResumeTiming();
+        for (const std::string& request : requests) {
+            if (auto error = engine->execute(request)) {
+                state.SkipWithError(error->description.c_str());
+                break;
+            }
+        }
+    }
+    state.counters["entities"] = static_cast<double>(development().engine->drawing().entities.size());
+}
+BENCHMARK(ExecuteInEngine)->Unit(benchmark::kMillisecond);
+
+void DxfBytes(benchmark::State& state) {
+    if (!drawable(state)) return;
+    const mirota::drawing::Drawing& drawing = development().engine->drawing();
+    std::size_t size = 0;
+    for (auto _ : state) {
+        auto bytes = mirota::drawing::dxfBytes(drawing);
+        if (const auto* message = std::get_if<mirota::Message>(&bytes)) {
+            state.SkipWithError(message->text.c_str());
+            break;
+        }
+        size = std::get<std::string>(bytes).size();
+        benchmark::DoNotOptimize(bytes);
+    }
+    state.counters["dxf_bytes"] = static_cast<double>(size);
+}
+BENCHMARK(DxfBytes)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
