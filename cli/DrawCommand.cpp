@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <iostream>
+#include <memory>
 
 #include "draw/engine/DrawingTemplate.h"
 #include "draw/engine/DxfWriter.h"
@@ -9,6 +10,7 @@
 #include "draw/engine/SvgWriter.h"
 #include "draw/stream/DrawingRun.h"
 #include "draw/stream/ScriptCadLink.h"
+#include "draw/dde/DdeLinkFactory.h"
 
 namespace mirota::cli {
 
@@ -43,14 +45,31 @@ bool drawInto(const DrawOptions& options, CadLink& link) {
     return result.finished();
 }
 
+// The drawing straight into the running CAD program; there is no output file.
+int drawOverDde(const DrawOptions& options, CadLink& link) {
+    if (!options.output.empty()) {
+        std::cerr << "--link dde は AutoCAD LT に直接作図するため、出力ファイル（-o）は指定できません。\n";
+        return kUsage;
+    }
+    return drawInto(options, link) ? kDone : kRefused;
+}
+
 }  // namespace
 
 int runDraw(const DrawOptions& options) {
-    const std::string extension = extensionOf(options.output);
-    if (options.link == "dde") {
-        return refuse("この環境では AutoCAD LT との DDE による接続は使えません。\r\n"
-                      "--link engine（図面ファイル）か --link script（スクリプトファイル）を指定してください。");
+    // Without a link or an output file, the drawing goes to the CAD program where DDE is there.
+    if (options.link == "dde" || (options.link.empty() && options.output.empty())) {
+        if (const std::unique_ptr<CadLink> link = makeDdeCadLink()) return drawOverDde(options, *link);
+        if (options.link == "dde") {
+            return refuse("この環境では AutoCAD LT との DDE による接続は使えません。\r\n"
+                          "--link engine（図面ファイル）か --link script（スクリプトファイル）を指定してください。");
+        }
     }
+    if (options.output.empty()) {
+        std::cerr << "出力ファイル（-o OUT.dxf、OUT.svg、OUT.scr のいずれか）を指定してください。\n";
+        return kUsage;
+    }
+    const std::string extension = extensionOf(options.output);
     if (extension == ".scr") {
         ScriptCadLink link(options.output);
         if (!drawInto(options, link)) return kRefused;

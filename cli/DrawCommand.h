@@ -8,12 +8,13 @@ namespace mirota::cli {
 
 struct DrawOptions {
     DocumentOptions document;
-    std::string output;
-    std::string link = "engine";
+    std::string output;  // empty for the CAD program over DDE
+    std::string link;    // "engine", "script", "dde", or empty: by the output file, or DDE without one
 };
 
 // The whole drawing run into the chosen back end; the drawing is written by the output's extension:
-// .dxf or .svg from the embedded engine, .scr from the script back end.
+// .dxf or .svg from the embedded engine, .scr from the script back end. With DDE (Windows) the
+// drawing goes to the running CAD program and there is no output file.
 int runDraw(const DrawOptions& options);
 
 // Writes the drawing template with the area-table blocks as DXF.

@@ -1,9 +1,13 @@
 // mirota-cli: the main jobs of LTミロタ展開図 without a window.
 #include <CLI/CLI.hpp>
 
+#include <string>
+#include <vector>
+
 #include "cli/CalcCommand.h"
 #include "cli/CliSupport.h"
 #include "cli/DrawCommand.h"
+#include "cli/PlatformText.h"
 #include "cli/RequestsCommand.h"
 
 namespace {
@@ -23,8 +27,15 @@ void addDocumentOptions(CLI::App& command, DocumentOptions& options, bool withIn
 }  // namespace
 
 int main(int argc, char** argv) {
+    const mirota::cli::Utf8Output output;
+    std::vector<std::string> arguments = mirota::cli::utf8Arguments(argc, argv);
+    std::vector<char*> argumentPointers;
+    for (std::string& argument : arguments) argumentPointers.push_back(argument.data());
+
     CLI::App app{"LTミロタ展開図: calculation and drawing without a window"};
     app.require_subcommand(1);
+    // Options are spelt the same everywhere; a path such as "/data/x.txt" is never an option.
+    app.allow_windows_style_options(false);
 
     DocumentOptions options;
     CLI::App* calc = app.add_subcommand("calc", "calculate every area and print the results as JSON");
@@ -33,18 +44,20 @@ int main(int argc, char** argv) {
     addDocumentOptions(*requests, options, true);
 
     mirota::cli::DrawOptions drawOptions;
-    CLI::App* draw = app.add_subcommand("draw", "make the development drawing into a DXF, SVG or script file");
+    CLI::App* draw = app.add_subcommand(
+        "draw", "make the development drawing into a DXF, SVG or script file, or (Windows) in the running CAD program");
     addDocumentOptions(*draw, drawOptions.document, true);
-    draw->add_option("-o,--output", drawOptions.output, "OUT.dxf, OUT.svg or OUT.scr")
-        ->required();
-    draw->add_option("--link", drawOptions.link, "back end")->check(CLI::IsMember({"engine", "script", "dde"}));
+    draw->add_option("-o,--output", drawOptions.output, "OUT.dxf, OUT.svg or OUT.scr; none with --link dde");
+    draw->add_option("--link", drawOptions.link,
+                     "back end: engine, script, or dde (Windows; taken when no output file is given)")
+        ->check(CLI::IsMember({"engine", "script", "dde"}));
 
     std::string templateOutput;
     CLI::App* drawingTemplate = app.add_subcommand("template", "write the drawing template with the area-table blocks");
     drawingTemplate->add_option("-o,--output", templateOutput, "vorn.dxf")->required();
 
     try {
-        app.parse(argc, argv);
+        app.parse(static_cast<int>(argumentPointers.size()), argumentPointers.data());
     } catch (const CLI::ParseError& error) {
         // Help is a parse "error" that exits 0; every real one is wrong usage.
         return app.exit(error) == 0 ? mirota::cli::kDone : mirota::cli::kUsage;

@@ -20,6 +20,13 @@ struct Conversion {
 // Code page 932 bytes to UTF-8. Fails at a byte sequence that is not valid code page 932.
 Conversion toUtf8(std::string_view codePageBytes);
 
+// The UTF-8 character that starts at offset, for naming it in a message.
+inline std::string characterAt(std::string_view utf8, std::size_t offset) {
+    std::size_t end = offset + 1;
+    while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80) ++end;
+    return std::string(utf8.substr(offset, end - offset));
+}
+
 // UTF-8 to code page 932. Fails at malformed UTF-8 and at a character that code page 932 cannot
 // hold or would read back as a different character (for example U+301C, stored as U+FF5E).
 Conversion fromUtf8(std::string_view utf8);

@@ -10,13 +10,6 @@ namespace mirota {
 
 namespace {
 
-// The UTF-8 character that starts at offset, for naming it in a message.
-std::string characterAt(std::string_view text, std::size_t offset) {
-    std::size_t end = offset + 1;
-    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
-    return std::string(text.substr(offset, end - offset));
-}
-
 // Appends the text as script lines (still UTF-8); tells why when it cannot be written as a script.
 std::optional<std::string> appendScriptLines(std::string_view text, std::string& lines) {
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -54,7 +47,7 @@ std::optional<LinkError> ScriptCadLink::execute(const std::string& text) {
         if ((static_cast<unsigned char>(lines[at]) & 0xC0) == 0x80) {
             return LinkError{"命令の文字が正しい UTF-8 ではありません。"};
         }
-        return LinkError{"スクリプトに書けない文字「" + characterAt(lines, at) +
+        return LinkError{"スクリプトに書けない文字「" + codepage::characterAt(lines, at) +
                          "」が命令に含まれています（コードページ 932 にない文字です）。"};
     }
     bytes_ += converted.text;

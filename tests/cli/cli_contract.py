@@ -71,6 +71,14 @@ check('escapes as JSON', all('\\r' in line for line in lines) and any('\\u001b' 
 measured = run('requests', EXAMPLE, '--input-set', 'measured')
 check('measured differs', measured.returncode == 0 and measured.stdout != result.stdout)
 
+# Drawing: an output file is needed except for DDE, which either draws (no program answers here)
+# or is not there; both end in a message.
+check('draw without output', run('draw', EXAMPLE, '--link', 'engine').returncode == 2)
+result = run('draw', EXAMPLE, '--link', 'dde')
+err = result.stderr.decode('utf-8')
+check('draw over dde', result.returncode == 1 and err.split('\n')[0] == 'LTミロタ展開図' and 'DDE' in err,
+      'exit %d: %s' % (result.returncode, err))
+
 if failures:
     print('\n'.join(failures))
     sys.exit(1)

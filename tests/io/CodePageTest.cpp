@@ -21,6 +21,7 @@ const Pair kPairs[] = {
     {"\xB1", "ｱ"},              // half-width katakana, one byte
     {"\x95\x5C", "表"},         // a trail byte that is a backslash
     {"\xFB\xFC", "髙"},
+    {"\xF0\x40", "\uE000"},  // the first character of the user-defined area
     {"LT\x83\x7E\x83\x8D\x83\x5E\x93\x57\x8A\x4A\x90\x7D", "LTミロタ展開図"},
 };
 
@@ -32,6 +33,20 @@ TEST(CodePage, ConvertsBothWays) {
         const Conversion encoded = fromUtf8(pair.utf8);
         EXPECT_TRUE(encoded.ok()) << pair.utf8;
         EXPECT_EQ(encoded.text, pair.codePage) << pair.utf8;
+    }
+}
+
+// Some characters have more than one code (the NEC-selected IBM rows repeat others): any of them is
+// read, and the text is written with the code the code page gives the character.
+TEST(CodePage, ReadsBothCodesOfADoubledCharacterAndWritesOne) {
+    const Pair doubled[] = {
+        {"\xED\x40", "纊"},
+        {"\xEE\xF9", "￢"},  // U+FFE2, also 81 CA
+    };
+    const std::string written[] = {"\xFA\x5C", "\x81\xCA"};
+    for (std::size_t i = 0; i < std::size(doubled); ++i) {
+        EXPECT_EQ(toUtf8(doubled[i].codePage).text, doubled[i].utf8);
+        EXPECT_EQ(fromUtf8(doubled[i].utf8).text, written[i]);
     }
 }
 
@@ -52,6 +67,8 @@ TEST(CodePage, RejectsBytesThatAreNotCodePage932) {
         {"a\xFF" "b", 1, "a"},
         {"\x87\x40\x81\x20", 2, "①"},      // a lead byte without a valid trail byte
         {"x\x93\x57\x8A", 3, "x展"},        // cut off after a lead byte
+        {"a\xA0", 1, "a"},                 // bytes the code page leaves without a character
+        {"\xFD", 0, ""},
     };
     for (const Case& c : cases) {
         const Conversion decoded = toUtf8(c.bytes);
@@ -74,6 +91,8 @@ TEST(CodePage, RefusesCharactersTheCodePageCannotHoldAsThemselves) {
         {"a−b", 1, "a"},                    // U+2212 would come back as U+FF0D
         {"¥100", 0, ""},                    // would come back as a backslash
         {"表—", 3, "\x95\x5C"},             // U+2014 would come back as U+2015
+        {"a\u0080", 1, "a"},               // stand-ins for bytes that are no characters
+        {"\uF8F0", 0, ""},
     };
     for (const Case& c : cases) {
         const Conversion encoded = fromUtf8(c.utf8);

@@ -4,6 +4,8 @@
 #include <fstream>
 #include <random>
 
+#include "io/AtomicFile.h"
+
 namespace mirota::test {
 
 SurveyData exampleDocument() {
@@ -76,18 +78,25 @@ TemporaryFolder::~TemporaryFolder() {
 
 std::vector<std::string> TemporaryFolder::entries() const {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path_)) names.push_back(entry.path().filename());
+    for (const auto& entry : std::filesystem::directory_iterator(path_)) names.push_back(utf8Of(entry.path().filename()));
     std::sort(names.begin(), names.end());
     return names;
 }
 
+std::string TemporaryFolder::file(const std::string& name) const { return utf8Of(path_ / fileSystemPath(name)); }
+
+std::string utf8Of(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 std::string readAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(fileSystemPath(path), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 void writeAll(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
+    std::ofstream out(fileSystemPath(path), std::ios::binary);
     out << bytes;
 }
 

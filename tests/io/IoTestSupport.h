@@ -21,7 +21,8 @@ public:
     TemporaryFolder();
     ~TemporaryFolder();
     const std::filesystem::path& path() const { return path_; }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
+    // The path (UTF-8) of name (UTF-8) in the folder.
+    std::string file(const std::string& name) const;
     // The names of the folder's entries, sorted.
     std::vector<std::string> entries() const;
 
@@ -29,6 +30,10 @@ private:
     std::filesystem::path path_;
 };
 
+// A path as UTF-8 text, the form the program's paths take.
+std::string utf8Of(const std::filesystem::path& path);
+
+// The whole file at path (UTF-8).
 std::string readAll(const std::string& path);
 void writeAll(const std::string& path, const std::string& bytes);
 
