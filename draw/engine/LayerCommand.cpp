@@ -116,9 +116,13 @@ bool runOption(CommandInput& input, LayerTable& table, std::string_view option) 
         for (Layer* layer : *layers) layer->colour = *colour;
     } else if (isKeyword(option, "LOck") || isKeyword(option, "Unlock")) {
         const bool lock = isKeyword(option, "LOck");
-        const auto layers = existingLayers(input, table, lock ? "ロックする画層の名前" : "ロックを解除する画層の名前", false);
-        if (!layers) return false;
-        for (Layer* layer : *layers) layer->locked = lock;
+        // A name that matches no layer is passed over, as the CAD program only reports it: the first
+        // additional drawing locks the area-table layer before any table has made it.
+        const auto names = nameList(input, lock ? "ロックする画層の名前" : "ロックを解除する画層の名前");
+        if (!names) return false;
+        for (const std::string& name : *names) {
+            if (Layer* layer = table.find(name)) layer->locked = lock;
+        }
     } else {
         input.refuse("画層コマンドのオプション（n、m、s、c、lo、u）ではありません");
         return false;
