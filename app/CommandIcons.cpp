@@ -164,6 +164,45 @@ void drawPicture(QPainter& p, const QString& key) {
         hole.addEllipse(QPointF(12, 12), 2.6, 2.6);
         p.setBrush(QColor(120, 128, 140));
         p.drawPath(gear - hole);
+    } else if (key == "mnuDrawingFit") {
+        // The drawing inside corner marks.
+        triangle(p, QPointF(7, 16.5), QPointF(17, 16.5), QPointF(12, 7.5), QColor(210, 225, 245));
+        p.setPen(QPen(kBlue, 1.8));
+        for (const QPointF& corner : {QPointF(3, 3), QPointF(21, 3), QPointF(21, 21), QPointF(3, 21)}) {
+            const double dx = corner.x() < 12 ? 5 : -5;
+            const double dy = corner.y() < 12 ? 5 : -5;
+            p.drawLine(corner, corner + QPointF(dx, 0));
+            p.drawLine(corner, corner + QPointF(0, dy));
+        }
+    } else if (key == "mnuDrawingZoomIn" || key == "mnuDrawingZoomOut") {
+        p.setBrush(QColor(235, 242, 250));
+        p.setPen(QPen(kInk, 1.6));
+        p.drawEllipse(QPointF(10, 10), 6.5, 6.5);
+        p.setPen(QPen(kInk, 3.0, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(15, 15), QPointF(21, 21));
+        p.setPen(QPen(kBlue, 1.8));
+        p.drawLine(QPointF(7, 10), QPointF(13, 10));
+        if (key == "mnuDrawingZoomIn") p.drawLine(QPointF(10, 7), QPointF(10, 13));
+    } else if (key == "mnuDrawingSaveDxf" || key == "mnuDrawingSavePdf") {
+        page(p, QRectF(4, 2.5, 16, 19));
+        const bool dxf = key == "mnuDrawingSaveDxf";
+        p.setBrush(dxf ? kBlue : kRed);
+        p.setPen(Qt::NoPen);
+        p.drawRoundedRect(QRectF(2, 12, 20, 8), 1.5, 1.5);
+        QFont font = p.font();
+        font.setPixelSize(7);
+        font.setBold(true);
+        p.setFont(font);
+        p.setPen(Qt::white);
+        p.drawText(QRectF(2, 12, 20, 8), Qt::AlignCenter, dxf ? QStringLiteral("DXF") : QStringLiteral("PDF"));
+    } else if (key == "mnuDrawingPrint") {
+        p.setBrush(kPaper);
+        p.drawRect(QRectF(6.5, 3.5, 11, 7));
+        p.setBrush(QColor(150, 158, 170));
+        p.drawRoundedRect(QRectF(2.5, 9.5, 19, 8), 1.5, 1.5);
+        p.setBrush(kPaper);
+        p.drawRect(QRectF(6.5, 14.5, 11, 7));
+        lines(p, 8.5, 15.5, 17, 2);
     }
 }
 
@@ -173,6 +212,8 @@ QString themeName(const QString& key) {
         {"mnuEditCut", "edit-cut"},          {"mnuEditCopy", "edit-copy"},   {"mnuEditPaste", "edit-paste"},
         {"mnuToolCalc", "accessories-calculator"}, {"mnuDataAddData", "list-add"},
         {"mnuDataDeleteData", "list-remove"}, {"mnuHelp1", "help-contents"}, {"mnuToolSetUp", "preferences-system"},
+        {"mnuDrawingFit", "zoom-fit-best"},  {"mnuDrawingZoomIn", "zoom-in"},  {"mnuDrawingZoomOut", "zoom-out"},
+        {"mnuDrawingPrint", "document-print"},
     };
     return names.value(key);
 }

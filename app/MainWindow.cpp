@@ -15,6 +15,8 @@
 #include <QUrl>
 
 #include "app/CentralArea.h"
+#include "app/DrawingProgress.h"
+#include "app/DrawingWindow.h"
 #include "app/RuntimeFailure.h"
 #include "app/SplitterBar.h"
 #include "calc/AreaCalculation.h"
@@ -35,11 +37,13 @@ const QString kTitle = QStringLiteral("LTミロタ展開図");
 MainWindow::MainWindow(Preferences& prefs, QString appFolder, QWidget* parent)
     : QMainWindow(parent), prefs_(prefs), appFolder_(std::move(appFolder)) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(kTitle);
+    setCaption(kTitle);
     showMessage = [this](const Message& message, QMessageBox::StandardButtons buttons) {
         return ShowMessageBox(this, message, buttons);
     };
     shellOpen = [](const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
+    chooseFile = [this](const FileDialogRequest& request) { return ShowFileDialog(this, request); };
+    outsideLink = makeOutsideLink;
     data_.optionFlags = prefs_.optionFlags;
 
     central_ = new CentralArea(this);
@@ -69,6 +73,10 @@ MainWindow::MainWindow(Preferences& prefs, QString appFolder, QWidget* parent)
     tierView_->updateCommandState = [this] { UpdateCommandState(); };
     connect(tierView_.get(), &TierView::pasteAvailable, this, [this] { setButtonEnabled("mnuEditPaste", true); });
     connect(tierView_.get(), &TierView::dataMenuRequested, this, &MainWindow::showDataMenuAt);
+    connect(tierView_.get(), &TierView::documentEdited, this, [this] { setDocumentModified(true); });
+    frmDraw_ = new DrawingProgress(this);
+    // A window of its own, like the CAD program's, so that it can lie beside the main window.
+    drawingWindow_ = std::make_unique<DrawingWindow>();
 
     for (int index = 0; index < 2; ++index) {
         auto* bar = new SplitterBar(index, tabMain_);
@@ -122,11 +130,19 @@ void MainWindow::Form_Load() {
     if (!tag_.empty()) tag_.clear();
     data_.acadVersion = "2000";
     tierView_->grid(ListKind::Chain)->setFocus();  // typing can start at once
-    // The drawing template starts the CAD program associated with it; whether that works is not checked.
-    if (shellOpen) shellOpen(appFolder_ + QStringLiteral("vorn.dwt"));
+    // The embedded engine stands in for the CAD program with its drawing template: its window waits,
+    // hidden, for the first drawing. The CAD program itself is started by opening the drawing
+    // template; whether that works is not checked.
+    if (linkKindFor(prefs_.drawingOutput) != LinkKind::Engine && shellOpen) {
+        shellOpen(appFolder_ + QStringLiteral("vorn.dwt"));
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!saveChangesFirst()) {
+        event->ignore();
+        return;
+    }
     // Form_Unload: the window geometry and every preference go to the settings store.
     if (windowState() == Qt::WindowNoState) {
         // A size that was not changed keeps its twips exactly.
@@ -139,6 +155,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     prefs_.optionFlags = data_.optionFlags;
     SaveSettings(prefs_);
     event->accept();
+    drawingWindow_->close();
     QCoreApplication::quit();
 }
 
@@ -162,6 +179,7 @@ void MainWindow::cboBlk_Click() {
         // A file being opened brings its own tier count and figure counts.
         if (tag_ != "open") data_.changeTierCount(cboBlk_->currentIndex() + 1);
         syncTabsToTierCount();
+        if (tag_.empty()) setDocumentModified(true);
     }
     {
         const QSignalBlocker blocker(tabMain_);
@@ -194,7 +212,8 @@ void MainWindow::mnuNewFile_Click() {
         const Message question{"現在のデータを破棄してもよろしいですか？", "確認メッセージ", Message::Icon::None};
         if (showMessage(question, QMessageBox::Yes | QMessageBox::No) == QMessageBox::No) return;
     }
-    setWindowTitle(kTitle);
+    setCaption(kTitle);
+    setDocumentModified(false);
     tierView_->SetGridRedraw(false, "mnuNewFile");
     if (tag_.empty()) tag_ = "new";
     setCommandEnabled("mnuToolCalc", false);
@@ -227,16 +246,6 @@ void MainWindow::mnuToolCalc_Click() {
         showMessage(RuntimeFailure(failure, "mnuToolCalc"), QMessageBox::Ok);
     }
 }
-
-// The data file commands, the drawing run, the settings dialog, the version box and the help are
-// built on the file reader and writer, the drawing link and their dialogs; until then they do nothing.
-void MainWindow::mnuOpen_Click() {}
-void MainWindow::mnuSave_Click() {}
-void MainWindow::mnuSaveNew_Click() {}
-void MainWindow::mnuToolDraw_Click() {}
-void MainWindow::mnuToolSetUp_Click() {}
-void MainWindow::mnuHelp1_Click() {}
-void MainWindow::mnuVersion_Click() {}
 
 void MainWindow::mnuEnd_Click() { close(); }
 

@@ -3,11 +3,14 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include <QHash>
 #include <QMainWindow>
 
+#include "app/CadLinkFactory.h"
+#include "app/FileDialogs.h"
 #include "grid/MessageSink.h"
 #include "grid/TierView.h"
 #include "model/SurveyData.h"
@@ -22,6 +25,8 @@ class QToolBar;
 namespace mirota {
 
 class CentralArea;
+class DrawingProgress;
+class DrawingWindow;
 class SplitterBar;
 
 // The main window (frmMain): owns the document, shows one tier of it, and offers every command
@@ -43,9 +48,21 @@ public:
     // minimised, "" in normal work.
     const std::string& tag() const { return tag_; }
 
-    // Seams: how messages are shown and how the shell opens a file.
+    // Seams: how messages are shown, how the shell opens a file, how a file name is asked for and
+    // which link a drawing run to a back end outside the program goes through.
     MessageSink showMessage;
     std::function<void(const QString& path)> shellOpen;
+    FileDialogSink chooseFile;
+    OutsideLinkFactory outsideLink;
+
+    // Unsaved changes: set by every edit, cleared by New, Open and a successful Save; the caption
+    // shows it with an asterisk.
+    bool documentModified() const { return modified_; }
+    void setDocumentModified(bool modified);
+
+    // The embedded engine's drawing window (hidden until the first drawing) and the progress window.
+    DrawingWindow* drawingWindow() const { return drawingWindow_.get(); }
+    DrawingProgress* progressWindow() const { return frmDraw_; }
 
     // Menu items by name ("mnuToolCalc", "mnuDataModeCalcType10", ...; submenus by theirs) and toolbar
     // buttons by key.
@@ -75,8 +92,11 @@ public:
     void mnuOpen_Click();
     void mnuSave_Click();
     void mnuSaveNew_Click();
+    bool ShowSaveDialog();
     void mnuToolDraw_Click();
     void mnuToolSetUp_Click();
+    // The settings dialog: modal from the menu, modeless when a drawing run finds a size missing.
+    void openSettingsDialog(bool modal);
     void mnuHelp1_Click();
     void mnuVersion_Click();
     void mnuEnd_Click();
@@ -99,6 +119,17 @@ private:
     void setCommandEnabled(const QString& name, bool enabled);
     void setButtonEnabled(const QString& key, bool enabled);
     void askAndDraw();
+    void setCaption(const QString& caption);
+    void updateCaption();
+    // Writes the document; false when no name was chosen or the write failed (pathBefore is then
+    // the document's path again).
+    bool saveDocument(const std::string& pathBefore);
+    // Before unsaved changes are dropped: false when the user cancels or the save does not go through.
+    bool saveChangesFirst();
+    FileDialogRequest dataFileRequest(FileDialogRequest::Kind kind) const;
+    // finish runs after every command went out; its failure means the drawing did not finish.
+    void runDrawing(CadLink& link, LinkKind kind, const std::function<std::optional<LinkError>()>& finish);
+    QString askScriptPath();
     void syncTabsToTierCount();
     void showDataMenuAt(QPoint globalPos);
     void syncViewMenu();
@@ -115,6 +146,8 @@ private:
     QString helpFile_;
     std::string tag_;
     SurveyData data_;
+    QString caption_;
+    bool modified_ = false;
 
     CentralArea* central_ = nullptr;
     QTabWidget* tabMain_ = nullptr;
@@ -128,6 +161,8 @@ private:
     QHash<QString, QAction*> buttons_;
     bool exceptionPaneShown_ = false;
     bool splitterDrag_ = false;
+    std::unique_ptr<DrawingWindow> drawingWindow_;
+    DrawingProgress* frmDraw_ = nullptr;
 };
 
 }  // namespace mirota

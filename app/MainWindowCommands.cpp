@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/CommandIcons.h"
+#include "app/DrawingWindow.h"
 #include "grid/Twips.h"
 #include "model/NumberText.h"
 
@@ -114,6 +115,10 @@ void MainWindow::buildMenus() {
             else toolMain_ButtonClick(key);
         });
     }
+    // The drawing window once closed comes back from here, showing the drawing as it is.
+    view->addSeparator();
+    connect(addMenuItem(view, "mnuWindowDrawing", "図面ウィンドウ(&W)"), &QAction::triggered, this,
+            [this] { drawingWindow_->showLatestDrawing(); });
 
     dataMenu_ = topMenu("mnuData", "データ(&D)");
     connect(dataMenu_, &QMenu::aboutToShow, this, &MainWindow::PrepareDataMenu);
@@ -159,6 +164,9 @@ void MainWindow::buildMenus() {
 
     QMenu* help = topMenu("mnuHelp", "ヘルプ(&H)");
     connect(addMenuItem(help, "mnuHelp1", "ヘルプ(&H)"), &QAction::triggered, this, &MainWindow::mnuHelp1_Click);
+    // F1 opens the help from every window of the program.
+    menuItem("mnuHelp1")->setShortcut(QKeySequence::HelpContents);
+    menuItem("mnuHelp1")->setShortcutContext(Qt::ApplicationShortcut);
     connect(addMenuItem(help, "mnuVersion", "バージョン情報(&V)"), &QAction::triggered, this, &MainWindow::mnuVersion_Click);
 
     // Design is the input set at start: its item is the disabled one.

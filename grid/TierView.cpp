@@ -87,12 +87,14 @@ void TierView::cboMain_Click(ListKind list) {
         const QSignalBlocker blocker(combo);
         combo->setCurrentIndex(count - 1);
     }
+    const bool edited = phase_.empty() && count != data_.figureCount(list, tier());
     data_.setFigureCount(list, tier(), count);
     grid(list)->setRows(2 * count + 1);
     LoadTierIntoGrid(list);
     if (phase_ != "start") FitGridToFrame(list);
     SetGridRedraw(true, "cboMain");
     if (list == ListKind::Chain) showTotals();
+    if (edited) emit documentEdited();
 }
 
 void TierView::showFigureValues(ListKind list, int firstRow) {

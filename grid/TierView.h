@@ -68,6 +68,8 @@ public:
     void mnuEditPaste_Click();
 
 signals:
+    // The user has changed the document: a cell, a figure count, a type, a join side, a figure inserted or deleted.
+    void documentEdited();
     // A copy or cut has put something on the clipboard.
     void pasteAvailable();
     // The right button was released on a grid: show the Data menu there.

@@ -27,11 +27,13 @@ void TierView::mnuEditCut_Click() {
     const int col = g->currentGridColumn();
     StartCellEdit(*list, std::nullopt);
     editor(*list)->copy();
+    const bool hadText = !data_.cell(*list, tier(), row - 1, col - 2).empty();
     data_.setCell(*list, tier(), row - 1, col - 2, {});
     g->setText(row, col, QString());
     editor(*list)->cut();
     emit pasteAvailable();
     CommitCellEdit(*list);
+    if (hadText) emit documentEdited();  // the commit itself sees the cell already empty
 }
 
 void TierView::mnuEditPaste_Click() {

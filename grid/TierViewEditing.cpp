@@ -118,12 +118,15 @@ void TierView::CommitCellEdit(ListKind list) {
         e->setFocus();
         return;
     }
+    bool edited = false;
     if (list == ListKind::Exception && col == kNameColumn) {
         std::erase_if(text, [](char c) { return c == '\r' || c == '\n'; });  // one value per line in the file
+        edited = data_.cell(list, tier(), row - 1, column::SideA) != text;
         commitName(row, text);
     } else {
         const auto value = checkedValue(list, row, col, text);
         if (!value) return;
+        edited = data_.cell(list, tier(), row - 1, col - 2) != *value;
         g->setText(row, col, qt(*value));
         data_.setCell(list, tier(), row - 1, col - 2, *value);
         if (list == ListKind::Chain) {
@@ -136,6 +139,7 @@ void TierView::CommitCellEdit(ListKind list) {
         }
     }
     e->hide();
+    if (edited) emit documentEdited();
     MoveToNextCell(list);
 }
 

@@ -7,7 +7,6 @@ namespace mirota {
 
 namespace {
 
-
 int firstTableRow(int figure) { return 2 * (figure - 1); }
 
 }  // namespace
@@ -45,6 +44,7 @@ void TierView::mnuDataModeAllChg_Click(int item) {
     }
     SetGridRedraw(true, "cboMain");
     showTotals();
+    emit documentEdited();
 }
 
 void TierView::ChangeFigureType(int code) {
@@ -53,6 +53,7 @@ void TierView::ChangeFigureType(int code) {
     const ListKind list = data_.view.activeList;
     setFigureType(list, moveToFigureFirstRow(list), *type);
     if (list == ListKind::Chain) showTotals();
+    emit documentEdited();
 }
 
 void TierView::ChangeJoinSide(int code) {
@@ -75,6 +76,7 @@ void TierView::ChangeJoinSide(int code) {
     }
     showFigureValues(ListKind::Chain, first);
     PaintCellStates();
+    emit documentEdited();
 }
 
 void TierView::copyFigureValues(ListKind list, int from, int to) {

@@ -14,6 +14,8 @@ namespace {
 
 constexpr const char* kOrganization = "VORN";
 constexpr const char* kApplication = "VORN001";
+// How drawings reach the CAD program: "engine", "dde" or "script"; any other text is not taken.
+constexpr const char* kDrawOutputName = "DrawOutput";
 
 QString qt(const std::string& text) { return QString::fromStdString(text); }
 
@@ -90,6 +92,9 @@ void LoadSettings(Preferences& prefs) {
     if (auto text = ReadSettingText(*key, "WindowState")) {
         if (auto value = wholeNumber<std::int16_t>(*text)) prefs.windowGeometry.state = *value;
     }
+    if (auto text = ReadSettingText(*key, kDrawOutputName)) {
+        if (*text == "engine" || *text == "dde" || *text == "script") prefs.drawingOutput = *text;
+    }
     ReadSettingText(*key, "VerNo");  // read and not used
 }
 
@@ -104,6 +109,7 @@ void SaveSettings(const Preferences& prefs) {
     WriteSettingText(*key, "Width", std::to_string(prefs.windowGeometry.width));
     WriteSettingText(*key, "Height", std::to_string(prefs.windowGeometry.height));
     WriteSettingText(*key, "WindowState", std::to_string(prefs.windowGeometry.state));
+    WriteSettingText(*key, kDrawOutputName, prefs.drawingOutput);
     WriteSettingText(*key, "VerNo", "1");
 }
 

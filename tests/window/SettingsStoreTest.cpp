@@ -52,8 +52,9 @@ private slots:
         const std::pair<const char*, const char*> expected[] = {
             {"SetUpFlg(0)", "1"}, {"SetUpFlg(1)", "0"}, {"SetUpStr(1)", "測点"}, {"Keta", "0.00"},
             {"ExtWindowPos", "1"}, {"Width", "12000"}, {"Height", "7000"},   {"WindowState", "2"}, {"VerNo", "1"},
+            {"DrawOutput", "engine"},
         };
-        QCOMPARE(key->allKeys().size(), 9);
+        QCOMPARE(key->allKeys().size(), 10);
         for (const auto& [name, text] : expected) {
             QCOMPARE(ReadSettingText(*key, name), std::optional<std::string>(text));
         }
@@ -96,6 +97,28 @@ private slots:
         LoadSettings(prefs);
         QCOMPARE(prefs.optionFlags[1], loaded);
         QCOMPARE(prefs.optionFlags[0], true);
+    }
+
+    void drawingOutputRule_data() {
+        QTest::addColumn<QString>("stored");  // "(missing)" deletes the value
+        QTest::addColumn<QString>("loaded");
+        QTest::newRow("script") << "script" << "script";
+        QTest::newRow("dde") << "dde" << "dde";
+        QTest::newRow("engine") << "engine" << "engine";
+        QTest::newRow("unknown word") << "plotter" << "(before)";
+        QTest::newRow("other case") << "Script" << "(before)";
+        QTest::newRow("missing") << "(missing)" << "(before)";
+    }
+    void drawingOutputRule() {
+        QFETCH(QString, stored);
+        QFETCH(QString, loaded);
+        SaveSettings(saved());
+        if (stored == "(missing)") remove("DrawOutput");
+        else write("DrawOutput", stored.toUtf8().constData());
+        Preferences prefs;
+        prefs.drawingOutput = "(before)";
+        LoadSettings(prefs);
+        QCOMPARE(QString::fromStdString(prefs.drawingOutput), loaded);
     }
 
     void missingValuesLeaveTheStartingState() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <deque>
 #include <memory>
 #include <vector>
 
@@ -9,10 +10,26 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/DrawingWindow.h"
 #include "app/MainWindow.h"
 #include "app/Module1.h"
 #include "grid/CellEditor.h"
 #include "grid/TierGrid.h"
+
+namespace mirota {
+
+// Messages as failed comparisons show them.
+inline char* toString(const Message& message) {
+    return QTest::toString(QString::fromStdString("{" + message.text + " | " + message.title + " | icon " +
+                                                  std::to_string(static_cast<int>(message.icon)) + "}"));
+}
+inline char* toString(const std::vector<Message>& messages) {
+    std::string text;
+    for (const Message& m : messages) text += "{" + m.text + " | " + m.title + "} ";
+    return QTest::toString(QString::fromStdString(text));
+}
+
+}  // namespace mirota
 
 namespace mirota::test {
 
@@ -22,23 +39,43 @@ inline void useTemporarySettings(const QTemporaryDir& folder) {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
 }
 
-// A started main window with the first-run preferences, whose messages and shell requests are recorded.
+// A started main window with the first-run preferences, whose messages, shell requests and file
+// dialogs (of the main window and of the drawing window) are recorded. A file dialog answers with the
+// next of fileNames, or as cancelled when none is left.
 struct WindowFixture {
     Preferences prefs;
     std::unique_ptr<MainWindow> window;
     std::vector<Message> messages;
     QMessageBox::StandardButton answer = QMessageBox::Yes;
+    std::deque<QMessageBox::StandardButton> answers;  // taken before answer while there are any
     QStringList shellRequests;
+    std::vector<FileDialogRequest> fileRequests;
+    std::deque<QString> fileNames;
 
-    explicit WindowFixture(const std::string& digits = "0.00") {
+    explicit WindowFixture(const std::string& digits = "0.00", const std::string& drawingOutput = "engine") {
         SetDefaultSettings(prefs);
         prefs.digitsFormat = digits;
+        prefs.drawingOutput = drawingOutput;
         window = std::make_unique<MainWindow>(prefs, QStringLiteral("/opt/mirota/"));
-        window->showMessage = [this](const Message& message, QMessageBox::StandardButtons) {
+        const auto recordMessage = [this](const Message& message, QMessageBox::StandardButtons) {
             messages.push_back(message);
-            return answer;
+            if (answers.empty()) return answer;
+            const QMessageBox::StandardButton next = answers.front();
+            answers.pop_front();
+            return next;
         };
+        const auto recordFileDialog = [this](const FileDialogRequest& request) {
+            fileRequests.push_back(request);
+            if (fileNames.empty()) return QString();
+            const QString name = fileNames.front();
+            fileNames.pop_front();
+            return name;
+        };
+        window->showMessage = recordMessage;
         window->shellOpen = [this](const QString& path) { shellRequests << path; };
+        window->chooseFile = recordFileDialog;
+        window->drawingWindow()->showMessage = recordMessage;
+        window->drawingWindow()->chooseFile = recordFileDialog;
         window->Form_Load();
         window->show();
         window->activateWindow();
@@ -96,6 +133,7 @@ struct WindowFixture {
     }
 
     std::vector<Message> takeMessages() { return std::exchange(messages, {}); }
+    std::vector<FileDialogRequest> takeFileRequests() { return std::exchange(fileRequests, {}); }
 };
 
 }  // namespace mirota::test

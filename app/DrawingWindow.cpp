@@ -1,0 +1,219 @@
+#include "app/DrawingWindow.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPainter>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "app/CommandIcons.h"
+#include "app/DrawingPages.h"
+#include "app/DrawingView.h"
+#include "draw/engine/ColourNumber.h"
+#include "draw/engine/DxfWriter.h"
+#include "draw/engine/SvgWriter.h"
+
+namespace mirota {
+
+namespace {
+
+const QString kTitle = QStringLiteral("LTミロタ展開図");
+constexpr double kZoomStep = 1.5;
+
+}  // namespace
+
+DrawingWindow::DrawingWindow(QWidget* parent) : QMainWindow(parent), link_(std::make_unique<EngineCadLink>()) {
+    setObjectName(QStringLiteral("frmDrawing"));
+    setWindowTitle(QStringLiteral("図面 - ") + kTitle);
+    showMessage = [this](const Message& message, QMessageBox::StandardButtons buttons) {
+        return ShowMessageBox(this, message, buttons);
+    };
+    chooseFile = [this](const FileDialogRequest& request) { return ShowFileDialog(this, request); };
+    choosePrinter = [this](QPrinter& printer) {
+        QPrintDialog dialog(&printer, this);
+        dialog.setWindowTitle(QStringLiteral("印刷"));
+        return dialog.exec() == QDialog::Accepted;
+    };
+
+    // The paper sits in a sunken frame, as a document does in a desktop program.
+    auto* frame = new QFrame(this);
+    frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    auto* frameLayout = new QVBoxLayout(frame);
+    frameLayout->setContentsMargins(1, 1, 1, 1);
+    view_ = new DrawingView(frame);
+    frameLayout->addWidget(view_);
+    setCentralWidget(frame);
+    buildMenus();
+
+    layers_ = new QLabel(this);
+    layers_->setObjectName(QStringLiteral("lblLayers"));
+    pointer_ = new QLabel(this);
+    pointer_->setObjectName(QStringLiteral("lblPointer"));
+    pointer_->setMinimumWidth(240);
+    pointer_->setText(QStringLiteral("X = ---    Y = ---"));
+    pointer_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    statusBar()->addWidget(layers_, 1);
+    statusBar()->addPermanentWidget(pointer_);
+    connect(view_, &DrawingView::pointerMoved, this, [this](double x, double y) {
+        pointer_->setText(QStringLiteral("X = %1    Y = %2").arg(x, 0, 'f', 3).arg(y, 0, 'f', 3));
+    });
+    resize(1100, 740);
+    refresh();
+}
+
+DrawingWindow::~DrawingWindow() = default;
+
+QAction* DrawingWindow::addCommand(const QString& name, const QString& caption, const QString& image) {
+    auto* action = new QAction(caption, this);
+    action->setObjectName(name);
+    if (!image.isEmpty()) action->setIcon(commandIcon(image));
+    commands_.insert(name, action);
+    return action;
+}
+
+void DrawingWindow::buildMenus() {
+    connect(addCommand("mnuDrawingNew", "新しい図面(&N)"), &QAction::triggered, this, &DrawingWindow::newDrawing);
+    connect(addCommand("mnuDrawingSaveDxf", "DXF 形式で保存(&D)...", "mnuDrawingSaveDxf"), &QAction::triggered, this,
+            &DrawingWindow::saveAsDxf);
+    connect(addCommand("mnuDrawingSaveSvg", "SVG 形式で保存(&S)..."), &QAction::triggered, this, &DrawingWindow::saveAsSvg);
+    connect(addCommand("mnuDrawingSavePdf", "PDF 形式で保存(&P)...", "mnuDrawingSavePdf"), &QAction::triggered, this,
+            &DrawingWindow::saveAsPdf);
+    connect(addCommand("mnuDrawingPrint", "印刷(&R)...", "mnuDrawingPrint"), &QAction::triggered, this,
+            &DrawingWindow::printDrawing);
+    connect(addCommand("mnuDrawingClose", "閉じる(&C)"), &QAction::triggered, this, &QWidget::close);
+    connect(addCommand("mnuDrawingFit", "全体表示(&F)", "mnuDrawingFit"), &QAction::triggered, view_,
+            &DrawingView::fitToWindow);
+    connect(addCommand("mnuDrawingZoomIn", "拡大(&I)", "mnuDrawingZoomIn"), &QAction::triggered, this,
+            [this] { view_->zoomBy(kZoomStep, QRectF(view_->rect()).center()); });
+    connect(addCommand("mnuDrawingZoomOut", "縮小(&O)", "mnuDrawingZoomOut"), &QAction::triggered, this,
+            [this] { view_->zoomBy(1.0 / kZoomStep, QRectF(view_->rect()).center()); });
+    command("mnuDrawingPrint")->setShortcut(QKeySequence::Print);
+    command("mnuDrawingFit")->setShortcut(Qt::Key_Home);
+    command("mnuDrawingZoomIn")->setShortcuts({QKeySequence(Qt::Key_PageUp), QKeySequence::ZoomIn});
+    command("mnuDrawingZoomOut")->setShortcuts({QKeySequence(Qt::Key_PageDown), QKeySequence::ZoomOut});
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    file->setObjectName(QStringLiteral("mnuDrawingFile"));
+    file->addAction(command("mnuDrawingNew"));
+    file->addSeparator();
+    for (const char* name : {"mnuDrawingSaveDxf", "mnuDrawingSaveSvg", "mnuDrawingSavePdf"}) file->addAction(command(name));
+    file->addSeparator();
+    file->addAction(command("mnuDrawingPrint"));
+    file->addSeparator();
+    file->addAction(command("mnuDrawingClose"));
+    QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
+    view->setObjectName(QStringLiteral("mnuDrawingView"));
+    for (const char* name : {"mnuDrawingFit", "mnuDrawingZoomIn", "mnuDrawingZoomOut"}) view->addAction(command(name));
+
+    QToolBar* bar = addToolBar(QStringLiteral("toolDrawing"));
+    bar->setObjectName(QStringLiteral("toolDrawing"));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setIconSize(QSize(20, 20));
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    bar->toggleViewAction()->setVisible(false);
+    // Buttons show a short caption; the menus keep the full one.
+    struct Button {
+        const char* name;  // nullptr: a separator
+        const char* caption;
+        const char* tooltip;
+    };
+    const Button buttons[] = {{"mnuDrawingFit", "全体表示", "図面全体を表示"},
+                              {"mnuDrawingZoomIn", "拡大", "拡大表示"},
+                              {"mnuDrawingZoomOut", "縮小", "縮小表示"},
+                              {nullptr, nullptr, nullptr},
+                              {"mnuDrawingSaveDxf", "DXF", "DXF 形式で保存"},
+                              {"mnuDrawingSavePdf", "PDF", "PDF 形式で保存"},
+                              {"mnuDrawingPrint", "印刷", "印刷"}};
+    for (const Button& button : buttons) {
+        if (!button.name) {
+            bar->addSeparator();
+            continue;
+        }
+        QAction* action = command(button.name);
+        action->setIconText(QString::fromUtf8(button.caption));
+        action->setToolTip(QString::fromUtf8(button.tooltip));
+        bar->addAction(action);
+    }
+    setContextMenuPolicy(Qt::NoContextMenu);
+}
+
+void DrawingWindow::refresh() {
+    view_->setDrawing(drawing());
+    showLayers();
+}
+
+void DrawingWindow::showLatestDrawing() {
+    refresh();
+    if (isMinimized()) showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
+// The layers in their colours, as the layer list of a CAD program shows them.
+void DrawingWindow::showLayers() {
+    QString text = QStringLiteral("画層：");
+    for (const drawing::Layer& layer : drawing().layers) {
+        const QString colour = QString::fromStdString(drawing::colourOnWhite(layer.colour));
+        text += QStringLiteral("&nbsp;&nbsp;<span style=\"color:%1\">■</span>&nbsp;%2")
+                    .arg(colour, QString::fromStdString(layer.name).toHtmlEscaped());
+        if (layer.locked) text += QStringLiteral("（ロック）");
+    }
+    layers_->setText(text);
+}
+
+void DrawingWindow::newDrawing() {
+    const Message question{"表示している図面を消去して、新しい図面にしますか？", kTitle.toStdString(),
+                           Message::Icon::Question};
+    if (showMessage(question, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) return;
+    link_ = std::make_unique<EngineCadLink>();
+    refresh();
+}
+
+void DrawingWindow::saveAs(const QString& caption, const QString& filter, const QString& suffix,
+                           const std::function<std::optional<Message>(const std::string&)>& write) {
+    const QString start = suggestedPath_.isEmpty() ? QString() : suggestedPath_ + "." + suffix;
+    const QString path = chooseFile({FileDialogRequest::Kind::Save, caption, start, filter, suffix});
+    if (path.isEmpty()) return;
+    if (const auto failure = write(path.toStdString())) {
+        showMessage(*failure, QMessageBox::Ok);
+        return;
+    }
+    statusBar()->showMessage(QStringLiteral("保存しました：") + path, 5000);
+}
+
+void DrawingWindow::saveAsDxf() {
+    saveAs(QStringLiteral("DXF 形式で保存"), QStringLiteral("DXF ファイル (*.dxf)"), QStringLiteral("dxf"),
+           [this](const std::string& path) { return drawing::writeDxfFile(path, drawing()); });
+}
+
+void DrawingWindow::saveAsSvg() {
+    saveAs(QStringLiteral("SVG 形式で保存"), QStringLiteral("SVG ファイル (*.svg)"), QStringLiteral("svg"),
+           [this](const std::string& path) { return drawing::writeSvgFile(path, drawing()); });
+}
+
+void DrawingWindow::saveAsPdf() {
+    saveAs(QStringLiteral("PDF 形式で保存"), QStringLiteral("PDF ファイル (*.pdf)"), QStringLiteral("pdf"),
+           [this](const std::string& path) { return writePdfFile(path, view_->scene()); });
+}
+
+void DrawingWindow::printDrawing() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(kTitle);
+    setPageForScene(printer, view_->scene());
+    if (!choosePrinter(printer)) return;
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        showMessage(Message{"印刷を始められませんでした。", kTitle.toStdString(), Message::Icon::Critical}, QMessageBox::Ok);
+        return;
+    }
+    paintScenePage(painter, printer, view_->scene());
+    painter.end();
+}
+
+}  // namespace mirota

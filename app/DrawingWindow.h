@@ -1,0 +1,72 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include <QHash>
+#include <QMainWindow>
+
+#include "app/FileDialogs.h"
+#include "draw/engine/EngineCadLink.h"
+#include "grid/MessageSink.h"
+
+class QAction;
+class QLabel;
+class QPrinter;
+
+namespace mirota {
+
+class DrawingView;
+
+// The drawing window (frmDrawing): the embedded drawing engine's drawing, which stands in for the CAD
+// program's window. The drawing lives across drawing runs, so an additional drawing keeps what was
+// drawn before. It can be saved as DXF, SVG or PDF and printed.
+class DrawingWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit DrawingWindow(QWidget* parent = nullptr);
+    ~DrawingWindow() override;
+
+    // The conversation the drawing runs hold with the engine.
+    EngineCadLink& engineLink() { return *link_; }
+    const drawing::Drawing& drawing() const { return link_->drawing(); }
+    DrawingView* view() const { return view_; }
+
+    // Seams: messages, file names and the printer are asked through these; tests put theirs here.
+    MessageSink showMessage;
+    FileDialogSink chooseFile;
+    std::function<bool(QPrinter& printer)> choosePrinter;
+
+    // Where the save dialogs start: a path without its extension.
+    void setSuggestedPath(const QString& path) { suggestedPath_ = path; }
+
+    // Shows the engine's drawing as it is now, fitted to the window, and brings the window up.
+    void showLatestDrawing();
+
+    // Commands, also on the menus and the toolbar ("mnuDrawingSaveDxf", ...).
+    QAction* command(const QString& name) const { return commands_.value(name); }
+    void newDrawing();
+    void saveAsDxf();
+    void saveAsSvg();
+    void saveAsPdf();
+    void printDrawing();
+
+private:
+    QAction* addCommand(const QString& name, const QString& caption, const QString& image = {});
+    void buildMenus();
+    void refresh();
+    void showLayers();
+    // Asks for a file name of the kind and writes it; the writer's failure is shown.
+    void saveAs(const QString& caption, const QString& filter, const QString& suffix,
+                const std::function<std::optional<Message>(const std::string&)>& write);
+
+    std::unique_ptr<EngineCadLink> link_;
+    DrawingView* view_ = nullptr;
+    QLabel* layers_ = nullptr;
+    QLabel* pointer_ = nullptr;
+    QHash<QString, QAction*> commands_;
+    QString suggestedPath_;
+};
+
+}  // namespace mirota

@@ -1,0 +1,17 @@
+#include "app/FileDialogs.h"
+
+#include <QFileDialog>
+
+namespace mirota {
+
+QString ShowFileDialog(QWidget* parent, const FileDialogRequest& request) {
+    QFileDialog dialog(parent, request.caption, request.start, request.filter);
+    const bool save = request.kind == FileDialogRequest::Kind::Save;
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace mirota

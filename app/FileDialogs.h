@@ -1,0 +1,32 @@
+#pragma once
+
+#include <functional>
+
+#include <QString>
+
+class QWidget;
+
+namespace mirota {
+
+// What a file dialog is asked for: an existing file to open, or a name to save under (the dialog
+// asks before an existing file is overwritten).
+struct FileDialogRequest {
+    enum class Kind { Open, Save };
+
+    Kind kind = Kind::Open;
+    QString caption;
+    QString start;          // the folder, or the file, the dialog starts at
+    QString filter;         // e.g. "テキスト ファイル (*.txt)"
+    QString defaultSuffix;  // added to a name typed without one; empty: the name is taken as typed
+
+    bool operator==(const FileDialogRequest&) const = default;
+};
+
+// How a window asks for a file name; an empty name means the dialog was cancelled. Tests put their
+// own answers in its place.
+using FileDialogSink = std::function<QString(const FileDialogRequest&)>;
+
+// The platform's file dialog over parent.
+QString ShowFileDialog(QWidget* parent, const FileDialogRequest& request);
+
+}  // namespace mirota

@@ -1,0 +1,76 @@
+// The small windows of the frame: the settings dialog, the version box and the help.
+#include "app/MainWindow.h"
+
+#include <tuple>
+
+#include <QFileInfo>
+
+#include "app/HelpWindow.h"
+#include "settings/AboutBox.h"
+#include "settings/PlatformFeatures.h"
+#include "settings/SetUpDialog.h"
+
+namespace mirota {
+
+namespace {
+
+// The window of that kind the main window has open, if any: each of them exists once.
+template <typename Window>
+Window* openWindow(const QWidget* owner) {
+    for (Window* window : owner->findChildren<Window*>(Qt::FindDirectChildrenOnly)) {
+        if (window->isVisible()) return window;
+    }
+    return nullptr;
+}
+
+void bringToFront(QWidget* window) {
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+// Shows the one window of its kind: the open one brought to the front, or a new one made by make.
+template <typename Window, typename Make>
+Window* showSingle(QWidget* owner, Make make) {
+    Window* window = openWindow<Window>(owner);
+    if (!window) {
+        window = make();
+        window->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    bringToFront(window);
+    return window;
+}
+
+}  // namespace
+
+void MainWindow::mnuToolSetUp_Click() { openSettingsDialog(true); }
+
+void MainWindow::openSettingsDialog(bool modal) {
+    showSingle<SetUpDialog>(this, [this, modal] {
+        // The drawing conditions, the release and the options travel in the data file.
+        auto saved = [this] { return std::tuple(data_.conditions, data_.acadVersion, data_.optionFlags); };
+        auto* dialog = new SetUpDialog(data_, prefs_, PlatformHasDde(), this);
+        dialog->refreshMainWindow = [this, saved, before = saved()] {
+            if (saved() != before) setDocumentModified(true);
+            tierView_->cboMain_Click(ListKind::Chain);
+            Form_Resize();
+        };
+        dialog->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
+        return dialog;
+    });
+}
+
+void MainWindow::mnuHelp1_Click() {
+    if (PlatformShowsHelpFile() && !helpFile_.isEmpty() && QFileInfo::exists(helpFile_) && shellOpen) {
+        shellOpen(helpFile_);
+        return;
+    }
+    showSingle<HelpWindow>(this, [this] { return new HelpWindow(this); });
+}
+
+void MainWindow::mnuVersion_Click() {
+    showSingle<AboutBox>(this, [this] { return new AboutBox(kProgramVersion, this); });
+}
+
+}  // namespace mirota

@@ -1,0 +1,105 @@
+// The data file commands Open, Save and Save As, the save dialog, and the question about unsaved
+// changes before they are dropped. (New builds the first document and lives with it.)
+#include "app/MainWindow.h"
+
+#include <QComboBox>
+#include <QDir>
+
+#include "io/DataFileReader.h"
+#include "io/DataFileWriter.h"
+
+namespace mirota {
+
+namespace {
+
+const QString kTitle = QStringLiteral("LTミロタ展開図");
+const QString kDataFilter = QStringLiteral("テキスト ファイル (*.txt)");
+
+QString shownPath(const std::string& path) { return QDir::toNativeSeparators(QString::fromStdString(path)); }
+
+}  // namespace
+
+void MainWindow::setCaption(const QString& caption) {
+    caption_ = caption;
+    updateCaption();
+}
+
+void MainWindow::updateCaption() { setWindowTitle(modified_ ? caption_ + QStringLiteral("*") : caption_); }
+
+void MainWindow::setDocumentModified(bool modified) {
+    if (modified_ == modified) return;
+    modified_ = modified;
+    updateCaption();
+}
+
+FileDialogRequest MainWindow::dataFileRequest(FileDialogRequest::Kind kind) const {
+    using Kind = FileDialogRequest::Kind;
+    if (kind == Kind::Open) return {Kind::Open, QStringLiteral("開く"), appFolder_, kDataFilter, {}};
+    const QString start = data_.currentFilePath.empty() ? appFolder_ : shownPath(data_.currentFilePath);
+    return {Kind::Save, QStringLiteral("名前を付けて保存"), start, kDataFilter, {}};
+}
+
+bool MainWindow::saveChangesFirst() {
+    if (!modified_) return true;
+    const Message question{"変更内容を保存しますか？", kTitle.toStdString(), Message::Icon::Warning};
+    switch (showMessage(question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    case QMessageBox::Yes: return saveDocument(data_.currentFilePath);
+    case QMessageBox::No: return true;
+    default: return false;
+    }
+}
+
+void MainWindow::mnuOpen_Click() {
+    if (!saveChangesFirst()) return;
+    tag_ = "open";
+    const QString path = chooseFile(dataFileRequest(FileDialogRequest::Kind::Open));
+    if (path.isEmpty()) {
+        data_.currentFilePath.clear();  // the document stays, untitled
+        tag_.clear();
+        return;
+    }
+    // The reader puts the file in place of the document only when all of it could be read.
+    if (const auto failure = readDataFile(QDir::toNativeSeparators(path).toStdString(), data_)) {
+        showMessage(*failure, QMessageBox::Ok);
+        tag_.clear();
+        return;
+    }
+    setDocumentModified(false);
+    setCaption(kTitle + QStringLiteral("   【") + shownPath(data_.currentFilePath) + QStringLiteral("】"));
+    if (cboBlk_->currentIndex() + 1 == data_.tierCount()) {
+        cboBlk_Click();
+    } else {
+        cboBlk_->setCurrentIndex(data_.tierCount() - 1);
+    }
+    UpdateCommandState();
+    if (!tag_.empty()) tag_.clear();
+}
+
+bool MainWindow::ShowSaveDialog() {
+    const QString path = chooseFile(dataFileRequest(FileDialogRequest::Kind::Save));
+    data_.currentFilePath = path.isEmpty() ? std::string() : QDir::toNativeSeparators(path).toStdString();
+    return !data_.currentFilePath.empty();
+}
+
+bool MainWindow::saveDocument(const std::string& pathBefore) {
+    if (data_.currentFilePath.empty() && !ShowSaveDialog()) return false;
+    // A refused document or a failed write leaves the file on disk as it was.
+    if (const auto failure = writeDataFile(data_, data_.currentFilePath)) {
+        data_.currentFilePath = pathBefore;
+        showMessage(*failure, QMessageBox::Ok);
+        return false;
+    }
+    setDocumentModified(false);
+    return true;
+}
+
+void MainWindow::mnuSave_Click() { saveDocument(data_.currentFilePath); }
+
+void MainWindow::mnuSaveNew_Click() {
+    // A cancelled dialog leaves the document untitled, so the save asks a second time.
+    const std::string pathBefore = data_.currentFilePath;
+    ShowSaveDialog();
+    saveDocument(pathBefore);
+}
+
+}  // namespace mirota

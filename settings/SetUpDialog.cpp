@@ -1,0 +1,438 @@
+#include "settings/SetUpDialog.h"
+
+#include <cmath>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "model/NumberText.h"
+#include "settings/RegModule.h"
+
+namespace mirota {
+
+namespace {
+
+const char* const kApplicationTitle = "LTミロタ展開図";
+constexpr float kStartScale = 200.0f;
+
+// Fields that must hold a number when the cursor leaves them.
+constexpr bool isNumericField(int index) { return index <= 4 || index >= 8; }
+
+QString qt(const std::string& text) { return QString::fromStdString(text); }
+
+// Plain number text: the shortest decimal form of the single.
+QString plainText(float value) { return std::isfinite(value) ? qt(number::singleText(value)) : QString(); }
+
+QLabel* caption(const QString& text, QWidget* buddy, bool required = false) {
+    auto* label = new QLabel(text);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setBuddy(buddy);
+    if (required) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, QColor(Qt::red));
+        label->setPalette(palette);
+    }
+    return label;
+}
+
+struct OutputChoice {
+    const char* caption;
+    const char* value;
+    bool needsDde;
+};
+
+constexpr OutputChoice kOutputs[] = {
+    {"内蔵ビューア", "engine", false},
+    {"AutoCAD LT (DDE)", "dde", true},
+    {"スクリプトファイル (.scr)", "script", false},
+};
+
+}  // namespace
+
+std::optional<float> SetUpDialog::fieldNumber(const QString& text) {
+    const auto value = number::strictNumber(text.toStdString());
+    if (!value) return std::nullopt;
+    const float single = number::toSingle(*value);
+    if (!std::isfinite(single)) return std::nullopt;
+    return single;
+}
+
+SetUpDialog::SetUpDialog(SurveyData& data, Preferences& prefs, bool offerDde, QWidget* parent)
+    : QDialog(parent), data_(data), prefs_(prefs) {
+    setObjectName(QStringLiteral("frmSetUp"));
+    setWindowTitle(QStringLiteral("設定"));
+    setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) & ~Qt::WindowContextHelpButtonHint);
+    showMessage = [this](const Message& message, QMessageBox::StandardButtons buttons) {
+        return ShowMessageBox(this, message, buttons);
+    };
+    buildControls(offerDde);
+    Form_Load();
+
+    // Connected after loading: only the user's changes take effect at once.
+    for (int i = 0; i < 2; ++i) {
+        connect(cboDrawIni(i), &QComboBox::currentIndexChanged, this, [this, i](int index) {
+            if (index >= 0) data_.conditions.choices[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(index);
+        });
+        connect(chkSetUp(i), &QCheckBox::toggled, this, [this, i] { chkSetUp_Click(i); });
+        connect(cmdSetUp(i), &QPushButton::clicked, this, [this, i] { cmdSetUp_Click(i); });
+    }
+    connect(ChkDrawini(1), &QCheckBox::toggled, fraAreaTable_, &QWidget::setEnabled);
+    connect(Option1_, &QRadioButton::toggled, this, [this](bool on) { if (on) data_.acadVersion = "98"; });
+    connect(Option2_, &QRadioButton::toggled, this, [this](bool on) { if (on) data_.acadVersion = "2000"; });
+}
+
+void SetUpDialog::buildControls(bool offerDde) {
+    for (int i = 0; i < kFieldCount; ++i) {
+        auto* field = new QLineEdit;
+        field->setObjectName(QStringLiteral("txtDrawIni%1").arg(i));
+        const bool layer = !isNumericField(i);
+        field->setFixedWidth(layer ? 120 : 96);
+        if (!layer) field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        field->installEventFilter(this);
+        txtDrawIni_[static_cast<std::size_t>(i)] = field;
+    }
+    for (int i = 0; i < 2; ++i) {
+        auto* list = new QComboBox;
+        list->setObjectName(QStringLiteral("cboDrawIni%1").arg(i));
+        list->setFixedWidth(96);
+        cboDrawIni_[static_cast<std::size_t>(i)] = list;
+        auto* box = new QCheckBox(i == 0 ? QStringLiteral("追加作図") : QStringLiteral("面積表作図"));
+        box->setObjectName(QStringLiteral("ChkDrawini%1").arg(i));
+        ChkDrawini_[static_cast<std::size_t>(i)] = box;
+    }
+
+    auto* conditions = new QGroupBox(QStringLiteral("作図条件 ( 赤字は必須項目 ）"));
+    auto* grid = new QGridLayout(conditions);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(5);
+    grid->setColumnMinimumWidth(2, 24);
+    grid->addWidget(caption(QStringLiteral("基準図形の座標値 ： X ="), txtDrawIni(0)), 0, 0);
+    grid->addWidget(txtDrawIni(0), 0, 1);
+    grid->addWidget(caption(QString(25, QLatin1Char(' ')) + QStringLiteral("： Y ="), txtDrawIni(1)), 1, 0);
+    grid->addWidget(txtDrawIni(1), 1, 1);
+    grid->addWidget(caption(QStringLiteral("基準図形の角度 ：（度）"), txtDrawIni(2)), 2, 0);
+    grid->addWidget(txtDrawIni(2), 2, 1);
+    grid->addWidget(caption(QStringLiteral("Noサイズ(㎜)："), txtDrawIni(3), true), 3, 0);
+    grid->addWidget(txtDrawIni(3), 3, 1);
+    grid->addWidget(caption(QStringLiteral("寸法値サイズ(㎜)："), txtDrawIni(4), true), 4, 0);
+    grid->addWidget(txtDrawIni(4), 4, 1);
+    grid->addWidget(caption(QStringLiteral("縮尺："), txtDrawIni(10), true), 5, 0);
+    grid->addWidget(txtDrawIni(10), 5, 1);
+    grid->addWidget(caption(QStringLiteral("作図レイヤ名："), txtDrawIni(5)), 0, 3);
+    grid->addWidget(txtDrawIni(5), 0, 4);
+    grid->addWidget(caption(QStringLiteral("寸法値レイヤ名："), txtDrawIni(6)), 1, 3);
+    grid->addWidget(txtDrawIni(6), 1, 4);
+    grid->addWidget(caption(QStringLiteral("面積表レイヤ名："), txtDrawIni(7)), 2, 3);
+    grid->addWidget(txtDrawIni(7), 2, 4);
+    grid->addWidget(caption(QStringLiteral("寸法値位置："), cboDrawIni(0)), 3, 3);
+    grid->addWidget(cboDrawIni(0), 3, 4, Qt::AlignLeft);
+    grid->addWidget(caption(QStringLiteral("表示単位："), cboDrawIni(1)), 4, 3);
+    grid->addWidget(cboDrawIni(1), 4, 4, Qt::AlignLeft);
+
+    fraAreaTable_ = new QGroupBox(QStringLiteral("面積表位置（左上）"));
+    fraAreaTable_->setObjectName(QStringLiteral("fraAreaTable"));
+    auto* position = new QHBoxLayout(fraAreaTable_);
+    position->addWidget(caption(QStringLiteral("X=："), txtDrawIni(8)));
+    position->addWidget(txtDrawIni(8));
+    position->addSpacing(12);
+    position->addWidget(caption(QStringLiteral("Y=："), txtDrawIni(9)));
+    position->addWidget(txtDrawIni(9));
+    position->addStretch();
+    auto* checks = new QVBoxLayout;
+    checks->addWidget(ChkDrawini(0));
+    checks->addWidget(ChkDrawini(1));
+    auto* drawingRow = new QHBoxLayout;
+    drawingRow->addLayout(checks);
+    drawingRow->addSpacing(16);
+    drawingRow->addWidget(fraAreaTable_, 1);
+    grid->addLayout(drawingRow, 6, 0, 1, 5);
+
+    auto* release = new QGroupBox(QStringLiteral("AutoCAD LTのバージョン"));
+    Option1_ = new QRadioButton(QStringLiteral("AutoCAD LT98"));
+    Option1_->setObjectName(QStringLiteral("Option1"));
+    Option2_ = new QRadioButton(QStringLiteral("AutoCAD LT2000以降"));
+    Option2_->setObjectName(QStringLiteral("Option2"));
+    auto* releaseLayout = new QVBoxLayout(release);
+    releaseLayout->addWidget(Option1_);
+    releaseLayout->addWidget(Option2_);
+
+    auto* output = new QGroupBox(QStringLiteral("作図の出力先"));
+    cboOutput_ = new QComboBox;
+    cboOutput_->setObjectName(QStringLiteral("cboOutput"));
+    for (const OutputChoice& choice : kOutputs) {
+        if (choice.needsDde && !offerDde) continue;
+        cboOutput_->addItem(QString::fromUtf8(choice.caption), QString::fromUtf8(choice.value));
+    }
+    auto* outputLayout = new QVBoxLayout(output);
+    outputLayout->addWidget(cboOutput_);
+    outputLayout->addStretch();
+
+    auto* options = new QGroupBox(QStringLiteral("オプション"));
+    auto* optionLayout = new QGridLayout(options);
+    for (int i = 0; i < 2; ++i) {
+        auto* box = new QCheckBox(i == 0 ? QStringLiteral("フォームのサイズを保存する")
+                                         : QStringLiteral("測点名の接頭語を指定する"));
+        box->setObjectName(QStringLiteral("chkSetUp%1").arg(i));
+        chkSetUp_[static_cast<std::size_t>(i)] = box;
+        optionLayout->addWidget(box, i, 0);
+    }
+    txtSetUp_ = new QLineEdit;
+    txtSetUp_->setObjectName(QStringLiteral("txtSetUp"));
+    txtSetUp_->setFixedWidth(96);
+    optionLayout->addWidget(txtSetUp_, 1, 1);
+    optionLayout->setColumnStretch(2, 1);
+
+    auto* lower = new QHBoxLayout;
+    lower->addWidget(release);
+    lower->addWidget(output);
+    lower->addWidget(options, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (int i = 0; i < 2; ++i) {
+        auto* button = new QPushButton(i == 0 ? QStringLiteral("設 定") : QStringLiteral("中 止"));
+        button->setObjectName(QStringLiteral("cmdSetUp%1").arg(i));
+        button->setAutoDefault(false);
+        button->setMinimumWidth(96);
+        // A click keeps the cursor where it is, so the field it leaves is checked by the button itself.
+        button->setFocusPolicy(Qt::TabFocus);
+        cmdSetUp_[static_cast<std::size_t>(i)] = button;
+        buttons->addWidget(button);
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->setSpacing(10);
+    layout->addWidget(conditions);
+    layout->addLayout(lower);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    QWidget* order[] = {txtDrawIni(0), txtDrawIni(1), txtDrawIni(2), txtDrawIni(3), txtDrawIni(4), txtDrawIni(10),
+                        txtDrawIni(5), txtDrawIni(6), txtDrawIni(7), cboDrawIni(0), cboDrawIni(1), ChkDrawini(0),
+                        ChkDrawini(1), txtDrawIni(8), txtDrawIni(9), Option1_, Option2_, cboOutput_, chkSetUp(0),
+                        chkSetUp(1), txtSetUp_, cmdSetUp(0), cmdSetUp(1)};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void SetUpDialog::Form_Load() {
+    DrawingConditions& c = data_.conditions;
+    cboDrawIni(0)->clear();
+    cboDrawIni(0)->addItems({QStringLiteral("上段"), QStringLiteral("中段"), QStringLiteral("下段")});
+    cboDrawIni(1)->clear();
+    cboDrawIni(1)->addItems({QStringLiteral("ｍ"), QStringLiteral("ｃｍ"), QStringLiteral("ｍｍ")});
+
+    for (int i : {0, 1, 3, 4}) txtDrawIni(i)->setText(qt(number::formatSingle(c.numbers[static_cast<std::size_t>(i)], digits())));
+    txtDrawIni(2)->setText(plainText(c.numbers[2]));
+    for (int i : {8, 9, 10}) txtDrawIni(i)->setText(plainText(c.numbers[static_cast<std::size_t>(i)]));
+    // The text heights are shown as millimetres on paper at the scale; a scale of 0 is shown as 1:200.
+    float scale = c.numbers[10];
+    if (scale == 0) {
+        scale = kStartScale;
+        txtDrawIni(10)->setText(QStringLiteral("200"));
+    }
+    txtDrawIni(3)->setText(plainText(c.numbers[3] / scale * 1000.0f));
+    txtDrawIni(4)->setText(plainText(c.numbers[4] / scale * 1000.0f));
+
+    for (int i = 0; i < 2; ++i) {
+        const int choice = c.choices[static_cast<std::size_t>(i)];
+        cboDrawIni(i)->setCurrentIndex(choice >= 0 && choice < cboDrawIni(i)->count() ? choice : -1);
+    }
+    ChkDrawini(0)->setChecked(c.choices[2] == 1);
+    ChkDrawini(1)->setChecked(c.choices[3] == 1);
+
+    const std::pair<std::string*, const char*> layers[] = {
+        {&c.drawingLayerName, "図面"}, {&c.dimensionLayerName, "寸法値"}, {&c.areaTableLayerName, "面積表"}};
+    for (int i = 0; i < 3; ++i) {
+        auto& [name, standard] = layers[i];
+        if (name->empty()) *name = standard;
+        txtDrawIni(5 + i)->setText(qt(*name));
+    }
+
+    (number::leadingNumber(data_.acadVersion) != 2000 ? Option1_ : Option2_)->setChecked(true);
+
+    for (int i = 0; i < 2; ++i) chkSetUp(i)->setChecked(data_.optionFlags[static_cast<std::size_t>(i)]);
+    txtSetUp_->setEnabled(data_.optionFlags[1]);
+    if (data_.optionFlags[1]) txtSetUp_->setText(qt(prefs_.stationPrefix));
+
+    const int output = cboOutput_->findData(qt(prefs_.drawingOutput));
+    cboOutput_->setCurrentIndex(output >= 0 ? output : 0);
+    fraAreaTable_->setEnabled(ChkDrawini(1)->isChecked());
+}
+
+bool SetUpDialog::eventFilter(QObject* watched, QEvent* event) {
+    for (int i = 0; i < kFieldCount; ++i) {
+        if (watched != txtDrawIni(i)) continue;
+        switch (event->type()) {
+            case QEvent::FocusIn:
+                txtDrawIni(i)->selectAll();
+                // A click places the caret after the focus arrives; select once it has.
+                QTimer::singleShot(0, txtDrawIni(i), &QLineEdit::selectAll);
+                break;
+            case QEvent::KeyPress:
+                if (txtDrawIni_KeyPress(i, static_cast<QKeyEvent*>(event))) return true;
+                break;
+            case QEvent::FocusOut: {
+                // Another window coming to the front or a menu opening does not leave the field.
+                const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+                if (!focusMovedByDialog_ && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+                    // Told once the focus change is complete, never in the middle of it.
+                    QTimer::singleShot(0, this, [this, i] { txtDrawIni_LostFocus(i); });
+                }
+                break;
+            }
+            default:
+                break;
+        }
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool SetUpDialog::txtDrawIni_KeyPress(int index, QKeyEvent* key) {
+    const int code = key->key();
+    if (key->text().isEmpty() || code == Qt::Key_Tab || code == Qt::Key_Backtab || code == Qt::Key_Escape) return false;
+    QLineEdit* field = txtDrawIni(index);
+    if (index == 4 || index == 5) {
+        const auto value = number::strictNumber(field->text().toStdString());
+        if (value && *value < 0) {
+            showMessage(Message{"0以上の数値を入力してください", kApplicationTitle, Message::Icon::None}, QMessageBox::Ok);
+            field->setText(QStringLiteral("0"));
+            return true;
+        }
+    }
+    if (code == Qt::Key_Return || code == Qt::Key_Enter) {
+        field->setText(qt(number::formatDigits(field->text().toStdString(), digits())));
+        chkSetUp(0)->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    return false;
+}
+
+void SetUpDialog::txtDrawIni_LostFocus(int index) {
+    QLineEdit* field = txtDrawIni(index);
+    if (!isNumericField(index) || !isVisible() || !field->isEnabled() || fieldNumber(field->text())) return;
+    showMessage(Message{"数値を入力して下さい", kApplicationTitle, Message::Icon::None}, QMessageBox::Ok);
+    focusQuietly(field);
+}
+
+void SetUpDialog::chkSetUp_Click(int index) {
+    const bool set = chkSetUp(index)->isChecked();
+    data_.optionFlags[static_cast<std::size_t>(index)] = set;
+    prefs_.optionFlags[static_cast<std::size_t>(index)] = set;
+    if (index != 1) return;
+    txtSetUp_->setEnabled(set);
+    // Without the prefix option the figures carry no prefix: the box is emptied as it is on opening.
+    txtSetUp_->setText(set ? qt(prefs_.stationPrefix) : QString());
+}
+
+void SetUpDialog::focusQuietly(QWidget* widget) {
+    focusMovedByDialog_ = true;
+    widget->setFocus(Qt::OtherFocusReason);
+    focusMovedByDialog_ = false;
+}
+
+void SetUpDialog::refuse(int field, const Message& message) {
+    showMessage(message, QMessageBox::Ok);
+    focusQuietly(txtDrawIni(field));
+}
+
+void SetUpDialog::cmdSetUp_Click(int index) {
+    if (index == 0 && !storeEntries()) return;
+    unload(index == 0 ? Accepted : Rejected);
+}
+
+void SetUpDialog::reject() { cmdSetUp_Click(1); }
+
+void SetUpDialog::unload(DialogCode result) {
+    if (refreshMainWindow) refreshMainWindow();
+    done(result);
+}
+
+bool SetUpDialog::storeEntries() {
+    // The required entries, the scale first: each a number above 0.
+    struct Required {
+        int field;
+        const char* text;
+    };
+    const Required required[] = {{10, "縮尺を入力してください！(0以上)"},
+                                 {3, "Noサイズを入力してください！(0以上)"},
+                                 {4, "寸法値を入力してください！(0以上)"}};
+    std::array<float, kFieldCount> entered{};
+    for (const Required& entry : required) {
+        const auto value = fieldNumber(txtDrawIni(entry.field)->text());
+        if (!value || !(*value > 0)) {
+            refuse(entry.field, Message{entry.text, "入力必須項目", Message::Icon::Warning});
+            return false;
+        }
+        entered[static_cast<std::size_t>(entry.field)] = *value;
+    }
+    // The heights in drawing units: millimetres on paper at the scale.
+    const float scale = entered[10];
+    const float numberHeight = scale * entered[3] / 1000.0f;
+    const float dimensionHeight = scale * entered[4] / 1000.0f;
+    if (!std::isfinite(numberHeight) || !std::isfinite(dimensionHeight)) {
+        const Required& entry = std::isfinite(numberHeight) ? required[2] : required[1];
+        refuse(entry.field, Message{entry.text, "入力必須項目", Message::Icon::Warning});
+        return false;
+    }
+
+    // The other numbers, in field order; an empty field counts 0. The reference point and angle are
+    // stored as each passes, the rest once all have.
+    DrawingConditions& c = data_.conditions;
+    for (int field : {0, 1, 2, 8, 9}) {
+        const QString text = txtDrawIni(field)->text();
+        float value = 0;
+        if (!text.isEmpty()) {
+            const auto number = fieldNumber(text);
+            if (!number && !txtDrawIni(field)->isEnabled()) {
+                // The table position while no table is drawn: what cannot be entered is not taken.
+                entered[static_cast<std::size_t>(field)] = c.numbers[static_cast<std::size_t>(field)];
+                continue;
+            }
+            if (!number) {
+                refuse(field, Message{"作図条件は数値を入力してください！", "入力形式指定", Message::Icon::Warning});
+                return false;
+            }
+            value = *number;
+        }
+        if (field <= 2) c.numbers[static_cast<std::size_t>(field)] = value;
+        entered[static_cast<std::size_t>(field)] = value;
+    }
+    for (std::size_t i : {8u, 9u, 10u}) c.numbers[i] = entered[i];
+    for (int i = 0; i < 2; ++i) {
+        const int index = cboDrawIni(i)->currentIndex();
+        if (index >= 0) c.choices[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(index);
+    }
+    c.choices[2] = ChkDrawini(0)->isChecked() ? 1 : 0;
+    c.choices[3] = ChkDrawini(1)->isChecked() ? 1 : 0;
+    c.drawingLayerName = txtDrawIni(5)->text().toStdString();
+    c.dimensionLayerName = txtDrawIni(6)->text().toStdString();
+    c.areaTableLayerName = txtDrawIni(7)->text().toStdString();
+    c.numbers[3] = numberHeight;
+    c.numbers[4] = dimensionHeight;
+    prefs_.stationPrefix = txtSetUp_->text().toStdString();
+    prefs_.drawingOutput = cboOutput_->currentData().toString().toStdString();
+
+    auto key = OpenSettingsKey();
+    for (int i = 0; i < 2; ++i) {
+        WriteSettingText(*key, OptionFlagName(i), data_.optionFlags[static_cast<std::size_t>(i)] ? "1" : "0");
+    }
+    WriteSettingText(*key, OptionTextName(1), prefs_.stationPrefix);
+    WriteSettingText(*key, "Keta", prefs_.digitsFormat);
+    return true;
+}
+
+}  // namespace mirota

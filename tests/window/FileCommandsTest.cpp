@@ -1,0 +1,466 @@
+// New, Open, Save and Save As with their dialogs answered by the test, the unsaved-changes flag with
+// its question and the asterisk in the caption.
+#include <QComboBox>
+#include <QFile>
+#include <QTabWidget>
+
+#include "io/CodePage.h"
+#include "WindowFixture.h"
+
+using namespace mirota;
+using test::WindowFixture;
+using Kind = FileDialogRequest::Kind;
+
+namespace {
+
+const QString kFilter = "テキスト ファイル (*.txt)";
+const Message kSaveChanges{"変更内容を保存しますか？", "LTミロタ展開図", Message::Icon::Warning};
+const Message kNotOurData{"LTミロタ展開図のデータではありません。", "LTミロタ展開図", Message::Icon::Critical};
+
+// The values of a data file of tiers tiers, each with one chain figure (design sides 3, 4, 5 and
+// measured 3.1, 4, 5; the first tier's figure is the base) and one exception figure, as the file
+// format lays them out.
+QStringList documentValues(int tiers) {
+    QStringList values{"\"LTミロタ展開図\"", "\"98\"", "20", "100", QString::number(tiers)};
+    for (int list = 0; list < 2; ++list) {
+        for (int t = 0; t < tiers; ++t) values << "1";
+    }
+    for (int t = 0; t < tiers; ++t) {
+        const QString type = t == 0 ? "\"0\"" : "\"10\"";
+        values << type << "\"3\"" << "\"4\"" << "\"5\"" << "\"\"" << "\"\"" << "\"0\"";
+        values << type << "\"3.1\"" << "\"4\"" << "\"5\"" << "\"\"" << "\"\"" << "\"0\"";
+    }
+    for (int t = 0; t < tiers; ++t) {
+        for (int row = 0; row < 2; ++row) values << "\"13\"" << "\"池\"" << "\"2\"" << "\"\"" << "\"\"" << "\"\"" << "\"\"";
+    }
+    values << "10" << "20" << "30" << ".5" << ".6" << "1" << "2" << "500";
+    values << "1" << "2" << "1" << "1";
+    values << "#TRUE#" << "#FALSE#";
+    values << "\"外形\"" << "\"寸法\"" << "\"面積\"";
+    return values;
+}
+
+QByteArray fileBytes(const QStringList& values) {
+    const auto bytes = codepage::fromUtf8((values.join("\r\n") + "\r\n").toStdString());
+    return QByteArray::fromStdString(bytes.text);
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll();
+}
+
+// The lines of a saved data file, decoded.
+QStringList savedLines(const QString& path) {
+    const QByteArray bytes = readFile(path);
+    const auto text = codepage::toUtf8(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!text.ok() || !bytes.endsWith("\r\n")) return {};
+    QStringList lines = QString::fromStdString(text.text).split("\r\n");
+    lines.removeLast();
+    return lines;
+}
+
+FileDialogRequest openRequest() { return {Kind::Open, "開く", "/opt/mirota/", kFilter, {}}; }
+FileDialogRequest saveRequest(const QString& start = "/opt/mirota/") {
+    return {Kind::Save, "名前を付けて保存", start, kFilter, {}};
+}
+
+}  // namespace
+
+class FileCommandsTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir folder_;
+
+    QString path(const QString& name) const { return folder_.filePath(name); }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(folder_.isValid());
+        test::useTemporarySettings(folder_);
+    }
+
+    void openReadsTheFileIntoTheWindow() {
+        const QString file = path("one.txt");
+        writeFile(file, fileBytes(documentValues(1)));
+        WindowFixture f;
+        f.fileNames = {file};
+        f.window->toolMain_ButtonClick("mnuOpen");
+        QCOMPARE(f.takeFileRequests(), std::vector<FileDialogRequest>{openRequest()});
+        QVERIFY(f.messages.empty());
+        QCOMPARE(f.window->windowTitle(), "LTミロタ展開図   【" + file + "】");
+        QCOMPARE(f.data().currentFilePath, file.toStdString());
+        QCOMPARE(f.window->tag(), std::string());
+        QCOMPARE(f.grid()->text(1, 3), QString("3.00"));
+        QCOMPARE(f.grid()->text(2, 3), QString("3.10"));
+        QCOMPARE(f.view().pane(ListKind::Chain)->countCombo()->currentText(), QString("1"));
+        QCOMPARE(f.data().acadVersion, std::string("98"));
+        QCOMPARE(f.data().conditions.drawingLayerName, std::string("外形"));
+        QCOMPARE(f.data().conditions.numbers[10], 500.0f);
+        QCOMPARE(f.data().optionFlags[1], false);
+        // A complete figure enables calculation and drawing; the base figure takes the base item.
+        QVERIFY(f.window->menuItem("mnuToolCalc")->isEnabled());
+        QVERIFY(f.window->toolbarButton("mnuToolDraw")->isEnabled());
+        QVERIFY(!f.window->menuItem("mnuDataModeStandard0")->isEnabled());
+        QVERIFY(!f.window->documentModified());
+    }
+
+    void openingFewerTiersRemovesTabs() {
+        const QString file = path("three.txt");
+        writeFile(file, fileBytes(documentValues(3)));
+        WindowFixture f;
+        f.window->tierCountCombo()->setCurrentIndex(4);
+        QCOMPARE(f.window->tierTabs()->count(), 5);
+        f.window->tierTabs()->setCurrentIndex(3);
+        f.answer = QMessageBox::No;  // drop the changed tier count
+        f.fileNames = {file};
+        f.window->mnuOpen_Click();
+        QCOMPARE(f.takeMessages(), std::vector<Message>{kSaveChanges});
+        QCOMPARE(f.window->tierTabs()->count(), 3);
+        QCOMPARE(f.window->tierCountCombo()->currentText(), QString("3段"));
+        QCOMPARE(f.window->tierTabs()->currentIndex(), 0);
+        QCOMPARE(f.data().view.currentTier, 0);
+        QCOMPARE(f.grid()->text(1, 1), TierGrid::symbolText(FigureType::Base));
+    }
+
+    void cancelledOpenLeavesTheDocumentUntitled() {
+        const QString file = path("kept.txt");
+        writeFile(file, fileBytes(documentValues(1)));
+        WindowFixture f;
+        f.fileNames = {file};
+        f.window->mnuOpen_Click();
+        const QString caption = f.window->windowTitle();
+        f.window->mnuOpen_Click();  // cancelled
+        QCOMPARE(f.takeFileRequests().size(), std::size_t{2});
+        QCOMPARE(f.data().currentFilePath, std::string());
+        QCOMPARE(f.window->windowTitle(), caption);
+        QCOMPARE(f.grid()->text(1, 3), QString("3.00"));
+        QCOMPARE(f.window->tag(), std::string());
+    }
+
+    void refusedFileChangesNothing_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QStringList wrongMagic = documentValues(1);
+        wrongMagic[0] = "\"LTミロタ\"";
+        QTest::newRow("magic") << fileBytes(wrongMagic) << QString::fromStdString(kNotOurData.text);
+        QStringList textCapacity = documentValues(1);
+        textCapacity[2] = "\"abc\"";
+        QTest::newRow("capacity not a number") << fileBytes(textCapacity) << QString::fromStdString(kNotOurData.text);
+        QStringList cut = documentValues(1);
+        cut = cut.mid(0, 20);
+        QTest::newRow("cut short") << fileBytes(cut) << QString();
+    }
+    void refusedFileChangesNothing() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        const QString file = path("refused.txt");
+        writeFile(file, bytes);
+        WindowFixture f;
+        f.enter(1, 3, "7");
+        f.data().currentFilePath = "/old/name.txt";
+        const QString caption = f.window->windowTitle();
+        f.answer = QMessageBox::No;
+        f.fileNames = {file};
+        f.window->mnuOpen_Click();
+        const std::vector<Message> shown = f.takeMessages();
+        QCOMPARE(shown.size(), std::size_t{2});
+        QCOMPARE(shown[0], kSaveChanges);
+        QCOMPARE(shown[1].title, std::string("LTミロタ展開図"));
+        QCOMPARE(shown[1].icon, Message::Icon::Critical);
+        if (!text.isEmpty()) QCOMPARE(QString::fromStdString(shown[1].text), text);
+        QCOMPARE(f.cell(0, 1), std::string("7.00"));
+        QCOMPARE(f.data().currentFilePath, std::string("/old/name.txt"));
+        QCOMPARE(f.window->windowTitle(), caption);
+        QCOMPARE(f.window->tag(), std::string());
+        QVERIFY(f.window->documentModified());
+    }
+
+    void saveOfAnUntitledDocumentAsksOnceAndWrites() {
+        WindowFixture f;
+        f.enter(1, 3, "3");
+        f.enter(1, 4, "4");
+        f.enter(1, 5, "5");  // calculated: S and the area are filled in
+        QVERIFY(!f.cell(0, column::Area).empty());
+        const QString file = path("saved.txt");
+        f.fileNames = {file};
+        f.window->toolMain_ButtonClick("mnuSave");
+        QCOMPARE(f.takeFileRequests(), std::vector<FileDialogRequest>{saveRequest()});
+        QVERIFY(f.messages.empty());
+        QCOMPARE(f.data().currentFilePath, file.toStdString());
+        QCOMPARE(f.window->windowTitle(), QString("LTミロタ展開図"));  // Save leaves the caption as it is
+        const QStringList lines = savedLines(file);
+        QCOMPARE(lines.size(), 66);  // 5 + 2 counts + 7 x 6 cells + 8 numbers + 4 choices + 2 flags + 3 names
+        QCOMPARE(lines.mid(0, 7), (QStringList{"\"LTミロタ展開図\"", "\"2000\"", "20", "100", "1", "2", "1"}));
+        // The computed columns are not stored; the join side is.
+        QCOMPARE(lines.mid(7, 7), (QStringList{"\"10\"", "\"3.00\"", "\"4.00\"", "\"5.00\"", "\"\"", "\"\"", "\"0\""}));
+        QCOMPARE(lines.mid(21, 2), (QStringList{"\"11\"", "\"5.00\""}));  // carried into figure 2's side A
+        QCOMPARE(lines.mid(49, 8), (QStringList{"0", "0", "0", ".4", ".4", "0", "0", "200"}));
+        QCOMPARE(lines.mid(61), (QStringList{"#TRUE#", "#TRUE#", "\"図面\"", "\"寸法値\"", "\"面積表\""}));
+
+        // Saved and opened again: every typed cell comes back, the computed ones stay empty until a calculation.
+        f.fileNames = {file};
+        f.window->mnuOpen_Click();
+        QCOMPARE(f.cell(0, 1), std::string("3.00"));
+        QCOMPARE(f.cell(0, column::HalfPerimeter), std::string());
+        QCOMPARE(f.cell(0, column::Area), std::string());
+        QCOMPARE(f.grid()->text(1, 7), QString());
+    }
+
+    void saveOfATitledDocumentWritesWithoutAsking() {
+        const QString file = path("titled.txt");
+        writeFile(file, fileBytes(documentValues(1)));
+        WindowFixture f;
+        f.fileNames = {file};
+        f.window->mnuOpen_Click();
+        f.takeFileRequests();
+        f.enter(1, 4, "4.5");
+        f.window->menuItem("mnuSave")->trigger();
+        QVERIFY(f.takeFileRequests().empty());
+        QCOMPARE(savedLines(file).at(9), QString("\"4.50\""));
+        QVERIFY(!f.window->documentModified());
+    }
+
+    void saveAsOffersTheCurrentFileAndWritesTheNewName() {
+        const QString file = path("first.txt");
+        writeFile(file, fileBytes(documentValues(1)));
+        WindowFixture f;
+        f.fileNames = {file};
+        f.window->mnuOpen_Click();
+        f.takeFileRequests();
+        const QString copy = path("copy.txt");
+        f.fileNames = {copy};
+        f.window->menuItem("mnuSaveNew")->trigger();
+        QCOMPARE(f.takeFileRequests(), std::vector<FileDialogRequest>{saveRequest(file)});
+        QCOMPARE(f.data().currentFilePath, copy.toStdString());
+        QCOMPARE(savedLines(copy), savedLines(file));
+        QCOMPARE(savedLines(copy).size(), 52);  // 5 + 2 counts + 7 x 4 cells + 8 numbers + 4 choices + 2 flags + 3 names
+    }
+
+    void saveAsCancelledTwiceWritesNothing() {
+        WindowFixture f;
+        f.data().currentFilePath = path("never.txt").toStdString();
+        f.window->menuItem("mnuSaveNew")->trigger();
+        QCOMPARE(f.takeFileRequests(),
+                 (std::vector<FileDialogRequest>{saveRequest(path("never.txt")), saveRequest()}));
+        QVERIFY(!QFile::exists(path("never.txt")));
+        QCOMPARE(f.data().currentFilePath, std::string());
+        QVERIFY(f.messages.empty());
+    }
+
+    void saveAsCancelledOnceAsksAgainAndWrites() {
+        WindowFixture f;
+        const QString file = path("second-try.txt");
+        f.fileNames = {QString(), file};
+        f.window->mnuSaveNew_Click();
+        QCOMPARE(f.takeFileRequests().size(), std::size_t{2});
+        QCOMPARE(savedLines(file).size(), 66);
+    }
+
+    void failedSaveKeepsTheFileAndTheDocument() {
+        const QString file = path("intact.txt");
+        const QByteArray before = fileBytes(documentValues(1));
+        writeFile(file, before);
+        WindowFixture f;
+        f.fileNames = {file};
+        f.window->mnuOpen_Click();
+        // A character that code page 932 cannot hold is refused by the writer.
+        f.setCell(0, column::SideB, "\xE5\x9B\xBE");  // U+56FE
+        f.window->setDocumentModified(true);
+        f.window->mnuSave_Click();
+        std::vector<Message> shown = f.takeMessages();
+        QCOMPARE(shown.size(), std::size_t{1});
+        QCOMPARE(shown[0].title, std::string("LTミロタ展開図"));
+        QCOMPARE(shown[0].icon, Message::Icon::Critical);
+        QCOMPARE(readFile(file), before);
+        QVERIFY(f.window->documentModified());
+
+        // Save As to a folder that does not exist: the message names the file, the old name stays.
+        const QString missing = path("no-such-folder/new.txt");
+        f.setCell(0, column::SideB, "4");
+        f.fileNames = {missing};
+        f.window->mnuSaveNew_Click();
+        shown = f.takeMessages();
+        QCOMPARE(shown.size(), std::size_t{1});
+        QVERIFY(QString::fromStdString(shown[0].text).startsWith("ファイルを保存できませんでした。\r\n【" + missing + "】"));
+        QCOMPARE(f.data().currentFilePath, file.toStdString());
+        QVERIFY(f.window->documentModified());
+    }
+
+    void editsMarkTheDocumentUnsaved_data() {
+        QTest::addColumn<QString>("edit");
+        for (const char* edit : {"cell", "cut", "paste", "type", "join", "bulk", "insert", "delete", "figure count",
+                                 "tier count", "exception name"}) {
+            QTest::newRow(edit) << QString(edit);
+        }
+    }
+    void editsMarkTheDocumentUnsaved() {
+        QFETCH(QString, edit);
+        WindowFixture f;
+        f.enter(1, 3, "3");
+        f.enter(1, 4, "4");
+        f.enter(1, 5, "5");
+        f.enter(3, 4, "4");
+        f.window->setDocumentModified(false);
+        QCOMPARE(f.window->windowTitle(), QString("LTミロタ展開図"));
+        if (edit == "cell") {
+            f.enter(1, 4, "6");
+        } else if (edit == "cut") {
+            f.select(1, 4);
+            f.view().mnuEditCut_Click();
+        } else if (edit == "paste") {
+            f.select(1, 3);
+            f.view().mnuEditCopy_Click();
+            f.window->setDocumentModified(false);
+            f.select(3, 5);
+            f.view().mnuEditPaste_Click();
+        } else if (edit == "type") {
+            f.select(1, 3);
+            f.view().ChangeFigureType(0);
+        } else if (edit == "join") {
+            f.select(3, 3);
+            f.view().ChangeJoinSide(1);
+        } else if (edit == "bulk") {
+            f.view().mnuDataModeAllChg_Click(1);
+        } else if (edit == "insert") {
+            f.select(1, 3);
+            f.view().mnuDataAddData_Click();
+        } else if (edit == "delete") {
+            f.select(3, 3);
+            f.view().mnuDataDeleteData_Click();
+        } else if (edit == "figure count") {
+            f.setCount(ListKind::Chain, 5);
+        } else if (edit == "tier count") {
+            f.window->tierCountCombo()->setCurrentIndex(1);
+        } else if (edit == "exception name") {
+            f.window->setExceptionPaneShown(true);
+            f.enter(1, 3, "ABC", ListKind::Exception);
+        }
+        QVERIFY(f.window->documentModified());
+        QCOMPARE(f.window->windowTitle(), QString("LTミロタ展開図*"));
+    }
+
+    void lookingAroundIsNoEdit() {
+        WindowFixture f;
+        f.enter(1, 3, "3");
+        f.enter(1, 4, "4");
+        f.window->setDocumentModified(false);
+        f.enter(1, 3, "3.00");  // the value it already has
+        f.window->tierCountCombo()->setCurrentIndex(0);
+        f.window->mnuDataChangeType_Click(1);
+        f.window->digitsCombo()->setCurrentIndex(3);
+        f.window->mnuToolCalc_Click();
+        QVERIFY(!f.window->documentModified());
+    }
+
+    void newOpenAndSaveClearTheFlag() {
+        const QString file = path("flag.txt");
+        writeFile(file, fileBytes(documentValues(1)));
+        WindowFixture f;
+        QVERIFY(!f.window->documentModified());
+        f.enter(1, 3, "3");
+        f.window->mnuNewFile_Click();
+        QVERIFY(!f.window->documentModified());
+        QCOMPARE(f.window->windowTitle(), QString("LTミロタ展開図"));
+        f.enter(1, 3, "3");
+        f.answer = QMessageBox::No;
+        f.fileNames = {file};
+        f.window->mnuOpen_Click();
+        QVERIFY(!f.window->documentModified());
+        f.enter(1, 3, "8");
+        QCOMPARE(f.window->windowTitle(), "LTミロタ展開図   【" + file + "】*");
+        f.window->mnuSave_Click();
+        QVERIFY(!f.window->documentModified());
+        QCOMPARE(f.window->windowTitle(), "LTミロタ展開図   【" + file + "】");
+    }
+
+    void newKeepsItsOwnQuestion() {
+        WindowFixture f;
+        f.enter(1, 3, "3");
+        f.answer = QMessageBox::Yes;
+        f.window->mnuNewFile_Click();
+        QCOMPARE(f.takeMessages(),
+                 (std::vector<Message>{{"現在のデータを破棄してもよろしいですか？", "確認メッセージ", Message::Icon::None}}));
+        QVERIFY(f.takeFileRequests().empty());
+    }
+
+    // Open with unsaved changes: the answer to the question, what the save dialog answers, and
+    // whether the open dialog then comes.
+    void openAsksAboutUnsavedChanges_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("saveAs");
+        QTest::addColumn<bool>("opened");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("cancel") << int(QMessageBox::Cancel) << QString() << false << false;
+        QTest::newRow("no") << int(QMessageBox::No) << QString() << true << false;
+        QTest::newRow("yes, saved") << int(QMessageBox::Yes) << "changes.txt" << true << true;
+        QTest::newRow("yes, save cancelled") << int(QMessageBox::Yes) << QString() << false << false;
+    }
+    void openAsksAboutUnsavedChanges() {
+        QFETCH(int, answer);
+        QFETCH(QString, saveAs);
+        QFETCH(bool, opened);
+        QFETCH(bool, saved);
+        const QString file = path("to-open.txt");
+        writeFile(file, fileBytes(documentValues(1)));
+        QFile::remove(path("changes.txt"));
+        WindowFixture f;
+        f.enter(1, 3, "9");
+        f.answer = static_cast<QMessageBox::StandardButton>(answer);
+        f.fileNames = {saveAs.isEmpty() ? QString() : path(saveAs), file};
+        if (answer != QMessageBox::Yes) f.fileNames.pop_front();
+        f.window->mnuOpen_Click();
+        QCOMPARE(f.takeMessages(), std::vector<Message>{kSaveChanges});
+        std::vector<FileDialogRequest> dialogs = f.takeFileRequests();
+        if (answer == QMessageBox::Yes) {
+            QVERIFY(!dialogs.empty());
+            QCOMPARE(dialogs.front().kind, Kind::Save);
+            dialogs.erase(dialogs.begin());
+        }
+        QCOMPARE(dialogs.size(), std::size_t{opened ? 1u : 0u});
+        QCOMPARE(QFile::exists(path("changes.txt")), saved);
+        if (saved) QCOMPARE(savedLines(path("changes.txt")).at(8), QString("\"9.00\""));
+        QCOMPARE(f.grid()->text(1, 3), opened ? QString("3.00") : QString("9.00"));
+        QCOMPARE(f.window->tag(), std::string());
+    }
+
+    void closingAsksAboutUnsavedChanges_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("saveAs");
+        QTest::addColumn<bool>("closed");
+        QTest::newRow("cancel") << int(QMessageBox::Cancel) << QString() << false;
+        QTest::newRow("no") << int(QMessageBox::No) << QString() << true;
+        QTest::newRow("yes, saved") << int(QMessageBox::Yes) << "at-close.txt" << true;
+        QTest::newRow("yes, save cancelled") << int(QMessageBox::Yes) << QString() << false;
+    }
+    void closingAsksAboutUnsavedChanges() {
+        QFETCH(int, answer);
+        QFETCH(QString, saveAs);
+        QFETCH(bool, closed);
+        WindowFixture f;
+        f.enter(1, 3, "9");
+        f.answer = static_cast<QMessageBox::StandardButton>(answer);
+        if (!saveAs.isEmpty()) f.fileNames = {path(saveAs)};
+        f.window->mnuEnd_Click();
+        QCOMPARE(f.takeMessages(), std::vector<Message>{kSaveChanges});
+        QCOMPARE(f.window->isVisible(), !closed);
+        if (!saveAs.isEmpty()) QCOMPARE(savedLines(path(saveAs)).at(8), QString("\"9.00\""));
+    }
+
+    void closingWithoutChangesAsksNothing() {
+        WindowFixture f;
+        f.window->close();
+        QVERIFY(!f.window->isVisible());
+        QVERIFY(f.messages.empty());
+    }
+};
+
+QTEST_MAIN(FileCommandsTest)
+#include "FileCommandsTest.moc"
