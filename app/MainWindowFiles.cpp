@@ -17,6 +17,11 @@ const QString kDataFilter = QStringLiteral("テキスト ファイル (*.txt)");
 
 QString shownPath(const std::string& path) { return QDir::toNativeSeparators(QString::fromStdString(path)); }
 
+// The caption names the file the document is saved to, so that it never shows another one.
+QString captionFor(const std::string& path) {
+    return path.empty() ? kTitle : kTitle + QStringLiteral("   【") + shownPath(path) + QStringLiteral("】");
+}
+
 }  // namespace
 
 void MainWindow::setCaption(const QString& caption) {
@@ -55,6 +60,7 @@ void MainWindow::mnuOpen_Click() {
     const QString path = chooseFile(dataFileRequest(FileDialogRequest::Kind::Open));
     if (path.isEmpty()) {
         data_.currentFilePath.clear();  // the document stays, untitled
+        setCaption(captionFor(data_.currentFilePath));
         tag_.clear();
         return;
     }
@@ -65,7 +71,7 @@ void MainWindow::mnuOpen_Click() {
         return;
     }
     setDocumentModified(false);
-    setCaption(kTitle + QStringLiteral("   【") + shownPath(data_.currentFilePath) + QStringLiteral("】"));
+    setCaption(captionFor(data_.currentFilePath));
     if (cboBlk_->currentIndex() + 1 == data_.tierCount()) {
         cboBlk_Click();
     } else {
@@ -89,6 +95,7 @@ bool MainWindow::saveDocument(const std::string& pathBefore) {
         showMessage(*failure, QMessageBox::Ok);
         return false;
     }
+    setCaption(captionFor(data_.currentFilePath));
     setDocumentModified(false);
     return true;
 }

@@ -136,11 +136,10 @@ private slots:
         WindowFixture f;
         f.fileNames = {file};
         f.window->mnuOpen_Click();
-        const QString caption = f.window->windowTitle();
         f.window->mnuOpen_Click();  // cancelled
         QCOMPARE(f.takeFileRequests().size(), std::size_t{2});
         QCOMPARE(f.data().currentFilePath, std::string());
-        QCOMPARE(f.window->windowTitle(), caption);
+        QCOMPARE(f.window->windowTitle(), QString("LTミロタ展開図"));  // names no file any more
         QCOMPARE(f.grid()->text(1, 3), QString("3.00"));
         QCOMPARE(f.window->tag(), std::string());
     }
@@ -195,7 +194,7 @@ private slots:
         QCOMPARE(f.takeFileRequests(), std::vector<FileDialogRequest>{saveRequest()});
         QVERIFY(f.messages.empty());
         QCOMPARE(f.data().currentFilePath, file.toStdString());
-        QCOMPARE(f.window->windowTitle(), QString("LTミロタ展開図"));  // Save leaves the caption as it is
+        QCOMPARE(f.window->windowTitle(), "LTミロタ展開図   【" + file + "】");  // the file saved to
         const QStringList lines = savedLines(file);
         QCOMPARE(lines.size(), 66);  // 5 + 2 counts + 7 x 6 cells + 8 numbers + 4 choices + 2 flags + 3 names
         QCOMPARE(lines.mid(0, 7), (QStringList{"\"LTミロタ展開図\"", "\"2000\"", "20", "100", "1", "2", "1"}));
