@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "grid/Twips.h"
+#include "ui/Twips.h"
 
 namespace mirota {
 

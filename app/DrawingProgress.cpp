@@ -6,7 +6,7 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
-#include "grid/Twips.h"
+#include "ui/Twips.h"
 
 namespace mirota {
 

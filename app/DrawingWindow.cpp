@@ -11,17 +11,18 @@
 #include <QVBoxLayout>
 
 #include "app/CommandIcons.h"
-#include "app/DrawingPages.h"
-#include "app/DrawingView.h"
+#include "viewer/DrawingPages.h"
+#include "viewer/DrawingView.h"
 #include "draw/engine/ColourNumber.h"
 #include "draw/engine/DxfWriter.h"
 #include "draw/engine/SvgWriter.h"
+#include "model/ProgramTitle.h"
 
 namespace mirota {
 
 namespace {
 
-const QString kTitle = QStringLiteral("LTミロタ展開図");
+const QString kTitle = QString::fromUtf8(kProgramTitle);
 constexpr double kZoomStep = 1.5;
 
 }  // namespace

@@ -6,9 +6,9 @@
 #include <QHash>
 #include <QMainWindow>
 
-#include "app/FileDialogs.h"
+#include "ui/FileDialogs.h"
 #include "draw/engine/EngineCadLink.h"
-#include "grid/MessageSink.h"
+#include "ui/MessageSink.h"
 
 class QAction;
 class QLabel;

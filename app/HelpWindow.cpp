@@ -1,4 +1,5 @@
 #include "app/HelpWindow.h"
+#include "model/ProgramTitle.h"
 
 #include <QAction>
 #include <QFile>
@@ -49,7 +50,7 @@ QString HelpWindow::pageTitle(const QString& file) {
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     registerHelpPages();
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral("LTミロタ展開図 ヘルプ"));
+    setWindowTitle(QString::fromUtf8(kProgramTitle) + QStringLiteral(" ヘルプ"));
     resize(920, 660);
 
     auto* tools = new QToolBar;

@@ -20,9 +20,10 @@
 #include "app/RuntimeFailure.h"
 #include "app/SplitterBar.h"
 #include "calc/AreaCalculation.h"
-#include "grid/Twips.h"
+#include "ui/Twips.h"
 #include "model/NumberText.h"
 #include "settings/RegModule.h"
+#include "model/ProgramTitle.h"
 
 namespace mirota {
 
@@ -30,7 +31,7 @@ namespace {
 
 constexpr int kStartWidth = 11500;
 constexpr int kStartHeight = 6100;
-const QString kTitle = QStringLiteral("LTミロタ展開図");
+const QString kTitle = QString::fromUtf8(kProgramTitle);
 
 }  // namespace
 

@@ -10,8 +10,8 @@
 #include <QMainWindow>
 
 #include "app/CadLinkFactory.h"
-#include "app/FileDialogs.h"
-#include "grid/MessageSink.h"
+#include "ui/FileDialogs.h"
+#include "ui/MessageSink.h"
 #include "grid/TierView.h"
 #include "model/SurveyData.h"
 #include "settings/Preferences.h"

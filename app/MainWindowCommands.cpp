@@ -10,7 +10,7 @@
 
 #include "app/CommandIcons.h"
 #include "app/DrawingWindow.h"
-#include "grid/Twips.h"
+#include "ui/Twips.h"
 #include "model/NumberText.h"
 
 namespace mirota {

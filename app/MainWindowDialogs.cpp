@@ -6,9 +6,9 @@
 #include <QFileInfo>
 
 #include "app/HelpWindow.h"
-#include "settings/AboutBox.h"
-#include "settings/PlatformFeatures.h"
-#include "settings/SetUpDialog.h"
+#include "app/AboutBox.h"
+#include "ui/PlatformFeatures.h"
+#include "app/SetUpDialog.h"
 
 namespace mirota {
 

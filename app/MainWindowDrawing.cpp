@@ -13,12 +13,12 @@
 #include "app/DrawingWindow.h"
 #include "draw/stream/DrawingRun.h"
 #include "draw/stream/ScriptCadLink.h"
+#include "model/ProgramTitle.h"
 
 namespace mirota {
 
 namespace {
 
-const std::string kTitle = "LTミロタ展開図";
 
 // The busy pointer and the progress window for as long as the run goes, whichever way it ends.
 class RunScreens {
@@ -65,7 +65,7 @@ void MainWindow::mnuToolDraw_Click() {
             showMessage(Message{"画層「" + *locked + "」は前回の追加作図でロックされているため、作図できません。\r\n\r\n"
                                 "設定で作図・寸法値・面積表のレイヤ名を前回と別の名前にするか、"
                                 "図面ウィンドウの「新しい図面」で図面を新しくしてください。",
-                                kTitle, Message::Icon::Warning},
+                                kProgramTitle, Message::Icon::Warning},
                         QMessageBox::Ok);
             return;
         }
@@ -81,7 +81,7 @@ void MainWindow::mnuToolDraw_Click() {
     if (!link) {
         showMessage(Message{"この環境では AutoCAD LT との DDE による接続は使えません。\r\n"
                             "設定の図面の出力先で、内蔵ビューアかスクリプトファイル (.scr) を選んでください。",
-                            kTitle, Message::Icon::Warning},
+                            kProgramTitle, Message::Icon::Warning},
                     QMessageBox::Ok);
         return;
     }

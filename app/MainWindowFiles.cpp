@@ -7,12 +7,13 @@
 
 #include "io/DataFileReader.h"
 #include "io/DataFileWriter.h"
+#include "model/ProgramTitle.h"
 
 namespace mirota {
 
 namespace {
 
-const QString kTitle = QStringLiteral("LTミロタ展開図");
+const QString kTitle = QString::fromUtf8(kProgramTitle);
 const QString kDataFilter = QStringLiteral("テキスト ファイル (*.txt)");
 
 QString shownPath(const std::string& path) { return QDir::toNativeSeparators(QString::fromStdString(path)); }

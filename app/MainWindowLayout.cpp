@@ -9,7 +9,7 @@
 
 #include "app/CentralArea.h"
 #include "app/SplitterBar.h"
-#include "grid/Twips.h"
+#include "ui/Twips.h"
 
 namespace mirota {
 

@@ -10,8 +10,9 @@
 #include "app/MainWindow.h"
 #include "app/RuntimeFailure.h"
 #include "app/SingleInstance.h"
-#include "grid/MessageSink.h"
+#include "ui/MessageSink.h"
 #include "settings/RegModule.h"
+#include "model/ProgramTitle.h"
 
 namespace mirota {
 
@@ -59,7 +60,7 @@ int Module1Main(int argc, char** argv) {
     try {
         SingleInstanceLock lock(SingleInstanceLock::defaultPath());
         if (!lock.acquire()) {
-            ShowMessageBox(nullptr, Message{"既に [LTミロタ展開図] は起動しています！", "警告", Message::Icon::Warning},
+            ShowMessageBox(nullptr, Message{std::string("既に [") + kProgramTitle + "] は起動しています！", "警告", Message::Icon::Warning},
                            QMessageBox::Ok);
             return 0;
         }

@@ -11,12 +11,12 @@
 #include "draw/stream/DrawingRun.h"
 #include "draw/stream/ScriptCadLink.h"
 #include "draw/dde/DdeLinkFactory.h"
+#include "model/ProgramTitle.h"
 
 namespace mirota::cli {
 
 namespace {
 
-const char* const kTitle = "LTミロタ展開図";
 
 std::string extensionOf(const std::string& path) {
     std::string extension = std::filesystem::path(path).extension().string();
@@ -25,7 +25,7 @@ std::string extensionOf(const std::string& path) {
 }
 
 int refuse(const std::string& text) {
-    printMessage(Message{text, kTitle, Message::Icon::Critical});
+    printMessage(Message{text, kProgramTitle, Message::Icon::Critical});
     return kRefused;
 }
 

@@ -9,6 +9,7 @@
 #include "cli/DrawCommand.h"
 #include "cli/PlatformText.h"
 #include "cli/RequestsCommand.h"
+#include "model/ProgramTitle.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ int main(int argc, char** argv) {
     std::vector<char*> argumentPointers;
     for (std::string& argument : arguments) argumentPointers.push_back(argument.data());
 
-    CLI::App app{"LTミロタ展開図: calculation and drawing without a window"};
+    CLI::App app{std::string(mirota::kProgramTitle) + ": calculation and drawing without a window"};
     app.require_subcommand(1);
     // Options are spelt the same everywhere; a path such as "/data/x.txt" is never an option.
     app.allow_windows_style_options(false);

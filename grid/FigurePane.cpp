@@ -1,6 +1,6 @@
 #include "grid/FigurePane.h"
 
-#include "grid/Twips.h"
+#include "ui/Twips.h"
 
 namespace mirota {
 

@@ -5,7 +5,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
-#include "grid/Twips.h"
+#include "ui/Twips.h"
 
 namespace mirota {
 

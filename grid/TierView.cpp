@@ -3,14 +3,14 @@
 #include <QEvent>
 
 #include "calc/Totals.h"
-#include "grid/Twips.h"
+#include "ui/Twips.h"
 #include "model/NumberText.h"
+#include "ui/QtText.h"
 
 namespace mirota {
 
 namespace {
 
-QString qt(const std::string& text) { return QString::fromStdString(text); }
 
 // Default type of a chain figure by its position: up for figures 1, 3, 5 ..., down for 2, 4, 6 ...
 FigureType defaultType(ListKind list, int row) {

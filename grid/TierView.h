@@ -9,7 +9,7 @@
 #include <QPoint>
 
 #include "grid/FigurePane.h"
-#include "grid/MessageSink.h"
+#include "ui/MessageSink.h"
 #include "model/SurveyData.h"
 #include "settings/Preferences.h"
 

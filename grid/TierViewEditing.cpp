@@ -2,6 +2,8 @@
 #include "grid/TierView.h"
 
 #include "model/NumberText.h"
+#include "ui/QtText.h"
+#include "model/ProgramTitle.h"
 
 namespace mirota {
 
@@ -10,7 +12,6 @@ namespace {
 constexpr int kNameColumn = 3;      // exception list
 constexpr int kPositionColumn = 6;  // exception list
 
-QString qt(const std::string& text) { return QString::fromStdString(text); }
 
 bool isBlankText(const std::string& text) { return text.find_first_not_of(" \t\r\n") == std::string::npos; }
 
@@ -84,7 +85,7 @@ std::optional<std::string> TierView::checkedValue(ListKind list, int row, int co
     const std::string x = comma == std::string::npos ? std::string() : text.substr(0, comma);
     const std::string y = comma == std::string::npos ? text : text.substr(comma + 1);
     if (y.find(',') != std::string::npos) {
-        message("位置入力はＸＹ値を入力して下さい！\r\n\r\n例：123.45,67.89", "LTミロタ展開図", Message::Icon::Warning);
+        message("位置入力はＸＹ値を入力して下さい！\r\n\r\n例：123.45,67.89", kProgramTitle, Message::Icon::Warning);
         g->setText(row, col, QString());
         e->setFocus();
         return std::nullopt;

@@ -2,6 +2,7 @@
 #include "grid/TierView.h"
 
 #include "model/NumberText.h"
+#include "model/ProgramTitle.h"
 
 namespace mirota {
 
@@ -108,7 +109,7 @@ void TierView::mnuDataAddData_Click() {
     const ListKind list = data_.view.activeList;
     const int count = data_.figureCount(list, tier());
     if (count >= data_.maxFigures()) {
-        message("最高個数は\"100\"です。", "LTミロタ展開図", Message::Icon::Warning);
+        message("最高個数は\"100\"です。", kProgramTitle, Message::Icon::Warning);
         return;
     }
     const int figure = (moveToFigureFirstRow(list) + 1) / 2;
@@ -130,7 +131,7 @@ void TierView::mnuDataDeleteData_Click() {
     const ListKind list = data_.view.activeList;
     const int count = data_.figureCount(list, tier());
     if (count <= 1) {
-        message("最低個数は\"1\"です。", "LTミロタ展開図", Message::Icon::Warning);
+        message("最低個数は\"1\"です。", kProgramTitle, Message::Icon::Warning);
         return;
     }
     const int figure = (moveToFigureFirstRow(list) + 1) / 2;

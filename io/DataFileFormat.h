@@ -6,13 +6,14 @@
 
 #include "model/DrawingConditions.h"
 #include "model/SurveyData.h"
+#include "model/ProgramTitle.h"
 
 // What the reader and the writer of the data file agree on: the fixed values, which drawing
 // conditions are stored, their valid ranges and the names used in messages.
 namespace mirota::datafile {
 
 inline constexpr std::string_view kMagic = "LTミロタ展開図";
-inline constexpr std::string_view kMessageTitle = "LTミロタ展開図";
+inline constexpr std::string_view kMessageTitle = kProgramTitle;
 inline constexpr std::string_view kTrue = "#TRUE#";
 inline constexpr std::string_view kFalse = "#FALSE#";
 

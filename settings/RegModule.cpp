@@ -17,7 +17,6 @@ constexpr const char* kApplication = "VORN001";
 // How drawings reach the CAD program: "engine", "dde" or "script"; any other text is not taken.
 constexpr const char* kDrawOutputName = "DrawOutput";
 
-QString qt(const std::string& text) { return QString::fromStdString(text); }
 
 // A whole number as the conversion of the stored text gives it: rounded half to even, within the type's range.
 template <typename Int>
@@ -34,7 +33,7 @@ std::optional<Int> wholeNumber(const std::string& text) {
 
 // "1"/"0", any other number (non-zero is true), or the words True and False in any case.
 std::optional<bool> truthValue(const std::string& text) {
-    const QString word = qt(text).trimmed();
+    const QString word = QString::fromStdString(text).trimmed();
     if (word.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0) return true;
     if (word.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0) return false;
     const auto value = number::strictNumber(text);
@@ -54,13 +53,13 @@ std::string OptionFlagName(int index) { return "SetUpFlg(" + std::to_string(inde
 std::string OptionTextName(int index) { return "SetUpStr(" + std::to_string(index) + ")"; }
 
 std::optional<std::string> ReadSettingText(QSettings& key, const std::string& name) {
-    const QVariant value = key.value(qt(name));
+    const QVariant value = key.value(QString::fromStdString(name));
     if (!value.isValid()) return std::nullopt;
     return value.toString().toStdString();
 }
 
 std::string WriteSettingText(QSettings& key, const std::string& name, const std::string& text) {
-    key.setValue(qt(name), qt(text));
+    key.setValue(QString::fromStdString(name), QString::fromStdString(text));
     key.sync();
     return std::to_string(static_cast<int>(key.status()));
 }

@@ -10,12 +10,12 @@
 #include "io/AtomicFile.h"
 #include "io/CodePage.h"
 #include "model/NumberText.h"
+#include "model/ProgramTitle.h"
 
 namespace mirota::drawing {
 
 namespace {
 
-constexpr const char* kTitle = "LTミロタ展開図";
 constexpr std::string_view kStyle = "STANDARD";
 constexpr std::string_view kFontFile = "msgothic.ttc";
 constexpr std::string_view kLineType = "CONTINUOUS";
@@ -84,7 +84,7 @@ public:
 
 private:
     static Message failure(const std::string& reason) {
-        return Message{"DXFファイルを作れません。\r\n" + reason, kTitle, Message::Icon::Critical};
+        return Message{"DXFファイルを作れません。\r\n" + reason, kProgramTitle, Message::Icon::Critical};
     }
 
     std::string out_;

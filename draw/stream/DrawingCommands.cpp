@@ -8,12 +8,12 @@
 #include "draw/stream/CommandText.h"
 #include "draw/stream/FigureCommands.h"
 #include "model/NumberText.h"
+#include "model/ProgramTitle.h"
 
 namespace mirota {
 
 namespace {
 
-constexpr const char* kTitle = "LTミロタ展開図";
 // Far inside the range of the whole-number sums of the number centres.
 constexpr double kCoordinateLimit = 1e15;
 
@@ -208,10 +208,10 @@ std::optional<Message> SendDrawingCommands(const SurveyData& data, const FigureG
     return std::nullopt;
 }
 
-Message DrawingFinishedMessage() { return {"図面の作図が終了しました。", kTitle, Message::Icon::Information}; }
+Message DrawingFinishedMessage() { return {"図面の作図が終了しました。", kProgramTitle, Message::Icon::Information}; }
 
 Message DrawingNotFinishedMessage(const std::string& cause) {
-    return {"図面の作図が完了しませんでした。\r\n\r\n" + cause, kTitle, Message::Icon::Critical};
+    return {"図面の作図が完了しませんでした。\r\n\r\n" + cause, kProgramTitle, Message::Icon::Critical};
 }
 
 }  // namespace mirota

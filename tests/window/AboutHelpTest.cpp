@@ -8,7 +8,7 @@
 #include <QTextBrowser>
 
 #include "app/HelpWindow.h"
-#include "settings/AboutBox.h"
+#include "app/AboutBox.h"
 #include "WindowFixture.h"
 
 using namespace mirota;

@@ -6,7 +6,7 @@
 #include <QProgressBar>
 
 #include "app/DrawingProgress.h"
-#include "app/DrawingView.h"
+#include "viewer/DrawingView.h"
 #include "draw/stream/RecordingCadLink.h"
 #include "io/CodePage.h"
 #include "WindowFixture.h"

@@ -9,10 +9,10 @@
 #include <QProgressBar>
 #include <QLabel>
 
-#include "app/DrawingPages.h"
+#include "viewer/DrawingPages.h"
 #include "app/DrawingProgress.h"
-#include "app/DrawingScene.h"
-#include "app/DrawingView.h"
+#include "viewer/DrawingScene.h"
+#include "viewer/DrawingView.h"
 #include "io/CodePage.h"
 #include "WindowFixture.h"
 

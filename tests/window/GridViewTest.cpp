@@ -2,7 +2,7 @@
 #include <QComboBox>
 #include <QTabWidget>
 
-#include "grid/Twips.h"
+#include "ui/Twips.h"
 #include "WindowFixture.h"
 
 using namespace mirota;

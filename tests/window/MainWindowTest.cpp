@@ -10,7 +10,7 @@
 
 #include "app/SingleInstance.h"
 #include "app/SplitterBar.h"
-#include "grid/Twips.h"
+#include "ui/Twips.h"
 #include "settings/RegModule.h"
 #include "WindowFixture.h"
 

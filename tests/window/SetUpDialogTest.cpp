@@ -10,7 +10,7 @@
 #include <QRadioButton>
 
 #include "settings/RegModule.h"
-#include "settings/SetUpDialog.h"
+#include "app/SetUpDialog.h"
 #include "WindowFixture.h"
 
 using namespace mirota;

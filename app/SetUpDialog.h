@@ -6,7 +6,7 @@
 
 #include <QDialog>
 
-#include "grid/MessageSink.h"
+#include "ui/MessageSink.h"
 #include "model/SurveyData.h"
 #include "settings/Preferences.h"
 

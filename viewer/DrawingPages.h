@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "app/DrawingScene.h"
+#include "viewer/DrawingScene.h"
 #include "model/Message.h"
 
 class QPagedPaintDevice;

@@ -1,4 +1,4 @@
-#include "app/DrawingView.h"
+#include "viewer/DrawingView.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "app/DrawingScene.h"
+#include "viewer/DrawingScene.h"
 
 #include <algorithm>
 #include <cmath>

@@ -6,7 +6,7 @@
 #include <QTransform>
 #include <QWidget>
 
-#include "app/DrawingScene.h"
+#include "viewer/DrawingScene.h"
 
 namespace mirota {
 

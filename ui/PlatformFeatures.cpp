@@ -1,4 +1,4 @@
-#include "settings/PlatformFeatures.h"
+#include "ui/PlatformFeatures.h"
 
 namespace mirota {
 

@@ -1,4 +1,4 @@
-#include "grid/MessageSink.h"
+#include "ui/MessageSink.h"
 
 namespace mirota {
 

@@ -1,4 +1,5 @@
-#include "settings/AboutBox.h"
+#include "app/AboutBox.h"
+#include "model/ProgramTitle.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -12,7 +13,7 @@ namespace mirota {
 
 namespace {
 
-const QString kApplicationTitle = QStringLiteral("LTミロタ展開図");
+const QString kApplicationTitle = QString::fromUtf8(kProgramTitle);
 
 // The program's picture: a development of three triangles, the middle one numbered in a circle.
 QPixmap programPicture(int size) {

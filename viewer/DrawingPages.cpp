@@ -1,4 +1,4 @@
-#include "app/DrawingPages.h"
+#include "viewer/DrawingPages.h"
 
 #include <QBuffer>
 #include <QPageLayout>
@@ -6,6 +6,7 @@
 #include <QPdfWriter>
 
 #include "io/AtomicFile.h"
+#include "model/ProgramTitle.h"
 
 namespace mirota {
 
@@ -40,8 +41,8 @@ std::optional<Message> writePdfFile(const std::string& path, const DrawingScene&
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
-        writer.setTitle(QStringLiteral("LTミロタ展開図"));
-        writer.setCreator(QStringLiteral("LTミロタ展開図"));
+        writer.setTitle(QString::fromUtf8(kProgramTitle));
+        writer.setCreator(QString::fromUtf8(kProgramTitle));
         writer.setPageSize(QPageSize(QPageSize::A3));
         setPageForScene(writer, scene);
         QPainter painter;

@@ -1,4 +1,4 @@
-#include "settings/SetUpDialog.h"
+#include "app/SetUpDialog.h"
 
 #include <cmath>
 
@@ -19,18 +19,18 @@
 
 #include "model/NumberText.h"
 #include "settings/RegModule.h"
+#include "ui/QtText.h"
+#include "model/ProgramTitle.h"
 
 namespace mirota {
 
 namespace {
 
-const char* const kApplicationTitle = "LTミロタ展開図";
 constexpr float kStartScale = 200.0f;
 
 // Fields that must hold a number when the cursor leaves them.
 constexpr bool isNumericField(int index) { return index <= 4 || index >= 8; }
 
-QString qt(const std::string& text) { return QString::fromStdString(text); }
 
 // Plain number text: the shortest decimal form of the single.
 QString plainText(float value) { return std::isfinite(value) ? qt(number::singleText(value)) : QString(); }
@@ -308,7 +308,7 @@ bool SetUpDialog::txtDrawIni_KeyPress(int index, QKeyEvent* key) {
     if (index == 4 || index == 5) {
         const auto value = number::strictNumber(field->text().toStdString());
         if (value && *value < 0) {
-            showMessage(Message{"0以上の数値を入力してください", kApplicationTitle, Message::Icon::None}, QMessageBox::Ok);
+            showMessage(Message{"0以上の数値を入力してください", kProgramTitle, Message::Icon::None}, QMessageBox::Ok);
             field->setText(QStringLiteral("0"));
             return true;
         }
@@ -324,7 +324,7 @@ bool SetUpDialog::txtDrawIni_KeyPress(int index, QKeyEvent* key) {
 void SetUpDialog::txtDrawIni_LostFocus(int index) {
     QLineEdit* field = txtDrawIni(index);
     if (!isNumericField(index) || !isVisible() || !field->isEnabled() || fieldNumber(field->text())) return;
-    showMessage(Message{"数値を入力して下さい", kApplicationTitle, Message::Icon::None}, QMessageBox::Ok);
+    showMessage(Message{"数値を入力して下さい", kProgramTitle, Message::Icon::None}, QMessageBox::Ok);
     focusQuietly(field);
 }
 
