@@ -90,6 +90,8 @@ public:
     void mnuDataChangeType_Click(int set);
     void mnuToolCalc_Click();
     void mnuOpen_Click();
+    // A file handed over from outside (the command line, a later start): asks about unsaved changes, opens it.
+    void openRequestedFile(const QString& path);
     void mnuSave_Click();
     void mnuSaveNew_Click();
     bool ShowSaveDialog();
@@ -127,6 +129,10 @@ private:
     // Before unsaved changes are dropped: false when the user cancels or the save does not go through.
     bool saveChangesFirst();
     FileDialogRequest dataFileRequest(FileDialogRequest::Kind kind) const;
+    QString dialogStartFolder() const;
+    // Asks through chooseFile and remembers the folder of the answer for the next dialog.
+    QString askFileName(const FileDialogRequest& request);
+    void openDocumentFile(const QString& path);
     // finish runs after every command went out; its failure means the drawing did not finish.
     void runDrawing(CadLink& link, LinkKind kind, const std::function<std::optional<LinkError>()>& finish);
     QString askScriptPath();
@@ -143,6 +149,7 @@ private:
 
     Preferences& prefs_;
     QString appFolder_;
+    QString lastDialogFolder_;
     QString helpFile_;
     std::string tag_;
     SurveyData data_;

@@ -94,13 +94,11 @@ void MainWindow::mnuToolDraw_Click() {
 }
 
 QString MainWindow::askScriptPath() {
-    const QString folder = data_.currentFilePath.empty()
-                               ? appFolder_
-                               : QFileInfo(QString::fromStdString(data_.currentFilePath)).absolutePath();
+    const QString folder = dialogStartFolder();
     const QString name = data_.currentFilePath.empty()
                              ? QStringLiteral("展開図")
                              : QFileInfo(QString::fromStdString(data_.currentFilePath)).completeBaseName();
-    const QString path = chooseFile({FileDialogRequest::Kind::Save, QStringLiteral("スクリプトファイルの保存"),
+    const QString path = askFileName({FileDialogRequest::Kind::Save, QStringLiteral("スクリプトファイルの保存"),
                                      QDir(folder).filePath(name + QStringLiteral(".scr")),
                                      QStringLiteral("スクリプト ファイル (*.scr)"), QStringLiteral("scr")});
     return path.isEmpty() ? QString() : QDir::toNativeSeparators(path);
@@ -127,9 +125,9 @@ void MainWindow::runDrawing(CadLink& link, LinkKind kind, const std::function<st
     const bool sent = result.outcome == Outcome::Finished || result.outcome == Outcome::NotFinished;
     if (sent && kind == LinkKind::Engine) {
         const QString document = QString::fromStdString(data_.currentFilePath);
-        drawingWindow_->setSuggestedPath(document.isEmpty() ? QDir(appFolder_).filePath(QStringLiteral("展開図"))
-                                                            : QDir(QFileInfo(document).absolutePath())
-                                                                  .filePath(QFileInfo(document).completeBaseName()));
+        drawingWindow_->setSuggestedPath(QDir(dialogStartFolder())
+                                             .filePath(document.isEmpty() ? QStringLiteral("展開図")
+                                                                          : QFileInfo(document).completeBaseName()));
     }
     for (const Message& message : result.messages) showMessage(message, QMessageBox::Ok);
     // The drawing window comes up after the messages, so that it hides none of them.

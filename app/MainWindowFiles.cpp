@@ -2,8 +2,11 @@
 // changes before they are dropped. (New builds the first document and lives with it.)
 #include "app/MainWindow.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
+#include <QTimer>
 
 #include "io/DataFileReader.h"
 #include "io/DataFileWriter.h"
@@ -40,9 +43,19 @@ void MainWindow::setDocumentModified(bool modified) {
 
 FileDialogRequest MainWindow::dataFileRequest(FileDialogRequest::Kind kind) const {
     using Kind = FileDialogRequest::Kind;
-    if (kind == Kind::Open) return {Kind::Open, QStringLiteral("開く"), appFolder_, kDataFilter, {}};
-    const QString start = data_.currentFilePath.empty() ? appFolder_ : shownPath(data_.currentFilePath);
+    if (kind == Kind::Open) return {Kind::Open, QStringLiteral("開く"), dialogStartFolder(), kDataFilter, {}};
+    const QString start = data_.currentFilePath.empty() ? dialogStartFolder() : shownPath(data_.currentFilePath);
     return {Kind::Save, QStringLiteral("名前を付けて保存"), start, kDataFilter, {}};
+}
+
+QString MainWindow::dialogStartFolder() const {
+    return DialogStartFolder(QString::fromStdString(data_.currentFilePath), lastDialogFolder_);
+}
+
+QString MainWindow::askFileName(const FileDialogRequest& request) {
+    const QString path = chooseFile(request);
+    if (!path.isEmpty()) lastDialogFolder_ = QFileInfo(path).absolutePath();
+    return path;
 }
 
 bool MainWindow::saveChangesFirst() {
@@ -58,13 +71,32 @@ bool MainWindow::saveChangesFirst() {
 void MainWindow::mnuOpen_Click() {
     if (!saveChangesFirst()) return;
     tag_ = "open";
-    const QString path = chooseFile(dataFileRequest(FileDialogRequest::Kind::Open));
+    const QString path = askFileName(dataFileRequest(FileDialogRequest::Kind::Open));
     if (path.isEmpty()) {
         data_.currentFilePath.clear();  // the document stays, untitled
         setCaption(captionFor(data_.currentFilePath));
         tag_.clear();
         return;
     }
+    openDocumentFile(path);
+}
+
+void MainWindow::openRequestedFile(const QString& path) {
+    // A dialog of ours is waiting for an answer: open the file once it is closed.
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        QTimer::singleShot(300, this, [this, path] { openRequestedFile(path); });
+        return;
+    }
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    raise();
+    activateWindow();
+    if (!saveChangesFirst()) return;
+    tag_ = "open";
+    openDocumentFile(path);
+}
+
+void MainWindow::openDocumentFile(const QString& path) {
     // The reader puts the file in place of the document only when all of it could be read.
     if (const auto failure = readDataFile(QDir::toNativeSeparators(path).toStdString(), data_)) {
         showMessage(*failure, QMessageBox::Ok);
@@ -83,7 +115,7 @@ void MainWindow::mnuOpen_Click() {
 }
 
 bool MainWindow::ShowSaveDialog() {
-    const QString path = chooseFile(dataFileRequest(FileDialogRequest::Kind::Save));
+    const QString path = askFileName(dataFileRequest(FileDialogRequest::Kind::Save));
     data_.currentFilePath = path.isEmpty() ? std::string() : QDir::toNativeSeparators(path).toStdString();
     return !data_.currentFilePath.empty();
 }

@@ -4,10 +4,12 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
 
 #include "app/MainWindow.h"
+#include "app/OpenRequests.h"
 #include "app/RuntimeFailure.h"
 #include "app/SingleInstance.h"
 #include "ui/MessageSink.h"
@@ -32,6 +34,14 @@ public:
         return false;
     }
 };
+
+// The document named on the command line ("open with"); options are left to Qt.
+QString fileArgument(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (!arguments[i].startsWith(QLatin1Char('-'))) return arguments[i];
+    }
+    return {};
+}
 
 }  // namespace
 
@@ -58,8 +68,12 @@ int Module1Main(int argc, char** argv) {
         QApplication::installTranslator(&standardTexts);
     }
     try {
+        const QString fileToOpen = fileArgument(QCoreApplication::arguments());
+        const QString serverName = DefaultOpenRequestServerName();
         SingleInstanceLock lock(SingleInstanceLock::defaultPath());
         if (!lock.acquire()) {
+            // "Open with" while a copy runs: that copy opens the file and comes to the front.
+            if (!fileToOpen.isEmpty() && SendOpenRequest(serverName, QFileInfo(fileToOpen).absoluteFilePath())) return 0;
             ShowMessageBox(nullptr, Message{std::string("既に [") + kProgramTitle + "] は起動しています！", "警告", Message::Icon::Warning},
                            QMessageBox::Ok);
             return 0;
@@ -75,6 +89,10 @@ int Module1Main(int argc, char** argv) {
         window.data().conditions = DrawingConditions::startupDefaults();
         window.Form_Load();
         window.show();
+        OpenRequestServer openRequests(serverName);
+        QObject::connect(&openRequests, &OpenRequestServer::openRequested, &window, &MainWindow::openRequestedFile,
+                         Qt::QueuedConnection);
+        if (!fileToOpen.isEmpty()) window.openRequestedFile(QFileInfo(fileToOpen).absoluteFilePath());
         return QApplication::exec();
     } catch (const std::exception& failure) {
         ShowMessageBox(nullptr, RuntimeFailure(failure, "Moduel1"), QMessageBox::Ok);

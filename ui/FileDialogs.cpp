@@ -1,8 +1,17 @@
 #include "ui/FileDialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace mirota {
+
+QString DialogStartFolder(const QString& documentPath, const QString& lastUsedFolder) {
+    if (!documentPath.isEmpty()) return QDir::toNativeSeparators(QFileInfo(documentPath).absolutePath());
+    if (!lastUsedFolder.isEmpty()) return QDir::toNativeSeparators(lastUsedFolder);
+    return QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+}
 
 QString ShowFileDialog(QWidget* parent, const FileDialogRequest& request) {
     QFileDialog dialog(parent, request.caption, request.start, request.filter);

@@ -26,6 +26,10 @@ struct FileDialogRequest {
 // own answers in its place.
 using FileDialogSink = std::function<QString(const FileDialogRequest&)>;
 
+// Where a file dialog starts: the folder of the document (if it has a file), else the folder last chosen,
+// else the user's documents folder. Never the program's own folder, where a user may not write.
+QString DialogStartFolder(const QString& documentPath, const QString& lastUsedFolder);
+
 // The platform's file dialog over parent.
 QString ShowFileDialog(QWidget* parent, const FileDialogRequest& request);
 

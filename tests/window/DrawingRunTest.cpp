@@ -5,6 +5,9 @@
 #include <QFile>
 #include <QProgressBar>
 
+#include <QDir>
+#include <QStandardPaths>
+
 #include "app/DrawingProgress.h"
 #include "viewer/DrawingView.h"
 #include "draw/stream/RecordingCadLink.h"
@@ -267,7 +270,9 @@ private slots:
         f.window->mnuToolDraw_Click();
         QCOMPARE(f.takeFileRequests(),
                  (std::vector<FileDialogRequest>{{FileDialogRequest::Kind::Save, "スクリプトファイルの保存",
-                                                  "/opt/mirota/展開図.scr", "スクリプト ファイル (*.scr)", "scr"}}));
+                                                  QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                                                      .filePath("展開図.scr"),
+                                                  "スクリプト ファイル (*.scr)", "scr"}}));
         QCOMPARE(f.takeMessages(), std::vector<Message>{kFinished});
         QFile script(file);
         QVERIFY(script.open(QIODevice::ReadOnly));

@@ -1,6 +1,8 @@
 // New, Open, Save and Save As with their dialogs answered by the test, the unsaved-changes flag with
 // its question and the asterisk in the caption.
 #include <QComboBox>
+#include <QDir>
+#include <QStandardPaths>
 #include <QFile>
 #include <QTabWidget>
 
@@ -67,8 +69,12 @@ QStringList savedLines(const QString& path) {
     return lines;
 }
 
-FileDialogRequest openRequest() { return {Kind::Open, "開く", "/opt/mirota/", kFilter, {}}; }
-FileDialogRequest saveRequest(const QString& start = "/opt/mirota/") {
+// Where dialogs start when there is neither a document file nor a folder chosen before.
+QString documentsFolder() {
+    return QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+}
+FileDialogRequest openRequest(const QString& start = documentsFolder()) { return {Kind::Open, "開く", start, kFilter, {}}; }
+FileDialogRequest saveRequest(const QString& start = documentsFolder()) {
     return {Kind::Save, "名前を付けて保存", start, kFilter, {}};
 }
 
@@ -428,6 +434,52 @@ private slots:
         if (saved) QCOMPARE(savedLines(path("changes.txt")).at(8), QString("\"9.00\""));
         QCOMPARE(f.grid()->text(1, 3), opened ? QString("3.00") : QString("9.00"));
         QCOMPARE(f.window->tag(), std::string());
+    }
+
+    void fileHandedOverAsksAboutUnsavedChanges_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("cancel") << int(QMessageBox::Cancel) << false;
+        QTest::newRow("no") << int(QMessageBox::No) << true;
+    }
+    void fileHandedOverAsksAboutUnsavedChanges() {
+        QFETCH(int, answer);
+        QFETCH(bool, opened);
+        const QString file = path("handed-over.txt");
+        writeFile(file, fileBytes(documentValues(1)));
+        WindowFixture f;
+        f.enter(1, 3, "9");
+        f.answer = static_cast<QMessageBox::StandardButton>(answer);
+        f.window->openRequestedFile(file);
+        QCOMPARE(f.takeMessages(), std::vector<Message>{kSaveChanges});
+        QVERIFY(f.takeFileRequests().empty());
+        QCOMPARE(f.grid()->text(1, 3), opened ? QString("3.00") : QString("9.00"));
+        QCOMPARE(f.data().currentFilePath, opened ? file.toStdString() : std::string());
+        QCOMPARE(f.window->documentModified(), !opened);
+        QCOMPARE(f.window->tag(), std::string());
+    }
+
+    void dialogsStartWhereTheWorkIs() {
+        const QString sub = path("work");
+        QVERIFY(QDir().mkpath(sub));
+        const QString file = QDir(sub).filePath("site.txt");
+        writeFile(file, fileBytes(documentValues(1)));
+        WindowFixture f;
+        f.fileNames = {file};
+        f.window->mnuOpen_Click();
+        QCOMPARE(f.takeFileRequests(), std::vector<FileDialogRequest>{openRequest()});
+        // Untitled again (a cancelled Open): the next dialog starts in the folder chosen last.
+        f.window->mnuOpen_Click();
+        QCOMPARE(f.takeFileRequests(), std::vector<FileDialogRequest>{openRequest(sub)});
+        f.fileNames = {file};
+        f.window->mnuOpen_Click();
+        f.takeFileRequests();
+        // With a document file, every dialog starts beside it.
+        f.window->mnuSaveNew_Click();
+        QCOMPARE(f.takeFileRequests().front(), saveRequest(file));
+        f.fileNames = {file};
+        f.window->mnuOpen_Click();
+        QCOMPARE(f.takeFileRequests(), std::vector<FileDialogRequest>{openRequest(sub)});
     }
 
     void closingAsksAboutUnsavedChanges_data() {
