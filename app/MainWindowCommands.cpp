@@ -82,6 +82,24 @@ Command joinCommand(JoinSide side) {
         ->command;
 }
 
+// Whether a chain row of the tier, of either input set, has all three sides.
+bool chainHasCompleteSides(const SurveyData& data, int tier) {
+    const int rows = 2 * data.figureCount(ListKind::Chain, tier);
+    for (int row = 0; row < rows; ++row) {
+        const auto given = [&](int col) { return !data.cell(ListKind::Chain, tier, row, col).empty(); };
+        if (given(column::SideA) && given(column::SideB) && given(column::SideC)) return true;
+    }
+    return false;
+}
+
+// Whether a chain figure of the tier is the base.
+bool chainHasBase(const SurveyData& data, int tier) {
+    for (int figure = 0; figure < data.figureCount(ListKind::Chain, tier); ++figure) {
+        if (figureTypeFromCode(data.cell(ListKind::Chain, tier, 2 * figure, column::Type)) == FigureType::Base) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 QAction* MainWindow::menuItem(const QString& name) const {
@@ -295,19 +313,11 @@ void MainWindow::askAndDraw() {
 }
 
 void MainWindow::UpdateCommandState() {
-    const TierGrid* chain = tierView_->grid(ListKind::Chain);
-    const QString baseSymbol = TierGrid::symbolText(FigureType::Base);
-    bool sides = false;
-    bool base = false;
-    for (int row = 1; row < chain->rows() && !(sides && base); ++row) {
-        if (!sides && !chain->text(row, 3).isEmpty() && !chain->text(row, 4).isEmpty() && !chain->text(row, 5).isEmpty()) {
-            sides = true;
-        }
-        if (!base && row % 2 == 1 && chain->text(row, 1) == baseSymbol) base = true;
-    }
+    const int tier = data_.view.currentTier;
+    const bool sides = chainHasCompleteSides(data_, tier);
     command(Command::Calculate)->setEnabled(sides);
     command(Command::Draw)->setEnabled(sides);
-    command(Command::MakeBase)->setEnabled(!base);
+    command(Command::MakeBase)->setEnabled(!chainHasBase(data_, tier));
 }
 
 void MainWindow::PrepareDataMenu() {
@@ -335,11 +345,7 @@ void MainWindow::PrepareDataMenu() {
         for (FigureType type : {FigureType::Square, FigureType::Circle, FigureType::DeductSquare, FigureType::DeductCircle}) {
             bar(type);
         }
-        const TierGrid* grid = tierView_->grid(ListKind::Chain);
-        const QString baseSymbol = TierGrid::symbolText(FigureType::Base);
-        for (int row = 1; row < grid->rows(); row += 2) {
-            if (grid->text(row, 1) == baseSymbol) bar(FigureType::Base);
-        }
+        if (chainHasBase(data_, tier)) bar(FigureType::Base);
     } else {
         bar(FigureType::Base);
         const bool calculated = code >= static_cast<int>(FigureType::TriangleUp) && code <= static_cast<int>(FigureType::Circle);

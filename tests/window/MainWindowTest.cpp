@@ -290,6 +290,47 @@ private slots:
         }
     }
 
+    // The rules read the document: the rows of both input sets of the tier on screen, within its figure count.
+    void calculationFollowsTheDocument_data() {
+        QTest::addColumn<int>("tier");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("design row") << 0 << 2 << true;
+        QTest::newRow("measured row") << 0 << 3 << true;
+        QTest::newRow("row past the figure count") << 0 << 4 << false;
+        QTest::newRow("row of another tier") << 1 << 0 << false;
+    }
+    void calculationFollowsTheDocument() {
+        QFETCH(int, tier);
+        QFETCH(int, row);
+        QFETCH(bool, enabled);
+        WindowFixture f;
+        MainWindow& w = *f.window;
+        f.data().changeTierCount(2);
+        for (int col : {column::SideA, column::SideB, column::SideC}) f.data().setCell(ListKind::Chain, tier, row, col, "4");
+        w.UpdateCommandState();
+        for (const char* name : {"mnuToolCalc", "mnuToolDraw"}) {
+            QCOMPARE(w.menuItem(name)->isEnabled(), enabled);
+            QCOMPARE(w.toolbarControl(name)->isEnabled(), enabled);
+        }
+    }
+
+    void baseItemFollowsTheDocument_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("figure's first row") << 2 << false;
+        QTest::newRow("figure's second row") << 3 << true;
+        QTest::newRow("row past the figure count") << 4 << true;
+    }
+    void baseItemFollowsTheDocument() {
+        QFETCH(int, row);
+        QFETCH(bool, enabled);
+        WindowFixture f;
+        f.setCell(row, column::Type, "0");
+        f.window->UpdateCommandState();
+        QCOMPARE(f.window->menuItem("mnuDataModeStandard0")->isEnabled(), enabled);
+    }
+
     void baseItemFollowsTheChain() {
         WindowFixture f;
         f.select(3, 3);
