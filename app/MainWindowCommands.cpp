@@ -1,4 +1,4 @@
-// Menus, toolbar, the dispatch of toolbar keys and the rules that enable commands.
+// Menus, toolbar, the dispatch of commands and the rules that enable them.
 #include "app/MainWindow.h"
 
 #include <algorithm>
@@ -23,10 +23,11 @@ namespace {
 
 // The toolbar's buttons in order; an empty entry is a separator.
 constexpr std::optional<Command> kToolbar[] = {
-    Command::NewFile,   Command::Open,         Command::Save,  std::nullopt, Command::Cut,          Command::Copy,
-    Command::Paste,     std::nullopt,          Command::EditDesign,          Command::EditMeasured, std::nullopt,
-    Command::Calculate, Command::Draw,         Command::InsertFigure,        Command::DeleteFigure, Command::Help,
-    Command::Settings,  std::nullopt,
+    Command::NewFile,    Command::Open,         Command::Save,         std::nullopt,
+    Command::Cut,        Command::Copy,         Command::Paste,        std::nullopt,
+    Command::EditDesign, Command::EditMeasured, std::nullopt,
+    Command::Calculate,  Command::Draw,         Command::InsertFigure, Command::DeleteFigure,
+    Command::Help,       Command::Settings,     std::nullopt,
 };
 
 constexpr int kDigitsPlaceholderWidth = 2000;
@@ -72,14 +73,10 @@ constexpr ChainTypeRule kChainTypeRules[] = {
     {FigureType::DeductTriangleDown, {FigureType::TriangleUp, FigureType::DeductTriangleUp, FigureType::DeductTriangleDown}},
 };
 
-Command typeCommand(FigureType type) {
-    return std::find_if(std::begin(kTypeCommands), std::end(kTypeCommands), [&](const TypeCommand& t) { return t.type == type; })
-        ->command;
-}
-
-Command joinCommand(JoinSide side) {
-    return std::find_if(std::begin(kJoinCommands), std::end(kJoinCommands), [&](const JoinCommand& j) { return j.side == side; })
-        ->command;
+// The row of a table whose field holds the value; every value asked for is in its table.
+template <typename Row, std::size_t N, typename Field>
+const Row& rowWith(const Row (&table)[N], Field Row::*field, Field value) {
+    return *std::find_if(std::begin(table), std::end(table), [&](const Row& row) { return row.*field == value; });
 }
 
 // Whether a chain row of the tier, of either input set, has all three sides.
@@ -280,20 +277,14 @@ void MainWindow::runCommand(Command id) {
     case Command::DeductTriangleDown:
     case Command::DeductSquare:
     case Command::DeductCircle:
-    case Command::MakeBase: {
-        const auto* entry = std::find_if(std::begin(kTypeCommands), std::end(kTypeCommands),
-                                         [&](const TypeCommand& t) { return t.command == id; });
-        tierView_->ChangeFigureType(static_cast<int>(entry->type));
+    case Command::MakeBase:
+        tierView_->ChangeFigureType(static_cast<int>(rowWith(kTypeCommands, &TypeCommand::command, id).type));
         break;
-    }
     case Command::JoinCA:
     case Command::JoinBB:
-    case Command::JoinAC: {
-        const auto* entry = std::find_if(std::begin(kJoinCommands), std::end(kJoinCommands),
-                                         [&](const JoinCommand& j) { return j.command == id; });
-        tierView_->ChangeJoinSide(static_cast<int>(entry->side));
+    case Command::JoinAC:
+        tierView_->ChangeJoinSide(static_cast<int>(rowWith(kJoinCommands, &JoinCommand::command, id).side));
         break;
-    }
     case Command::InsertFigure: tierView_->mnuDataAddData_Click(); break;
     case Command::DeleteFigure: tierView_->mnuDataDeleteData_Click(); break;
     case Command::Calculate: mnuToolCalc_Click(); break;
@@ -331,11 +322,13 @@ void MainWindow::PrepareDataMenu() {
     } else {
         joinMenu_->menuAction()->setEnabled(true);
         if (const auto side = joinSideFromCode(data_.cell(list, tier, first - 1, column::Join))) {
-            command(joinCommand(*side))->setEnabled(false);
+            command(rowWith(kJoinCommands, &JoinCommand::side, *side).command)->setEnabled(false);
         }
     }
     for (const TypeCommand& type : kTypeCommands) command(type.command)->setEnabled(true);
-    const auto bar = [this](FigureType type) { command(typeCommand(type))->setEnabled(false); };
+    const auto bar = [this](FigureType type) {
+        command(rowWith(kTypeCommands, &TypeCommand::type, type).command)->setEnabled(false);
+    };
     const double code = number::leadingNumber(data_.cell(list, tier, first - 1, column::Type));
     if (chain) {
         for (const ChainTypeRule& rule : kChainTypeRules) {

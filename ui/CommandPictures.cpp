@@ -36,16 +36,20 @@ void lines(QPainter& p, double left, double right, double top, int count) {
     for (int i = 0; i < count; ++i) p.drawLine(QPointF(left, top + 3 * i), QPointF(right, top + 3 * i));
 }
 
+void whiteText(QPainter& p, const QRectF& box, const QString& text, int pixelSize) {
+    QFont font = p.font();
+    font.setPixelSize(pixelSize);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(box, Qt::AlignCenter, text);
+}
+
 void badgeText(QPainter& p, const QString& text, const QColor& colour) {
     p.setBrush(colour);
     p.setPen(Qt::NoPen);
     p.drawRoundedRect(QRectF(2, 2, 20, 20), 4, 4);
-    QFont font = p.font();
-    font.setPixelSize(15);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(Qt::white);
-    p.drawText(QRectF(2, 2, 20, 20), Qt::AlignCenter, text);
+    whiteText(p, QRectF(2, 2, 20, 20), text, 15);
 }
 
 void triangle(QPainter& p, QPointF a, QPointF b, QPointF c, const QColor& fill) {
@@ -79,12 +83,7 @@ void fileOfKind(QPainter& p, const QString& kind, const QColor& colour) {
     p.setBrush(colour);
     p.setPen(Qt::NoPen);
     p.drawRoundedRect(QRectF(2, 12, 20, 8), 1.5, 1.5);
-    QFont font = p.font();
-    font.setPixelSize(7);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(Qt::white);
-    p.drawText(QRectF(2, 12, 20, 8), Qt::AlignCenter, kind);
+    whiteText(p, QRectF(2, 12, 20, 8), kind, 7);
 }
 
 QPixmap drawnPicture(CommandPicture picture, int size) {
@@ -203,12 +202,7 @@ void help(QPainter& p) {
     p.setBrush(kBlue);
     p.setPen(Qt::NoPen);
     p.drawEllipse(QPointF(12, 12), 9.5, 9.5);
-    QFont font = p.font();
-    font.setPixelSize(15);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(Qt::white);
-    p.drawText(QRectF(2.5, 2.5, 19, 19), Qt::AlignCenter, QStringLiteral("?"));
+    whiteText(p, QRectF(2.5, 2.5, 19, 19), QStringLiteral("?"), 15);
 }
 
 void settings(QPainter& p) {
