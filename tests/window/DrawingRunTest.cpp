@@ -2,7 +2,6 @@
 // pointer, the links the preference chooses and what the user is told when one fails.
 #include <functional>
 
-#include <QAbstractButton>
 #include <QFile>
 #include <QProgressBar>
 
@@ -144,7 +143,7 @@ private slots:
         WindowFixture f;
         typeTwoFigures(f);
         f.answer = static_cast<QMessageBox::StandardButton>(answer);
-        qobject_cast<QAbstractButton*>(f.window->toolbarControl("mnuToolDraw"))->click();
+        QTest::mouseClick(f.window->toolbarControl("mnuToolDraw"), Qt::LeftButton);
         std::vector<Message> expected{kAsk2000};
         if (drawn) expected.push_back(kFinished);
         QCOMPARE(f.takeMessages(), expected);
