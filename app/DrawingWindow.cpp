@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QAction>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -10,7 +11,6 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "app/CommandIcons.h"
 #include "viewer/DrawingPages.h"
 #include "viewer/DrawingView.h"
 #include "draw/engine/ColourNumber.h"
@@ -27,7 +27,8 @@ constexpr double kZoomStep = 1.5;
 
 }  // namespace
 
-DrawingWindow::DrawingWindow(QWidget* parent) : QMainWindow(parent), link_(std::make_unique<EngineCadLink>()) {
+DrawingWindow::DrawingWindow(QWidget* parent)
+    : QMainWindow(parent), link_(std::make_unique<EngineCadLink>()), commands_(drawingCommandTable(), this) {
     setObjectName(QStringLiteral("frmDrawing"));
     setWindowTitle(QStringLiteral("図面 - ") + kTitle);
     showMessage = [this](const Message& message, QMessageBox::StandardButtons buttons) {
@@ -68,47 +69,32 @@ DrawingWindow::DrawingWindow(QWidget* parent) : QMainWindow(parent), link_(std::
 
 DrawingWindow::~DrawingWindow() = default;
 
-QAction* DrawingWindow::addCommand(const QString& name, const QString& caption, const QString& image) {
-    auto* action = new QAction(caption, this);
-    action->setObjectName(name);
-    if (!image.isEmpty()) action->setIcon(commandIcon(image));
-    commands_.insert(name, action);
-    return action;
-}
-
 void DrawingWindow::buildMenus() {
-    connect(addCommand("mnuDrawingNew", "新しい図面(&N)"), &QAction::triggered, this, &DrawingWindow::newDrawing);
-    connect(addCommand("mnuDrawingSaveDxf", "DXF 形式で保存(&D)...", "mnuDrawingSaveDxf"), &QAction::triggered, this,
-            &DrawingWindow::saveAsDxf);
-    connect(addCommand("mnuDrawingSaveSvg", "SVG 形式で保存(&S)..."), &QAction::triggered, this, &DrawingWindow::saveAsSvg);
-    connect(addCommand("mnuDrawingSavePdf", "PDF 形式で保存(&P)...", "mnuDrawingSavePdf"), &QAction::triggered, this,
-            &DrawingWindow::saveAsPdf);
-    connect(addCommand("mnuDrawingPrint", "印刷(&R)...", "mnuDrawingPrint"), &QAction::triggered, this,
-            &DrawingWindow::printDrawing);
-    connect(addCommand("mnuDrawingClose", "閉じる(&C)"), &QAction::triggered, this, &QWidget::close);
-    connect(addCommand("mnuDrawingFit", "全体表示(&F)", "mnuDrawingFit"), &QAction::triggered, view_,
-            &DrawingView::fitToWindow);
-    connect(addCommand("mnuDrawingZoomIn", "拡大(&I)", "mnuDrawingZoomIn"), &QAction::triggered, this,
+    using enum DrawingCommand;
+    connect(command(New), &QAction::triggered, this, &DrawingWindow::newDrawing);
+    connect(command(SaveDxf), &QAction::triggered, this, &DrawingWindow::saveAsDxf);
+    connect(command(SaveSvg), &QAction::triggered, this, &DrawingWindow::saveAsSvg);
+    connect(command(SavePdf), &QAction::triggered, this, &DrawingWindow::saveAsPdf);
+    connect(command(Print), &QAction::triggered, this, &DrawingWindow::printDrawing);
+    connect(command(Close), &QAction::triggered, this, &QWidget::close);
+    connect(command(Fit), &QAction::triggered, view_, &DrawingView::fitToWindow);
+    connect(command(ZoomIn), &QAction::triggered, this,
             [this] { view_->zoomBy(kZoomStep, QRectF(view_->rect()).center()); });
-    connect(addCommand("mnuDrawingZoomOut", "縮小(&O)", "mnuDrawingZoomOut"), &QAction::triggered, this,
+    connect(command(ZoomOut), &QAction::triggered, this,
             [this] { view_->zoomBy(1.0 / kZoomStep, QRectF(view_->rect()).center()); });
-    command("mnuDrawingPrint")->setShortcut(QKeySequence::Print);
-    command("mnuDrawingFit")->setShortcut(Qt::Key_Home);
-    command("mnuDrawingZoomIn")->setShortcuts({QKeySequence(Qt::Key_PageUp), QKeySequence::ZoomIn});
-    command("mnuDrawingZoomOut")->setShortcuts({QKeySequence(Qt::Key_PageDown), QKeySequence::ZoomOut});
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
     file->setObjectName(QStringLiteral("mnuDrawingFile"));
-    file->addAction(command("mnuDrawingNew"));
+    file->addAction(command(New));
     file->addSeparator();
-    for (const char* name : {"mnuDrawingSaveDxf", "mnuDrawingSaveSvg", "mnuDrawingSavePdf"}) file->addAction(command(name));
+    for (DrawingCommand id : {SaveDxf, SaveSvg, SavePdf}) file->addAction(command(id));
     file->addSeparator();
-    file->addAction(command("mnuDrawingPrint"));
+    file->addAction(command(Print));
     file->addSeparator();
-    file->addAction(command("mnuDrawingClose"));
+    file->addAction(command(Close));
     QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
     view->setObjectName(QStringLiteral("mnuDrawingView"));
-    for (const char* name : {"mnuDrawingFit", "mnuDrawingZoomIn", "mnuDrawingZoomOut"}) view->addAction(command(name));
+    for (DrawingCommand id : {Fit, ZoomIn, ZoomOut}) view->addAction(command(id));
 
     QToolBar* bar = addToolBar(QStringLiteral("toolDrawing"));
     bar->setObjectName(QStringLiteral("toolDrawing"));
@@ -117,29 +103,9 @@ void DrawingWindow::buildMenus() {
     bar->setIconSize(QSize(20, 20));
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     bar->toggleViewAction()->setVisible(false);
-    // Buttons show a short caption; the menus keep the full one.
-    struct Button {
-        const char* name;  // nullptr: a separator
-        const char* caption;
-        const char* tooltip;
-    };
-    const Button buttons[] = {{"mnuDrawingFit", "全体表示", "図面全体を表示"},
-                              {"mnuDrawingZoomIn", "拡大", "拡大表示"},
-                              {"mnuDrawingZoomOut", "縮小", "縮小表示"},
-                              {nullptr, nullptr, nullptr},
-                              {"mnuDrawingSaveDxf", "DXF", "DXF 形式で保存"},
-                              {"mnuDrawingSavePdf", "PDF", "PDF 形式で保存"},
-                              {"mnuDrawingPrint", "印刷", "印刷"}};
-    for (const Button& button : buttons) {
-        if (!button.name) {
-            bar->addSeparator();
-            continue;
-        }
-        QAction* action = command(button.name);
-        action->setIconText(QString::fromUtf8(button.caption));
-        action->setToolTip(QString::fromUtf8(button.tooltip));
-        bar->addAction(action);
-    }
+    for (DrawingCommand id : {Fit, ZoomIn, ZoomOut}) bar->addAction(command(id));
+    bar->addSeparator();
+    for (DrawingCommand id : {SaveDxf, SavePdf, Print}) bar->addAction(command(id));
     setContextMenuPolicy(Qt::NoContextMenu);
 }
 

@@ -3,9 +3,9 @@
 #include <functional>
 #include <memory>
 
-#include <QHash>
 #include <QMainWindow>
 
+#include "ui/DrawingCommands.h"
 #include "ui/FileDialogs.h"
 #include "draw/engine/EngineCadLink.h"
 #include "ui/MessageSink.h"
@@ -44,8 +44,10 @@ public:
     // Shows the engine's drawing as it is now, fitted to the window, and brings the window up.
     void showLatestDrawing();
 
-    // Commands, also on the menus and the toolbar ("mnuDrawingSaveDxf", ...).
-    QAction* command(const QString& name) const { return commands_.value(name); }
+    // Commands, each one action on the menus and the toolbar; by name, the objectName of its menu item
+    // ("mnuDrawingSaveDxf", ...).
+    QAction* command(DrawingCommand id) const { return commands_[id]; }
+    QAction* command(const QString& name) const { return commands_.find(name); }
     void newDrawing();
     void saveAsDxf();
     void saveAsSvg();
@@ -53,7 +55,6 @@ public:
     void printDrawing();
 
 private:
-    QAction* addCommand(const QString& name, const QString& caption, const QString& image = {});
     void buildMenus();
     void refresh();
     void showLayers();
@@ -65,7 +66,7 @@ private:
     DrawingView* view_ = nullptr;
     QLabel* layers_ = nullptr;
     QLabel* pointer_ = nullptr;
-    QHash<QString, QAction*> commands_;
+    CommandActions<DrawingCommand> commands_;
     QString suggestedPath_;
 };
 

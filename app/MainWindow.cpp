@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolBar>
 #include <QUrl>
 
 #include "app/CentralArea.h"
@@ -36,7 +37,7 @@ const QString kTitle = QString::fromUtf8(kProgramTitle);
 }  // namespace
 
 MainWindow::MainWindow(Preferences& prefs, QString appFolder, QWidget* parent)
-    : QMainWindow(parent), prefs_(prefs), appFolder_(std::move(appFolder)) {
+    : QMainWindow(parent), prefs_(prefs), appFolder_(std::move(appFolder)), commands_(commandTable(), this) {
     setObjectName(QStringLiteral("frmMain"));
     setCaption(kTitle);
     showMessage = [this](const Message& message, QMessageBox::StandardButtons buttons) {
@@ -72,7 +73,8 @@ MainWindow::MainWindow(Preferences& prefs, QString appFolder, QWidget* parent)
     };
     tierView_->calculate = [this] { mnuToolCalc_Click(); };
     tierView_->updateCommandState = [this] { UpdateCommandState(); };
-    connect(tierView_.get(), &TierView::pasteAvailable, this, [this] { setButtonEnabled("mnuEditPaste", true); });
+    connect(tierView_.get(), &TierView::pasteAvailable, this,
+            [this] { toolMain_->widgetForAction(command(Command::Paste))->setEnabled(true); });
     connect(tierView_.get(), &TierView::dataMenuRequested, this, &MainWindow::showDataMenuAt);
     connect(tierView_.get(), &TierView::documentEdited, this, [this] { setDocumentModified(true); });
     frmDraw_ = new DrawingProgress(this);
@@ -217,18 +219,15 @@ void MainWindow::mnuNewFile_Click() {
     setDocumentModified(false);
     tierView_->SetGridRedraw(false, "mnuNewFile");
     if (tag_.empty()) tag_ = "new";
-    setCommandEnabled("mnuToolCalc", false);
-    setCommandEnabled("mnuToolDraw", false);
-    setCommandEnabled("mnuDataModeStandard0", true);
-    setButtonEnabled("mnuToolCalc", false);
-    setButtonEnabled("mnuToolDraw", false);
+    command(Command::Calculate)->setEnabled(false);
+    command(Command::Draw)->setEnabled(false);
+    command(Command::MakeBase)->setEnabled(true);
     data_.reset();
     if (cboBlk_->currentIndex() != 0) {
         cboBlk_->setCurrentIndex(0);
     } else {
         cboBlk_Click();
     }
-    setButtonEnabled("mnuToolDraw", false);
     tierView_->SetGridRedraw(true, "mnuNewFile");
     if (!tag_.empty()) tag_.clear();
 }

@@ -6,10 +6,10 @@
 #include <optional>
 #include <string>
 
-#include <QHash>
 #include <QMainWindow>
 
 #include "app/CadLinkFactory.h"
+#include "ui/Commands.h"
 #include "ui/FileDialogs.h"
 #include "ui/MessageSink.h"
 #include "grid/TierView.h"
@@ -64,10 +64,13 @@ public:
     DrawingWindow* drawingWindow() const { return drawingWindow_.get(); }
     DrawingProgress* progressWindow() const { return frmDraw_; }
 
-    // Menu items by name ("mnuToolCalc", "mnuDataModeCalcType10", ...; submenus by theirs) and toolbar
-    // buttons by key.
+    // A command's one action, shown by its menu item, its toolbar button and the right-button menu.
+    QAction* command(Command id) const { return commands_[id]; }
+    // Menu items by name ("mnuToolCalc", "mnuDataModeCalcType10", ...; submenus by theirs), toolbar
+    // buttons' actions by key and the button the user clicks.
     QAction* menuItem(const QString& name) const;
     QAction* toolbarButton(const QString& key) const;
+    QWidget* toolbarControl(const QString& key) const;
     QMenu* dataMenu() const { return dataMenu_; }
     QComboBox* tierCountCombo() const { return cboBlk_; }
     QComboBox* digitsCombo() const { return cboKeta_; }
@@ -84,7 +87,8 @@ public:
     void mnuNewFile_Click();
 
     // Commands.
-    void toolMain_ButtonClick(const QString& key);
+    // A toolbar button was clicked: editors close first, and the drawing run asks before it starts.
+    void toolMain_ButtonClick(Command id);
     void UpdateCommandState();
     void PrepareDataMenu();
     void mnuDataChangeType_Click(int set);
@@ -116,10 +120,8 @@ protected:
 private:
     void buildMenus();
     void ToolMainSet();
-    QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption);
-    QMenu* addSubmenu(QMenu* menu, const QString& name, const QString& caption);
-    void setCommandEnabled(const QString& name, bool enabled);
-    void setButtonEnabled(const QString& key, bool enabled);
+    // A command chosen from a menu, by its key or by a program call.
+    void runCommand(Command id);
     void askAndDraw();
     void setCaption(const QString& caption);
     void updateCaption();
@@ -163,9 +165,12 @@ private:
     QToolBar* toolMain_ = nullptr;
     QComboBox* cboBlk_ = nullptr;
     QComboBox* cboKeta_ = nullptr;
+    CommandActions<Command> commands_;
+    // The command whose toolbar button is held down: its trigger comes from the toolbar.
+    std::optional<Command> buttonDown_;
     QMenu* dataMenu_ = nullptr;
-    QHash<QString, QAction*> menuItems_;
-    QHash<QString, QAction*> buttons_;
+    QMenu* bulkChangeMenu_ = nullptr;
+    QMenu* joinMenu_ = nullptr;
     bool exceptionPaneShown_ = false;
     bool splitterDrag_ = false;
     std::unique_ptr<DrawingWindow> drawingWindow_;

@@ -1,6 +1,11 @@
-// Menus, toolbar, the dispatch of toolbar keys and the rules that enable commands.
+// Menus, toolbar, the dispatch of commands and the rules that enable them.
 #include "app/MainWindow.h"
 
+#include <algorithm>
+#include <array>
+#include <optional>
+
+#include <QAbstractButton>
 #include <QActionGroup>
 #include <QComboBox>
 #include <QLabel>
@@ -8,7 +13,6 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "app/CommandIcons.h"
 #include "app/DrawingWindow.h"
 #include "ui/Twips.h"
 #include "model/NumberText.h"
@@ -17,160 +21,170 @@ namespace mirota {
 
 namespace {
 
-struct ToolButtonEntry {
-    const char* key;  // nullptr: a separator
-    const char* image;
-    const char* caption;
-    const char* tooltip;
-};
-
-constexpr ToolButtonEntry kButtons[] = {
-    {"mnuNewFile", "mnuNew", "新規", "新規作成"},
-    {"mnuOpen", "mnuOpen", "開く", "開く"},
-    {"mnuSave", "mnuSave", "保存", "保存"},
-    {nullptr, nullptr, nullptr, nullptr},
-    {"mnuEditCut", "mnuEditCut", "切り取り", "切り取り"},
-    {"mnuEditCopy", "mnuEditCopy", "コピー", "コピー"},
-    {"mnuEditPaste", "mnuEditPaste", "貼付", "貼り付け"},
-    {nullptr, nullptr, nullptr, nullptr},
-    {"mnuDataChangeType0", "mnuDataChangeType0", "設計値", "設計値を入力"},
-    {"mnuDataChangeType1", "mnuDataChangeType1", "実測値", "実測値を入力"},
-    {nullptr, nullptr, nullptr, nullptr},
-    {"mnuToolCalc", "mnuToolCalc", "面積", "面積計算"},
-    {"mnuToolDraw", "mnuToolDraw", "作図", "図面作成"},
-    {"mnuDataAddData", "mnuDataAddData", "挿入", "データ挿入"},
-    {"mnuDataDeleteData", "mnuDataDeleteData", "削除", "データ削除"},
-    {"mnuHelp1", "mnuHelp1", "ヘルプ", "ヘルプ"},
-    {"mnuToolSetUp", "mnuToolSetUp", "設定", "設定"},
-    {nullptr, nullptr, nullptr, nullptr},
+// The toolbar's buttons in order; an empty entry is a separator.
+constexpr std::optional<Command> kToolbar[] = {
+    Command::NewFile,    Command::Open,         Command::Save,         std::nullopt,
+    Command::Cut,        Command::Copy,         Command::Paste,        std::nullopt,
+    Command::EditDesign, Command::EditMeasured, std::nullopt,
+    Command::Calculate,  Command::Draw,         Command::InsertFigure, Command::DeleteFigure,
+    Command::Help,       Command::Settings,     std::nullopt,
 };
 
 constexpr int kDigitsPlaceholderWidth = 2000;
-const char* const kTypeCaptions[] = {"三角形〔上向き〕(&T)", "三角形〔下向き〕(&B)", "四角形(&S)", "円(&C)"};
+const QString kDigitsKey = QStringLiteral("cboKeta");
+
+struct TypeCommand {
+    Command command;
+    FigureType type;
+};
+constexpr TypeCommand kTypeCommands[] = {
+    {Command::CalcTriangleUp, FigureType::TriangleUp},
+    {Command::CalcTriangleDown, FigureType::TriangleDown},
+    {Command::CalcSquare, FigureType::Square},
+    {Command::CalcCircle, FigureType::Circle},
+    {Command::DeductTriangleUp, FigureType::DeductTriangleUp},
+    {Command::DeductTriangleDown, FigureType::DeductTriangleDown},
+    {Command::DeductSquare, FigureType::DeductSquare},
+    {Command::DeductCircle, FigureType::DeductCircle},
+    {Command::MakeBase, FigureType::Base},
+};
+
+struct JoinCommand {
+    Command command;
+    JoinSide side;
+};
+constexpr JoinCommand kJoinCommands[] = {
+    {Command::JoinCA, JoinSide::JoinCA},
+    {Command::JoinBB, JoinSide::JoinBB},
+    {Command::JoinAC, JoinSide::JoinAC},
+};
+
+// What a chain figure of a type may not become: a triangle keeps its orientation, the base may become
+// △ or ▲.
+struct ChainTypeRule {
+    FigureType type;
+    std::array<FigureType, 3> barred;
+};
+constexpr ChainTypeRule kChainTypeRules[] = {
+    {FigureType::Base, {FigureType::Base, FigureType::TriangleDown, FigureType::DeductTriangleDown}},
+    {FigureType::TriangleUp, {FigureType::TriangleUp, FigureType::TriangleDown, FigureType::DeductTriangleDown}},
+    {FigureType::TriangleDown, {FigureType::TriangleUp, FigureType::TriangleDown, FigureType::DeductTriangleUp}},
+    {FigureType::DeductTriangleUp, {FigureType::TriangleDown, FigureType::DeductTriangleUp, FigureType::DeductTriangleDown}},
+    {FigureType::DeductTriangleDown, {FigureType::TriangleUp, FigureType::DeductTriangleUp, FigureType::DeductTriangleDown}},
+};
+
+// The row of a table whose field holds the value; every value asked for is in its table.
+template <typename Row, std::size_t N, typename Field>
+const Row& rowWith(const Row (&table)[N], Field Row::*field, Field value) {
+    return *std::find_if(std::begin(table), std::end(table), [&](const Row& row) { return row.*field == value; });
+}
+
+// Whether a chain row of the tier, of either input set, has all three sides.
+bool chainHasCompleteSides(const SurveyData& data, int tier) {
+    const int rows = 2 * data.figureCount(ListKind::Chain, tier);
+    for (int row = 0; row < rows; ++row) {
+        const auto given = [&](int col) { return !data.cell(ListKind::Chain, tier, row, col).empty(); };
+        if (given(column::SideA) && given(column::SideB) && given(column::SideC)) return true;
+    }
+    return false;
+}
+
+// Whether a chain figure of the tier is the base.
+bool chainHasBase(const SurveyData& data, int tier) {
+    for (int figure = 0; figure < data.figureCount(ListKind::Chain, tier); ++figure) {
+        if (figureTypeFromCode(data.cell(ListKind::Chain, tier, 2 * figure, column::Type)) == FigureType::Base) return true;
+    }
+    return false;
+}
 
 }  // namespace
 
-QAction* MainWindow::addMenuItem(QMenu* menu, const QString& name, const QString& caption) {
-    QAction* item = menu->addAction(caption);
-    item->setObjectName(name);
-    menuItems_.insert(name, item);
-    return item;
+QAction* MainWindow::menuItem(const QString& name) const {
+    if (QAction* item = commands_.find(name)) return item;
+    const auto* menu = menuBar()->findChild<QMenu*>(name);
+    return menu ? menu->menuAction() : nullptr;
 }
 
-QMenu* MainWindow::addSubmenu(QMenu* menu, const QString& name, const QString& caption) {
-    QMenu* submenu = menu->addMenu(caption);
-    submenu->setObjectName(name);
-    submenu->menuAction()->setObjectName(name);
-    menuItems_.insert(name, submenu->menuAction());
-    return submenu;
+QAction* MainWindow::toolbarButton(const QString& key) const {
+    const QList<QAction*> buttons = toolMain_->actions();
+    const auto found = std::find_if(buttons.begin(), buttons.end(), [&](const QAction* button) {
+        return !button->isSeparator() && button->data().toString() == key;
+    });
+    return found == buttons.end() ? nullptr : *found;
 }
 
-QAction* MainWindow::menuItem(const QString& name) const { return menuItems_.value(name); }
-QAction* MainWindow::toolbarButton(const QString& key) const { return buttons_.value(key); }
-
-void MainWindow::setCommandEnabled(const QString& name, bool enabled) {
-    if (QAction* item = menuItem(name)) item->setEnabled(enabled);
-}
-
-void MainWindow::setButtonEnabled(const QString& key, bool enabled) {
-    if (QAction* button = toolbarButton(key)) button->setEnabled(enabled);
-}
+QWidget* MainWindow::toolbarControl(const QString& key) const { return toolMain_->widgetForAction(toolbarButton(key)); }
 
 void MainWindow::buildMenus() {
     QMenuBar* bar = menuBar();
-    auto topMenu = [&](const QString& name, const QString& caption) {
+    const auto topMenu = [bar](const char* name, const QString& caption) {
         QMenu* menu = bar->addMenu(caption);
-        menu->setObjectName(name);
-        menuItems_.insert(name, menu->menuAction());
+        menu->setObjectName(QString::fromLatin1(name));
         return menu;
+    };
+    const auto submenu = [](QMenu* parent, const char* name, const QString& caption) {
+        QMenu* menu = parent->addMenu(caption);
+        menu->setObjectName(QString::fromLatin1(name));
+        menu->menuAction()->setObjectName(menu->objectName());
+        return menu;
+    };
+    const auto add = [this](QMenu* menu, std::initializer_list<Command> ids) {
+        for (Command id : ids) menu->addAction(command(id));
     };
 
     QMenu* file = topMenu("mnuFile", "ファイル(&F)");
-    connect(addMenuItem(file, "mnuNewFile", "新規作成(&N)"), &QAction::triggered, this, &MainWindow::mnuNewFile_Click);
-    connect(addMenuItem(file, "mnuOpen", "開く"), &QAction::triggered, this, &MainWindow::mnuOpen_Click);
-    connect(addMenuItem(file, "mnuSaveNew", "名前を付けて保存"), &QAction::triggered, this, &MainWindow::mnuSaveNew_Click);
-    connect(addMenuItem(file, "mnuSave", "保存"), &QAction::triggered, this, &MainWindow::mnuSave_Click);
+    add(file, {Command::NewFile, Command::Open, Command::SaveAs, Command::Save});
     file->addSeparator();
-    connect(addMenuItem(file, "mnuEnd", "終了(&E)"), &QAction::triggered, this, &MainWindow::mnuEnd_Click);
+    add(file, {Command::Exit});
 
-    QMenu* edit = topMenu("mnuEdit", "編集(&E)");
-    connect(addMenuItem(edit, "mnuEditCut", "切り取り(&T)"), &QAction::triggered, tierView_.get(), &TierView::mnuEditCut_Click);
-    connect(addMenuItem(edit, "mnuEditCopy", "コピー(&C)"), &QAction::triggered, tierView_.get(), &TierView::mnuEditCopy_Click);
-    connect(addMenuItem(edit, "mnuEditPaste", "貼り付け(&P)"), &QAction::triggered, tierView_.get(),
-            &TierView::mnuEditPaste_Click);
+    add(topMenu("mnuEdit", "編集(&E)"), {Command::Cut, Command::Copy, Command::Paste});
 
     // The exception list is saved and calculated like the chain; this menu lets the user see it.
     QMenu* view = topMenu("mnuWindow", "表示(&V)");
     auto* placement = new QActionGroup(this);
-    const std::pair<const char*, const char*> placements[] = {{"mnuWindowExtHide", "例外処理を表示しない"},
-                                                              {"mnuWindowExtUnder", "例外処理を下に表示"},
-                                                              {"mnuWindowExtRight", "例外処理を右に表示"}};
-    for (const auto& [name, caption] : placements) {
-        QAction* item = addMenuItem(view, name, caption);
-        item->setCheckable(true);
-        placement->addAction(item);
-        const QString key = name;
-        connect(item, &QAction::triggered, this, [this, key] {
-            if (key == "mnuWindowExtHide") setExceptionPaneShown(false);
-            else toolMain_ButtonClick(key);
-        });
+    for (Command id : {Command::HideExceptions, Command::ExceptionsBelow, Command::ExceptionsRight}) {
+        command(id)->setCheckable(true);
+        placement->addAction(command(id));
+        view->addAction(command(id));
     }
     // The drawing window once closed comes back from here, showing the drawing as it is.
     view->addSeparator();
-    connect(addMenuItem(view, "mnuWindowDrawing", "図面ウィンドウ(&W)"), &QAction::triggered, this,
-            [this] { drawingWindow_->showLatestDrawing(); });
+    add(view, {Command::ShowDrawingWindow});
 
     dataMenu_ = topMenu("mnuData", "データ(&D)");
     connect(dataMenu_, &QMenu::aboutToShow, this, &MainWindow::PrepareDataMenu);
-    QMenu* change = addSubmenu(dataMenu_, "mnuDataChange", "入力切替(&C)");
-    for (int set = 0; set < 2; ++set) {
-        connect(addMenuItem(change, QStringLiteral("mnuDataChangeType%1").arg(set), set == 0 ? "設計値(&D)" : "実測値(&S)"),
-                &QAction::triggered, this, [this, set] { mnuDataChangeType_Click(set); });
-    }
-    QMenu* mode = addSubmenu(dataMenu_, "mnuDataMode", "タイプ変更(&M)");
-    QMenu* all = addSubmenu(mode, "mnuDataModeAll", "一括変更(&A)");
-    for (int item = 0; item < 2; ++item) {
-        connect(addMenuItem(all, QStringLiteral("mnuDataModeAllChg%1").arg(item), item == 0 ? "△→▽(&0)" : "▽→△(&1)"),
-                &QAction::triggered, tierView_.get(), [this, item] { tierView_->mnuDataModeAllChg_Click(item); });
-    }
-    QMenu* calc = addSubmenu(mode, "mnuDataModeCalc", "計算(&C)");
-    QMenu* deduct = addSubmenu(mode, "mnuDataModeDeduct", "控除(&D)");
-    for (int i = 0; i < 4; ++i) {
-        for (auto [menu, base, name] : {std::tuple{calc, 10, "mnuDataModeCalcType"}, std::tuple{deduct, 20, "mnuDataModeDeductType"}}) {
-            const int code = base + i;
-            connect(addMenuItem(menu, QString(name) + QString::number(code), kTypeCaptions[i]), &QAction::triggered,
-                    tierView_.get(), [this, code] { tierView_->ChangeFigureType(code); });
-        }
-    }
+    add(submenu(dataMenu_, "mnuDataChange", "入力切替(&C)"), {Command::EditDesign, Command::EditMeasured});
+    QMenu* mode = submenu(dataMenu_, "mnuDataMode", "タイプ変更(&M)");
+    bulkChangeMenu_ = submenu(mode, "mnuDataModeAll", "一括変更(&A)");
+    add(bulkChangeMenu_, {Command::AllUpToDown, Command::AllDownToUp});
+    add(submenu(mode, "mnuDataModeCalc", "計算(&C)"),
+        {Command::CalcTriangleUp, Command::CalcTriangleDown, Command::CalcSquare, Command::CalcCircle});
+    add(submenu(mode, "mnuDataModeDeduct", "控除(&D)"),
+        {Command::DeductTriangleUp, Command::DeductTriangleDown, Command::DeductSquare, Command::DeductCircle});
     mode->addSeparator();
-    connect(addMenuItem(mode, "mnuDataModeStandard0", "基準(&S)"), &QAction::triggered, tierView_.get(),
-            [this] { tierView_->ChangeFigureType(0); });
-    QMenu* join = addSubmenu(dataMenu_, "mnuDataJoin", "接合辺変更(&J)");
-    const char* const joinCaptions[] = {"C-A(&0)", "B-B(&1)", "A-C(&2)"};
-    for (int code = 0; code < 3; ++code) {
-        connect(addMenuItem(join, QStringLiteral("mnuDataJoinChg%1").arg(code), joinCaptions[code]), &QAction::triggered,
-                tierView_.get(), [this, code] { tierView_->ChangeJoinSide(code); });
-    }
-    connect(addMenuItem(dataMenu_, "mnuDataAddData", "挿入(&A)"), &QAction::triggered, tierView_.get(),
-            &TierView::mnuDataAddData_Click);
-    connect(addMenuItem(dataMenu_, "mnuDataDeleteData", "削除(&D)"), &QAction::triggered, tierView_.get(),
-            &TierView::mnuDataDeleteData_Click);
+    add(mode, {Command::MakeBase});
+    joinMenu_ = submenu(dataMenu_, "mnuDataJoin", "接合辺変更(&J)");
+    add(joinMenu_, {Command::JoinCA, Command::JoinBB, Command::JoinAC});
+    add(dataMenu_, {Command::InsertFigure, Command::DeleteFigure});
 
     QMenu* tool = topMenu("mnuTool", "ツール(&T)");
-    connect(addMenuItem(tool, "mnuToolCalc", "面積計算(&C)"), &QAction::triggered, this, &MainWindow::mnuToolCalc_Click);
-    connect(addMenuItem(tool, "mnuToolDraw", "図面作成(&D)"), &QAction::triggered, this, &MainWindow::mnuToolDraw_Click);
+    add(tool, {Command::Calculate, Command::Draw});
     tool->addSeparator();
-    connect(addMenuItem(tool, "mnuToolSetUp", "設定(&O)"), &QAction::triggered, this, &MainWindow::mnuToolSetUp_Click);
+    add(tool, {Command::Settings});
 
-    QMenu* help = topMenu("mnuHelp", "ヘルプ(&H)");
-    connect(addMenuItem(help, "mnuHelp1", "ヘルプ(&H)"), &QAction::triggered, this, &MainWindow::mnuHelp1_Click);
+    add(topMenu("mnuHelp", "ヘルプ(&H)"), {Command::Help, Command::Version});
     // F1 opens the help from every window of the program.
-    menuItem("mnuHelp1")->setShortcut(QKeySequence::HelpContents);
-    menuItem("mnuHelp1")->setShortcutContext(Qt::ApplicationShortcut);
-    connect(addMenuItem(help, "mnuVersion", "バージョン情報(&V)"), &QAction::triggered, this, &MainWindow::mnuVersion_Click);
+    command(Command::Help)->setShortcutContext(Qt::ApplicationShortcut);
 
+    for (const CommandEntry<Command>& entry : commandTable()) {
+        const Command id = entry.id;
+        connect(command(id), &QAction::triggered, this, [this, id] {
+            if (buttonDown_ == id) toolMain_ButtonClick(id);
+            else runCommand(id);
+        });
+    }
     // Design is the input set at start: its item is the disabled one.
-    setCommandEnabled("mnuDataChangeType0", false);
+    command(Command::EditDesign)->setEnabled(false);
     syncViewMenu();
 
     toolMain_ = addToolBar(QStringLiteral("toolMain"));
@@ -192,18 +206,18 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::ToolMainSet() {
-    for (const ToolButtonEntry& entry : kButtons) {
-        if (!entry.key) {
+    for (const std::optional<Command>& id : kToolbar) {
+        if (!id) {
             toolMain_->addSeparator();
             continue;
         }
-        QAction* button = toolMain_->addAction(commandIcon(entry.image), QString::fromUtf8(entry.caption));
-        button->setObjectName(QStringLiteral("toolMain_") + entry.key);
-        button->setToolTip(QString::fromUtf8(entry.tooltip));
-        button->setData(QString::fromUtf8(entry.key));
-        buttons_.insert(entry.key, button);
-        const QString key = entry.key;
-        connect(button, &QAction::triggered, this, [this, key] { toolMain_ButtonClick(key); });
+        QAction* action = command(*id);
+        toolMain_->addAction(action);
+        auto* button = qobject_cast<QAbstractButton*>(toolMain_->widgetForAction(action));
+        button->setObjectName(QStringLiteral("toolMain_") + action->objectName());
+        // A click triggers the action between these two, so the action knows it came from the toolbar.
+        connect(button, &QAbstractButton::pressed, this, [this, command = *id] { buttonDown_ = command; });
+        connect(button, &QAbstractButton::released, this, [this] { buttonDown_.reset(); });
     }
     // The digits combo sits on its placeholder, captioned like the buttons.
     auto* placeholder = new QWidget;
@@ -219,29 +233,66 @@ void MainWindow::ToolMainSet() {
     caption->setAlignment(Qt::AlignHCenter);
     layout->addWidget(cboKeta_);
     layout->addWidget(caption);
-    buttons_.insert("cboKeta", toolMain_->addWidget(placeholder));
+    toolMain_->addWidget(placeholder)->setData(kDigitsKey);
 
-    for (const char* key : {"mnuDataChangeType0", "mnuToolCalc", "mnuToolDraw", "mnuEditPaste"}) setButtonEnabled(key, false);
+    // Nothing to compute yet; the paste button waits for the first cut or copy, while its menu item
+    // works from the start.
+    command(Command::Calculate)->setEnabled(false);
+    command(Command::Draw)->setEnabled(false);
+    toolMain_->widgetForAction(command(Command::Paste))->setEnabled(false);
 }
 
-void MainWindow::toolMain_ButtonClick(const QString& key) {
+void MainWindow::toolMain_ButtonClick(Command id) {
     tierView_->HideCellEditors();
-    if (key == "mnuNewFile") mnuNewFile_Click();
-    else if (key == "mnuOpen") mnuOpen_Click();
-    else if (key == "mnuSave") mnuSave_Click();
-    else if (key == "mnuEditCut") tierView_->mnuEditCut_Click();
-    else if (key == "mnuEditCopy") tierView_->mnuEditCopy_Click();
-    else if (key == "mnuEditPaste") tierView_->mnuEditPaste_Click();
-    else if (key == "mnuDataChangeType0") mnuDataChangeType_Click(0);
-    else if (key == "mnuDataChangeType1") mnuDataChangeType_Click(1);
-    else if (key == "mnuToolCalc") mnuToolCalc_Click();
-    else if (key == "mnuDataAddData") tierView_->mnuDataAddData_Click();
-    else if (key == "mnuDataDeleteData") tierView_->mnuDataDeleteData_Click();
-    else if (key == "mnuToolDraw") askAndDraw();
-    else if (key == "mnuHelp1") mnuHelp1_Click();
-    else if (key == "mnuToolSetUp") mnuToolSetUp_Click();
-    else if (key == "mnuWindowExtUnder") SetPaneArrangement(false);
-    else if (key == "mnuWindowExtRight") SetPaneArrangement(true);
+    if (id == Command::Draw) askAndDraw();
+    else runCommand(id);
+}
+
+void MainWindow::runCommand(Command id) {
+    switch (id) {
+    case Command::NewFile: mnuNewFile_Click(); break;
+    case Command::Open: mnuOpen_Click(); break;
+    case Command::SaveAs: mnuSaveNew_Click(); break;
+    case Command::Save: mnuSave_Click(); break;
+    case Command::Exit: mnuEnd_Click(); break;
+    case Command::Cut: tierView_->mnuEditCut_Click(); break;
+    case Command::Copy: tierView_->mnuEditCopy_Click(); break;
+    case Command::Paste: tierView_->mnuEditPaste_Click(); break;
+    case Command::HideExceptions: setExceptionPaneShown(false); break;
+    case Command::ExceptionsBelow:
+    case Command::ExceptionsRight:
+        tierView_->HideCellEditors();
+        SetPaneArrangement(id == Command::ExceptionsRight);
+        break;
+    case Command::ShowDrawingWindow: drawingWindow_->showLatestDrawing(); break;
+    case Command::EditDesign: mnuDataChangeType_Click(static_cast<int>(InputSet::Design)); break;
+    case Command::EditMeasured: mnuDataChangeType_Click(static_cast<int>(InputSet::Measured)); break;
+    case Command::AllUpToDown: tierView_->mnuDataModeAllChg_Click(0); break;
+    case Command::AllDownToUp: tierView_->mnuDataModeAllChg_Click(1); break;
+    case Command::CalcTriangleUp:
+    case Command::CalcTriangleDown:
+    case Command::CalcSquare:
+    case Command::CalcCircle:
+    case Command::DeductTriangleUp:
+    case Command::DeductTriangleDown:
+    case Command::DeductSquare:
+    case Command::DeductCircle:
+    case Command::MakeBase:
+        tierView_->ChangeFigureType(static_cast<int>(rowWith(kTypeCommands, &TypeCommand::command, id).type));
+        break;
+    case Command::JoinCA:
+    case Command::JoinBB:
+    case Command::JoinAC:
+        tierView_->ChangeJoinSide(static_cast<int>(rowWith(kJoinCommands, &JoinCommand::command, id).side));
+        break;
+    case Command::InsertFigure: tierView_->mnuDataAddData_Click(); break;
+    case Command::DeleteFigure: tierView_->mnuDataDeleteData_Click(); break;
+    case Command::Calculate: mnuToolCalc_Click(); break;
+    case Command::Draw: mnuToolDraw_Click(); break;
+    case Command::Settings: mnuToolSetUp_Click(); break;
+    case Command::Help: mnuHelp1_Click(); break;
+    case Command::Version: mnuVersion_Click(); break;
+    }
 }
 
 void MainWindow::askAndDraw() {
@@ -253,98 +304,66 @@ void MainWindow::askAndDraw() {
 }
 
 void MainWindow::UpdateCommandState() {
-    const TierGrid* chain = tierView_->grid(ListKind::Chain);
-    const QString baseSymbol = TierGrid::symbolText(FigureType::Base);
-    bool sides = false;
-    bool base = false;
-    for (int row = 1; row < chain->rows() && !(sides && base); ++row) {
-        if (!sides && !chain->text(row, 3).isEmpty() && !chain->text(row, 4).isEmpty() && !chain->text(row, 5).isEmpty()) {
-            sides = true;
-        }
-        if (!base && row % 2 == 1 && chain->text(row, 1) == baseSymbol) base = true;
-    }
-    for (const char* name : {"mnuToolCalc", "mnuToolDraw"}) {
-        setCommandEnabled(name, sides);
-        setButtonEnabled(name, sides);
-    }
-    setCommandEnabled("mnuDataModeStandard0", !base);
+    const int tier = data_.view.currentTier;
+    const bool sides = chainHasCompleteSides(data_, tier);
+    command(Command::Calculate)->setEnabled(sides);
+    command(Command::Draw)->setEnabled(sides);
+    command(Command::MakeBase)->setEnabled(!chainHasBase(data_, tier));
 }
 
 void MainWindow::PrepareDataMenu() {
     const ListKind list = data_.view.activeList;
+    const int tier = data_.view.currentTier;
     const int first = tierView_->moveToFigureFirstRow(list);
     const bool chain = list == ListKind::Chain;
-    for (int code = 0; code < 3; ++code) setCommandEnabled(QStringLiteral("mnuDataJoinChg%1").arg(code), true);
+    for (const JoinCommand& join : kJoinCommands) command(join.command)->setEnabled(true);
     if (!chain || first == 1) {
-        setCommandEnabled("mnuDataJoin", false);
+        joinMenu_->menuAction()->setEnabled(false);
     } else {
-        setCommandEnabled("mnuDataJoin", true);
-        const auto side = joinSideFromCode(data_.cell(list, data_.view.currentTier, first - 1, column::Join));
-        if (side) setCommandEnabled(QStringLiteral("mnuDataJoinChg%1").arg(static_cast<int>(*side)), false);
+        joinMenu_->menuAction()->setEnabled(true);
+        if (const auto side = joinSideFromCode(data_.cell(list, tier, first - 1, column::Join))) {
+            command(rowWith(kJoinCommands, &JoinCommand::side, *side).command)->setEnabled(false);
+        }
     }
-    setCommandEnabled("mnuDataModeStandard0", true);
-    for (int i = 0; i < 4; ++i) {
-        setCommandEnabled(QStringLiteral("mnuDataModeCalcType%1").arg(10 + i), true);
-        setCommandEnabled(QStringLiteral("mnuDataModeDeductType%1").arg(20 + i), true);
-    }
-    const double type = number::leadingNumber(data_.cell(list, data_.view.currentTier, first - 1, column::Type));
-    auto disableCalc = [this](int code) { setCommandEnabled(QStringLiteral("mnuDataModeCalcType%1").arg(code), false); };
-    auto disableDeduct = [this](int code) { setCommandEnabled(QStringLiteral("mnuDataModeDeductType%1").arg(code), false); };
+    for (const TypeCommand& type : kTypeCommands) command(type.command)->setEnabled(true);
+    const auto bar = [this](FigureType type) {
+        command(rowWith(kTypeCommands, &TypeCommand::type, type).command)->setEnabled(false);
+    };
+    const double code = number::leadingNumber(data_.cell(list, tier, first - 1, column::Type));
     if (chain) {
-        // A triangle keeps its orientation; squares and circles belong to the exception list; one base per chain.
-        if (type == 0) {
-            setCommandEnabled("mnuDataModeStandard0", false);
-            disableCalc(11);
-            disableDeduct(21);
-        } else if (type == 10) {
-            disableCalc(10);
-            disableCalc(11);
-            disableDeduct(21);
-        } else if (type == 11) {
-            disableCalc(10);
-            disableCalc(11);
-            disableDeduct(20);
-        } else if (type == 20) {
-            disableCalc(11);
-            disableDeduct(20);
-            disableDeduct(21);
-        } else if (type == 21) {
-            disableCalc(10);
-            disableDeduct(20);
-            disableDeduct(21);
+        for (const ChainTypeRule& rule : kChainTypeRules) {
+            if (code == static_cast<int>(rule.type)) std::for_each(rule.barred.begin(), rule.barred.end(), bar);
         }
-        for (int code : {12, 13}) disableCalc(code);
-        for (int code : {22, 23}) disableDeduct(code);
-        const TierGrid* grid = tierView_->grid(ListKind::Chain);
-        const QString baseSymbol = TierGrid::symbolText(FigureType::Base);
-        for (int row = 1; row < grid->rows(); row += 2) {
-            if (grid->text(row, 1) == baseSymbol) setCommandEnabled("mnuDataModeStandard0", false);
+        // Squares and circles belong to the exception list; one base per chain.
+        for (FigureType type : {FigureType::Square, FigureType::Circle, FigureType::DeductSquare, FigureType::DeductCircle}) {
+            bar(type);
         }
+        if (chainHasBase(data_, tier)) bar(FigureType::Base);
     } else {
-        setCommandEnabled("mnuDataModeStandard0", false);
-        if (type >= 10 && type <= 13) disableCalc(static_cast<int>(type));
-        if (type >= 20 && type <= 23) disableDeduct(static_cast<int>(type));
-        setCommandEnabled("mnuDataJoin", false);
+        bar(FigureType::Base);
+        const bool calculated = code >= static_cast<int>(FigureType::TriangleUp) && code <= static_cast<int>(FigureType::Circle);
+        const bool deducted =
+            code >= static_cast<int>(FigureType::DeductTriangleUp) && code <= static_cast<int>(FigureType::DeductCircle);
+        if (calculated || deducted) bar(static_cast<FigureType>(static_cast<int>(code)));
+        joinMenu_->menuAction()->setEnabled(false);
     }
-    setCommandEnabled("mnuDataModeAll", chain);
+    bulkChangeMenu_->menuAction()->setEnabled(chain);
 }
 
 void MainWindow::mnuDataChangeType_Click(int set) {
-    const bool measured = set == 1;
-    setCommandEnabled("mnuDataChangeType0", measured);
-    setButtonEnabled("mnuDataChangeType0", measured);
-    setCommandEnabled("mnuDataChangeType1", !measured);
-    setButtonEnabled("mnuDataChangeType1", !measured);
+    const bool measured = set == static_cast<int>(InputSet::Measured);
+    command(Command::EditDesign)->setEnabled(measured);
+    command(Command::EditMeasured)->setEnabled(!measured);
     tierView_->switchInputSet(measured ? InputSet::Measured : InputSet::Design);
 }
 
 void MainWindow::showDataMenuAt(QPoint globalPos) { dataMenu_->popup(globalPos); }
 
 void MainWindow::syncViewMenu() {
-    const char* name = !exceptionPaneShown_ ? "mnuWindowExtHide"
-                       : prefs_.extWindowPos ? "mnuWindowExtRight"
-                                             : "mnuWindowExtUnder";
-    if (QAction* item = menuItem(name)) item->setChecked(true);
+    const Command placement = !exceptionPaneShown_ ? Command::HideExceptions
+                              : prefs_.extWindowPos ? Command::ExceptionsRight
+                                                    : Command::ExceptionsBelow;
+    command(placement)->setChecked(true);
 }
 
 }  // namespace mirota

@@ -133,7 +133,7 @@ private slots:
         auto* help = w.window->findChild<HelpWindow*>();
         QVERIFY(help && help->isVisible());
         help->showPage("types.html");
-        w.window->toolMain_ButtonClick("mnuHelp1");
+        w.window->toolMain_ButtonClick(Command::Help);
         QCOMPARE(w.window->findChildren<HelpWindow*>().size(), 1);
         QCOMPARE(help->browser()->source().fileName(), QString("types.html"));  // the page being read stays
         QVERIFY(!w.shellRequests.join('|').contains(".chm"));

@@ -146,7 +146,7 @@ private slots:
         WindowFixture f;
         typeTwoFigures(f);
         f.answer = static_cast<QMessageBox::StandardButton>(answer);
-        f.window->toolbarButton("mnuToolDraw")->trigger();
+        QTest::mouseClick(f.window->toolbarControl("mnuToolDraw"), Qt::LeftButton);
         std::vector<Message> expected{kAsk2000};
         if (drawn) expected.push_back(kFinished);
         QCOMPARE(f.takeMessages(), expected);

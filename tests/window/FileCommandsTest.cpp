@@ -98,7 +98,7 @@ private slots:
         writeFile(file, fileBytes(documentValues(1)));
         WindowFixture f;
         f.fileNames = {file};
-        f.window->toolMain_ButtonClick("mnuOpen");
+        f.window->toolMain_ButtonClick(Command::Open);
         QCOMPARE(f.takeFileRequests(), std::vector<FileDialogRequest>{openRequest()});
         QVERIFY(f.messages.empty());
         QCOMPARE(f.window->windowTitle(), "LTミロタ展開図   【" + file + "】");
@@ -196,7 +196,7 @@ private slots:
         QVERIFY(!f.cell(0, column::Area).empty());
         const QString file = path("saved.txt");
         f.fileNames = {file};
-        f.window->toolMain_ButtonClick("mnuSave");
+        f.window->toolMain_ButtonClick(Command::Save);
         QCOMPARE(f.takeFileRequests(), std::vector<FileDialogRequest>{saveRequest()});
         QVERIFY(f.messages.empty());
         QCOMPARE(f.data().currentFilePath, file.toStdString());

@@ -228,7 +228,7 @@ private slots:
         FigurePane* pane = f.view().pane(ListKind::Chain);
         QCOMPARE(pane->totalBox(0)->text(), QString("6.00"));
         QCOMPARE(pane->totalBox(1)->text(), QString("1.50"));
-        f.window->toolMain_ButtonClick("mnuDataChangeType1");
+        f.window->toolMain_ButtonClick(Command::EditMeasured);
         QCOMPARE(pane->totalBox(0)->text(), QString("5.00"));
         QCOMPARE(pane->totalBox(1)->text(), QString("2.00"));
     }

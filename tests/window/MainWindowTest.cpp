@@ -7,6 +7,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "app/SingleInstance.h"
 #include "app/SplitterBar.h"
@@ -35,6 +36,16 @@ QStringList captions(const QMenu* menu) {
 }
 
 QMenu* topMenu(MainWindow& window, const QString& name) { return window.findChild<QMenu*>(name); }
+
+// The items of a menu and its submenus, by name.
+QHash<QString, QAction*> itemsByName(const QMenu* menu) {
+    QHash<QString, QAction*> out;
+    for (QAction* item : menu->actions()) {
+        if (item->menu()) out.insert(itemsByName(item->menu()));
+        else if (!item->isSeparator()) out.insert(item->objectName(), item);
+    }
+    return out;
+}
 
 }  // namespace
 
@@ -195,7 +206,7 @@ private slots:
                 continue;
             }
             keys << button->data().toString();
-            texts << button->text();
+            texts << button->iconText();
             tips << button->toolTip();
             QVERIFY(!button->icon().isNull());
         }
@@ -214,15 +225,44 @@ private slots:
         QVERIFY(digits->isVisible());
     }
 
+    // Each command is one action: its menu bar item, its toolbar button and its item on the right-button
+    // menu are that action, so they cannot disagree.
+    void everyCommandIsOneAction() {
+        WindowFixture f;
+        MainWindow& w = *f.window;
+        QHash<QString, QAction*> menuBarItems;
+        for (QAction* menu : w.menuBar()->actions()) menuBarItems.insert(itemsByName(menu->menu()));
+        QCOMPARE(menuBarItems.size(), qsizetype(kCommandCount));
+        TierGrid* g = f.grid();
+        QTest::mouseClick(g->viewport(), Qt::RightButton, {}, g->visualRect(g->model()->index(1, 4)).center());
+        QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
+        auto* rightButtonMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        const QHash<QString, QAction*> rightButtonItems = itemsByName(rightButtonMenu);
+        rightButtonMenu->hide();
+        QVERIFY(rightButtonItems.contains("mnuDataModeStandard0"));
+        for (const CommandEntry<Command>& entry : commandTable()) {
+            QCOMPARE(menuBarItems.value(entry.face.objectName), w.command(entry.id));
+        }
+        for (auto item = rightButtonItems.cbegin(); item != rightButtonItems.cend(); ++item) {
+            QCOMPARE(menuBarItems.value(item.key()), item.value());
+        }
+        auto* bar = w.findChild<QToolBar*>("toolMain");
+        for (QAction* button : bar->actions()) {
+            if (button->isSeparator() || button == w.toolbarButton("cboKeta")) continue;
+            QCOMPARE(menuBarItems.value(button->data().toString()), button);
+            QCOMPARE(qobject_cast<QToolButton*>(bar->widgetForAction(button))->defaultAction(), button);
+        }
+    }
+
     void startingCommandState() {
         WindowFixture f;
         MainWindow& w = *f.window;
         for (const char* key : {"mnuDataChangeType0", "mnuToolCalc", "mnuToolDraw", "mnuEditPaste"}) {
-            QVERIFY2(!w.toolbarButton(key)->isEnabled(), key);
+            QVERIFY2(!w.toolbarControl(key)->isEnabled(), key);
         }
         for (const char* key : {"mnuNewFile", "mnuOpen", "mnuSave", "mnuEditCut", "mnuEditCopy", "mnuDataChangeType1",
                                 "mnuDataAddData", "mnuDataDeleteData", "mnuHelp1", "mnuToolSetUp"}) {
-            QVERIFY2(w.toolbarButton(key)->isEnabled(), key);
+            QVERIFY2(w.toolbarControl(key)->isEnabled(), key);
         }
         QVERIFY(!w.menuItem("mnuToolCalc")->isEnabled());
         QVERIFY(!w.menuItem("mnuToolDraw")->isEnabled());
@@ -250,6 +290,47 @@ private slots:
         }
     }
 
+    // The rules read the document: the rows of both input sets of the tier on screen, within its figure count.
+    void calculationFollowsTheDocument_data() {
+        QTest::addColumn<int>("tier");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("design row") << 0 << 2 << true;
+        QTest::newRow("measured row") << 0 << 3 << true;
+        QTest::newRow("row past the figure count") << 0 << 4 << false;
+        QTest::newRow("row of another tier") << 1 << 0 << false;
+    }
+    void calculationFollowsTheDocument() {
+        QFETCH(int, tier);
+        QFETCH(int, row);
+        QFETCH(bool, enabled);
+        WindowFixture f;
+        MainWindow& w = *f.window;
+        f.data().changeTierCount(2);
+        for (int col : {column::SideA, column::SideB, column::SideC}) f.data().setCell(ListKind::Chain, tier, row, col, "4");
+        w.UpdateCommandState();
+        for (const char* name : {"mnuToolCalc", "mnuToolDraw"}) {
+            QCOMPARE(w.menuItem(name)->isEnabled(), enabled);
+            QCOMPARE(w.toolbarControl(name)->isEnabled(), enabled);
+        }
+    }
+
+    void baseItemFollowsTheDocument_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("figure's first row") << 2 << false;
+        QTest::newRow("figure's second row") << 3 << true;
+        QTest::newRow("row past the figure count") << 4 << true;
+    }
+    void baseItemFollowsTheDocument() {
+        QFETCH(int, row);
+        QFETCH(bool, enabled);
+        WindowFixture f;
+        f.setCell(row, column::Type, "0");
+        f.window->UpdateCommandState();
+        QCOMPARE(f.window->menuItem("mnuDataModeStandard0")->isEnabled(), enabled);
+    }
+
     void baseItemFollowsTheChain() {
         WindowFixture f;
         f.select(3, 3);
@@ -266,7 +347,7 @@ private slots:
         WindowFixture f;
         f.enter(1, 3, "7");
         f.answer = QMessageBox::No;
-        f.window->toolMain_ButtonClick("mnuNewFile");
+        f.window->toolMain_ButtonClick(Command::NewFile);
         QCOMPARE(f.takeMessages(), (std::vector<Message>{{"現在のデータを破棄してもよろしいですか？", "確認メッセージ", Message::Icon::None}}));
         QCOMPARE(f.cell(0, 1), std::string("7.00"));
         f.answer = QMessageBox::Yes;
@@ -289,7 +370,7 @@ private slots:
         WindowFixture f;
         f.data().acadVersion = release.toStdString();
         f.answer = QMessageBox::No;
-        f.window->toolMain_ButtonClick("mnuToolDraw");
+        f.window->toolMain_ButtonClick(Command::Draw);
         QCOMPARE(f.takeMessages(),
                  (std::vector<Message>{{text.toStdString(), "作図（AutoCAD LTバージョン確認)", Message::Icon::Question}}));
         f.window->menuItem("mnuToolDraw")->setEnabled(true);

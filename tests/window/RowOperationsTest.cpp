@@ -57,7 +57,7 @@ private slots:
         WindowFixture f;
         numberFigures(f, 3);
         f.select(2, 4);
-        f.window->toolMain_ButtonClick("mnuDataAddData");
+        f.window->toolMain_ButtonClick(Command::InsertFigure);
         QCOMPARE(f.data().figureCount(ListKind::Chain, 0), 4);
         QCOMPARE(f.grid()->rows(), 9);
         for (int col = 1; col <= 3; ++col) QCOMPARE(f.cell(0, col), std::string());
@@ -157,7 +157,7 @@ private slots:
         WindowFixture f;
         MainWindow& w = *f.window;
         f.enter(1, 4, "12");
-        w.toolMain_ButtonClick("mnuDataChangeType1");
+        w.toolMain_ButtonClick(Command::EditMeasured);
         QVERIFY(!w.menuItem("mnuDataChangeType1")->isEnabled());
         QVERIFY(!w.toolbarButton("mnuDataChangeType1")->isEnabled());
         QVERIFY(w.menuItem("mnuDataChangeType0")->isEnabled());
@@ -296,12 +296,12 @@ private slots:
     void copyKeepsTheValueAndEnablesPaste() {
         WindowFixture f;
         f.enter(1, 4, "12");
-        QVERIFY(!f.window->toolbarButton("mnuEditPaste")->isEnabled());
+        QVERIFY(!f.window->toolbarControl("mnuEditPaste")->isEnabled());
         f.select(1, 4);
-        f.window->toolMain_ButtonClick("mnuEditCopy");
+        f.window->toolMain_ButtonClick(Command::Copy);
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("12.00"));
         QCOMPARE(f.cell(0, column::SideB), std::string("12.00"));
-        QVERIFY(f.window->toolbarButton("mnuEditPaste")->isEnabled());
+        QVERIFY(f.window->toolbarControl("mnuEditPaste")->isEnabled());
         QVERIFY(f.editor()->isVisible());
         QCOMPARE(f.grid()->currentGridColumn(), 5);
     }
@@ -314,7 +314,7 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("12.00"));
         QCOMPARE(f.cell(0, column::SideB), std::string());
         QCOMPARE(f.grid()->text(1, 4), QString());
-        QVERIFY(f.window->toolbarButton("mnuEditPaste")->isEnabled());
+        QVERIFY(f.window->toolbarControl("mnuEditPaste")->isEnabled());
     }
 
     void pasteIsCheckedAndFormatted_data() {
@@ -342,7 +342,7 @@ private slots:
         f.window->menuItem("mnuEditPaste")->trigger();  // the menu item works before any copy
         QCOMPARE(QString::fromStdString(f.cell(0, col - 2, kind)), stored);
         QCOMPARE(f.grid(kind)->text(1, col), stored);
-        QVERIFY(!f.window->toolbarButton("mnuEditPaste")->isEnabled());
+        QVERIFY(!f.window->toolbarControl("mnuEditPaste")->isEnabled());
     }
 
     void refusedPasteKeepsTheDocument() {

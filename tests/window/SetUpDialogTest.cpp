@@ -599,7 +599,7 @@ private slots:
         QVERIFY(dialog);
         QVERIFY(dialog->isVisible());
         QCOMPARE(dialog->windowModality(), Qt::ApplicationModal);
-        w.window->toolMain_ButtonClick("mnuToolSetUp");
+        w.window->toolMain_ButtonClick(Command::Settings);
         QCOMPARE(w.window->findChildren<SetUpDialog*>().size(), 1);
         QPointer<SetUpDialog> closed = dialog;
         dialog->cmdSetUp(1)->click();
