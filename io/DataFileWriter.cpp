@@ -194,21 +194,21 @@ std::optional<std::string> compose(const SurveyData& document, std::string& byte
     }
     // Values that the reader would refuse are not written either.
     const DrawingConditions& conditions = document.conditions;
-    for (int index : datafile::kStoredNumbers) {
-        const float value = conditions.numbers[static_cast<std::size_t>(index)];
+    for (const datafile::Number& number : datafile::kNumbers) {
+        const float value = conditions.*number.field;
         if (!std::isfinite(value)) {
-            out.refuse(std::string(datafile::numberName(index)) + "の値が数値ではありません（無限大または非数）。");
+            out.refuse(std::string(number.name) + "の値が数値ではありません（無限大または非数）。");
         }
         out.single(value);
     }
-    for (std::size_t i = 0; i < datafile::kChoices.size(); ++i) {
-        const datafile::Choice& choice = datafile::kChoices[i];
-        if (conditions.choices[i] < 0 || conditions.choices[i] > choice.maxValue) {
-            out.refuse(datafile::rangeProblem(choice.name, conditions.choices[i], 0, choice.maxValue));
+    for (const datafile::Choice& choice : datafile::kChoices) {
+        const std::int16_t value = choice.get(conditions);
+        if (value < 0 || value > choice.maxValue) {
+            out.refuse(datafile::rangeProblem(choice.name, value, 0, choice.maxValue));
         }
-        out.integer(conditions.choices[i]);
+        out.integer(value);
     }
-    for (bool flag : document.optionFlags) out.boolean(flag);
+    for (const datafile::Option& option : datafile::kOptions) out.boolean(document.optionFlags.*option.field);
     for (std::size_t layer = 0; layer < datafile::kLayers.size(); ++layer) {
         TextPlace place;
         place.kind = TextPlace::Kind::Layer;
