@@ -61,6 +61,12 @@ void storeListItem(DrawingConditions& c, int list, int item) {
     }
 }
 
+// A check box stores its state only when it differs from what the value shows (checked: On), so
+// that a value outside On and Off stays unless the box is changed.
+void storeCheckBox(Switch& value, bool checked) {
+    if (checked != (value == Switch::On)) value = checked ? Switch::On : Switch::Off;
+}
+
 // Plain number text: the shortest decimal form of the single.
 QString plainText(float value) { return std::isfinite(value) ? qt(number::singleText(value)) : QString(); }
 
@@ -452,8 +458,8 @@ bool SetUpDialog::storeEntries() {
         const int index = cboDrawIni(i)->currentIndex();
         if (index >= 0) storeListItem(c, i, index);
     }
-    c.additionalDrawing = ChkDrawini(0)->isChecked() ? Switch::On : Switch::Off;
-    c.areaTable = ChkDrawini(1)->isChecked() ? Switch::On : Switch::Off;
+    storeCheckBox(c.additionalDrawing, ChkDrawini(0)->isChecked());
+    storeCheckBox(c.areaTable, ChkDrawini(1)->isChecked());
     for (const LayerField& layer : kLayerFields) c.*layer.name = txtDrawIni(layer.field)->text().toStdString();
     c.numberHeight = numberHeight;
     c.labelHeight = dimensionHeight;

@@ -12,7 +12,7 @@
 #include "model/ProgramTitle.h"
 
 // What the reader and the writer of the data file agree on: the fixed values, the order of the
-// drawing conditions and options, their valid ranges and the names used in messages.
+// drawing conditions and options, and the names used in messages.
 namespace mirota::datafile {
 
 inline constexpr std::string_view kMagic = "LTミロタ展開図";
@@ -42,24 +42,23 @@ inline constexpr std::array<Number, 8> kNumbers{{
     {"縮尺", &DrawingConditions::scale},
 }};
 
-// A list or check box, stored as its 16-bit value.
+// A list or check box, stored as its 16-bit value whether or not the list names it.
 struct Choice {
     std::string_view name;
-    int maxValue;  // valid values are 0..maxValue: list indices or a check box
     std::int16_t (*get)(const DrawingConditions&);
     void (*set)(DrawingConditions&, std::int16_t);
 };
 template <auto Field>
-constexpr Choice choice(std::string_view name, int maxValue) {
+constexpr Choice choice(std::string_view name) {
     using Value = std::remove_cvref_t<decltype(DrawingConditions{}.*Field)>;
-    return {name, maxValue, [](const DrawingConditions& c) { return static_cast<std::int16_t>(c.*Field); },
+    return {name, [](const DrawingConditions& c) { return static_cast<std::int16_t>(c.*Field); },
             [](DrawingConditions& c, std::int16_t value) { c.*Field = static_cast<Value>(value); }};
 }
 inline constexpr std::array<Choice, 4> kChoices{{
-    choice<&DrawingConditions::dimensionPosition>("寸法値位置", 2),
-    choice<&DrawingConditions::displayUnit>("表示単位", 2),
-    choice<&DrawingConditions::additionalDrawing>("追加作図", 1),
-    choice<&DrawingConditions::areaTable>("面積表作図", 1),
+    choice<&DrawingConditions::dimensionPosition>("寸法値位置"),
+    choice<&DrawingConditions::displayUnit>("表示単位"),
+    choice<&DrawingConditions::additionalDrawing>("追加作図"),
+    choice<&DrawingConditions::areaTable>("面積表作図"),
 }};
 
 using Option = NamedField<OptionFlags, bool>;

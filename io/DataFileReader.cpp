@@ -308,13 +308,10 @@ std::optional<Message> parse(std::string_view bytes, SurveyData& document) {
     for (const datafile::Number& number : datafile::kNumbers) {
         if (!in.single(number.name, conditions.*number.field)) return in.failure;
     }
+    // A value outside the dialog's list is kept: the drawing has a rule for every value.
     for (const datafile::Choice& choice : datafile::kChoices) {
         int value = 0;
         if (!in.integer(choice.name, value)) return in.failure;
-        if (value < 0 || value > choice.maxValue) {
-            in.fail(in.valueLine(), datafile::rangeProblem(choice.name, value, 0, choice.maxValue));
-            return in.failure;
-        }
         choice.set(conditions, static_cast<std::int16_t>(value));
     }
     for (const datafile::Option& option : datafile::kOptions) {

@@ -201,13 +201,7 @@ std::optional<std::string> compose(const SurveyData& document, std::string& byte
         }
         out.single(value);
     }
-    for (const datafile::Choice& choice : datafile::kChoices) {
-        const std::int16_t value = choice.get(conditions);
-        if (value < 0 || value > choice.maxValue) {
-            out.refuse(datafile::rangeProblem(choice.name, value, 0, choice.maxValue));
-        }
-        out.integer(value);
-    }
+    for (const datafile::Choice& choice : datafile::kChoices) out.integer(choice.get(conditions));
     for (const datafile::Option& option : datafile::kOptions) out.boolean(document.optionFlags.*option.field);
     for (std::size_t layer = 0; layer < datafile::kLayers.size(); ++layer) {
         TextPlace place;

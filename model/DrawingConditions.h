@@ -5,6 +5,9 @@
 
 namespace mirota {
 
+// The lists and check boxes of the drawing conditions keep the 16-bit value a data file gives them,
+// named or not, so that a file outside the lists is drawn by its value and saved as it was.
+
 // Where a side's dimension value stands against the side; any other value draws no side labels.
 enum class DimensionPosition : std::int16_t { Above = 0, Middle = 1, Below = 2 };
 

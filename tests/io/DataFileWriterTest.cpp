@@ -131,12 +131,6 @@ TEST(DataFileWriter, RefusesValuesTheReaderWouldRefuse) {
 
 
     document = exampleDocument();
-    document.conditions.displayUnit = DisplayUnit{3};
-    refused = formatDataFile(document, bytes);
-    ASSERT_TRUE(refused);
-    EXPECT_NE(refused->text.find("表示単位 3 は 0 ～ 2 の範囲にありません。"), std::string::npos) << refused->text;
-
-    document = exampleDocument();
     document.changeTierCount(2);
     document.setFigureCount(ListKind::Exception, 1, 0);
     refused = formatDataFile(document, bytes);

@@ -443,6 +443,37 @@ private slots:
         QCOMPARE(f.data.conditions.dimensionLayerName, std::string("寸法値"));
     }
 
+    // A file's value outside a list or a check box shows as no selection or unchecked, and stays
+    // until that control is changed.
+    void valuesOutsideTheListsStayUntilTheirControlChanges() {
+        DialogFixture f;
+        DrawingConditions& c = f.data.conditions;
+        c.dimensionPosition = DimensionPosition{5};
+        c.displayUnit = DisplayUnit{-2};
+        c.additionalDrawing = Switch{2};
+        c.areaTable = Switch{-1};
+        SetUpDialog& d = f.open();
+        QCOMPARE(d.cboDrawIni(0)->currentIndex(), -1);
+        QCOMPARE(d.cboDrawIni(1)->currentIndex(), -1);
+        QVERIFY(!d.ChkDrawini(0)->isChecked());
+        QVERIFY(!d.ChkDrawini(1)->isChecked());
+        f.confirm();
+        QVERIFY(f.messages.empty());
+        QCOMPARE(c.dimensionPosition, DimensionPosition{5});
+        QCOMPARE(c.displayUnit, DisplayUnit{-2});
+        QCOMPARE(c.additionalDrawing, Switch{2});
+        QCOMPARE(c.areaTable, Switch{-1});
+
+        SetUpDialog& again = f.open();
+        again.cboDrawIni(1)->setCurrentIndex(2);
+        again.ChkDrawini(1)->click();
+        f.confirm();
+        QCOMPARE(c.dimensionPosition, DimensionPosition{5});
+        QCOMPARE(c.displayUnit, DisplayUnit::Millimetre);
+        QCOMPARE(c.additionalDrawing, Switch{2});
+        QCOMPARE(c.areaTable, Switch::On);
+    }
+
     void outputChoicesOfThePlatform() {
         DialogFixture f;
         f.prefs.drawingOutput = "dde";

@@ -1,5 +1,6 @@
 #include "draw/stream/DrawingCommands.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -278,6 +279,37 @@ TEST_F(DrawingCommandsTest, AdditionalDrawingKeepsTheDrawingAndLocksTheLayers) {
     EXPECT_EQ(sent[19], "-layer\rlo\r面積表\r\r");
     EXPECT_EQ(sent[20], "-layer\rlo\r寸法値\r\r");
     EXPECT_EQ(sent[21], "-layer\rlo\r図面\r\r");
+}
+
+// Only Off erases, only On locks and draws the table: a value outside the two does neither.
+TEST_F(DrawingCommandsTest, AdditionalDrawingAndAreaTableActOnTheirOwnValueOnly) {
+    struct Case {
+        Switch value;
+        bool erases;
+        bool locksAndDrawsTheTable;
+    };
+    const Case cases[] = {{Switch::Off, true, false}, {Switch::On, false, true}, {Switch{2}, false, false},
+                          {Switch{-1}, false, false}};
+    for (const Case& c : cases) {
+        RecordingCadLink fresh;
+        data.conditions.additionalDrawing = c.value;
+        data.conditions.areaTable = c.value;
+        ASSERT_EQ(SendDrawingCommands(data, geometry, {}, fresh, {}), std::nullopt);
+        std::size_t erases = 0;
+        std::size_t locks = 0;
+        std::size_t tableInserts = 0;
+        for (const auto& text : fresh.requests()) {
+            erases += text == "erase\rall\r\r";
+            locks += text.starts_with("-layer\rlo\r");
+            tableInserts += text.find("\rhyou") != std::string::npos;
+        }
+        const int value = static_cast<int>(c.value);
+        EXPECT_EQ(erases, c.erases ? 1u : 0u) << "value " << value;
+        EXPECT_EQ(locks, c.locksAndDrawsTheTable ? 3u : 0u) << "value " << value;
+        EXPECT_EQ(tableInserts, c.locksAndDrawsTheTable ? 4u : 0u) << "value " << value;
+        EXPECT_EQ(std::count(fresh.requests().begin(), fresh.requests().end(), "line\r0,0\r4,0\r1,2\rc\r"), 1)
+            << "value " << value;
+    }
 }
 
 TEST_F(DrawingCommandsTest, AreaTableFollowsTheLocks) {
