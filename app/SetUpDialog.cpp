@@ -47,10 +47,11 @@ struct LayerField {
     int field;
     std::string DrawingConditions::*name;
     const char* standard;  // shown and kept when the name is empty
+    const char* caption;   // as the messages name the field
 };
-constexpr LayerField kLayerFields[] = {{5, &DrawingConditions::drawingLayerName, "図面"},
-                                       {6, &DrawingConditions::dimensionLayerName, "寸法値"},
-                                       {7, &DrawingConditions::areaTableLayerName, "面積表"}};
+constexpr LayerField kLayerFields[] = {{5, &DrawingConditions::drawingLayerName, "図面", "作図レイヤ名"},
+                                       {6, &DrawingConditions::dimensionLayerName, "寸法値", "寸法値レイヤ名"},
+                                       {7, &DrawingConditions::areaTableLayerName, "面積表", "面積表レイヤ名"}};
 
 // What list 0 (the dimension position) or list 1 (the display unit) stores for an item.
 void storeListItem(DrawingConditions& c, int list, int item) {
@@ -450,6 +451,15 @@ bool SetUpDialog::storeEntries() {
         }
         if (field <= 2) c.*stored = value;
         entered[static_cast<std::size_t>(field)] = value;
+    }
+    for (const LayerField& layer : kLayerFields) {
+        if (isLayerNameTooLong(txtDrawIni(layer.field)->text().toStdString())) {
+            const std::string text = std::string(layer.caption) + "は" +
+                                     std::to_string(DrawingConditions::kLayerNameMaxCharacters) +
+                                     "文字以内で入力してください。";
+            refuse(layer.field, Message{text, "入力形式指定", Message::Icon::Warning});
+            return false;
+        }
     }
     c.tableX = entered[8];
     c.tableY = entered[9];

@@ -81,6 +81,12 @@ inline std::string tierListName(ListKind list, int tier) {
     return std::to_string(tier + 1) + " 段目の" + (list == ListKind::Chain ? "展開図形" : "例外処理");
 }
 
+// "作図レイヤ名が 255 文字を超えています。"
+inline std::string tooLongLayerName(std::string_view layer) {
+    return std::string(layer) + "が " + std::to_string(DrawingConditions::kLayerNameMaxCharacters) +
+           " 文字を超えています。";
+}
+
 // "段数 25 は 1 ～ 20 の範囲にありません。"
 inline std::string rangeProblem(std::string_view what, long value, long low, long high) {
     return std::string(what) + " " + std::to_string(value) + " は " + std::to_string(low) + " ～ " +

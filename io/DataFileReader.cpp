@@ -318,7 +318,12 @@ std::optional<Message> parse(std::string_view bytes, SurveyData& document) {
         if (!in.boolean(option.name, next.optionFlags.*option.field)) return in.failure;
     }
     for (const datafile::Layer& layer : datafile::kLayers) {
-        if (!in.text(layer.name, conditions.*layer.field)) return in.failure;
+        if (!in.next(field, layer.name)) return in.failure;
+        if (isLayerNameTooLong(field.text)) {
+            in.fail(field.line, datafile::tooLongLayerName(layer.name));
+            return in.failure;
+        }
+        conditions.*layer.field = field.text;
     }
     if (!in.finish(datafile::kLayers.back().name)) return in.failure;
 

@@ -204,10 +204,14 @@ std::optional<std::string> compose(const SurveyData& document, std::string& byte
     for (const datafile::Choice& choice : datafile::kChoices) out.integer(choice.get(conditions));
     for (const datafile::Option& option : datafile::kOptions) out.boolean(document.optionFlags.*option.field);
     for (std::size_t layer = 0; layer < datafile::kLayers.size(); ++layer) {
+        const std::string& name = conditions.*datafile::kLayers[layer].field;
+        if (isLayerNameTooLong(name)) {
+            out.refuse(datafile::tooLongLayerName(datafile::kLayers[layer].name));
+        }
         TextPlace place;
         place.kind = TextPlace::Kind::Layer;
         place.layer = static_cast<int>(layer);
-        out.text(conditions.*datafile::kLayers[layer].field, place);
+        out.text(name, place);
     }
     return out.finish(bytes);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace mirota {
 
@@ -36,6 +38,9 @@ struct DrawingConditions {
     std::string dimensionLayerName;
     std::string areaTableLayerName;
 
+    // The longest layer name the CAD program takes, in characters.
+    static constexpr std::size_t kLayerNameMaxCharacters = 255;
+
     // The values every start of the program sets: 2 mm text at scale 1:200, the three default layers.
     static DrawingConditions startupDefaults() {
         DrawingConditions c;
@@ -50,5 +55,8 @@ struct DrawingConditions {
 
     bool operator==(const DrawingConditions&) const = default;
 };
+
+// Whether a UTF-8 layer name has more characters (code points) than a layer name may have.
+bool isLayerNameTooLong(std::string_view name);
 
 }  // namespace mirota

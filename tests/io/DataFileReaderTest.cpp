@@ -182,13 +182,17 @@ TEST(DataFileReader, WritingWhatWasReadGivesTheSameBytes) {
     }
 }
 
-// Lists and check boxes hold any 16-bit value a file gives.
+// Lists and check boxes hold any 16-bit value a file gives; a layer name is measured in characters,
+// not in the bytes of either encoding.
 TEST(DataFileReader, KeepsValuesOutsideTheDialogsListsAndWritesThemBack) {
+    std::string mens;  // 255 × 面: 510 bytes in code page 932, 765 in UTF-8
+    for (int i = 0; i < 255; ++i) mens += "\x96\xCA";
     std::vector<std::string> lines = exampleLines();
     lines[57] = "3";       // dimension position
     lines[58] = "-1";      // display unit
     lines[59] = "2";       // additional drawing
     lines[60] = "32767";   // area table
+    lines[63] = "\"" + mens + "\"";
     const std::string original = joinLines(lines);
     SurveyData document;
     const auto failure = parseDataFile(original, document);
@@ -197,6 +201,7 @@ TEST(DataFileReader, KeepsValuesOutsideTheDialogsListsAndWritesThemBack) {
     EXPECT_EQ(document.conditions.displayUnit, DisplayUnit{-1});
     EXPECT_EQ(document.conditions.additionalDrawing, Switch{2});
     EXPECT_EQ(document.conditions.areaTable, Switch{32767});
+    EXPECT_EQ(document.conditions.drawingLayerName.size(), 255u * 3u);
     EXPECT_EQ(written(document), original);
 }
 
@@ -292,6 +297,10 @@ const Malformed kMalformed[] = {
     {"choice not an integer", replaceLine(58, "1.0"), 58, "寸法値位置が整数ではありません"},
     {"boolean without number signs", replaceLine(62, "TRUE"), 62, "が #TRUE# または #FALSE# ではありません: 「TRUE」"},
     {"boolean quoted", replaceLine(63, "\"#FALSE#\""), 63, "測点名の接頭語を指定する"},
+    {"layer name of 256 characters", [](std::vector<std::string> lines) {
+         lines[64] = "\"" + std::string(255, 'L') + "\x96\xCA\"";  // 255 letters and 面
+         return joinLines(lines);
+     }, 65, "寸法値レイヤ名が 255 文字を超えています。"},
     {"value after the last layer name", [](std::vector<std::string> lines) {
          lines.push_back("");
          lines.push_back("\"x\"");

@@ -129,6 +129,11 @@ TEST(DataFileWriter, RefusesValuesTheReaderWouldRefuse) {
     ASSERT_TRUE(refused);
     EXPECT_NE(refused->text.find("縮尺"), std::string::npos) << refused->text;
 
+    document = exampleDocument();
+    document.conditions.areaTableLayerName = std::string(256, 'L');
+    refused = formatDataFile(document, bytes);
+    ASSERT_TRUE(refused);
+    EXPECT_NE(refused->text.find("面積表レイヤ名が 255 文字を超えています。"), std::string::npos) << refused->text;
 
     document = exampleDocument();
     document.changeTierCount(2);

@@ -474,6 +474,39 @@ private slots:
         QCOMPARE(c.areaTable, Switch::On);
     }
 
+    void layerNamesOfMoreThan255CharactersAreRefused_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("drawing layer") << 5 << "作図レイヤ名は255文字以内で入力してください。";
+        QTest::newRow("dimension layer") << 6 << "寸法値レイヤ名は255文字以内で入力してください。";
+        QTest::newRow("area table layer") << 7 << "面積表レイヤ名は255文字以内で入力してください。";
+    }
+    void layerNamesOfMoreThan255CharactersAreRefused() {
+        QFETCH(int, index);
+        QFETCH(QString, message);
+        DialogFixture f;
+        f.open();
+        // 𠮷 is one character in two UTF-16 units: 255 of them are still within the limit.
+        f.fill(index, QString(QStringLiteral("𠮷")).repeated(255) + QStringLiteral("図"));
+        f.confirm();
+        const auto shown = f.takeMessages();
+        QCOMPARE(shown.size(), std::size_t{1});
+        QCOMPARE(QString::fromStdString(shown[0].text), message);
+        QCOMPARE(shown[0].title, std::string("入力形式指定"));
+        QCOMPARE(shown[0].icon, Message::Icon::Warning);
+        QVERIFY(f.dialog->isVisible());
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f.field(index)));
+        QCOMPARE(f.data.conditions, DrawingConditions::startupDefaults());
+
+        f.fill(index, QString(QStringLiteral("𠮷")).repeated(255));
+        f.confirm();
+        QVERIFY(f.takeMessages().empty());
+        QVERIFY(!f.dialog->isVisible());
+        const DrawingConditions& c = f.data.conditions;
+        const std::string* names[] = {&c.drawingLayerName, &c.dimensionLayerName, &c.areaTableLayerName};
+        QCOMPARE(QString::fromStdString(*names[index - 5]).toUcs4().size(), qsizetype{255});
+    }
+
     void outputChoicesOfThePlatform() {
         DialogFixture f;
         f.prefs.drawingOutput = "dde";
