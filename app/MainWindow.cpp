@@ -102,7 +102,7 @@ MainWindow::~MainWindow() = default;
 void MainWindow::Form_Load() {
     helpFile_ = appFolder_ + QStringLiteral("Mirota_Help.chm");
     tag_ = "start";
-    const bool savedSize = data_.optionFlags[0] && prefs_.windowGeometry.width >= 11400 &&
+    const bool savedSize = data_.optionFlags.saveWindowSize && prefs_.windowGeometry.width >= 11400 &&
                            prefs_.windowGeometry.height >= 6000;
     resize(twipsToPixels(savedSize ? prefs_.windowGeometry.width : kStartWidth),
            twipsToPixels(savedSize ? prefs_.windowGeometry.height : kStartHeight));

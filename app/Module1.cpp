@@ -52,7 +52,7 @@ QString AppFolderFor(const QString& programFolder) {
 }
 
 void SetDefaultSettings(Preferences& prefs) {
-    prefs.optionFlags = {true, true};
+    prefs.optionFlags = {.saveWindowSize = true, .useStationPrefix = true};
     prefs.stationPrefix = "No.";
     prefs.digitsFormat = "0.00";
     prefs.extWindowPos = false;

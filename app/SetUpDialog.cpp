@@ -32,6 +32,42 @@ constexpr float kStartScale = 200.0f;
 constexpr bool isNumericField(int index) { return index <= 4 || index >= 8; }
 
 
+// The number fields stored as typed, in the order they are checked, and where each is kept.
+struct NumberField {
+    int field;
+    float DrawingConditions::*value;
+};
+constexpr NumberField kTypedNumbers[] = {{0, &DrawingConditions::referenceX},
+                                         {1, &DrawingConditions::referenceY},
+                                         {2, &DrawingConditions::referenceAngle},
+                                         {8, &DrawingConditions::tableX},
+                                         {9, &DrawingConditions::tableY}};
+
+struct LayerField {
+    int field;
+    std::string DrawingConditions::*name;
+    const char* standard;  // shown and kept when the name is empty
+    const char* caption;   // as the messages name the field
+};
+constexpr LayerField kLayerFields[] = {{5, &DrawingConditions::drawingLayerName, "図面", "作図レイヤ名"},
+                                       {6, &DrawingConditions::dimensionLayerName, "寸法値", "寸法値レイヤ名"},
+                                       {7, &DrawingConditions::areaTableLayerName, "面積表", "面積表レイヤ名"}};
+
+// What list 0 (the dimension position) or list 1 (the display unit) stores for an item.
+void storeListItem(DrawingConditions& c, int list, int item) {
+    if (list == 0) {
+        c.dimensionPosition = static_cast<DimensionPosition>(item);
+    } else {
+        c.displayUnit = static_cast<DisplayUnit>(item);
+    }
+}
+
+// A check box stores its state only when it differs from what the value shows (checked: On), so
+// that a value outside On and Off stays unless the box is changed.
+void storeCheckBox(Switch& value, bool checked) {
+    if (checked != (value == Switch::On)) value = checked ? Switch::On : Switch::Off;
+}
+
 // Plain number text: the shortest decimal form of the single.
 QString plainText(float value) { return std::isfinite(value) ? qt(number::singleText(value)) : QString(); }
 
@@ -83,7 +119,7 @@ SetUpDialog::SetUpDialog(SurveyData& data, Preferences& prefs, bool offerDde, QW
     // Connected after loading: only the user's changes take effect at once.
     for (int i = 0; i < 2; ++i) {
         connect(cboDrawIni(i), &QComboBox::currentIndexChanged, this, [this, i](int index) {
-            if (index >= 0) data_.conditions.choices[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(index);
+            if (index >= 0) storeListItem(data_.conditions, i, index);
         });
         connect(chkSetUp(i), &QCheckBox::toggled, this, [this, i] { chkSetUp_Click(i); });
         connect(cmdSetUp(i), &QPushButton::clicked, this, [this, i] { cmdSetUp_Click(i); });
@@ -234,38 +270,42 @@ void SetUpDialog::Form_Load() {
     cboDrawIni(1)->clear();
     cboDrawIni(1)->addItems({QStringLiteral("ｍ"), QStringLiteral("ｃｍ"), QStringLiteral("ｍｍ")});
 
-    for (int i : {0, 1, 3, 4}) txtDrawIni(i)->setText(qt(number::formatSingle(c.numbers[static_cast<std::size_t>(i)], digits())));
-    txtDrawIni(2)->setText(plainText(c.numbers[2]));
-    for (int i : {8, 9, 10}) txtDrawIni(i)->setText(plainText(c.numbers[static_cast<std::size_t>(i)]));
+    txtDrawIni(0)->setText(qt(number::formatSingle(c.referenceX, digits())));
+    txtDrawIni(1)->setText(qt(number::formatSingle(c.referenceY, digits())));
+    txtDrawIni(2)->setText(plainText(c.referenceAngle));
+    txtDrawIni(8)->setText(plainText(c.tableX));
+    txtDrawIni(9)->setText(plainText(c.tableY));
+    txtDrawIni(10)->setText(plainText(c.scale));
     // The text heights are shown as millimetres on paper at the scale; a scale of 0 is shown as 1:200.
-    float scale = c.numbers[10];
+    float scale = c.scale;
     if (scale == 0) {
         scale = kStartScale;
         txtDrawIni(10)->setText(QStringLiteral("200"));
     }
-    txtDrawIni(3)->setText(plainText(c.numbers[3] / scale * 1000.0f));
-    txtDrawIni(4)->setText(plainText(c.numbers[4] / scale * 1000.0f));
+    txtDrawIni(3)->setText(plainText(c.numberHeight / scale * 1000.0f));
+    txtDrawIni(4)->setText(plainText(c.labelHeight / scale * 1000.0f));
 
+    // A value outside a list selects nothing.
+    const int listed[] = {static_cast<int>(c.dimensionPosition), static_cast<int>(c.displayUnit)};
     for (int i = 0; i < 2; ++i) {
-        const int choice = c.choices[static_cast<std::size_t>(i)];
-        cboDrawIni(i)->setCurrentIndex(choice >= 0 && choice < cboDrawIni(i)->count() ? choice : -1);
+        cboDrawIni(i)->setCurrentIndex(listed[i] >= 0 && listed[i] < cboDrawIni(i)->count() ? listed[i] : -1);
     }
-    ChkDrawini(0)->setChecked(c.choices[2] == 1);
-    ChkDrawini(1)->setChecked(c.choices[3] == 1);
+    ChkDrawini(0)->setChecked(c.additionalDrawing == Switch::On);
+    ChkDrawini(1)->setChecked(c.areaTable == Switch::On);
 
-    const std::pair<std::string*, const char*> layers[] = {
-        {&c.drawingLayerName, "図面"}, {&c.dimensionLayerName, "寸法値"}, {&c.areaTableLayerName, "面積表"}};
-    for (int i = 0; i < 3; ++i) {
-        auto& [name, standard] = layers[i];
-        if (name->empty()) *name = standard;
-        txtDrawIni(5 + i)->setText(qt(*name));
+    for (const LayerField& layer : kLayerFields) {
+        std::string& name = c.*layer.name;
+        if (name.empty()) name = layer.standard;
+        txtDrawIni(layer.field)->setText(qt(name));
     }
 
     (number::leadingNumber(data_.acadVersion) != 2000 ? Option1_ : Option2_)->setChecked(true);
 
-    for (int i = 0; i < 2; ++i) chkSetUp(i)->setChecked(data_.optionFlags[static_cast<std::size_t>(i)]);
-    txtSetUp_->setEnabled(data_.optionFlags[1]);
-    if (data_.optionFlags[1]) txtSetUp_->setText(qt(prefs_.stationPrefix));
+    for (std::size_t i = 0; i < kNumberedOptions.size(); ++i) {
+        chkSetUp(static_cast<int>(i))->setChecked(data_.optionFlags.*kNumberedOptions[i]);
+    }
+    txtSetUp_->setEnabled(data_.optionFlags.useStationPrefix);
+    if (data_.optionFlags.useStationPrefix) txtSetUp_->setText(qt(prefs_.stationPrefix));
 
     const int output = cboOutput_->findData(qt(prefs_.drawingOutput));
     cboOutput_->setCurrentIndex(output >= 0 ? output : 0);
@@ -330,8 +370,9 @@ void SetUpDialog::txtDrawIni_LostFocus(int index) {
 
 void SetUpDialog::chkSetUp_Click(int index) {
     const bool set = chkSetUp(index)->isChecked();
-    data_.optionFlags[static_cast<std::size_t>(index)] = set;
-    prefs_.optionFlags[static_cast<std::size_t>(index)] = set;
+    bool OptionFlags::*option = kNumberedOptions[static_cast<std::size_t>(index)];
+    data_.optionFlags.*option = set;
+    prefs_.optionFlags.*option = set;
     if (index != 1) return;
     txtSetUp_->setEnabled(set);
     // Without the prefix option the figures carry no prefix: the box is emptied as it is on opening.
@@ -392,14 +433,14 @@ bool SetUpDialog::storeEntries() {
     // The other numbers, in field order; an empty field counts 0. The reference point and angle are
     // stored as each passes, the rest once all have.
     DrawingConditions& c = data_.conditions;
-    for (int field : {0, 1, 2, 8, 9}) {
+    for (const auto& [field, stored] : kTypedNumbers) {
         const QString text = txtDrawIni(field)->text();
         float value = 0;
         if (!text.isEmpty()) {
             const auto number = fieldNumber(text);
             if (!number && !txtDrawIni(field)->isEnabled()) {
                 // The table position while no table is drawn: what cannot be entered is not taken.
-                entered[static_cast<std::size_t>(field)] = c.numbers[static_cast<std::size_t>(field)];
+                entered[static_cast<std::size_t>(field)] = c.*stored;
                 continue;
             }
             if (!number) {
@@ -408,27 +449,36 @@ bool SetUpDialog::storeEntries() {
             }
             value = *number;
         }
-        if (field <= 2) c.numbers[static_cast<std::size_t>(field)] = value;
+        if (field <= 2) c.*stored = value;
         entered[static_cast<std::size_t>(field)] = value;
     }
-    for (std::size_t i : {8u, 9u, 10u}) c.numbers[i] = entered[i];
+    for (const LayerField& layer : kLayerFields) {
+        if (isLayerNameTooLong(txtDrawIni(layer.field)->text().toStdString())) {
+            const std::string text = std::string(layer.caption) + "は" +
+                                     std::to_string(DrawingConditions::kLayerNameMaxCharacters) +
+                                     "文字以内で入力してください。";
+            refuse(layer.field, Message{text, "入力形式指定", Message::Icon::Warning});
+            return false;
+        }
+    }
+    c.tableX = entered[8];
+    c.tableY = entered[9];
+    c.scale = entered[10];
     for (int i = 0; i < 2; ++i) {
         const int index = cboDrawIni(i)->currentIndex();
-        if (index >= 0) c.choices[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(index);
+        if (index >= 0) storeListItem(c, i, index);
     }
-    c.choices[2] = ChkDrawini(0)->isChecked() ? 1 : 0;
-    c.choices[3] = ChkDrawini(1)->isChecked() ? 1 : 0;
-    c.drawingLayerName = txtDrawIni(5)->text().toStdString();
-    c.dimensionLayerName = txtDrawIni(6)->text().toStdString();
-    c.areaTableLayerName = txtDrawIni(7)->text().toStdString();
-    c.numbers[3] = numberHeight;
-    c.numbers[4] = dimensionHeight;
+    storeCheckBox(c.additionalDrawing, ChkDrawini(0)->isChecked());
+    storeCheckBox(c.areaTable, ChkDrawini(1)->isChecked());
+    for (const LayerField& layer : kLayerFields) c.*layer.name = txtDrawIni(layer.field)->text().toStdString();
+    c.numberHeight = numberHeight;
+    c.labelHeight = dimensionHeight;
     prefs_.stationPrefix = txtSetUp_->text().toStdString();
     prefs_.drawingOutput = cboOutput_->currentData().toString().toStdString();
 
     auto key = OpenSettingsKey();
-    for (int i = 0; i < 2; ++i) {
-        WriteSettingText(*key, OptionFlagName(i), data_.optionFlags[static_cast<std::size_t>(i)] ? "1" : "0");
+    for (std::size_t i = 0; i < kNumberedOptions.size(); ++i) {
+        WriteSettingText(*key, OptionFlagName(static_cast<int>(i)), data_.optionFlags.*kNumberedOptions[i] ? "1" : "0");
     }
     WriteSettingText(*key, OptionTextName(1), prefs_.stationPrefix);
     WriteSettingText(*key, "Keta", prefs_.digitsFormat);

@@ -100,9 +100,18 @@ SurveyData fullDocument() {
         fillExceptions(document, tier, lengths);
     }
     // Reference point and angle, 2 mm and 1.5 mm text at 1:200, the table beside the drawing.
-    document.conditions.numbers = {12345.67f, -2345.5f, 32.5f, 0.4f, 0.3f, 0, 0, 0, 150.25f, -80.5f, 200};
-    document.conditions.choices = {1, 0, 0, 1};
-    document.conditions.drawingLayerName = "作図_本体";
+    DrawingConditions& c = document.conditions;
+    c.referenceX = 12345.67f;
+    c.referenceY = -2345.5f;
+    c.referenceAngle = 32.5f;
+    c.numberHeight = 0.4f;
+    c.labelHeight = 0.3f;
+    c.tableX = 150.25f;
+    c.tableY = -80.5f;
+    c.scale = 200;
+    c.dimensionPosition = DimensionPosition::Middle;
+    c.areaTable = Switch::On;
+    c.drawingLayerName = "作図_本体";
     return document;
 }
 

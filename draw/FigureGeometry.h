@@ -7,12 +7,20 @@
 namespace mirota {
 
 // Plane coordinates of every chain figure, handed from the geometry to the command stream.
-// Per figure row and vertex v (0: between A and B, 1: between B and C, 2: between A and C):
-// components 0, 1 the vertex; 2, 3 the midpoint of side v (A, B, C); 4 the slope angle of that side.
-// Only the rows of the input set being drawn are written; every other element reads 0.
+// Per figure row and vertex v (0: between A and B, 1: between B and C, 2: between A and C) the
+// vertex itself, and for side v (A, B, C) the point its label stands on (the side's midpoint) and
+// the side's slope angle. Only the rows of the input set being drawn are written; every other
+// element reads 0.
 class FigureGeometry {
 public:
     static constexpr int kVertices = 3;
+    enum Component : int {
+        VertexX,
+        VertexY,
+        LabelX,
+        LabelY,
+        Slope,  // radians, -π/2..π/2: the text angle of the side's label
+    };
     static constexpr int kComponents = 5;
 
     FigureGeometry() = default;

@@ -1,15 +1,18 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "model/DrawingConditions.h"
+#include "model/OptionFlags.h"
 #include "model/SurveyData.h"
 #include "model/ProgramTitle.h"
 
-// What the reader and the writer of the data file agree on: the fixed values, which drawing
-// conditions are stored, their valid ranges and the names used in messages.
+// What the reader and the writer of the data file agree on: the fixed values, the order of the
+// drawing conditions and options, and the names used in messages.
 namespace mirota::datafile {
 
 inline constexpr std::string_view kMagic = "LTミロタ展開図";
@@ -17,42 +20,56 @@ inline constexpr std::string_view kMessageTitle = kProgramTitle;
 inline constexpr std::string_view kTrue = "#TRUE#";
 inline constexpr std::string_view kFalse = "#FALSE#";
 
-// The drawing numbers the file holds, in file order (5..7 are not stored).
-inline constexpr std::array<int, 8> kStoredNumbers{0, 1, 2, 3, 4, 8, 9, 10};
+// The drawing conditions and options close the file, in this order: the numbers, the choices, the
+// options, then the layer names.
 
-inline std::string_view numberName(int index) {
-    switch (index) {
-    case 0: return "基準図形の座標値 X";
-    case 1: return "基準図形の座標値 Y";
-    case 2: return "基準図形の角度";
-    case 3: return "Noサイズ";
-    case 4: return "寸法値サイズ";
-    case 8: return "面積表位置 X";
-    case 9: return "面積表位置 Y";
-    default: return "縮尺";
-    }
-}
-
-struct Choice {
+// A value as the messages name it and where it is kept.
+template <class Owner, class Value>
+struct NamedField {
     std::string_view name;
-    int maxValue;  // valid values are 0..maxValue: list indices or a check box
+    Value Owner::*field;
 };
-inline constexpr std::array<Choice, 4> kChoices{{
-    {"寸法値位置", 2},
-    {"表示単位", 2},
-    {"追加作図", 1},
-    {"面積表作図", 1},
+
+using Number = NamedField<DrawingConditions, float>;
+inline constexpr std::array<Number, 8> kNumbers{{
+    {"基準図形の座標値 X", &DrawingConditions::referenceX},
+    {"基準図形の座標値 Y", &DrawingConditions::referenceY},
+    {"基準図形の角度", &DrawingConditions::referenceAngle},
+    {"Noサイズ", &DrawingConditions::numberHeight},
+    {"寸法値サイズ", &DrawingConditions::labelHeight},
+    {"面積表位置 X", &DrawingConditions::tableX},
+    {"面積表位置 Y", &DrawingConditions::tableY},
+    {"縮尺", &DrawingConditions::scale},
 }};
 
-inline constexpr std::array<std::string_view, 2> kOptionNames{"オプション「フォームのサイズを保存する」",
-                                                               "オプション「測点名の接頭語を指定する」"};
+// A list or check box, stored as its 16-bit value whether or not the list names it.
+struct Choice {
+    std::string_view name;
+    std::int16_t (*get)(const DrawingConditions&);
+    void (*set)(DrawingConditions&, std::int16_t);
+};
+template <auto Field>
+constexpr Choice choice(std::string_view name) {
+    using Value = std::remove_cvref_t<decltype(DrawingConditions{}.*Field)>;
+    return {name, [](const DrawingConditions& c) { return static_cast<std::int16_t>(c.*Field); },
+            [](DrawingConditions& c, std::int16_t value) { c.*Field = static_cast<Value>(value); }};
+}
+inline constexpr std::array<Choice, 4> kChoices{{
+    choice<&DrawingConditions::dimensionPosition>("寸法値位置"),
+    choice<&DrawingConditions::displayUnit>("表示単位"),
+    choice<&DrawingConditions::additionalDrawing>("追加作図"),
+    choice<&DrawingConditions::areaTable>("面積表作図"),
+}};
+
+using Option = NamedField<OptionFlags, bool>;
+inline constexpr std::array<Option, 2> kOptions{{
+    {"オプション「フォームのサイズを保存する」", &OptionFlags::saveWindowSize},
+    {"オプション「測点名の接頭語を指定する」", &OptionFlags::useStationPrefix},
+}};
 
 inline constexpr std::string_view kVersionName = "AutoCAD LTのバージョン";
 
-struct Layer {
-    std::string_view name;
-    std::string DrawingConditions::*field;
-};
+using Layer = NamedField<DrawingConditions, std::string>;
 inline const std::array<Layer, 3> kLayers{{
     {"作図レイヤ名", &DrawingConditions::drawingLayerName},
     {"寸法値レイヤ名", &DrawingConditions::dimensionLayerName},
@@ -62,6 +79,12 @@ inline const std::array<Layer, 3> kLayers{{
 // "3 段目の例外処理" : a list of a tier as the messages name it (tier 0-based).
 inline std::string tierListName(ListKind list, int tier) {
     return std::to_string(tier + 1) + " 段目の" + (list == ListKind::Chain ? "展開図形" : "例外処理");
+}
+
+// "作図レイヤ名が 255 文字を超えています。"
+inline std::string tooLongLayerName(std::string_view layer) {
+    return std::string(layer) + "が " + std::to_string(DrawingConditions::kLayerNameMaxCharacters) +
+           " 文字を超えています。";
 }
 
 // "段数 25 は 1 ～ 20 の範囲にありません。"

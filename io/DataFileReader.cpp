@@ -305,26 +305,25 @@ std::optional<Message> parse(std::string_view bytes, SurveyData& document) {
     }
 
     DrawingConditions& conditions = next.conditions;
-    for (int index : datafile::kStoredNumbers) {
-        if (!in.single(datafile::numberName(index), conditions.numbers[static_cast<std::size_t>(index)])) {
-            return in.failure;
-        }
+    for (const datafile::Number& number : datafile::kNumbers) {
+        if (!in.single(number.name, conditions.*number.field)) return in.failure;
     }
-    for (std::size_t i = 0; i < datafile::kChoices.size(); ++i) {
-        const datafile::Choice& choice = datafile::kChoices[i];
+    // A value outside the dialog's list is kept: the drawing has a rule for every value.
+    for (const datafile::Choice& choice : datafile::kChoices) {
         int value = 0;
         if (!in.integer(choice.name, value)) return in.failure;
-        if (value < 0 || value > choice.maxValue) {
-            in.fail(in.valueLine(), datafile::rangeProblem(choice.name, value, 0, choice.maxValue));
-            return in.failure;
-        }
-        conditions.choices[i] = static_cast<std::int16_t>(value);
+        choice.set(conditions, static_cast<std::int16_t>(value));
     }
-    for (std::size_t i = 0; i < next.optionFlags.size(); ++i) {
-        if (!in.boolean(datafile::kOptionNames[i], next.optionFlags[i])) return in.failure;
+    for (const datafile::Option& option : datafile::kOptions) {
+        if (!in.boolean(option.name, next.optionFlags.*option.field)) return in.failure;
     }
     for (const datafile::Layer& layer : datafile::kLayers) {
-        if (!in.text(layer.name, conditions.*layer.field)) return in.failure;
+        if (!in.next(field, layer.name)) return in.failure;
+        if (isLayerNameTooLong(field.text)) {
+            in.fail(field.line, datafile::tooLongLayerName(layer.name));
+            return in.failure;
+        }
+        conditions.*layer.field = field.text;
     }
     if (!in.finish(datafile::kLayers.back().name)) return in.failure;
 

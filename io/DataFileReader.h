@@ -11,9 +11,9 @@ namespace mirota {
 
 // Reads the data file at path (UTF-8) into a new document and, only when the whole file is sound,
 // puts it in place of document; otherwise document is untouched and the message says what is
-// wrong (for a malformed file: what and on which line). From the old document are kept what a
-// file does not hold: the drawing numbers 5..7 and the view state; PreviousTierCount becomes the
-// old TierCount and CurrentFilePath the path.
+// wrong (for a malformed file: what and on which line). The view state, which a file does not
+// hold, is kept from the old document; PreviousTierCount becomes the old TierCount and
+// CurrentFilePath the path.
 std::optional<Message> readDataFile(const std::string& path, SurveyData& document);
 
 // The same for the bytes of a data file; CurrentFilePath stays as it is.

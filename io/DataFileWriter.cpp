@@ -194,26 +194,24 @@ std::optional<std::string> compose(const SurveyData& document, std::string& byte
     }
     // Values that the reader would refuse are not written either.
     const DrawingConditions& conditions = document.conditions;
-    for (int index : datafile::kStoredNumbers) {
-        const float value = conditions.numbers[static_cast<std::size_t>(index)];
+    for (const datafile::Number& number : datafile::kNumbers) {
+        const float value = conditions.*number.field;
         if (!std::isfinite(value)) {
-            out.refuse(std::string(datafile::numberName(index)) + "の値が数値ではありません（無限大または非数）。");
+            out.refuse(std::string(number.name) + "の値が数値ではありません（無限大または非数）。");
         }
         out.single(value);
     }
-    for (std::size_t i = 0; i < datafile::kChoices.size(); ++i) {
-        const datafile::Choice& choice = datafile::kChoices[i];
-        if (conditions.choices[i] < 0 || conditions.choices[i] > choice.maxValue) {
-            out.refuse(datafile::rangeProblem(choice.name, conditions.choices[i], 0, choice.maxValue));
-        }
-        out.integer(conditions.choices[i]);
-    }
-    for (bool flag : document.optionFlags) out.boolean(flag);
+    for (const datafile::Choice& choice : datafile::kChoices) out.integer(choice.get(conditions));
+    for (const datafile::Option& option : datafile::kOptions) out.boolean(document.optionFlags.*option.field);
     for (std::size_t layer = 0; layer < datafile::kLayers.size(); ++layer) {
+        const std::string& name = conditions.*datafile::kLayers[layer].field;
+        if (isLayerNameTooLong(name)) {
+            out.refuse(datafile::tooLongLayerName(datafile::kLayers[layer].name));
+        }
         TextPlace place;
         place.kind = TextPlace::Kind::Layer;
         place.layer = static_cast<int>(layer);
-        out.text(conditions.*datafile::kLayers[layer].field, place);
+        out.text(name, place);
     }
     return out.finish(bytes);
 }

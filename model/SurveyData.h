@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/DrawingConditions.h"
+#include "model/OptionFlags.h"
 
 namespace mirota {
 
@@ -71,7 +72,7 @@ public:
 
     DrawingConditions conditions = DrawingConditions::startupDefaults();
     std::string acadVersion = "2000";
-    std::array<bool, 2> optionFlags{true, true};
+    OptionFlags optionFlags{.saveWindowSize = true, .useStationPrefix = true};
     std::string currentFilePath;
     ViewState view;
 

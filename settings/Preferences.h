@@ -1,7 +1,8 @@
 #pragma once
 
-#include <array>
 #include <string>
+
+#include "model/OptionFlags.h"
 
 namespace mirota {
 
@@ -15,7 +16,7 @@ struct WindowGeometry {
 // The user's persistent preferences. The initial values are the process's own starting state; a value
 // missing from an existing settings key leaves them as they are.
 struct Preferences {
-    std::array<bool, 2> optionFlags{};  // 0: save the window size, 1: use the station-name prefix
+    OptionFlags optionFlags;
     std::string stationPrefix;          // shown before the figure number
     std::string digitsFormat;           // "0." followed by 0 to 5 zeros
     bool extWindowPos = false;          // exception pane: false under the chain pane, true to its right

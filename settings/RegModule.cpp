@@ -73,9 +73,9 @@ bool EnsureSettingsKey() {
 
 void LoadSettings(Preferences& prefs) {
     auto key = OpenSettingsKey();
-    for (int index = 0; index < 2; ++index) {
-        const auto text = ReadSettingText(*key, OptionFlagName(index));
-        prefs.optionFlags[static_cast<std::size_t>(index)] = text && *text != "0";
+    for (std::size_t index = 0; index < kNumberedOptions.size(); ++index) {
+        const auto text = ReadSettingText(*key, OptionFlagName(static_cast<int>(index)));
+        prefs.optionFlags.*kNumberedOptions[index] = text && *text != "0";
     }
     if (auto text = ReadSettingText(*key, OptionTextName(1))) prefs.stationPrefix = *text;
     if (auto text = ReadSettingText(*key, "Keta")) prefs.digitsFormat = *text;
@@ -99,8 +99,9 @@ void LoadSettings(Preferences& prefs) {
 
 void SaveSettings(const Preferences& prefs) {
     auto key = OpenSettingsKey();
-    for (int index = 0; index < 2; ++index) {
-        WriteSettingText(*key, OptionFlagName(index), flagText(prefs.optionFlags[static_cast<std::size_t>(index)]));
+    for (std::size_t index = 0; index < kNumberedOptions.size(); ++index) {
+        WriteSettingText(*key, OptionFlagName(static_cast<int>(index)),
+                         flagText(prefs.optionFlags.*kNumberedOptions[index]));
     }
     WriteSettingText(*key, OptionTextName(1), prefs.stationPrefix);
     WriteSettingText(*key, "Keta", prefs.digitsFormat);

@@ -139,7 +139,7 @@ private:
 
         // Within the table: the base number of this tier is at most its figure count.
         const Point q0 = vertex(previousTier, baseRow(tier), 0);
-        const double h = data_.conditions.numbers[3];
+        const double h = data_.conditions.numberHeight;
         const Point anchor{q0.x + h * std::cos(double{alpha}), q0.y + h * std::sin(double{alpha})};
         const Point base0 = vertex(tier, baseRow(tier), 0);
         const float dx = number::toSingle(anchor.x - base0.x);
@@ -177,11 +177,11 @@ private:
         for (int row = firstRow_; row < rowEnd(tier); row += 2) {
             for (int side = 0; side < 3; ++side) {
                 const auto [p, q] = sideEnds(tier, row, side);
-                geometry_.at(tier, row, side, 2) = number::toSingle((p.x + q.x) / 2.0);
-                geometry_.at(tier, row, side, 3) = number::toSingle((p.y + q.y) / 2.0);
+                geometry_.at(tier, row, side, FigureGeometry::LabelX) = number::toSingle((p.x + q.x) / 2.0);
+                geometry_.at(tier, row, side, FigureGeometry::LabelY) = number::toSingle((p.y + q.y) / 2.0);
                 float slope = 0.0f;
                 if (!sideSlope(tier, row, side, tier, slope)) return false;
-                geometry_.at(tier, row, side, 4) = slope;
+                geometry_.at(tier, row, side, FigureGeometry::Slope) = slope;
             }
         }
         return true;
@@ -277,7 +277,8 @@ private:
     }
 
     Point vertex(int tier, int row, int v) const {
-        return {geometry_.at(tier, row, v, 0), geometry_.at(tier, row, v, 1)};
+        return {geometry_.at(tier, row, v, FigureGeometry::VertexX),
+                geometry_.at(tier, row, v, FigureGeometry::VertexY)};
     }
 
     bool storeVertex(int tier, int row, int v, Point p) {
@@ -286,8 +287,8 @@ private:
         if (!std::isfinite(x) || !std::isfinite(y)) {
             return fail(kOverflow, figureName(tier, row) + " の図形の座標が数値の範囲を超えました。");
         }
-        geometry_.at(tier, row, v, 0) = x;
-        geometry_.at(tier, row, v, 1) = y;
+        geometry_.at(tier, row, v, FigureGeometry::VertexX) = x;
+        geometry_.at(tier, row, v, FigureGeometry::VertexY) = y;
         return true;
     }
 

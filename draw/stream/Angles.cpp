@@ -9,10 +9,10 @@ namespace mirota {
 double degreesFromRadians(double radians) { return radians / kHalfTurn * 180.0; }
 
 std::optional<BaseAlignment> alignBaseFigure(const FigureGeometry& geometry, int baseRow) {
-    const double x0 = geometry.at(0, baseRow, 0, 0);
-    const double y0 = geometry.at(0, baseRow, 0, 1);
-    const double x1 = geometry.at(0, baseRow, 1, 0);
-    const double y1 = geometry.at(0, baseRow, 1, 1);
+    const double x0 = geometry.at(0, baseRow, 0, FigureGeometry::VertexX);
+    const double y0 = geometry.at(0, baseRow, 0, FigureGeometry::VertexY);
+    const double x1 = geometry.at(0, baseRow, 1, FigureGeometry::VertexX);
+    const double y1 = geometry.at(0, baseRow, 1, FigureGeometry::VertexY);
 
     BaseAlignment alignment;
     alignment.flipped = x1 < x0;

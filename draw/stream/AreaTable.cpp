@@ -52,11 +52,11 @@ public:
         : data_(data),
           digitsFormat_(digitsFormat),
           word_(insertCommandWord(data.acadVersion)),
-          unit_(unitText(data.conditions.choices[1])),
-          x_(number::singleText(data.conditions.numbers[8])),
-          y_(data.conditions.numbers[9]),
-          height_(number::singleText(data.conditions.numbers[4])),
-          step_(data.conditions.numbers[4]) {}
+          unit_(unitText(data.conditions.displayUnit)),
+          x_(number::singleText(data.conditions.tableX)),
+          y_(data.conditions.tableY),
+          height_(number::singleText(data.conditions.labelHeight)),
+          step_(data.conditions.labelHeight) {}
 
     std::vector<std::string> write() {
         for (int tier = 0; tier < data_.tierCount(); ++tier) writeTier(tier);
@@ -142,13 +142,13 @@ std::string_view insertCommandWord(std::string_view acadVersion) {
     return {};
 }
 
-std::string_view unitText(std::int16_t unitChoice) {
-    switch (unitChoice) {
-        case 0: return "ｍ";
-        case 1: return "ｃｍ";
-        case 2: return "ｍｍ";
-        default: return {};
+std::string_view unitText(DisplayUnit unit) {
+    switch (unit) {
+        case DisplayUnit::Metre: return "ｍ";
+        case DisplayUnit::Centimetre: return "ｃｍ";
+        case DisplayUnit::Millimetre: return "ｍｍ";
     }
+    return {};
 }
 
 std::vector<std::string> areaTableCommands(const SurveyData& data, std::string_view digitsFormat) {

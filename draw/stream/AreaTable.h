@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,7 +15,7 @@ namespace mirota {
 std::string_view insertCommandWord(std::string_view acadVersion);
 
 // The length unit shown in the header: "ｍ", "ｃｍ", "ｍｍ"; empty for any other choice.
-std::string_view unitText(std::int16_t unitChoice);
+std::string_view unitText(DisplayUnit unit);
 
 // Every insert command of the table, tier by tier from the table origin downwards. The figure
 // numbers of the table run on across tiers. Both rows of every figure are listed whatever the input

@@ -27,9 +27,10 @@ bool isDrawableCoordinate(float value) { return std::isfinite(value) && std::fab
 
 // Why the geometry or the conditions cannot be drawn, if they cannot.
 std::optional<std::string> undrawableCause(const SurveyData& data, const FigureGeometry& geometry) {
-    const auto& numbers = data.conditions.numbers;
-    for (int entry : {0, 1, 2, 3, 4, 8, 9}) {
-        if (!std::isfinite(numbers[static_cast<std::size_t>(entry)])) return "作図条件の数値が正しくありません。";
+    const DrawingConditions& c = data.conditions;
+    for (float value :
+         {c.referenceX, c.referenceY, c.referenceAngle, c.numberHeight, c.labelHeight, c.tableX, c.tableY}) {
+        if (!std::isfinite(value)) return "作図条件の数値が正しくありません。";
     }
     if (geometry.tiers() < data.tierCount()) return "図形の座標が求められていません。";
     for (int tier = 0; tier < data.tierCount(); ++tier) {
@@ -77,7 +78,7 @@ public:
 
 private:
     bool sendAll() {
-        if (conditions_.choices[2] == 0 && !delivered(link_.EraseAcadDrawing())) return false;
+        if (conditions_.additionalDrawing == Switch::Off && !delivered(link_.EraseAcadDrawing())) return false;
         if (!sendNewLayer(conditions_.drawingLayerName)) return false;
         maximum_ = 4 * data_.figureCount(ListKind::Chain, 0);
         return sendOutlines() && sendNewLayer(conditions_.dimensionLayerName) &&
@@ -124,7 +125,7 @@ private:
     }
 
     bool sendSideLabels() {
-        const auto justification = labelJustification(conditions_.choices[0]);
+        const auto justification = labelJustification(conditions_.dimensionPosition);
         return forEachDrawnRow([&](int tier, int row, int) {
             ++value_;
             report();
@@ -133,7 +134,7 @@ private:
                 const std::string text =
                     number::formatDigits(data_.cell(ListKind::Chain, tier, row, column::SideA + side), settings_.digitsFormat);
                 if (!send(sideLabelCommand(geometry_, tier, row, side, *justification, alignment_.flipped,
-                                           conditions_.numbers[4], text))) {
+                                           conditions_.labelHeight, text))) {
                     return false;
                 }
             }
@@ -142,7 +143,7 @@ private:
     }
 
     bool sendFigureNumbers() {
-        const float height = conditions_.numbers[3];
+        const float height = conditions_.numberHeight;
         return forEachDrawnRow([&](int tier, int row, int figureNumber) {
             ++value_;
             report();
@@ -153,15 +154,16 @@ private:
     }
 
     bool sendPlacement() {
-        const std::string reference = command::singlePoint(conditions_.numbers[0], conditions_.numbers[1]);
-        const std::string baseVertex = command::singlePoint(geometry_.at(0, baseRow_, 0, 0), geometry_.at(0, baseRow_, 0, 1));
-        const float turn = alignment_.alignAngle + conditions_.numbers[2];
+        const std::string reference = command::singlePoint(conditions_.referenceX, conditions_.referenceY);
+        const std::string baseVertex = command::singlePoint(geometry_.at(0, baseRow_, 0, FigureGeometry::VertexX),
+                                                            geometry_.at(0, baseRow_, 0, FigureGeometry::VertexY));
+        const float turn = alignment_.alignAngle + conditions_.referenceAngle;
         return send(command::answers({"_move", "all", "", baseVertex, reference})) &&
                send(command::answers({"_rotate", "p", "", reference, number::singleText(turn)}));
     }
 
     bool sendLayerLocks() {
-        if (conditions_.choices[2] != 1) return true;
+        if (conditions_.additionalDrawing != Switch::On) return true;
         for (const std::string* name :
              {&conditions_.areaTableLayerName, &conditions_.dimensionLayerName, &conditions_.drawingLayerName}) {
             if (!send(command::answers({"-layer", "lo", *name, ""}))) return false;
@@ -170,7 +172,7 @@ private:
     }
 
     bool sendAreaTable() {
-        if (conditions_.choices[3] != 1) return true;
+        if (conditions_.areaTable != Switch::On) return true;
         if (!sendNewLayer(conditions_.areaTableLayerName) || !sendLayerColour("BLUE", conditions_.areaTableLayerName)) {
             return false;
         }

@@ -15,16 +15,16 @@ namespace {
 // The first drawing condition a drawing cannot do without that is 0.
 std::optional<Message> missingCondition(const DrawingConditions& conditions) {
     struct Required {
-        std::size_t entry;
+        float DrawingConditions::*field;
         std::string_view text;
     };
     static constexpr Required kRequired[] = {
-        {3, "Noサイズの入力を確認してください。 Noサイズ："},
-        {4, "寸法値の入力を確認してください。 寸法値："},
-        {10, "縮尺の入力を確認してください。 縮尺："},
+        {&DrawingConditions::numberHeight, "Noサイズの入力を確認してください。 Noサイズ："},
+        {&DrawingConditions::labelHeight, "寸法値の入力を確認してください。 寸法値："},
+        {&DrawingConditions::scale, "縮尺の入力を確認してください。 縮尺："},
     };
     for (const Required& required : kRequired) {
-        const float value = conditions.numbers[required.entry];
+        const float value = conditions.*required.field;
         if (value == 0.0f) return Message{std::string(required.text) + number::singleText(value), "", Message::Icon::Warning};
     }
     return std::nullopt;

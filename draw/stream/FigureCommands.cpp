@@ -11,7 +11,8 @@ namespace mirota {
 namespace {
 
 std::string vertexPoint(const FigureGeometry& geometry, int tier, int row, int vertex) {
-    return command::singlePoint(geometry.at(tier, row, vertex, 0), geometry.at(tier, row, vertex, 1));
+    return command::singlePoint(geometry.at(tier, row, vertex, FigureGeometry::VertexX),
+                                geometry.at(tier, row, vertex, FigureGeometry::VertexY));
 }
 
 std::int64_t roundedSum(std::int64_t sum, float addend) {
@@ -25,19 +26,20 @@ std::string outlineCommand(const FigureGeometry& geometry, int tier, int row) {
                              vertexPoint(geometry, tier, row, 2), "c"});
 }
 
-std::optional<std::string_view> labelJustification(std::int16_t position) {
+std::optional<std::string_view> labelJustification(DimensionPosition position) {
     switch (position) {
-        case 0: return "BC";
-        case 1: return "M";
-        case 2: return "TC";
-        default: return std::nullopt;
+        case DimensionPosition::Above: return "BC";
+        case DimensionPosition::Middle: return "M";
+        case DimensionPosition::Below: return "TC";
     }
+    return std::nullopt;
 }
 
 std::string sideLabelCommand(const FigureGeometry& geometry, int tier, int row, int side,
                              std::string_view justification, bool flipped, float height, std::string_view text) {
-    const std::string at = command::singlePoint(geometry.at(tier, row, side, 2), geometry.at(tier, row, side, 3));
-    const double angle = labelAngle(geometry.at(tier, row, side, 4), flipped);
+    const std::string at = command::singlePoint(geometry.at(tier, row, side, FigureGeometry::LabelX),
+                                                geometry.at(tier, row, side, FigureGeometry::LabelY));
+    const double angle = labelAngle(geometry.at(tier, row, side, FigureGeometry::Slope), flipped);
     return command::answers(
         {"_dtext", "j", justification, at, number::singleText(height), number::doubleText(angle), text, ""});
 }
@@ -46,8 +48,8 @@ NumberCentre numberCentre(const FigureGeometry& geometry, int tier, int row) {
     std::int64_t sumX = 0;
     std::int64_t sumY = 0;
     for (int vertex = 0; vertex < FigureGeometry::kVertices; ++vertex) {
-        sumX = roundedSum(sumX, geometry.at(tier, row, vertex, 0));
-        sumY = roundedSum(sumY, geometry.at(tier, row, vertex, 1));
+        sumX = roundedSum(sumX, geometry.at(tier, row, vertex, FigureGeometry::VertexX));
+        sumY = roundedSum(sumY, geometry.at(tier, row, vertex, FigureGeometry::VertexY));
     }
     return {static_cast<double>(sumX) / 3.0, static_cast<double>(sumY) / 3.0};
 }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "draw/FigureGeometry.h"
+#include "model/DrawingConditions.h"
 
 // The commands that draw one chain figure: its outline, the labels of its sides and its number.
 namespace mirota {
@@ -15,7 +15,7 @@ std::string outlineCommand(const FigureGeometry& geometry, int tier, int row);
 
 // Where side labels sit for the dimension-position choice: "BC" (上段), "M" (中段), "TC" (下段);
 // any other choice draws no side labels.
-std::optional<std::string_view> labelJustification(std::int16_t position);
+std::optional<std::string_view> labelJustification(DimensionPosition position);
 
 // The label of side 0, 1 or 2 (A, B, C) at the side's midpoint along its slope.
 std::string sideLabelCommand(const FigureGeometry& geometry, int tier, int row, int side,

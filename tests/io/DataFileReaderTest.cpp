@@ -26,9 +26,18 @@ SurveyData previousDocument() {
     SurveyData document;
     document.changeTierCount(3);
     document.setCell(ListKind::Chain, 2, 3, 1, "7.77");
-    document.conditions.numbers = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
-    document.conditions.choices = {2, 0, 1, 0};
-    document.conditions.drawingLayerName = "旧図面";
+    DrawingConditions& c = document.conditions;
+    c.referenceX = 1;
+    c.referenceY = 2;
+    c.referenceAngle = 3;
+    c.numberHeight = 4;
+    c.labelHeight = 5;
+    c.tableX = 9;
+    c.tableY = 10;
+    c.scale = 11;
+    c.dimensionPosition = DimensionPosition::Below;
+    c.additionalDrawing = Switch::On;
+    c.drawingLayerName = "旧図面";
     document.optionFlags = {false, true};
     document.currentFilePath = "/old/path.txt";
     document.view.currentTier = 1;
@@ -57,13 +66,22 @@ TEST(DataFileReader, ReadsTheExampleAndKeepsWhatTheFileDoesNotHold) {
     EXPECT_EQ(document.cell(ListKind::Exception, 0, 1, 1), "名称1");
     EXPECT_EQ(document.cell(ListKind::Exception, 0, 0, 4), "");  // nor the position
 
-    const std::array<float, 11> numbers{1234.5f, -0.25f, 30, 0.4f, 0.3f, 6, 7, 8, 10.5f, -20, 200};
-    EXPECT_EQ(document.conditions.numbers, numbers);  // 5..7 are the old document's
-    EXPECT_EQ(document.conditions.choices, (std::array<std::int16_t, 4>{1, 2, 0, 1}));
-    EXPECT_EQ(document.conditions.drawingLayerName, "図面");
-    EXPECT_EQ(document.conditions.dimensionLayerName, "寸法値");
-    EXPECT_EQ(document.conditions.areaTableLayerName, "面積表");
-    EXPECT_EQ(document.optionFlags, (std::array<bool, 2>{true, false}));
+    EXPECT_EQ(document.conditions, (DrawingConditions{.referenceX = 1234.5f,
+                                                      .referenceY = -0.25f,
+                                                      .referenceAngle = 30,
+                                                      .numberHeight = 0.4f,
+                                                      .labelHeight = 0.3f,
+                                                      .tableX = 10.5f,
+                                                      .tableY = -20,
+                                                      .scale = 200,
+                                                      .dimensionPosition = DimensionPosition::Middle,
+                                                      .displayUnit = DisplayUnit::Millimetre,
+                                                      .additionalDrawing = Switch::Off,
+                                                      .areaTable = Switch::On,
+                                                      .drawingLayerName = "図面",
+                                                      .dimensionLayerName = "寸法値",
+                                                      .areaTableLayerName = "面積表"}));
+    EXPECT_EQ(document.optionFlags, (OptionFlags{.saveWindowSize = true, .useStationPrefix = false}));
 
     EXPECT_EQ(document.currentFilePath, "/old/path.txt");
     EXPECT_EQ(document.view.currentTier, 0);  // tier 2 is gone
@@ -110,13 +128,22 @@ TEST(DataFileReader, ReadsAHandMadeCodePageFile) {
     EXPECT_EQ(document.cell(ListKind::Exception, 0, 0, 3), "～");
     EXPECT_EQ(document.cell(ListKind::Exception, 0, 1, 2), "ｱ");
     EXPECT_EQ(document.cell(ListKind::Exception, 1, 1, 1), "表");
-    const std::array<float, 11> numbers{0.4f, -0.25f, 200, 0.5f, 3, 0, 0, 0, 0.125f, 7, 100};
-    EXPECT_EQ(document.conditions.numbers, numbers);
-    EXPECT_EQ(document.conditions.choices, (std::array<std::int16_t, 4>{0, 1, 1, 0}));
-    EXPECT_EQ(document.optionFlags, (std::array<bool, 2>{false, true}));
-    EXPECT_EQ(document.conditions.drawingLayerName, "図");
-    EXPECT_EQ(document.conditions.dimensionLayerName, "寸法値２");
-    EXPECT_EQ(document.conditions.areaTableLayerName, "");
+    EXPECT_EQ(document.conditions, (DrawingConditions{.referenceX = 0.4f,
+                                                      .referenceY = -0.25f,
+                                                      .referenceAngle = 200,
+                                                      .numberHeight = 0.5f,
+                                                      .labelHeight = 3,
+                                                      .tableX = 0.125f,
+                                                      .tableY = 7,
+                                                      .scale = 100,
+                                                      .dimensionPosition = DimensionPosition::Above,
+                                                      .displayUnit = DisplayUnit::Centimetre,
+                                                      .additionalDrawing = Switch::On,
+                                                      .areaTable = Switch::Off,
+                                                      .drawingLayerName = "図",
+                                                      .dimensionLayerName = "寸法値２",
+                                                      .areaTableLayerName = ""}));
+    EXPECT_EQ(document.optionFlags, (OptionFlags{.saveWindowSize = false, .useStationPrefix = true}));
 }
 
 TEST(DataFileReader, AcceptsBareLineFeedsAndCarriageReturns) {
@@ -143,9 +170,9 @@ TEST(DataFileReader, WritingWhatWasReadGivesTheSameBytes) {
         source.setCell(ListKind::Exception, 2, row, 1, "①～ｱ表\\~" + std::to_string(row));
         source.setCell(ListKind::Exception, 2, row, 2, "1,2");  // a comma inside quotes
     }
-    source.conditions.numbers[2] = 1.0f / 3.0f;
-    source.conditions.numbers[8] = -1e-7f;
-    source.conditions.numbers[9] = 3.4e38f;
+    source.conditions.referenceAngle = 1.0f / 3.0f;
+    source.conditions.tableX = -1e-7f;
+    source.conditions.tableY = 3.4e38f;
     const std::string bytes = written(source);
     for (const std::string& original : {joinLines(exampleLines()), bytes}) {
         SurveyData document;
@@ -153,6 +180,29 @@ TEST(DataFileReader, WritingWhatWasReadGivesTheSameBytes) {
         ASSERT_FALSE(failure) << failure->text;
         EXPECT_EQ(written(document), original);
     }
+}
+
+// Lists and check boxes hold any 16-bit value a file gives; a layer name is measured in characters,
+// not in the bytes of either encoding.
+TEST(DataFileReader, KeepsValuesOutsideTheDialogsListsAndWritesThemBack) {
+    std::string mens;  // 255 × 面: 510 bytes in code page 932, 765 in UTF-8
+    for (int i = 0; i < 255; ++i) mens += "\x96\xCA";
+    std::vector<std::string> lines = exampleLines();
+    lines[57] = "3";       // dimension position
+    lines[58] = "-1";      // display unit
+    lines[59] = "2";       // additional drawing
+    lines[60] = "32767";   // area table
+    lines[63] = "\"" + mens + "\"";
+    const std::string original = joinLines(lines);
+    SurveyData document;
+    const auto failure = parseDataFile(original, document);
+    ASSERT_FALSE(failure) << failure->text;
+    EXPECT_EQ(document.conditions.dimensionPosition, DimensionPosition{3});
+    EXPECT_EQ(document.conditions.displayUnit, DisplayUnit{-1});
+    EXPECT_EQ(document.conditions.additionalDrawing, Switch{2});
+    EXPECT_EQ(document.conditions.areaTable, Switch{32767});
+    EXPECT_EQ(document.conditions.drawingLayerName.size(), 255u * 3u);
+    EXPECT_EQ(written(document), original);
 }
 
 TEST(DataFileReader, ReadsAFileAndSetsItsPath) {
@@ -245,10 +295,12 @@ const Malformed kMalformed[] = {
     {"single empty", replaceLine(57, ""), 57, "縮尺が数値ではありません"},
     {"single beyond its range", replaceLine(51, "1e39"), 51, "単精度の数値の範囲を超えています: 「1e39」"},
     {"choice not an integer", replaceLine(58, "1.0"), 58, "寸法値位置が整数ではありません"},
-    {"choice out of its range", replaceLine(59, "3"), 59, "表示単位 3 は 0 ～ 2 の範囲にありません。"},
-    {"check box out of its range", replaceLine(61, "-1"), 61, "面積表作図 -1 は 0 ～ 1"},
     {"boolean without number signs", replaceLine(62, "TRUE"), 62, "が #TRUE# または #FALSE# ではありません: 「TRUE」"},
     {"boolean quoted", replaceLine(63, "\"#FALSE#\""), 63, "測点名の接頭語を指定する"},
+    {"layer name of 256 characters", [](std::vector<std::string> lines) {
+         lines[64] = "\"" + std::string(255, 'L') + "\x96\xCA\"";  // 255 letters and 面
+         return joinLines(lines);
+     }, 65, "寸法値レイヤ名が 255 文字を超えています。"},
     {"value after the last layer name", [](std::vector<std::string> lines) {
          lines.push_back("");
          lines.push_back("\"x\"");

@@ -77,7 +77,7 @@ TEST(DataFileWriter, WritesSinglesWithoutLeadingZeroOrExponent) {
     };
     for (const Case& c : cases) {
         SurveyData document = exampleDocument();
-        document.conditions.numbers[8] = c.value;
+        document.conditions.tableX = c.value;
         std::string bytes;
         ASSERT_FALSE(formatDataFile(document, bytes));
         EXPECT_EQ(splitLines(bytes)[54], c.text) << c.value;
@@ -123,17 +123,17 @@ TEST(DataFileWriter, RefusesTextsTheFileCannotHold) {
 
 TEST(DataFileWriter, RefusesValuesTheReaderWouldRefuse) {
     SurveyData document = exampleDocument();
-    document.conditions.numbers[10] = std::numeric_limits<float>::infinity();
+    document.conditions.scale = std::numeric_limits<float>::infinity();
     std::string bytes;
     auto refused = formatDataFile(document, bytes);
     ASSERT_TRUE(refused);
     EXPECT_NE(refused->text.find("縮尺"), std::string::npos) << refused->text;
 
     document = exampleDocument();
-    document.conditions.choices[1] = 3;
+    document.conditions.areaTableLayerName = std::string(256, 'L');
     refused = formatDataFile(document, bytes);
     ASSERT_TRUE(refused);
-    EXPECT_NE(refused->text.find("表示単位 3 は 0 ～ 2 の範囲にありません。"), std::string::npos) << refused->text;
+    EXPECT_NE(refused->text.find("面積表レイヤ名が 255 文字を超えています。"), std::string::npos) << refused->text;
 
     document = exampleDocument();
     document.changeTierCount(2);

@@ -27,8 +27,19 @@ SurveyData exampleDocument() {
         for (int col = 0; col < 7; ++col) document.setCell(ListKind::Exception, 0, row, col, exception[row][col]);
     }
     document.acadVersion = "98";
-    document.conditions.numbers = {1234.5f, -0.25f, 30.0f, 0.4f, 0.3f, 7.0f, 7.0f, 7.0f, 10.5f, -20.0f, 200.0f};
-    document.conditions.choices = {1, 2, 0, 1};
+    DrawingConditions& c = document.conditions;
+    c.referenceX = 1234.5f;
+    c.referenceY = -0.25f;
+    c.referenceAngle = 30.0f;
+    c.numberHeight = 0.4f;
+    c.labelHeight = 0.3f;
+    c.tableX = 10.5f;
+    c.tableY = -20.0f;
+    c.scale = 200.0f;
+    c.dimensionPosition = DimensionPosition::Middle;
+    c.displayUnit = DisplayUnit::Millimetre;
+    c.additionalDrawing = Switch::Off;
+    c.areaTable = Switch::On;
     document.optionFlags = {true, false};
     return document;
 }
@@ -48,9 +59,9 @@ std::vector<std::string> exampleLines() {
         // exception figure 1; the position is not written either
         "\"23\"", name1, "\"1.5\"", "\"2\"", "\"\"", "\"\"", "\"\"",
         "\"23\"", name1, "\"1.48\"", "\"2.02\"", "\"\"", "\"\"", "\"\"",
-        // drawing numbers 0..4 and 8..10
+        // reference X, Y, angle, number and label heights, table X, Y, scale
         "1234.5", "-.25", "30", ".4", ".3", "10.5", "-20", "200",
-        // drawing choices, option flags
+        // dimension position, display unit, additional drawing, area table; the two options
         "1", "2", "0", "1", "#TRUE#", "#FALSE#",
         // 図面 90 7D 96 CA; 寸法値 90 A1 96 40 92 6C; 面積表 96 CA 90 CF 95 5C
         "\"\x90\x7D\x96\xCA\"", "\"\x90\xA1\x96\x40\x92\x6C\"", "\"\x96\xCA\x90\xCF\x95\x5C\"",

@@ -23,14 +23,14 @@ TEST(SurveyData, NewDocumentHasOneTierWithTwoChainFiguresAndOneExceptionFigure) 
     EXPECT_EQ(data.cell(ListKind::Exception, 19, 199, 6), "");
     EXPECT_EQ(data.currentFilePath, "");
     EXPECT_EQ(data.conditions, DrawingConditions::startupDefaults());
-    EXPECT_FLOAT_EQ(data.conditions.numbers[3], 0.4f);
-    EXPECT_FLOAT_EQ(data.conditions.numbers[10], 200.0f);
+    EXPECT_FLOAT_EQ(data.conditions.numberHeight, 0.4f);
+    EXPECT_FLOAT_EQ(data.conditions.scale, 200.0f);
     EXPECT_EQ(data.conditions.drawingLayerName, "図面");
 }
 
 TEST(SurveyData, ResetKeepsConditionsReleaseAndOptionsButClearsTheTables) {
     SurveyData data;
-    data.conditions.numbers[0] = 5.0f;
+    data.conditions.referenceX = 5.0f;
     data.acadVersion = "98";
     data.optionFlags = {false, true};
     data.changeTierCount(4);
@@ -42,9 +42,9 @@ TEST(SurveyData, ResetKeepsConditionsReleaseAndOptionsButClearsTheTables) {
     EXPECT_EQ(data.cell(ListKind::Chain, 2, 3, 1), "");
     EXPECT_EQ(data.figureCount(ListKind::Chain, 2), 0);
     EXPECT_EQ(data.currentFilePath, "");
-    EXPECT_FLOAT_EQ(data.conditions.numbers[0], 5.0f);
+    EXPECT_FLOAT_EQ(data.conditions.referenceX, 5.0f);
     EXPECT_EQ(data.acadVersion, "98");
-    EXPECT_FALSE(data.optionFlags[0]);
+    EXPECT_FALSE(data.optionFlags.saveWindowSize);
 }
 
 TEST(SurveyData, RowsBeyondTheCountAreKept) {

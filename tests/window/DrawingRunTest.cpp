@@ -17,6 +17,9 @@
 using namespace mirota;
 using test::WindowFixture;
 
+using ConditionNumber = float DrawingConditions::*;
+Q_DECLARE_METATYPE(ConditionNumber)
+
 namespace {
 
 const Message kFinished{"図面の作図が終了しました。", "LTミロタ展開図", Message::Icon::Information};
@@ -155,21 +158,22 @@ private slots:
     }
 
     void missingSizeOpensTheSettingsDialog_data() {
-        QTest::addColumn<int>("entry");
+        QTest::addColumn<ConditionNumber>("entry");
         QTest::addColumn<QString>("text");
-        QTest::newRow("number size") << 3 << "Noサイズの入力を確認してください。 Noサイズ：0";
-        QTest::newRow("dimension size") << 4 << "寸法値の入力を確認してください。 寸法値：0";
-        QTest::newRow("scale") << 10 << "縮尺の入力を確認してください。 縮尺：0";
+        QTest::newRow("number size") << &DrawingConditions::numberHeight << "Noサイズの入力を確認してください。 Noサイズ：0";
+        QTest::newRow("dimension size") << &DrawingConditions::labelHeight << "寸法値の入力を確認してください。 寸法値：0";
+        QTest::newRow("scale") << &DrawingConditions::scale << "縮尺の入力を確認してください。 縮尺：0";
     }
     void missingSizeOpensTheSettingsDialog() {
-        QFETCH(int, entry);
+        QFETCH(ConditionNumber, entry);
         QFETCH(QString, text);
         WindowFixture f;
         typeTwoFigures(f);
         f.setCell(0, column::Area, "");
         f.grid()->setText(1, 7, QString());
-        f.data().conditions.numbers[static_cast<std::size_t>(entry)] = 0.0f;
-        if (entry == 3) f.data().conditions.numbers[10] = 0.0f;  // only the first missing one is told
+        f.data().conditions.*entry = 0.0f;
+        // only the first missing one is told
+        if (entry == &DrawingConditions::numberHeight) f.data().conditions.scale = 0.0f;
         f.window->mnuToolDraw_Click();
         QCOMPARE(f.takeMessages(), (std::vector<Message>{{text.toStdString(), "", Message::Icon::Warning}}));
         QCOMPARE(f.cell(0, column::Area), std::string());  // nothing calculated
@@ -314,9 +318,9 @@ private slots:
         WindowFixture f;
         typeTwoFigures(f);
         // The first drawing makes the area table's layer, which an additional drawing locks with the others.
-        f.data().conditions.choices[3] = 1;
+        f.data().conditions.areaTable = Switch::On;
         f.window->mnuToolDraw_Click();
-        f.data().conditions.choices[2] = static_cast<std::int16_t>(additional);
+        f.data().conditions.additionalDrawing = static_cast<Switch>(additional);
         f.window->mnuToolDraw_Click();
         QCOMPARE(f.takeMessages(), (std::vector<Message>{kFinished, kFinished}));
         const drawing::Drawing& d = f.window->drawingWindow()->drawing();
@@ -330,7 +334,7 @@ private slots:
     void drawingOntoLockedLayersIsRefused() {
         WindowFixture f;
         typeTwoFigures(f);
-        f.data().conditions.choices[2] = 1;
+        f.data().conditions.additionalDrawing = Switch::On;
         f.window->mnuToolDraw_Click();
         QCOMPARE(f.takeMessages(), std::vector<Message>{kFinished});
         const std::size_t drawn = f.window->drawingWindow()->drawing().entities.size();
@@ -350,7 +354,7 @@ private slots:
     void areaTableIsDrawnExpanded() {
         WindowFixture f;
         typeTwoFigures(f);
-        f.data().conditions.choices[3] = 1;
+        f.data().conditions.areaTable = Switch::On;
         f.window->mnuToolDraw_Click();
         QCOMPARE(f.takeMessages(), std::vector<Message>{kFinished});
         const drawing::Drawing& d = f.window->drawingWindow()->drawing();

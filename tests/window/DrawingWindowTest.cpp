@@ -85,7 +85,7 @@ void drawTwoFigures(WindowFixture& f, bool areaTable = false) {
     f.enter(3, 5, "3");
     f.select(1, 3);
     f.view().ChangeFigureType(0);
-    f.data().conditions.choices[3] = areaTable ? 1 : 0;
+    f.data().conditions.areaTable = areaTable ? Switch::On : Switch::Off;
     f.window->mnuToolDraw_Click();
     f.takeMessages();
 }

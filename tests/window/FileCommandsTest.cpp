@@ -109,8 +109,8 @@ private slots:
         QCOMPARE(f.view().pane(ListKind::Chain)->countCombo()->currentText(), QString("1"));
         QCOMPARE(f.data().acadVersion, std::string("98"));
         QCOMPARE(f.data().conditions.drawingLayerName, std::string("外形"));
-        QCOMPARE(f.data().conditions.numbers[10], 500.0f);
-        QCOMPARE(f.data().optionFlags[1], false);
+        QCOMPARE(f.data().conditions.scale, 500.0f);
+        QCOMPARE(f.data().optionFlags.useStationPrefix, false);
         // A complete figure enables calculation and drawing; the base figure takes the base item.
         QVERIFY(f.window->menuItem("mnuToolCalc")->isEnabled());
         QVERIFY(f.window->toolbarButton("mnuToolDraw")->isEnabled());

@@ -120,7 +120,8 @@ private slots:
 
     void openingConvertsTheStoredConditions_data() {
         QTest::addColumn<QString>("digits");
-        QTest::addColumn<QList<float>>("numbers");  // entries 0, 1, 2, 3, 4, 8, 9, 10
+        // reference X, Y, angle, number and label heights, table X, Y, scale
+        QTest::addColumn<QList<float>>("numbers");
         QTest::addColumn<QStringList>("shown");     // fields 0, 1, 2, 3, 4, 8, 9, 10
         // Fields 0 and 1 follow the digits; the others are plain; the heights are millimetres at the scale.
         QTest::newRow("1:500, one decimal") << "0.0" << QList<float>{12.345f, -3.5f, 30.5f, 1.0f, 1.5f, 10.25f, -4.0f, 500.0f}
@@ -137,15 +138,21 @@ private slots:
         DialogFixture f;
         f.prefs.digitsFormat = digits.toStdString();
         const int fields[] = {0, 1, 2, 3, 4, 8, 9, 10};
-        for (int i = 0; i < 8; ++i) f.data.conditions.numbers[static_cast<std::size_t>(fields[i])] = numbers[i];
+        DrawingConditions& c = f.data.conditions;
+        float* const stored[] = {&c.referenceX, &c.referenceY, &c.referenceAngle, &c.numberHeight,
+                                 &c.labelHeight, &c.tableX, &c.tableY, &c.scale};
+        for (int i = 0; i < 8; ++i) *stored[i] = numbers[i];
         f.open();
         for (int i = 0; i < 8; ++i) QCOMPARE(f.text(fields[i]), shown[i]);
-        QCOMPARE(f.data.conditions.numbers[10], numbers[7]);  // opening stores nothing
+        QCOMPARE(f.data.conditions.scale, numbers[7]);  // opening stores nothing
     }
 
     void openingShowsChoicesReleaseAndOptions() {
         DialogFixture f;
-        f.data.conditions.choices = {2, 1, 1, 1};
+        f.data.conditions.dimensionPosition = DimensionPosition::Below;
+        f.data.conditions.displayUnit = DisplayUnit::Centimetre;
+        f.data.conditions.additionalDrawing = Switch::On;
+        f.data.conditions.areaTable = Switch::On;
         f.data.acadVersion = "98";
         f.data.optionFlags = {false, false};
         f.prefs.stationPrefix = "測点";
@@ -213,15 +220,15 @@ private slots:
         QVERIFY(f.messages.empty());
         QVERIFY(!f.dialog->isVisible());
         QCOMPARE(f.refreshes, 1);
-        const auto& n = f.data.conditions.numbers;
-        QCOMPARE(n[3], 1.0f);  // 500 × 2 ÷ 1000
-        QCOMPARE(n[4], 1.5f);  // 500 × 3 ÷ 1000
-        QCOMPARE(n[10], 500.0f);
-        QCOMPARE(n[0], -12.5f);
-        QCOMPARE(n[1], 100.25f);
-        QCOMPARE(n[2], 45.0f);
-        QCOMPARE(n[8], 5.0f);
-        QCOMPARE(n[9], -7.5f);
+        const DrawingConditions& c = f.data.conditions;
+        QCOMPARE(c.numberHeight, 1.0f);  // 500 × 2 ÷ 1000
+        QCOMPARE(c.labelHeight, 1.5f);   // 500 × 3 ÷ 1000
+        QCOMPARE(c.scale, 500.0f);
+        QCOMPARE(c.referenceX, -12.5f);
+        QCOMPARE(c.referenceY, 100.25f);
+        QCOMPARE(c.referenceAngle, 45.0f);
+        QCOMPARE(c.tableX, 5.0f);
+        QCOMPARE(c.tableY, -7.5f);
         // Reopened, the heights are the millimetres typed.
         f.open();
         QCOMPARE(f.text(3), QString("2"));
@@ -231,14 +238,15 @@ private slots:
 
     void emptyOptionalNumbersAreStoredAsZero() {
         DialogFixture f;
-        f.data.conditions.numbers[0] = 3;
-        f.data.conditions.numbers[2] = 10;
-        f.data.conditions.numbers[9] = 4;
+        f.data.conditions.referenceX = 3;
+        f.data.conditions.referenceAngle = 10;
+        f.data.conditions.tableY = 4;
         f.open();
         for (int i : {0, 1, 2, 8, 9}) f.fill(i, "");
         f.confirm();
         QVERIFY(f.messages.empty());
-        for (std::size_t i : {0u, 1u, 2u, 8u, 9u}) QCOMPARE(f.data.conditions.numbers[i], 0.0f);
+        const DrawingConditions& c = f.data.conditions;
+        for (float stored : {c.referenceX, c.referenceY, c.referenceAngle, c.tableX, c.tableY}) QCOMPARE(stored, 0.0f);
     }
 
     void confirmChecksInOrder_data() {
@@ -296,9 +304,9 @@ private slots:
         QCOMPARE(f.refreshes, 0);
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f.field(focus)));
         // Nothing past the failing check is stored, and nothing goes to the settings store.
-        QCOMPARE(f.data.conditions.numbers[3], before.numbers[3]);
-        QCOMPARE(f.data.conditions.numbers[4], before.numbers[4]);
-        QCOMPARE(f.data.conditions.numbers[10], before.numbers[10]);
+        QCOMPARE(f.data.conditions.numberHeight, before.numberHeight);
+        QCOMPARE(f.data.conditions.labelHeight, before.labelHeight);
+        QCOMPARE(f.data.conditions.scale, before.scale);
         QCOMPARE(f.data.conditions.drawingLayerName, before.drawingLayerName);
         QVERIFY(!stored("SetUpFlg(0)"));
         QVERIFY(!stored("Keta"));
@@ -307,19 +315,19 @@ private slots:
 
     void referenceEntriesBeforeTheFailingOneAreKept() {
         DialogFixture f;
-        f.data.conditions.numbers[1] = 9;
+        f.data.conditions.referenceY = 9;
         f.open();
         f.fill(0, "5");
         f.fill(1, "y");
         f.confirm();
         QCOMPARE(f.takeMessages().size(), std::size_t{1});
-        QCOMPARE(f.data.conditions.numbers[0], 5.0f);
-        QCOMPARE(f.data.conditions.numbers[1], 9.0f);
+        QCOMPARE(f.data.conditions.referenceX, 5.0f);
+        QCOMPARE(f.data.conditions.referenceY, 9.0f);
     }
 
     void aPositionThatCannotBeEnteredIsNotTaken() {
         DialogFixture f;
-        f.data.conditions.numbers[8] = 12;
+        f.data.conditions.tableX = 12;
         SetUpDialog& d = f.open();
         d.ChkDrawini(1)->click();
         f.fill(8, "x");
@@ -329,8 +337,8 @@ private slots:
         f.confirm();
         QVERIFY(f.messages.empty());
         QVERIFY(!d.isVisible());
-        QCOMPARE(f.data.conditions.numbers[8], 12.0f);
-        QCOMPARE(f.data.conditions.numbers[9], -3.0f);
+        QCOMPARE(f.data.conditions.tableX, 12.0f);
+        QCOMPARE(f.data.conditions.tableY, -3.0f);
     }
 
     void confirmWritesTheFourOptionValues() {
@@ -367,8 +375,8 @@ private slots:
         d.chkSetUp(1)->click();
         QVERIFY(!d.txtSetUp()->isEnabled());
         QCOMPARE(d.txtSetUp()->text(), QString());
-        QCOMPARE(f.data.optionFlags[1], false);
-        QCOMPARE(f.prefs.optionFlags[1], false);
+        QCOMPARE(f.data.optionFlags.useStationPrefix, false);
+        QCOMPARE(f.prefs.optionFlags.useStationPrefix, false);
         // Set again before confirming: the prefix in use comes back.
         d.chkSetUp(1)->click();
         QVERIFY(d.txtSetUp()->isEnabled());
@@ -382,11 +390,14 @@ private slots:
 
     void immediateChangesStayAfterCancel() {
         DialogFixture f;
-        f.data.conditions.choices = {0, 0, 0, 0};
+        f.data.conditions.dimensionPosition = DimensionPosition::Above;
+        f.data.conditions.displayUnit = DisplayUnit::Metre;
+        f.data.conditions.additionalDrawing = Switch::Off;
+        f.data.conditions.areaTable = Switch::Off;
         f.data.optionFlags = {true, true};
         SetUpDialog& d = f.open();
         d.cboDrawIni(1)->setCurrentIndex(1);  // ｃｍ
-        QCOMPARE(f.data.conditions.choices[1], std::int16_t{1});
+        QCOMPARE(f.data.conditions.displayUnit, DisplayUnit::Centimetre);
         d.cboDrawIni(0)->setCurrentIndex(2);
         d.Option1()->click();
         QCOMPARE(f.data.acadVersion, std::string("98"));
@@ -399,13 +410,13 @@ private slots:
         f.fill(6, "別");
         d.cboOutput()->setCurrentIndex(d.cboOutput()->findData("script"));
         f.cancel();
-        QCOMPARE(f.data.conditions.choices[0], std::int16_t{2});
-        QCOMPARE(f.data.conditions.choices[1], std::int16_t{1});
-        QCOMPARE(f.data.conditions.choices[2], std::int16_t{0});
-        QCOMPARE(f.data.conditions.choices[3], std::int16_t{0});
+        QCOMPARE(f.data.conditions.dimensionPosition, DimensionPosition::Below);
+        QCOMPARE(f.data.conditions.displayUnit, DisplayUnit::Centimetre);
+        QCOMPARE(f.data.conditions.additionalDrawing, Switch::Off);
+        QCOMPARE(f.data.conditions.areaTable, Switch::Off);
         QCOMPARE(f.data.acadVersion, std::string("98"));
-        QCOMPARE(f.data.optionFlags[0], false);
-        QCOMPARE(f.data.conditions.numbers[0], 0.0f);
+        QCOMPARE(f.data.optionFlags.saveWindowSize, false);
+        QCOMPARE(f.data.conditions.referenceX, 0.0f);
         QCOMPARE(f.data.conditions.dimensionLayerName, std::string("寸法値"));
         QCOMPARE(f.prefs.drawingOutput, std::string("engine"));
     }
@@ -421,8 +432,8 @@ private slots:
         f.fill(6, "");
         d.cboOutput()->setCurrentIndex(d.cboOutput()->findData("script"));
         f.confirm();
-        QCOMPARE(f.data.conditions.choices[2], std::int16_t{1});
-        QCOMPARE(f.data.conditions.choices[3], std::int16_t{1});
+        QCOMPARE(f.data.conditions.additionalDrawing, Switch::On);
+        QCOMPARE(f.data.conditions.areaTable, Switch::On);
         QCOMPARE(f.data.acadVersion, std::string("2000"));
         QCOMPARE(f.data.conditions.drawingLayerName, std::string("外形線"));
         QCOMPARE(f.data.conditions.dimensionLayerName, std::string());  // stored empty
@@ -430,6 +441,70 @@ private slots:
         f.open();
         QCOMPARE(f.text(6), QString("寸法値"));
         QCOMPARE(f.data.conditions.dimensionLayerName, std::string("寸法値"));
+    }
+
+    // A file's value outside a list or a check box shows as no selection or unchecked, and stays
+    // until that control is changed.
+    void valuesOutsideTheListsStayUntilTheirControlChanges() {
+        DialogFixture f;
+        DrawingConditions& c = f.data.conditions;
+        c.dimensionPosition = DimensionPosition{5};
+        c.displayUnit = DisplayUnit{-2};
+        c.additionalDrawing = Switch{2};
+        c.areaTable = Switch{-1};
+        SetUpDialog& d = f.open();
+        QCOMPARE(d.cboDrawIni(0)->currentIndex(), -1);
+        QCOMPARE(d.cboDrawIni(1)->currentIndex(), -1);
+        QVERIFY(!d.ChkDrawini(0)->isChecked());
+        QVERIFY(!d.ChkDrawini(1)->isChecked());
+        f.confirm();
+        QVERIFY(f.messages.empty());
+        QCOMPARE(c.dimensionPosition, DimensionPosition{5});
+        QCOMPARE(c.displayUnit, DisplayUnit{-2});
+        QCOMPARE(c.additionalDrawing, Switch{2});
+        QCOMPARE(c.areaTable, Switch{-1});
+
+        SetUpDialog& again = f.open();
+        again.cboDrawIni(1)->setCurrentIndex(2);
+        again.ChkDrawini(1)->click();
+        f.confirm();
+        QCOMPARE(c.dimensionPosition, DimensionPosition{5});
+        QCOMPARE(c.displayUnit, DisplayUnit::Millimetre);
+        QCOMPARE(c.additionalDrawing, Switch{2});
+        QCOMPARE(c.areaTable, Switch::On);
+    }
+
+    void layerNamesOfMoreThan255CharactersAreRefused_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("drawing layer") << 5 << "作図レイヤ名は255文字以内で入力してください。";
+        QTest::newRow("dimension layer") << 6 << "寸法値レイヤ名は255文字以内で入力してください。";
+        QTest::newRow("area table layer") << 7 << "面積表レイヤ名は255文字以内で入力してください。";
+    }
+    void layerNamesOfMoreThan255CharactersAreRefused() {
+        QFETCH(int, index);
+        QFETCH(QString, message);
+        DialogFixture f;
+        f.open();
+        // 𠮷 is one character in two UTF-16 units: 255 of them are still within the limit.
+        f.fill(index, QString(QStringLiteral("𠮷")).repeated(255) + QStringLiteral("図"));
+        f.confirm();
+        const auto shown = f.takeMessages();
+        QCOMPARE(shown.size(), std::size_t{1});
+        QCOMPARE(QString::fromStdString(shown[0].text), message);
+        QCOMPARE(shown[0].title, std::string("入力形式指定"));
+        QCOMPARE(shown[0].icon, Message::Icon::Warning);
+        QVERIFY(f.dialog->isVisible());
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f.field(index)));
+        QCOMPARE(f.data.conditions, DrawingConditions::startupDefaults());
+
+        f.fill(index, QString(QStringLiteral("𠮷")).repeated(255));
+        f.confirm();
+        QVERIFY(f.takeMessages().empty());
+        QVERIFY(!f.dialog->isVisible());
+        const DrawingConditions& c = f.data.conditions;
+        const std::string* names[] = {&c.drawingLayerName, &c.dimensionLayerName, &c.areaTableLayerName};
+        QCOMPARE(QString::fromStdString(*names[index - 5]).toUcs4().size(), qsizetype{255});
     }
 
     void outputChoicesOfThePlatform() {
@@ -586,7 +661,7 @@ private slots:
         QTest::keyClick(f.dialog->chkSetUp(0), Qt::Key_Escape);
         QVERIFY(!f.dialog->isVisible());
         QCOMPARE(f.refreshes, 1);
-        QCOMPARE(f.data.conditions.numbers[10], 200.0f);
+        QCOMPARE(f.data.conditions.scale, 200.0f);
         QVERIFY(f.messages.empty());
     }
 
@@ -621,8 +696,8 @@ private slots:
         dialog->cmdSetUp(0)->click();
         QCOMPARE(w.grid()->text(1, 0), QString("測点1"));
         QCOMPARE(w.grid()->text(4, 0), QString("測点2"));
-        QCOMPARE(w.data().conditions.numbers[10], 250.0f);
-        QCOMPARE(w.data().conditions.numbers[3], 0.5f);  // 2 mm at 1:250
+        QCOMPARE(w.data().conditions.scale, 250.0f);
+        QCOMPARE(w.data().conditions.numberHeight, 0.5f);  // 2 mm at 1:250
         QVERIFY(w.window->documentModified());
         QVERIFY(w.window->windowTitle().endsWith("*"));
     }

@@ -95,8 +95,8 @@ private slots:
         Preferences prefs;
         prefs.optionFlags = {!loaded, !loaded};
         LoadSettings(prefs);
-        QCOMPARE(prefs.optionFlags[1], loaded);
-        QCOMPARE(prefs.optionFlags[0], true);
+        QCOMPARE(prefs.optionFlags.useStationPrefix, loaded);
+        QCOMPARE(prefs.optionFlags.saveWindowSize, true);
     }
 
     void drawingOutputRule_data() {
@@ -126,7 +126,7 @@ private slots:
         Preferences prefs;
         prefs.optionFlags = {true, true};
         LoadSettings(prefs);
-        QCOMPARE(prefs.optionFlags, (std::array<bool, 2>{false, false}));
+        QCOMPARE(prefs.optionFlags, OptionFlags{});
         QCOMPARE(prefs.stationPrefix, std::string());
         QCOMPARE(prefs.digitsFormat, std::string());
         QCOMPARE(prefs.extWindowPos, false);

@@ -92,7 +92,7 @@ std::string typeOf(const Figure& f, RandomChains& random) {
 }
 
 Point vertex(const FigureGeometry& g, int tier, int row, int v) {
-    return {g.at(tier, row, v, 0), g.at(tier, row, v, 1)};
+    return {g.at(tier, row, v, FigureGeometry::VertexX), g.at(tier, row, v, FigureGeometry::VertexY)};
 }
 double cross(Point o, Point p, Point q) { return (p[0] - o[0]) * (q[1] - o[1]) - (p[1] - o[1]) * (q[0] - o[0]); }
 double distance(Point p, Point q) { return std::hypot(q[0] - p[0], q[1] - p[1]); }
@@ -110,7 +110,7 @@ TEST(DevelopmentGeometryProperties, RandomValidChainsArePlacedAsTheirSidesSay) {
         SurveyData data;
         const int tierCount = random.uniform(1, 4);
         const InputSet set = random.uniform(0, 1) ? InputSet::Measured : InputSet::Design;
-        data.conditions.numbers[3] = static_cast<float>(random.uniform(1, 20)) / 10.0f;
+        data.conditions.numberHeight = static_cast<float>(random.uniform(1, 20)) / 10.0f;
         std::vector<std::vector<Figure>> tiers;
         for (int t = 0; t < tierCount; ++t) {
             tiers.push_back(random.tier(t + 1 < tierCount));
@@ -157,9 +157,9 @@ TEST(DevelopmentGeometryProperties, RandomValidChainsArePlacedAsTheirSidesSay) {
                 for (int side = 0; side < 3; ++side) {
                     const auto [i, j] = kSideVertices[static_cast<std::size_t>(side)];
                     EXPECT_NEAR(distance(n[i], n[j]), f.sides[side], tolerance) << "side " << side;
-                    EXPECT_NEAR(g.at(t, row, side, 2), (n[i][0] + n[j][0]) / 2.0, tolerance);
-                    EXPECT_NEAR(g.at(t, row, side, 3), (n[i][1] + n[j][1]) / 2.0, tolerance);
-                    const double label = g.at(t, row, side, 4);
+                    EXPECT_NEAR(g.at(t, row, side, FigureGeometry::LabelX), (n[i][0] + n[j][0]) / 2.0, tolerance);
+                    EXPECT_NEAR(g.at(t, row, side, FigureGeometry::LabelY), (n[i][1] + n[j][1]) / 2.0, tolerance);
+                    const double label = g.at(t, row, side, FigureGeometry::Slope);
                     EXPECT_LE(std::fabs(label), 3.1415926538 / 2.0 + 1e-6);
                     // The label runs along the side.
                     EXPECT_NEAR(std::cos(label) * (n[j][1] - n[i][1]) - std::sin(label) * (n[j][0] - n[i][0]), 0.0,
@@ -191,7 +191,7 @@ TEST(DevelopmentGeometryProperties, RandomValidChainsArePlacedAsTheirSidesSay) {
             const double beta = std::fabs(slope(vertex(g, t - 1, rowR, 0), vertex(g, t - 1, rowR, 1)));
             const int baseRow = 2 * (g.baseFigureNumber(t) - 1) + s;
             const Point q0 = vertex(g, t - 1, baseRow, 0);
-            const double h = data.conditions.numbers[3];
+            const double h = data.conditions.numberHeight;
             const Point b0 = vertex(g, t, baseRow, 0);
             const Point b1 = vertex(g, t, baseRow, 1);
             EXPECT_NEAR(b0[0], q0[0] + h * std::cos(alpha), tolerance);

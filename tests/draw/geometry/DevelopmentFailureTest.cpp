@@ -189,8 +189,8 @@ TEST(DevelopmentGeometryFailure, TiersPlacedBeforeTheFailureKeepTheirValues) {
     const auto failure = ComputeDevelopmentGeometry(data, "No.", g);
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->text, "タイプ変更で基準を指定して下さい！");
-    EXPECT_NEAR(g.at(0, 2, 1, 0), 15.0, 1e-5);
-    EXPECT_NEAR(g.at(0, 2, 1, 2), 10.0, 1e-5);  // tier 0 was labelled
+    EXPECT_NEAR(g.at(0, 2, 1, FigureGeometry::VertexX), 15.0, 1e-5);
+    EXPECT_NEAR(g.at(0, 2, 1, FigureGeometry::LabelX), 10.0, 1e-5);  // tier 0 was labelled
     EXPECT_EQ(g.baseFigureNumber(0), 1);
     EXPECT_EQ(g.baseFigureNumber(1), -1);
 }
@@ -204,8 +204,8 @@ TEST(DevelopmentGeometryFailure, WithoutAFigureBeforeThePreviousBaseTheChainIsPl
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->text.substr(0, 8), "[No.9]\r\n");
     // Tier 1's chain stands in its own frame: figure 1 on the +x axis, figure 2 its mirror across B.
-    EXPECT_FLOAT_EQ(g.at(1, 0, 1, 0), 4.0f);
-    EXPECT_NEAR(g.at(1, 2, 2, 1), -3.0, 1e-5);
+    EXPECT_FLOAT_EQ(g.at(1, 0, 1, FigureGeometry::VertexX), 4.0f);
+    EXPECT_NEAR(g.at(1, 2, 2, FigureGeometry::VertexY), -3.0, 1e-5);
 }
 
 }  // namespace

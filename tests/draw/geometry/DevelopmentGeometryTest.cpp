@@ -32,8 +32,10 @@ struct PlacementCase {
 
 void expectVertices(const FigureGeometry& g, int tier, const ExpectedRow& e, const std::string& name) {
     for (int v = 0; v < 3; ++v) {
-        EXPECT_NEAR(g.at(tier, e.row, v, 0), e.vertices[v][0], kTolerance) << name << " row " << e.row << " v" << v;
-        EXPECT_NEAR(g.at(tier, e.row, v, 1), e.vertices[v][1], kTolerance) << name << " row " << e.row << " v" << v;
+        EXPECT_NEAR(g.at(tier, e.row, v, FigureGeometry::VertexX), e.vertices[v][0], kTolerance)
+            << name << " row " << e.row << " v" << v;
+        EXPECT_NEAR(g.at(tier, e.row, v, FigureGeometry::VertexY), e.vertices[v][1], kTolerance)
+            << name << " row " << e.row << " v" << v;
     }
 }
 
@@ -92,9 +94,9 @@ TEST(DevelopmentGeometry, LabelsOfTheEquilateralTriangleAndTheStrip) {
         {2, 0, 7.5, 4.330127, -1.0471976}, {2, 1, 10, kH, 0}, {2, 2, 12.5, 4.330127, 1.0471976},
     };
     for (const auto& l : labels) {
-        EXPECT_NEAR(g.at(0, l.row, l.vertex, 2), l.x, kTolerance) << l.row << " " << l.vertex;
-        EXPECT_NEAR(g.at(0, l.row, l.vertex, 3), l.y, kTolerance) << l.row << " " << l.vertex;
-        EXPECT_NEAR(g.at(0, l.row, l.vertex, 4), l.slope, kTolerance) << l.row << " " << l.vertex;
+        EXPECT_NEAR(g.at(0, l.row, l.vertex, FigureGeometry::LabelX), l.x, kTolerance) << l.row << " " << l.vertex;
+        EXPECT_NEAR(g.at(0, l.row, l.vertex, FigureGeometry::LabelY), l.y, kTolerance) << l.row << " " << l.vertex;
+        EXPECT_NEAR(g.at(0, l.row, l.vertex, FigureGeometry::Slope), l.slope, kTolerance) << l.row << " " << l.vertex;
     }
     EXPECT_EQ(g.baseFigureNumber(0), 1);
 }
@@ -106,11 +108,11 @@ TEST(DevelopmentGeometry, VerticalSidesHaveAQuarterTurnBySignOfTheirRise) {
         fillTier(data, 0, {{type, "5", "4", "3"}, {"0", "3", "5", "4", "0"}});
         const FigureGeometry g = computeOk(data);
         const float sign = std::string(type) == "10" ? 1.0f : -1.0f;
-        EXPECT_EQ(g.at(0, 0, 2, 0), 4.0f);
-        EXPECT_EQ(g.at(0, 0, 1, 0), 4.0f);
-        EXPECT_FLOAT_EQ(g.at(0, 0, 2, 4), sign * kQuarterTurn) << type;
+        EXPECT_EQ(g.at(0, 0, 2, FigureGeometry::VertexX), 4.0f);
+        EXPECT_EQ(g.at(0, 0, 1, FigureGeometry::VertexX), 4.0f);
+        EXPECT_FLOAT_EQ(g.at(0, 0, 2, FigureGeometry::Slope), sign * kQuarterTurn) << type;
         if (sign > 0) {
-            EXPECT_FLOAT_EQ(g.at(0, 2, 0, 4), kQuarterTurn);  // the next figure's side A, upwards
+            EXPECT_FLOAT_EQ(g.at(0, 2, 0, FigureGeometry::Slope), kQuarterTurn);  // the next figure's side A, upwards
         }
     }
 }
@@ -175,7 +177,7 @@ TEST(DevelopmentGeometry, LaysOutTheSecondTierBesideTheFirst) {
 
 TEST(DevelopmentGeometry, TheAnchorOffsetFollowsTheFigureNumberHeight) {
     SurveyData data;
-    data.conditions.numbers[3] = 2.0f;
+    data.conditions.numberHeight = 2.0f;
     fillTier(data, 0, {{"10", "10", "10", "10"}, {"0", "10", "10", "10", "0"}});
     fillTier(data, 1, {{"0", "3", "4", "5"}});
     const FigureGeometry g = computeOk(data);

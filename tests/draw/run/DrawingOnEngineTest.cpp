@@ -46,11 +46,14 @@ public:
         data.changeTierCount(tiers);
         data.view.currentInputSet = pick(0, 1) ? InputSet::Measured : InputSet::Design;
         for (int tier = 0; tier < tiers; ++tier) fillTier(data, tier, tier + 1 < tiers);
-        auto& numbers = data.conditions.numbers;
-        numbers[0] = static_cast<float>(uniform(-500, 500));
-        numbers[1] = static_cast<float>(uniform(-500, 500));
-        numbers[2] = static_cast<float>(uniform(-180, 180));
-        data.conditions.choices = {static_cast<std::int16_t>(pick(0, 2)), 0, 0, static_cast<std::int16_t>(pick(0, 1))};
+        DrawingConditions& c = data.conditions;
+        c.referenceX = static_cast<float>(uniform(-500, 500));
+        c.referenceY = static_cast<float>(uniform(-500, 500));
+        c.referenceAngle = static_cast<float>(uniform(-180, 180));
+        c.dimensionPosition = static_cast<DimensionPosition>(pick(0, 2));
+        c.displayUnit = DisplayUnit::Metre;
+        c.additionalDrawing = Switch::Off;
+        c.areaTable = pick(0, 1) ? Switch::On : Switch::Off;
         return data;
     }
 
@@ -152,11 +155,11 @@ TEST(DrawingOnEngine, BaseOnTheReferencePointAtTheReferenceAngleAndOutlinesKeepT
         }
         ASSERT_GE(baseIndex, 0);
         const Outline& base = drawn[static_cast<std::size_t>(baseIndex)];
-        const auto& numbers = data.conditions.numbers;
-        EXPECT_NEAR(base.v0.x, numbers[0], 2e-3);
-        EXPECT_NEAR(base.v0.y, numbers[1], 2e-3);
+        const DrawingConditions& c = data.conditions;
+        EXPECT_NEAR(base.v0.x, c.referenceX, 2e-3);
+        EXPECT_NEAR(base.v0.y, c.referenceY, 2e-3);
         const double angle = std::atan2(base.v1.y - base.v0.y, base.v1.x - base.v0.x) * 180.0 / kPi;
-        const double off = std::remainder(angle - numbers[2], 360.0);
+        const double off = std::remainder(angle - c.referenceAngle, 360.0);
         EXPECT_NEAR(off, 0.0, 1e-2);
     }
 }

@@ -16,9 +16,9 @@ class AreaTableTest : public ::testing::Test {
 protected:
     void SetUp() override {
         data.setFigureCount(ListKind::Chain, 0, 1);
-        data.conditions.numbers[4] = 0.5f;
-        data.conditions.numbers[8] = 10.0f;
-        data.conditions.numbers[9] = 100.0f;
+        data.conditions.labelHeight = 0.5f;
+        data.conditions.tableX = 10.0f;
+        data.conditions.tableY = 100.0f;
         data.acadVersion = "2000";
     }
 
@@ -78,16 +78,20 @@ TEST_F(AreaTableTest, OrdinaryFigureWithoutDesignAreaIsNoDeduction) {
 
 TEST_F(AreaTableTest, HeaderShowsTheUnit) {
     struct Case {
-        std::int16_t unit;
+        DisplayUnit unit;
         std::string u;
     };
-    const Case cases[] = {{0, "ｍ"}, {1, "ｃｍ"}, {2, "ｍｍ"}, {3, ""}, {-1, ""}};
+    const Case cases[] = {{DisplayUnit::Metre, "ｍ"},
+                          {DisplayUnit::Centimetre, "ｃｍ"},
+                          {DisplayUnit::Millimetre, "ｍｍ"},
+                          {DisplayUnit{3}, ""},
+                          {DisplayUnit{-1}, ""}};
     setExampleFigure("10");
     for (const Case& c : cases) {
-        data.conditions.choices[1] = c.unit;
+        data.conditions.displayUnit = c.unit;
         EXPECT_EQ(commands()[0], typed({"-insert", "hyou", "10,100", "0.5", "0.5", "", "番号", "A辺(" + c.u + ")",
                                         "B辺(" + c.u + ")", "C辺(" + c.u + ")", "S", "A(" + c.u + "2)", "適用"}))
-            << "unit " << c.unit;
+            << "unit " << static_cast<int>(c.unit);
     }
 }
 
@@ -134,9 +138,9 @@ TEST_F(AreaTableTest, TwoTiersContinueNumbersAndStartBelowTheFooter) {
 // X is a single, Y a double: 0.4 as a single is 0.4000000059604645, so 3h lowers Y by 1.20000001788139.
 TEST_F(AreaTableTest, RowPositionStepsInDoublePrecision) {
     setExampleFigure("10");
-    data.conditions.numbers[4] = 0.4f;
-    data.conditions.numbers[8] = 0.1f;
-    data.conditions.numbers[9] = 0.0f;
+    data.conditions.labelHeight = 0.4f;
+    data.conditions.tableX = 0.1f;
+    data.conditions.tableY = 0.0f;
     const auto sent = commands();
     EXPECT_TRUE(startsWith(sent[0], "-insert\rhyou\r0.1,0\r0.4\r0.4\r"));
     EXPECT_TRUE(startsWith(sent[1], "-insert\rhyou1\r0.1,-1.20000001788139\r0.4\r0.4\r"));

@@ -1,5 +1,6 @@
 #include "draw/stream/DrawingCommands.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -27,11 +28,11 @@ protected:
 
     void SetUp() override {
         auto& c = data.conditions;
-        c.numbers[0] = 100.0f;
-        c.numbers[1] = 200.0f;
-        c.numbers[2] = 30.0f;
-        c.numbers[3] = 0.5f;
-        c.numbers[4] = 0.25f;
+        c.referenceX = 100.0f;
+        c.referenceY = 200.0f;
+        c.referenceAngle = 30.0f;
+        c.numberHeight = 0.5f;
+        c.labelHeight = 0.25f;
         setRow(data, 0, 0, "0", {"2.236", "4", "3.606", "4.92", "4"});
         setRow(data, 0, 2, "11", {"2.236", "4", "3.606", "4.92", "4"});
         setFigure(geometry, 0, 0, {0, 0}, {4, 0}, {1, 2}, {kAtan2, 0, -kAtanTwoThirds});
@@ -105,13 +106,17 @@ TEST_F(DrawingCommandsTest, LayerCommandIsThirteenCharacters) {
 
 TEST_F(DrawingCommandsTest, JustificationByDimensionPosition) {
     struct Case {
-        std::int16_t position;
+        DimensionPosition position;
         const char* justification;  // nullptr: no labels
     };
-    const Case cases[] = {{0, "BC"}, {1, "M"}, {2, "TC"}, {3, nullptr}, {-1, nullptr}};
+    const Case cases[] = {{DimensionPosition::Above, "BC"},
+                          {DimensionPosition::Middle, "M"},
+                          {DimensionPosition::Below, "TC"},
+                          {DimensionPosition{3}, nullptr},
+                          {DimensionPosition{-1}, nullptr}};
     for (const Case& c : cases) {
         RecordingCadLink fresh;
-        data.conditions.choices[0] = c.position;
+        data.conditions.dimensionPosition = c.position;
         ASSERT_EQ(SendDrawingCommands(data, geometry, {}, fresh, {}), std::nullopt);
         std::size_t labels = 0;
         std::size_t numbers = 0;
@@ -122,8 +127,8 @@ TEST_F(DrawingCommandsTest, JustificationByDimensionPosition) {
             }
             if (text.starts_with("_dtext\rm\r")) ++numbers;
         }
-        EXPECT_EQ(labels, c.justification ? 6u : 0u) << "position " << c.position;
-        EXPECT_EQ(numbers, 2u) << "position " << c.position;
+        EXPECT_EQ(labels, c.justification ? 6u : 0u) << "position " << static_cast<int>(c.position);
+        EXPECT_EQ(numbers, 2u) << "position " << static_cast<int>(c.position);
         EXPECT_EQ(fresh.requests().back(), "_rotate\rp\r\r100,200\r30\r");
     }
 }
@@ -180,7 +185,7 @@ TEST_F(DrawingCommandsTest, VerticalBaseSideTurnsByNinetyDegrees) {
         {{0, -4}, {2, -1}, "-90", "90"},  // falls
         {{0, -4}, {-2, -1}, "-90", "90"},
     };
-    data.conditions.numbers[2] = 0.0f;
+    data.conditions.referenceAngle = 0.0f;
     for (const Case& c : cases) {
         RecordingCadLink fresh;
         setFigure(geometry, 0, 0, {0, 0}, c.v1, c.v2, {0, 1.5f, 0});
@@ -265,7 +270,7 @@ TEST_F(DrawingCommandsTest, SecondTierRestartsNumbersAndProgressPassesTheMaximum
 }
 
 TEST_F(DrawingCommandsTest, AdditionalDrawingKeepsTheDrawingAndLocksTheLayers) {
-    data.conditions.choices[2] = 1;
+    data.conditions.additionalDrawing = Switch::On;
     ASSERT_EQ(send(), std::nullopt);
     const auto& sent = link.requests();
     ASSERT_EQ(sent.size(), 22u);
@@ -276,11 +281,42 @@ TEST_F(DrawingCommandsTest, AdditionalDrawingKeepsTheDrawingAndLocksTheLayers) {
     EXPECT_EQ(sent[21], "-layer\rlo\r図面\r\r");
 }
 
+// Only Off erases, only On locks and draws the table: a value outside the two does neither.
+TEST_F(DrawingCommandsTest, AdditionalDrawingAndAreaTableActOnTheirOwnValueOnly) {
+    struct Case {
+        Switch value;
+        bool erases;
+        bool locksAndDrawsTheTable;
+    };
+    const Case cases[] = {{Switch::Off, true, false}, {Switch::On, false, true}, {Switch{2}, false, false},
+                          {Switch{-1}, false, false}};
+    for (const Case& c : cases) {
+        RecordingCadLink fresh;
+        data.conditions.additionalDrawing = c.value;
+        data.conditions.areaTable = c.value;
+        ASSERT_EQ(SendDrawingCommands(data, geometry, {}, fresh, {}), std::nullopt);
+        std::size_t erases = 0;
+        std::size_t locks = 0;
+        std::size_t tableInserts = 0;
+        for (const auto& text : fresh.requests()) {
+            erases += text == "erase\rall\r\r";
+            locks += text.starts_with("-layer\rlo\r");
+            tableInserts += text.find("\rhyou") != std::string::npos;
+        }
+        const int value = static_cast<int>(c.value);
+        EXPECT_EQ(erases, c.erases ? 1u : 0u) << "value " << value;
+        EXPECT_EQ(locks, c.locksAndDrawsTheTable ? 3u : 0u) << "value " << value;
+        EXPECT_EQ(tableInserts, c.locksAndDrawsTheTable ? 4u : 0u) << "value " << value;
+        EXPECT_EQ(std::count(fresh.requests().begin(), fresh.requests().end(), "line\r0,0\r4,0\r1,2\rc\r"), 1)
+            << "value " << value;
+    }
+}
+
 TEST_F(DrawingCommandsTest, AreaTableFollowsTheLocks) {
-    data.conditions.choices[2] = 1;
-    data.conditions.choices[3] = 1;
-    data.conditions.numbers[8] = 50.0f;
-    data.conditions.numbers[9] = 60.0f;
+    data.conditions.additionalDrawing = Switch::On;
+    data.conditions.areaTable = Switch::On;
+    data.conditions.tableX = 50.0f;
+    data.conditions.tableY = 60.0f;
     data.acadVersion = "98";
     ASSERT_EQ(send(), std::nullopt);
     const auto& sent = link.requests();
@@ -346,13 +382,15 @@ TEST_F(DrawingCommandsTest, UndrawableGeometryIsRefusedBeforeTheLinkOpens) {
         {"base side of no length", [](SurveyData&, FigureGeometry& g) { setFigure(g, 0, 0, {1, 1}, {1, 1}, {2, 3}, {0, 0, 0}); },
          "基準図形の頂点が重なっているため、図面の向きを決められません。"},
         {"coordinate not a number",
-         [](SurveyData&, FigureGeometry& g) { g.at(0, 2, 1, 0) = std::numeric_limits<float>::quiet_NaN(); },
+         [](SurveyData&, FigureGeometry& g) {
+             g.at(0, 2, 1, FigureGeometry::VertexX) = std::numeric_limits<float>::quiet_NaN();
+         },
          "1段目の2番目の図形の座標が作図できる範囲を超えています。"},
-        {"coordinate too far", [](SurveyData&, FigureGeometry& g) { g.at(0, 2, 2, 1) = 1e30f; },
+        {"coordinate too far", [](SurveyData&, FigureGeometry& g) { g.at(0, 2, 2, FigureGeometry::VertexY) = 1e30f; },
          "1段目の2番目の図形の座標が作図できる範囲を超えています。"},
         {"no geometry", [](SurveyData&, FigureGeometry& g) { g = FigureGeometry(); }, "図形の座標が求められていません。"},
         {"reference not a number",
-         [](SurveyData& d, FigureGeometry&) { d.conditions.numbers[2] = std::numeric_limits<float>::infinity(); },
+         [](SurveyData& d, FigureGeometry&) { d.conditions.referenceAngle = std::numeric_limits<float>::infinity(); },
          "作図条件の数値が正しくありません。"},
     };
     for (const Case& c : cases) {

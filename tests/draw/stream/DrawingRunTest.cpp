@@ -73,9 +73,9 @@ TEST_F(DrawingRunTest, ChecksTheTextHeightsAndTheScaleInOrder) {
     };
     for (const Case& c : cases) {
         SurveyData fresh = data;
-        fresh.conditions.numbers[3] = c.numberHeight;
-        fresh.conditions.numbers[4] = c.labelHeight;
-        fresh.conditions.numbers[10] = c.scale;
+        fresh.conditions.numberHeight = c.numberHeight;
+        fresh.conditions.labelHeight = c.labelHeight;
+        fresh.conditions.scale = c.scale;
         RecordingCadLink unused;
         const DrawingRunResult result = RunDrawing(fresh, {}, unused, {});
         EXPECT_EQ(result.outcome, Outcome::ConditionsMissing);

@@ -22,13 +22,13 @@ inline void setFigure(FigureGeometry& geometry, int tier, int row, Vertex v0, Ve
     const std::array<Vertex, 3> vertices{v0, v1, v2};
     const std::array<std::array<int, 2>, 3> ends{{{0, 2}, {0, 1}, {1, 2}}};
     for (int v = 0; v < 3; ++v) {
-        geometry.at(tier, row, v, 0) = vertices[v].x;
-        geometry.at(tier, row, v, 1) = vertices[v].y;
+        geometry.at(tier, row, v, FigureGeometry::VertexX) = vertices[v].x;
+        geometry.at(tier, row, v, FigureGeometry::VertexY) = vertices[v].y;
         const Vertex& p = vertices[ends[v][0]];
         const Vertex& q = vertices[ends[v][1]];
-        geometry.at(tier, row, v, 2) = (p.x + q.x) / 2;
-        geometry.at(tier, row, v, 3) = (p.y + q.y) / 2;
-        geometry.at(tier, row, v, 4) = slopes[v];
+        geometry.at(tier, row, v, FigureGeometry::LabelX) = (p.x + q.x) / 2;
+        geometry.at(tier, row, v, FigureGeometry::LabelY) = (p.y + q.y) / 2;
+        geometry.at(tier, row, v, FigureGeometry::Slope) = slopes[v];
     }
 }
 
