@@ -10,6 +10,7 @@
 
 #include "app/CommandIcons.h"
 #include "app/DrawingWindow.h"
+#include "app/PreviewPane.h"
 #include "ui/Twips.h"
 #include "model/NumberText.h"
 
@@ -119,6 +120,9 @@ void MainWindow::buildMenus() {
     view->addSeparator();
     connect(addMenuItem(view, "mnuWindowDrawing", "図面ウィンドウ(&W)"), &QAction::triggered, this,
             [this] { drawingWindow_->showLatestDrawing(); });
+    QAction* preview = addMenuItem(view, "mnuWindowPreview", "展開図プレビュー(&P)");
+    preview->setCheckable(true);
+    connect(preview, &QAction::triggered, this, &MainWindow::setPreviewShown);
 
     dataMenu_ = topMenu("mnuData", "データ(&D)");
     connect(dataMenu_, &QMenu::aboutToShow, this, &MainWindow::PrepareDataMenu);
@@ -336,6 +340,7 @@ void MainWindow::mnuDataChangeType_Click(int set) {
     setCommandEnabled("mnuDataChangeType1", !measured);
     setButtonEnabled("mnuDataChangeType1", !measured);
     tierView_->switchInputSet(measured ? InputSet::Measured : InputSet::Design);
+    preview_->refresh();
 }
 
 void MainWindow::showDataMenuAt(QPoint globalPos) { dataMenu_->popup(globalPos); }
