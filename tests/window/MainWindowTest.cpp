@@ -309,7 +309,8 @@ private slots:
             f.window->close();
         }
         auto key = OpenSettingsKey();
-        QCOMPARE(key->allKeys().size(), 10);  // the nine of the settings key and the drawing output
+        QCOMPARE(key->allKeys().size(), 11);  // the nine of the settings key, the drawing output and the preview
+        QCOMPARE(ReadSettingText(*key, "ShowPreview"), std::optional<std::string>("1"));
         QCOMPARE(ReadSettingText(*key, "DrawOutput"), std::optional<std::string>("engine"));
         QCOMPARE(ReadSettingText(*key, "WindowState"), std::optional<std::string>("2"));
         QCOMPARE(ReadSettingText(*key, "Width"), std::optional<std::string>("11500"));
@@ -377,7 +378,7 @@ private slots:
     }
 
     void splitterDragHidesTheContentsAndStopsAtItsLimit() {
-        WindowFixture f;
+        WindowFixture f("0.00", "engine", /*showPreview=*/false);  // the grids across the whole window
         MainWindow& w = *f.window;
         w.menuItem("mnuWindowExtRight")->trigger();
         SplitterBar* bar = w.splitter(1);

@@ -9,6 +9,8 @@
 
 #include "WindowFixture.h"
 #include "app/PreviewPane.h"
+#include "app/SplitterBar.h"
+#include "ui/Twips.h"
 #include "viewer/DevelopmentView.h"
 
 using namespace mirota;
@@ -208,6 +210,20 @@ private slots:
         QTRY_COMPARE(gridLayout(withPane), gridLayout(without));
         QWidget* central = withPane.window->findChild<QWidget*>("centralArea");
         QCOMPARE(central->geometry(), withPane.window->centralWidget()->rect());
+    }
+
+    void exceptionSplitterStopsInsideTheGridArea() {
+        WindowFixture f;
+        f.window->menuItem("mnuWindowExtRight")->trigger();
+        SplitterBar* bar = f.window->splitter(1);
+        QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(1, 10));
+        QMouseEvent move(QEvent::MouseMove, QPointF(3000, 10), bar->mapToGlobal(QPointF(3000, 10)), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(bar, &move);
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(1, 10));
+        const int gridAreaWidth = f.window->findChild<QWidget*>("centralArea")->width();
+        QCOMPARE(bar->x(), gridAreaWidth - twipsToPixels(1200));
+        QVERIFY(f.view().pane(ListKind::Exception)->isVisible());
     }
 };
 
