@@ -15,4 +15,9 @@ void CentralArea::paintEvent(QPaintEvent*) {
     painter.drawLine(twipsToPixels(10), y + 1, width(), y + 1);
 }
 
+void CentralArea::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    emit resized();
+}
+
 }  // namespace mirota

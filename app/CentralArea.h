@@ -11,8 +11,12 @@ class CentralArea : public QWidget {
 public:
     using QWidget::QWidget;
 
+signals:
+    void resized();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 };
 
 }  // namespace mirota

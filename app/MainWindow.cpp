@@ -18,6 +18,7 @@
 #include "app/CentralArea.h"
 #include "app/DrawingProgress.h"
 #include "app/DrawingWindow.h"
+#include "app/PreviewPane.h"
 #include "app/RuntimeFailure.h"
 #include "app/SplitterBar.h"
 #include "calc/AreaCalculation.h"
@@ -50,7 +51,7 @@ MainWindow::MainWindow(Preferences& prefs, QString appFolder, QWidget* parent)
 
     central_ = new CentralArea(this);
     central_->setObjectName(QStringLiteral("centralArea"));
-    setCentralWidget(central_);
+    setCentralWidget(besidePreview(central_));
     tabMain_ = new QTabWidget(central_);
     tabMain_->setObjectName(QStringLiteral("tabMain"));
     tabMain_->setUsesScrollButtons(true);
@@ -95,6 +96,7 @@ MainWindow::MainWindow(Preferences& prefs, QString appFolder, QWidget* parent)
     connect(cboBlk_, &QComboBox::currentIndexChanged, this, &MainWindow::cboBlk_Click);
     connect(cboKeta_, &QComboBox::currentIndexChanged, this, &MainWindow::cboKeta_Click);
     connect(tabMain_, &QTabWidget::currentChanged, this, &MainWindow::tabMain_Click);
+    connectPreview();
 }
 
 MainWindow::~MainWindow() = default;
@@ -203,6 +205,7 @@ void MainWindow::tabMain_Click() {
         }
     }
     tierView_->showTotals();
+    preview_->refresh();
 }
 
 void MainWindow::cboKeta_Click() {

@@ -19,6 +19,7 @@
 class QAction;
 class QComboBox;
 class QMenu;
+class QSplitter;
 class QTabWidget;
 class QToolBar;
 
@@ -27,6 +28,7 @@ namespace mirota {
 class CentralArea;
 class DrawingProgress;
 class DrawingWindow;
+class PreviewPane;
 class SplitterBar;
 
 // The main window (frmMain): owns the document, shows one tier of it, and offers every command
@@ -77,6 +79,7 @@ public:
     QTabWidget* tierTabs() const { return tabMain_; }
     SplitterBar* splitter(int index) const { return splitters_[static_cast<std::size_t>(index)]; }
     bool exceptionPaneShown() const { return exceptionPaneShown_; }
+    PreviewPane* previewPane() const { return preview_; }
 
     void Form_Load();
 
@@ -111,6 +114,10 @@ public:
     void Form_Resize();
     void SetPaneArrangement(bool right);
     void setExceptionPaneShown(bool shown);
+    // The development preview beside the grids (a preference kept across runs).
+    void setPreviewShown(bool shown);
+    // Makes the first editable cell of a chain figure current, on its tier.
+    void selectFigure(int tier, int figure);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -148,6 +155,8 @@ private:
     void picSplitter_MouseDown(int index);
     void picSplitter_MouseMove(int index, QPoint offset);
     void picSplitter_MouseUp(int index);
+    QWidget* besidePreview(QWidget* gridArea);
+    void connectPreview();
 
     Preferences& prefs_;
     QString appFolder_;
@@ -175,6 +184,8 @@ private:
     bool splitterDrag_ = false;
     std::unique_ptr<DrawingWindow> drawingWindow_;
     DrawingProgress* frmDraw_ = nullptr;
+    QSplitter* previewSplitter_ = nullptr;
+    PreviewPane* preview_ = nullptr;
 };
 
 }  // namespace mirota

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "app/DrawingWindow.h"
+#include "app/PreviewPane.h"
 #include "ui/Twips.h"
 #include "model/NumberText.h"
 
@@ -149,7 +150,8 @@ void MainWindow::buildMenus() {
     }
     // The drawing window once closed comes back from here, showing the drawing as it is.
     view->addSeparator();
-    add(view, {Command::ShowDrawingWindow});
+    command(Command::ShowPreview)->setCheckable(true);
+    add(view, {Command::ShowDrawingWindow, Command::ShowPreview});
 
     dataMenu_ = topMenu("mnuData", "データ(&D)");
     connect(dataMenu_, &QMenu::aboutToShow, this, &MainWindow::PrepareDataMenu);
@@ -265,6 +267,7 @@ void MainWindow::runCommand(Command id) {
         SetPaneArrangement(id == Command::ExceptionsRight);
         break;
     case Command::ShowDrawingWindow: drawingWindow_->showLatestDrawing(); break;
+    case Command::ShowPreview: setPreviewShown(command(Command::ShowPreview)->isChecked()); break;
     case Command::EditDesign: mnuDataChangeType_Click(static_cast<int>(InputSet::Design)); break;
     case Command::EditMeasured: mnuDataChangeType_Click(static_cast<int>(InputSet::Measured)); break;
     case Command::AllUpToDown: tierView_->mnuDataModeAllChg_Click(0); break;
@@ -355,6 +358,7 @@ void MainWindow::mnuDataChangeType_Click(int set) {
     command(Command::EditDesign)->setEnabled(measured);
     command(Command::EditMeasured)->setEnabled(!measured);
     tierView_->switchInputSet(measured ? InputSet::Measured : InputSet::Design);
+    preview_->refresh();
 }
 
 void MainWindow::showDataMenuAt(QPoint globalPos) { dataMenu_->popup(globalPos); }

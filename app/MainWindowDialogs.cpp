@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include "app/HelpWindow.h"
+#include "app/PreviewPane.h"
 #include "app/AboutBox.h"
 #include "ui/PlatformFeatures.h"
 #include "app/SetUpDialog.h"
@@ -54,6 +55,7 @@ void MainWindow::openSettingsDialog(bool modal) {
         dialog->refreshMainWindow = [this, saved, before = saved()] {
             if (saved() != before) setDocumentModified(true);
             tierView_->cboMain_Click(ListKind::Chain);
+            preview_->refresh();
             Form_Resize();
         };
         dialog->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);

@@ -96,7 +96,7 @@ void MainWindow::placePanes() {
     } else {
         int left = right->x() > 0 ? right->x() : client.left() + client.width() * 3 / 5;
         left = std::clamp(left, twipsToPixels(kVerticalSplitterLimit),
-                          std::max(twipsToPixels(kVerticalSplitterLimit), width() - twipsToPixels(kVerticalSplitterLimit)));
+                          std::max(twipsToPixels(kVerticalSplitterLimit), central_->width() - twipsToPixels(kVerticalSplitterLimit)));
         right->setGeometry(left, client.top(), thickness, client.height());
         const int height = client.height() - twipsToPixels(120);
         chain->setGeometry(client.left(), paneTop, left - twipsToPixels(60) - client.left(), height);
@@ -147,7 +147,7 @@ void MainWindow::picSplitter_MouseMove(int index, QPoint offset) {
     if (!splitterDrag_) return;
     if (index == 1) {
         const int left = std::clamp(bar->x() + offset.x(), twipsToPixels(kVerticalSplitterLimit),
-                                    std::max(twipsToPixels(kVerticalSplitterLimit), width() - twipsToPixels(kVerticalSplitterLimit)));
+                                    std::max(twipsToPixels(kVerticalSplitterLimit), central_->width() - twipsToPixels(kVerticalSplitterLimit)));
         bar->move(left, bar->y());
     } else {
         const int top = std::clamp(bar->y() + offset.y(), twipsToPixels(kHorizontalSplitterLimit),

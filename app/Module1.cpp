@@ -56,6 +56,7 @@ void SetDefaultSettings(Preferences& prefs) {
     prefs.stationPrefix = "No.";
     prefs.digitsFormat = "0.00";
     prefs.extWindowPos = false;
+    prefs.showPreview = true;
     prefs.windowGeometry.width = 11500;
     prefs.windowGeometry.height = 6100;
 }

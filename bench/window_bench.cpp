@@ -9,6 +9,7 @@
 #include <vector>
 
 #include <QApplication>
+#include <QLabel>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -16,9 +17,11 @@
 
 #include "app/MainWindow.h"
 #include "app/Module1.h"
+#include "app/PreviewPane.h"
 #include "bench/FullDocument.h"
 #include "grid/CellEditor.h"
 #include "grid/TierGrid.h"
+#include "viewer/DevelopmentView.h"
 #include "model/NumberText.h"
 
 namespace {
@@ -202,6 +205,28 @@ void InputSetSwitch(benchmark::State& state) {
     failOnMessages(state);
 }
 BENCHMARK(InputSetSwitch)->ArgName("painted")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The preview after a commit: the development of every tier laid out again from the document and its
+// scene rebuilt; painted, with the frame of the pane's view.
+void PreviewRedraw(benchmark::State& state) {
+    mirota::PreviewPane* pane = filled->window->previewPane();
+    finishFrame();
+    PaintCounter paints(pane->view());
+    for (auto _ : state) {
+        pane->refresh();
+        if (painted(state)) finishFrame();
+    }
+    reportPaints(state, paints);
+    const auto& figures = pane->view()->scene().figures();
+    const bool whole = pane->isVisible() && !pane->faultLine()->isVisible() &&
+                       figures.size() == std::size_t{mirota::SurveyData::kTierCapacity} * mirota::SurveyData::kFigureCapacity;
+    if (!whole) {
+        state.SkipWithError("the preview does not show every figure of the document");
+        return;
+    }
+    failOnMessages(state);
+}
+BENCHMARK(PreviewRedraw)->ArgName("painted")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -20,6 +20,7 @@ struct Preferences {
     std::string stationPrefix;          // shown before the figure number
     std::string digitsFormat;           // "0." followed by 0 to 5 zeros
     bool extWindowPos = false;          // exception pane: false under the chain pane, true to its right
+    bool showPreview = true;            // the development preview beside the grids
     WindowGeometry windowGeometry;
     std::string drawingOutput = "engine";  // how drawings reach the CAD program: engine, dde or script
 };

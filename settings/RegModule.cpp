@@ -16,6 +16,7 @@ constexpr const char* kOrganization = "VORN";
 constexpr const char* kApplication = "VORN001";
 // How drawings reach the CAD program: "engine", "dde" or "script"; any other text is not taken.
 constexpr const char* kDrawOutputName = "DrawOutput";
+constexpr const char* kShowPreviewName = "ShowPreview";
 
 
 // A whole number as the conversion of the stored text gives it: rounded half to even, within the type's range.
@@ -82,6 +83,9 @@ void LoadSettings(Preferences& prefs) {
     if (auto text = ReadSettingText(*key, "ExtWindowPos")) {
         if (auto flag = truthValue(*text)) prefs.extWindowPos = *flag;
     }
+    if (auto text = ReadSettingText(*key, kShowPreviewName)) {
+        if (auto flag = truthValue(*text)) prefs.showPreview = *flag;
+    }
     if (auto text = ReadSettingText(*key, "Width")) {
         if (auto value = wholeNumber<std::int32_t>(*text)) prefs.windowGeometry.width = *value;
     }
@@ -106,6 +110,7 @@ void SaveSettings(const Preferences& prefs) {
     WriteSettingText(*key, OptionTextName(1), prefs.stationPrefix);
     WriteSettingText(*key, "Keta", prefs.digitsFormat);
     WriteSettingText(*key, "ExtWindowPos", flagText(prefs.extWindowPos));
+    WriteSettingText(*key, kShowPreviewName, flagText(prefs.showPreview));
     WriteSettingText(*key, "Width", std::to_string(prefs.windowGeometry.width));
     WriteSettingText(*key, "Height", std::to_string(prefs.windowGeometry.height));
     WriteSettingText(*key, "WindowState", std::to_string(prefs.windowGeometry.state));

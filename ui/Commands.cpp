@@ -28,6 +28,7 @@ constexpr std::array<CommandEntry<Command>, kCommandCount> kCommands{{
     {Command::ExceptionsBelow, {.objectName = "mnuWindowExtUnder", .caption = "例外処理を下に表示"}},
     {Command::ExceptionsRight, {.objectName = "mnuWindowExtRight", .caption = "例外処理を右に表示"}},
     {Command::ShowDrawingWindow, {.objectName = "mnuWindowDrawing", .caption = "図面ウィンドウ(&W)"}},
+    {Command::ShowPreview, {.objectName = "mnuWindowPreview", .caption = "展開図プレビュー(&P)"}},
     {Command::EditDesign, {.objectName = "mnuDataChangeType0", .caption = "設計値(&D)", .buttonCaption = "設計値",
                            .toolTip = "設計値を入力", .picture = picture::designValues}},
     {Command::EditMeasured, {.objectName = "mnuDataChangeType1", .caption = "実測値(&S)", .buttonCaption = "実測値",

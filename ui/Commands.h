@@ -21,6 +21,7 @@ enum class Command {
     ExceptionsBelow,
     ExceptionsRight,
     ShowDrawingWindow,
+    ShowPreview,
     EditDesign,
     EditMeasured,
     AllUpToDown,

@@ -19,7 +19,11 @@ using drawing::HorizontalAlignment;
 // the same shape on every device.
 constexpr double kReferencePixels = 100.0;
 
-QFont textFont() {
+QPointF mapped(const QTransform& toDevice, drawing::Point p) { return toDevice.map(QPointF(p.x, p.y)); }
+
+}  // namespace
+
+QFont drawingTextFont() {
     QFont font;
     font.setFamilies({QStringLiteral("IPAGothic"), QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP"),
                       QStringLiteral("MS Gothic"), QStringLiteral("Yu Gothic")});
@@ -29,24 +33,12 @@ QFont textFont() {
     return font;
 }
 
-QPointF mapped(const QTransform& toDevice, drawing::Point p) { return toDevice.map(QPointF(p.x, p.y)); }
-
-}  // namespace
-
-DrawingScene::DrawingScene(const drawing::Drawing& drawing) : extents_(drawing::drawingExtents(drawing)) {
-    for (const drawing::Primitive& primitive : drawing::expandedDrawing(drawing)) {
-        const drawing::Layer* layer = drawing.findLayer(primitive.layer);
-        const QColor colour(QString::fromStdString(drawing::colourOnWhite(layer ? layer->colour : 7)));
-        items_.push_back(Item{primitive.shape, colour});
-    }
-}
-
-QTransform DrawingScene::fitting(const QRectF& target, double margin) const {
+QTransform fitExtents(const drawing::Extents& extents, const QRectF& target, double margin) {
     const QRectF room = target.adjusted(margin, margin, -margin, -margin);
-    double width = extents_.max.x - extents_.min.x;
-    double height = extents_.max.y - extents_.min.y;
-    QPointF centre((extents_.min.x + extents_.max.x) / 2.0, (extents_.min.y + extents_.max.y) / 2.0);
-    if (extents_.empty) {
+    double width = extents.max.x - extents.min.x;
+    double height = extents.max.y - extents.min.y;
+    QPointF centre((extents.min.x + extents.max.x) / 2.0, (extents.min.y + extents.max.y) / 2.0);
+    if (extents.empty) {
         width = height = 1.0;
         centre = {};
     }
@@ -62,15 +54,45 @@ QTransform DrawingScene::fitting(const QRectF& target, double margin) const {
     return transform;
 }
 
+void paintDrawingText(QPainter& painter, const QTransform& toDevice, const drawing::Text& text, const QColor& colour,
+                      double minHeight) {
+    const double height = text.height * std::hypot(toDevice.m11(), toDevice.m12());
+    if (height < minHeight || text.text.empty()) return;
+    const QFontMetricsF metrics(painter.font());
+    const QString shown = QString::fromStdString(text.text);
+    const double width = metrics.horizontalAdvance(shown);
+    double left = 0.0;
+    switch (text.justification.horizontal) {
+    case HorizontalAlignment::Left: left = 0.0; break;
+    case HorizontalAlignment::Center:
+    case HorizontalAlignment::Middle: left = -width / 2.0; break;
+    case HorizontalAlignment::Right: left = -width; break;
+    }
+    painter.save();
+    painter.translate(mapped(toDevice, text.position));
+    painter.rotate(-text.rotation);  // counter-clockwise in the drawing, y down on the device
+    const double k = height / kReferencePixels;
+    painter.scale(k * text.widthFactor, k);
+    painter.setPen(QPen(colour));
+    painter.drawText(QPointF(left, -drawing::baselineOffset(text.justification) * kReferencePixels), shown);
+    painter.restore();
+}
+
+DrawingScene::DrawingScene(const drawing::Drawing& drawing) : extents_(drawing::drawingExtents(drawing)) {
+    for (const drawing::Primitive& primitive : drawing::expandedDrawing(drawing)) {
+        const drawing::Layer* layer = drawing.findLayer(primitive.layer);
+        const QColor colour(QString::fromStdString(drawing::colourOnWhite(layer ? layer->colour : 7)));
+        items_.push_back(Item{primitive.shape, colour});
+    }
+}
+
 void DrawingScene::paint(QPainter& painter, const QTransform& toDevice, double lineWidth, double minTextHeight) const {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setBrush(Qt::NoBrush);
+    painter.setFont(drawingTextFont());
     const double scale = std::hypot(toDevice.m11(), toDevice.m12());
-    const QFont font = textFont();
-    const QFontMetricsF metrics(font);
-    painter.setFont(font);
     for (const Item& item : items_) {
         QPen pen(item.colour, lineWidth);
         pen.setCosmetic(lineWidth == 0.0);
@@ -81,25 +103,7 @@ void DrawingScene::paint(QPainter& painter, const QTransform& toDevice, double l
             const double radius = circle->radius * scale;
             painter.drawEllipse(mapped(toDevice, circle->centre), radius, radius);
         } else if (const auto* text = std::get_if<drawing::Text>(&item.shape)) {
-            const double height = text->height * scale;
-            if (height < minTextHeight || text->text.empty()) continue;
-            const QString shown = QString::fromStdString(text->text);
-            const double width = metrics.horizontalAdvance(shown);
-            double left = 0.0;
-            switch (text->justification.horizontal) {
-            case HorizontalAlignment::Left: left = 0.0; break;
-            case HorizontalAlignment::Center:
-            case HorizontalAlignment::Middle: left = -width / 2.0; break;
-            case HorizontalAlignment::Right: left = -width; break;
-            }
-            painter.save();
-            painter.translate(mapped(toDevice, text->position));
-            painter.rotate(-text->rotation);  // counter-clockwise in the drawing, y down on the device
-            const double k = height / kReferencePixels;
-            painter.scale(k * text->widthFactor, k);
-            painter.setPen(QPen(item.colour));
-            painter.drawText(QPointF(left, -drawing::baselineOffset(text->justification) * kReferencePixels), shown);
-            painter.restore();
+            paintDrawingText(painter, toDevice, *text, item.colour, minTextHeight);
         }
     }
     painter.restore();

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "draw/engine/CommandInput.h"
@@ -25,6 +27,9 @@ struct CommandContext {
     CommandMemory& memory;
     CommandInput& input;
 };
+
+// The text justification a DTEXT answer names ("BC", "M", ...), if it names one of a single point.
+std::optional<Justification> justificationOption(std::string_view answer);
 
 void runLayer(CommandContext& context);
 void runLine(CommandContext& context);

@@ -32,13 +32,6 @@ constexpr std::array<JustificationOption, 13> kJustifications{{
     {"BR", {HorizontalAlignment::Right, VerticalAlignment::Bottom}},
 }};
 
-std::optional<Justification> justificationOption(std::string_view answer) {
-    for (const JustificationOption& option : kJustifications) {
-        if (isKeyword(answer, option.keyword)) return option.justification;
-    }
-    return std::nullopt;
-}
-
 bool isTwoPointJustification(std::string_view answer) { return isKeyword(answer, "Align") || isKeyword(answer, "Fit"); }
 
 constexpr std::string_view kTwoPointRefusal = "二点で決める位置合わせ（a、f）には対応していません";
@@ -96,6 +89,13 @@ std::optional<std::pair<Justification, Point>> textPlacement(CommandInput& input
 }
 
 }  // namespace
+
+std::optional<Justification> justificationOption(std::string_view answer) {
+    for (const JustificationOption& option : kJustifications) {
+        if (isKeyword(answer, option.keyword)) return option.justification;
+    }
+    return std::nullopt;
+}
 
 void runLine(CommandContext& context) {
     CommandInput& input = context.input;

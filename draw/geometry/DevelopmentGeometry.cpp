@@ -1,6 +1,8 @@
 #include "draw/geometry/DevelopmentGeometry.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <string>
 
@@ -35,30 +37,84 @@ struct Sides {
     float s = 0.0f;
 };
 
+// What a fault does to the run: end it, or leave out the rest of its tier and go on.
+enum class OnFault { Stop, GoOn };
+
 class DevelopmentRun {
 public:
-    DevelopmentRun(const SurveyData& data, std::string_view stationPrefix, FigureGeometry& geometry)
+    DevelopmentRun(const SurveyData& data, std::string_view stationPrefix, FigureGeometry& geometry, OnFault onFault)
         : data_(data),
           prefix_(stationPrefix),
           geometry_(geometry),
-          firstRow_(data.view.currentInputSet == InputSet::Measured ? 1 : 0) {}
+          firstRow_(data.view.currentInputSet == InputSet::Measured ? 1 : 0),
+          onFault_(onFault) {}
 
     std::optional<Message> run() {
-        geometry_ = FigureGeometry(data_.tierCount(), data_.rowCapacity());
-        for (int tier = 0; tier < data_.tierCount(); ++tier) geometry_.baseFigureNumber(tier) = -1;
+        start();
         for (int tier = 0; tier < data_.tierCount(); ++tier) {
             if (!placeTier(tier)) return failure_;
         }
         return std::nullopt;
     }
 
-private:
-    bool placeTier(int tier) {
-        if (!findBase(tier) || !placeFirstFigure(tier)) return false;
-        for (int row = firstRow_ + 2; row < rowEnd(tier); row += 2) {
-            if (!chainFigure(tier, row)) return false;
+    void runEveryTier(std::vector<int>& placedFigures, std::vector<DevelopmentFault>& faults) {
+        start();
+        placedFigures.assign(static_cast<std::size_t>(data_.tierCount()), 0);
+        for (int tier = 0; tier < data_.tierCount(); ++tier) {
+            failure_.reset();
+            faultFigure_.reset();
+            const bool whole = placeTier(tier);
+            placedFigures[static_cast<std::size_t>(tier)] = (placedEnd_ - firstRow_) / 2;
+            if (!whole) faults.push_back({tier, faultFigure_.value_or(0), failure_.value_or(Message{})});
         }
-        return (tier == 0 || layOutTier(tier)) && labelSides(tier);
+    }
+
+private:
+    void start() {
+        geometry_ = FigureGeometry(data_.tierCount(), data_.rowCapacity());
+        for (int tier = 0; tier < data_.tierCount(); ++tier) geometry_.baseFigureNumber(tier) = -1;
+    }
+
+    // Places the tier's figures up to the first that cannot be; false after a fault.
+    bool placeTier(int tier) {
+        placedEnd_ = firstRow_;
+        if (!findBase(tier)) return false;
+        const bool chained = chainTier(tier);
+        if (!chained && onFault_ == OnFault::Stop) return false;
+        if (tier > 0 && !(baseRow(tier) < placedEnd_ && layOutTier(tier))) {
+            if (!faultFigure_) faultFigure_ = 0;
+            leaveOut(tier, firstRow_);
+            return false;
+        }
+        return labelSides(tier) && chained;
+    }
+
+    bool chainTier(int tier) {
+        if (!placeFirstFigure(tier)) return faultAt(tier, firstRow_);
+        placedEnd_ = firstRow_ + 2;
+        for (int row = firstRow_ + 2; row < rowEnd(tier); row += 2) {
+            if (!chainFigure(tier, row)) return faultAt(tier, row);
+            placedEnd_ = row + 2;
+        }
+        return true;
+    }
+
+    // Going on after a fault, the figure of the row and every one after it in the tier are left out.
+    bool faultAt(int tier, int row) {
+        if (!faultFigure_) faultFigure_ = row / 2 + 1;
+        leaveOut(tier, row);
+        return false;
+    }
+
+    // Stopping at a fault, the rows stay as the fault left them.
+    void leaveOut(int tier, int fromRow) {
+        if (onFault_ == OnFault::Stop) return;
+        for (int row = fromRow; row < rowEnd(tier); row += 2) {
+            for (int v = 0; v < FigureGeometry::kVertices; ++v) {
+                for (int c = 0; c < FigureGeometry::kComponents; ++c) geometry_.at(tier, row, v, c) = 0.0f;
+            }
+        }
+        placedEnd_ = std::min(placedEnd_, fromRow);
     }
 
     int rowEnd(int tier) const { return 2 * data_.figureCount(ListKind::Chain, tier); }
@@ -73,8 +129,7 @@ private:
                 return true;
             }
         }
-        failure_ = Message{"タイプ変更で基準を指定して下さい！", "入力必須項目", Message::Icon::Critical};
-        return false;
+        return setFailure(Message{"タイプ変更で基準を指定して下さい！", "入力必須項目", Message::Icon::Critical});
     }
 
     bool placeFirstFigure(int tier) {
@@ -164,7 +219,7 @@ private:
 
     template <typename Transform>
     bool transformTier(int tier, Transform transform) {
-        for (int row = firstRow_; row < rowEnd(tier); row += 2) {
+        for (int row = firstRow_; row < placedEnd_; row += 2) {
             for (int v = 0; v < FigureGeometry::kVertices; ++v) {
                 if (!storeVertex(tier, row, v, transform(vertex(tier, row, v)))) return false;
             }
@@ -174,13 +229,13 @@ private:
 
     // Midpoint and slope angle of side A, B, C in the components 2 .. 4 of vertex 0, 1, 2.
     bool labelSides(int tier) {
-        for (int row = firstRow_; row < rowEnd(tier); row += 2) {
+        for (int row = firstRow_; row < placedEnd_; row += 2) {
             for (int side = 0; side < 3; ++side) {
                 const auto [p, q] = sideEnds(tier, row, side);
                 geometry_.at(tier, row, side, FigureGeometry::LabelX) = number::toSingle((p.x + q.x) / 2.0);
                 geometry_.at(tier, row, side, FigureGeometry::LabelY) = number::toSingle((p.y + q.y) / 2.0);
                 float slope = 0.0f;
-                if (!sideSlope(tier, row, side, tier, slope)) return false;
+                if (!sideSlope(tier, row, side, tier, slope)) return faultAt(tier, row);
                 geometry_.at(tier, row, side, FigureGeometry::Slope) = slope;
             }
         }
@@ -222,9 +277,8 @@ private:
         const std::string figure = figureName(tier, row);
         switch (std::get<AngleFault>(result)) {
         case AngleFault::NegativeRadicand:
-            failure_ = Message{"数値入力に誤りがあります。（" + figure + "）\r\n\r\n作図を中止します！",
-                               "データ入力エラー", Message::Icon::Critical};
-            return false;
+            return setFailure(Message{"数値入力に誤りがあります。（" + figure + "）\r\n\r\n作図を中止します！",
+                                      "データ入力エラー", Message::Icon::Critical});
         case AngleFault::ZeroDivisor:
             return fail(kZeroDivisor, figure +
                                           " の図形の三辺から内角を求められません。内角の式が 0 による割り算になります"
@@ -242,10 +296,9 @@ private:
             const std::string& text = data_.cell(ListKind::Chain, tier, row, column::SideA + side);
             const std::string sideName = kSideNames[static_cast<std::size_t>(side)];
             if (text.empty()) {
-                failure_ = Message{"入力データを確認して下さい！ 【" + std::to_string(tier + 1) + "段目" +
-                                       std::to_string(row + 1) + "】",
-                                   "", Message::Icon::None};
-                return false;
+                return setFailure(Message{"入力データを確認して下さい！ 【" + std::to_string(tier + 1) + "段目" +
+                                              std::to_string(row + 1) + "】",
+                                          "", Message::Icon::None});
             }
             const auto value = number::strictNumber(text);
             if (!value)
@@ -297,8 +350,13 @@ private:
     }
 
     bool fail(int number, const std::string& description) {
-        failure_ = Message{"[No." + std::to_string(number) + "]\r\n" + description, "DrawDataCalc0エラー",
-                           Message::Icon::Critical};
+        return setFailure(Message{"[No." + std::to_string(number) + "]\r\n" + description, "DrawDataCalc0エラー",
+                                  Message::Icon::Critical});
+    }
+
+    // The first fault of a tier is the one reported; what follows from it is not.
+    bool setFailure(Message message) {
+        if (!failure_) failure_ = std::move(message);
         return false;
     }
 
@@ -306,14 +364,36 @@ private:
     const std::string prefix_;
     FigureGeometry& geometry_;
     const int firstRow_;
+    const OnFault onFault_;
+    int placedEnd_ = 0;  // the rows of the tier being placed before this one are placed
     std::optional<Message> failure_;
+    std::optional<int> faultFigure_;
 };
 
 }  // namespace
 
 std::optional<Message> ComputeDevelopmentGeometry(const SurveyData& data, std::string_view stationPrefix,
                                                   FigureGeometry& geometry) {
-    return DevelopmentRun(data, stationPrefix, geometry).run();
+    return DevelopmentRun(data, stationPrefix, geometry, OnFault::Stop).run();
+}
+
+PartialDevelopment ComputePartialDevelopment(const SurveyData& data, std::string_view stationPrefix) {
+    PartialDevelopment result;
+    DevelopmentRun(data, stationPrefix, result.geometry, OnFault::GoOn).runEveryTier(result.placedFigures, result.faults);
+    return result;
+}
+
+std::string FaultLine(const DevelopmentFault& fault) {
+    std::string line = fault.message.text.substr(0, fault.message.text.find("\r\n\r\n"));
+    for (std::size_t at = line.find("\r\n"); at != std::string::npos; at = line.find("\r\n", at)) {
+        line.replace(at, 2, " ");
+    }
+    const std::string tierName = std::to_string(fault.tier + 1) + "段目";
+    bool named = false;
+    for (std::size_t at = line.find(tierName); at != std::string::npos && !named; at = line.find(tierName, at + 1)) {
+        named = at == 0 || !std::isdigit(static_cast<unsigned char>(line[at - 1]));  // "1段目" is not in "11段目"
+    }
+    return named ? line : tierName + "： " + line;
 }
 
 }  // namespace mirota

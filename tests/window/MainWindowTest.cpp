@@ -174,7 +174,8 @@ private slots:
                  (QStringList{"新規作成(&N)", "開く", "名前を付けて保存", "保存", "-", "終了(&E)"}));
         QCOMPARE(captions(topMenu(w, "mnuEdit")), (QStringList{"切り取り(&T)", "コピー(&C)", "貼り付け(&P)"}));
         QCOMPARE(captions(topMenu(w, "mnuWindow")),
-                 (QStringList{"例外処理を表示しない", "例外処理を下に表示", "例外処理を右に表示", "-", "図面ウィンドウ(&W)"}));
+                 (QStringList{"例外処理を表示しない", "例外処理を下に表示", "例外処理を右に表示", "-", "図面ウィンドウ(&W)",
+                              "展開図プレビュー(&P)"}));
         const QString types = "三角形〔上向き〕(&T),三角形〔下向き〕(&B),四角形(&S),円(&C)";
         QCOMPARE(captions(topMenu(w, "mnuData")),
                  (QStringList{"入力切替(&C)[設計値(&D),実測値(&S)]",
@@ -389,7 +390,8 @@ private slots:
             f.window->close();
         }
         auto key = OpenSettingsKey();
-        QCOMPARE(key->allKeys().size(), 10);  // the nine of the settings key and the drawing output
+        QCOMPARE(key->allKeys().size(), 11);  // the nine of the settings key, the drawing output and the preview
+        QCOMPARE(ReadSettingText(*key, "ShowPreview"), std::optional<std::string>("1"));
         QCOMPARE(ReadSettingText(*key, "DrawOutput"), std::optional<std::string>("engine"));
         QCOMPARE(ReadSettingText(*key, "WindowState"), std::optional<std::string>("2"));
         QCOMPARE(ReadSettingText(*key, "Width"), std::optional<std::string>("11500"));
@@ -457,7 +459,7 @@ private slots:
     }
 
     void splitterDragHidesTheContentsAndStopsAtItsLimit() {
-        WindowFixture f;
+        WindowFixture f("0.00", "engine", /*showPreview=*/false);  // the grids across the whole window
         MainWindow& w = *f.window;
         w.menuItem("mnuWindowExtRight")->trigger();
         SplitterBar* bar = w.splitter(1);

@@ -46,15 +46,16 @@ private slots:
         prefs.optionFlags = {true, false};
         prefs.stationPrefix = "測点";
         prefs.extWindowPos = true;
+        prefs.showPreview = false;
         prefs.windowGeometry = {12000, 7000, 2};
         SaveSettings(prefs);
         auto key = OpenSettingsKey();
         const std::pair<const char*, const char*> expected[] = {
             {"SetUpFlg(0)", "1"}, {"SetUpFlg(1)", "0"}, {"SetUpStr(1)", "測点"}, {"Keta", "0.00"},
             {"ExtWindowPos", "1"}, {"Width", "12000"}, {"Height", "7000"},   {"WindowState", "2"}, {"VerNo", "1"},
-            {"DrawOutput", "engine"},
+            {"DrawOutput", "engine"}, {"ShowPreview", "0"},
         };
-        QCOMPARE(key->allKeys().size(), 10);
+        QCOMPARE(key->allKeys().size(), 11);
         for (const auto& [name, text] : expected) {
             QCOMPARE(ReadSettingText(*key, name), std::optional<std::string>(text));
         }
@@ -65,6 +66,7 @@ private slots:
         prefs.stationPrefix = "ＮＯ．";
         prefs.digitsFormat = "0.000";
         prefs.windowGeometry = {11800, 6500, 0};
+        prefs.showPreview = false;
         SaveSettings(prefs);
         Preferences loaded;
         LoadSettings(loaded);
@@ -72,6 +74,7 @@ private slots:
         QCOMPARE(loaded.stationPrefix, prefs.stationPrefix);
         QCOMPARE(loaded.digitsFormat, prefs.digitsFormat);
         QCOMPARE(loaded.extWindowPos, prefs.extWindowPos);
+        QCOMPARE(loaded.showPreview, false);
         QCOMPARE(loaded.windowGeometry.width, 11800);
         QCOMPARE(loaded.windowGeometry.height, 6500);
         QCOMPARE(loaded.windowGeometry.state, 0);

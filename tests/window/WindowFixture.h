@@ -52,8 +52,10 @@ struct WindowFixture {
     std::vector<FileDialogRequest> fileRequests;
     std::deque<QString> fileNames;
 
-    explicit WindowFixture(const std::string& digits = "0.00", const std::string& drawingOutput = "engine") {
+    explicit WindowFixture(const std::string& digits = "0.00", const std::string& drawingOutput = "engine",
+                           bool showPreview = true) {
         SetDefaultSettings(prefs);
+        prefs.showPreview = showPreview;
         prefs.digitsFormat = digits;
         prefs.drawingOutput = drawingOutput;
         window = std::make_unique<MainWindow>(prefs, QStringLiteral("/opt/mirota/"));
