@@ -69,8 +69,8 @@ std::optional<float> SetUpDialog::fieldNumber(const QString& text) {
     return single;
 }
 
-SetUpDialog::SetUpDialog(SurveyData& data, Preferences& prefs, bool offerDde, QWidget* parent)
-    : QDialog(parent), data_(data), prefs_(prefs) {
+SetUpDialog::SetUpDialog(DocumentEditor& edits, Preferences& prefs, bool offerDde, QWidget* parent)
+    : QDialog(parent), edits_(edits), data_(edits.document()), prefs_(prefs) {
     setObjectName(QStringLiteral("frmSetUp"));
     setWindowTitle(QStringLiteral("設定"));
     setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) & ~Qt::WindowContextHelpButtonHint);
@@ -83,14 +83,21 @@ SetUpDialog::SetUpDialog(SurveyData& data, Preferences& prefs, bool offerDde, QW
     // Connected after loading: only the user's changes take effect at once.
     for (int i = 0; i < 2; ++i) {
         connect(cboDrawIni(i), &QComboBox::currentIndexChanged, this, [this, i](int index) {
-            if (index >= 0) data_.conditions.choices[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(index);
+            if (index < 0) return;
+            changeDocument([&](DocumentSettings& s) {
+                s.conditions.choices[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(index);
+            });
         });
         connect(chkSetUp(i), &QCheckBox::toggled, this, [this, i] { chkSetUp_Click(i); });
         connect(cmdSetUp(i), &QPushButton::clicked, this, [this, i] { cmdSetUp_Click(i); });
     }
     connect(ChkDrawini(1), &QCheckBox::toggled, fraAreaTable_, &QWidget::setEnabled);
-    connect(Option1_, &QRadioButton::toggled, this, [this](bool on) { if (on) data_.acadVersion = "98"; });
-    connect(Option2_, &QRadioButton::toggled, this, [this](bool on) { if (on) data_.acadVersion = "2000"; });
+    connect(Option1_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) changeDocument([](DocumentSettings& s) { s.acadVersion = "98"; });
+    });
+    connect(Option2_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) changeDocument([](DocumentSettings& s) { s.acadVersion = "2000"; });
+    });
 }
 
 void SetUpDialog::buildControls(bool offerDde) {
@@ -227,8 +234,14 @@ void SetUpDialog::buildControls(bool offerDde) {
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
+void SetUpDialog::changeDocument(const std::function<void(DocumentSettings&)>& change) {
+    DocumentSettings settings = DocumentSettings::of(data_);
+    change(settings);
+    edits_.changeSettings(settings);
+}
+
 void SetUpDialog::Form_Load() {
-    DrawingConditions& c = data_.conditions;
+    const DrawingConditions& c = data_.conditions;
     cboDrawIni(0)->clear();
     cboDrawIni(0)->addItems({QStringLiteral("上段"), QStringLiteral("中段"), QStringLiteral("下段")});
     cboDrawIni(1)->clear();
@@ -253,13 +266,16 @@ void SetUpDialog::Form_Load() {
     ChkDrawini(0)->setChecked(c.choices[2] == 1);
     ChkDrawini(1)->setChecked(c.choices[3] == 1);
 
-    const std::pair<std::string*, const char*> layers[] = {
-        {&c.drawingLayerName, "図面"}, {&c.dimensionLayerName, "寸法値"}, {&c.areaTableLayerName, "面積表"}};
-    for (int i = 0; i < 3; ++i) {
-        auto& [name, standard] = layers[i];
-        if (name->empty()) *name = standard;
-        txtDrawIni(5 + i)->setText(qt(*name));
-    }
+    changeDocument([this](DocumentSettings& s) {
+        const std::pair<std::string*, const char*> layers[] = {{&s.conditions.drawingLayerName, "図面"},
+                                                               {&s.conditions.dimensionLayerName, "寸法値"},
+                                                               {&s.conditions.areaTableLayerName, "面積表"}};
+        for (int i = 0; i < 3; ++i) {
+            auto& [name, standard] = layers[i];
+            if (name->empty()) *name = standard;
+            txtDrawIni(5 + i)->setText(qt(*name));
+        }
+    });
 
     (number::leadingNumber(data_.acadVersion) != 2000 ? Option1_ : Option2_)->setChecked(true);
 
@@ -330,7 +346,7 @@ void SetUpDialog::txtDrawIni_LostFocus(int index) {
 
 void SetUpDialog::chkSetUp_Click(int index) {
     const bool set = chkSetUp(index)->isChecked();
-    data_.optionFlags[static_cast<std::size_t>(index)] = set;
+    changeDocument([&](DocumentSettings& s) { s.optionFlags[static_cast<std::size_t>(index)] = set; });
     prefs_.optionFlags[static_cast<std::size_t>(index)] = set;
     if (index != 1) return;
     txtSetUp_->setEnabled(set);
@@ -391,7 +407,8 @@ bool SetUpDialog::storeEntries() {
 
     // The other numbers, in field order; an empty field counts 0. The reference point and angle are
     // stored as each passes, the rest once all have.
-    DrawingConditions& c = data_.conditions;
+    DocumentSettings settings = DocumentSettings::of(data_);
+    DrawingConditions& c = settings.conditions;
     for (int field : {0, 1, 2, 8, 9}) {
         const QString text = txtDrawIni(field)->text();
         float value = 0;
@@ -403,6 +420,7 @@ bool SetUpDialog::storeEntries() {
                 continue;
             }
             if (!number) {
+                edits_.changeSettings(settings);  // the reference point and angle that passed stay stored
                 refuse(field, Message{"作図条件は数値を入力してください！", "入力形式指定", Message::Icon::Warning});
                 return false;
             }
@@ -423,6 +441,7 @@ bool SetUpDialog::storeEntries() {
     c.areaTableLayerName = txtDrawIni(7)->text().toStdString();
     c.numbers[3] = numberHeight;
     c.numbers[4] = dimensionHeight;
+    edits_.changeSettings(settings);
     prefs_.stationPrefix = txtSetUp_->text().toStdString();
     prefs_.drawingOutput = cboOutput_->currentData().toString().toStdString();
 
