@@ -40,7 +40,6 @@ public:
     ~MainWindow() override;
 
     SurveyData& data() { return data_; }
-    DocumentEditor& edits() { return edits_; }
     TierView& tierView() { return *tierView_; }
     Preferences& preferences() { return prefs_; }
     const QString& appFolder() const { return appFolder_; }

@@ -167,14 +167,18 @@ void TierView::showTotals() {
     pane(ListKind::Chain)->totalBox(1)->setText(qt(number::formatSingle(totals.deducted, prefs_.digitsFormat)));
 }
 
+bool TierView::hasAllSides(int tableRow) const {
+    for (int side = column::SideA; side <= column::SideC; ++side) {
+        if (data_.cell(ListKind::Chain, tier(), tableRow, side).empty()) return false;
+    }
+    return true;
+}
+
 void TierView::showCalculatedColumns() {
     TierGrid* chain = grid(ListKind::Chain);
     for (int row = 1; row < chain->rows(); ++row) {
         const int tableRow = grid::tableRow(row);
-        bool complete = true;
-        for (int col = column::SideA; col <= column::SideC; ++col) {
-            complete = complete && !data_.cell(ListKind::Chain, tier(), tableRow, col).empty();
-        }
+        const bool complete = hasAllSides(tableRow);
         for (int col = column::HalfPerimeter; col <= column::Area; ++col) {
             chain->setText(row, grid::gridColumn(col),
                            complete ? formatted(data_.cell(ListKind::Chain, tier(), tableRow, col)) : QString());

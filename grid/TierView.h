@@ -89,6 +89,8 @@ private:
     QString formatted(const std::string& text) const;
     void showFigureValues(ListKind list, int firstRow);
     void showFigureType(ListKind list, int firstRow);
+    // The chain row of the tier on screen has all three sides.
+    bool hasAllSides(int tableRow) const;
     void showMessageOk(const Message& message);
     // Shows the list's new figure count after an insert or delete; the grid is rebuilt.
     void showFigureCount(ListKind list);

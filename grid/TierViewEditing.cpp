@@ -83,11 +83,7 @@ void TierView::commitCellEdit(ListKind list, EditKind kind) {
                 g->setText(nextFigureRow, grid::gridColumn(side),
                            formatted(data_.cell(list, tier(), grid::tableRow(nextFigureRow), side)));
             }
-            bool complete = true;
-            for (int side = column::SideA; side <= column::SideC; ++side) {
-                complete = complete && !data_.cell(list, tier(), cell.row, side).empty();
-            }
-            if (complete && calculate) {
+            if (hasAllSides(cell.row) && calculate) {
                 calculate();
                 g->setCurrentGridCell(row, col);
             }

@@ -38,6 +38,7 @@ TEST(EditHistory, ANewStepDropsWhatCouldBeRedone) {
     history.push(writeStep("", "a"));
     history.push(writeStep("a", "b"));
     history.undo(data);
+    EXPECT_EQ(history.nextRedo()->change.cells[0].after, "b");
     history.push(writeStep("a", "c"));
     EXPECT_FALSE(history.canRedo());
     EXPECT_EQ(history.size(), 2u);
