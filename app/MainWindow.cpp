@@ -68,7 +68,7 @@ MainWindow::MainWindow(Preferences& prefs, QString appFolder, QWidget* parent)
     cornerLayout->addWidget(cboBlk_);
     tabMain_->setCornerWidget(corner, Qt::TopRightCorner);
 
-    tierView_ = std::make_unique<TierView>(data_, prefs_, tag_, tabMain_);
+    tierView_ = std::make_unique<TierView>(edits_, data_.view, prefs_, tag_, tabMain_);
     tierView_->showMessage = [this](const Message& message, QMessageBox::StandardButtons buttons) {
         return showMessage(message, buttons);
     };
@@ -77,7 +77,7 @@ MainWindow::MainWindow(Preferences& prefs, QString appFolder, QWidget* parent)
     connect(tierView_.get(), &TierView::pasteAvailable, this,
             [this] { toolMain_->widgetForAction(command(Command::Paste))->setEnabled(true); });
     connect(tierView_.get(), &TierView::dataMenuRequested, this, &MainWindow::showDataMenuAt);
-    connect(tierView_.get(), &TierView::documentEdited, this, [this] { setDocumentModified(true); });
+    connect(tierView_.get(), &TierView::documentEdited, this, &MainWindow::updateCaption);
     frmDraw_ = new DrawingProgress(this);
     // A window of its own, like the CAD program's, so that it can lie beside the main window.
     drawingWindow_ = std::make_unique<DrawingWindow>();
@@ -182,9 +182,9 @@ void MainWindow::cboBlk_Click() {
     tierView_->HideCellEditors();
     if (tag_ != "start") {
         // A file being opened brings its own tier count and figure counts.
-        if (tag_ != "open") data_.changeTierCount(cboBlk_->currentIndex() + 1);
+        if (tag_ != "open") edits_.setTierCount(cboBlk_->currentIndex() + 1);
         syncTabsToTierCount();
-        if (tag_.empty()) setDocumentModified(true);
+        updateCaption();
     }
     {
         const QSignalBlocker blocker(tabMain_);
@@ -218,8 +218,6 @@ void MainWindow::mnuNewFile_Click() {
         const Message question{"現在のデータを破棄してもよろしいですか？", "確認メッセージ", Message::Icon::None};
         if (showMessage(question, QMessageBox::Yes | QMessageBox::No) == QMessageBox::No) return;
     }
-    setCaption(kTitle);
-    setDocumentModified(false);
     tierView_->SetGridRedraw(false, "mnuNewFile");
     if (tag_.empty()) tag_ = "new";
     command(Command::Calculate)->setEnabled(false);
@@ -231,6 +229,8 @@ void MainWindow::mnuNewFile_Click() {
     } else {
         cboBlk_Click();
     }
+    edits_.markOpened();
+    setCaption(kTitle);
     tierView_->SetGridRedraw(true, "mnuNewFile");
     if (!tag_.empty()) tag_.clear();
 }

@@ -10,6 +10,7 @@
 
 #include "app/CadLinkFactory.h"
 #include "ui/Commands.h"
+#include "edit/DocumentEditor.h"
 #include "ui/FileDialogs.h"
 #include "ui/MessageSink.h"
 #include "grid/TierView.h"
@@ -57,9 +58,9 @@ public:
     FileDialogSink chooseFile;
     OutsideLinkFactory outsideLink;
 
-    // Unsaved changes: set by every edit, cleared by New, Open and a successful Save; the caption
-    // shows it with an asterisk.
-    bool documentModified() const { return modified_; }
+    // Unsaved changes, as the edit layer answers it: set by every edit, cleared by New, Open and a
+    // successful Save; the caption shows it with an asterisk. Setting it false marks the document saved.
+    bool documentModified() const { return edits_.isModified(); }
     void setDocumentModified(bool modified);
 
     // The embedded engine's drawing window (hidden until the first drawing) and the progress window.
@@ -164,8 +165,8 @@ private:
     QString helpFile_;
     std::string tag_;
     SurveyData data_;
+    DocumentEditor edits_{data_};
     QString caption_;
-    bool modified_ = false;
 
     CentralArea* central_ = nullptr;
     QTabWidget* tabMain_ = nullptr;

@@ -1,8 +1,6 @@
 // The small windows of the frame: the settings dialog, the version box and the help.
 #include "app/MainWindow.h"
 
-#include <tuple>
-
 #include <QFileInfo>
 
 #include "app/HelpWindow.h"
@@ -49,11 +47,9 @@ void MainWindow::mnuToolSetUp_Click() { openSettingsDialog(true); }
 
 void MainWindow::openSettingsDialog(bool modal) {
     showSingle<SetUpDialog>(this, [this, modal] {
-        // The drawing conditions, the release and the options travel in the data file.
-        auto saved = [this] { return std::tuple(data_.conditions, data_.acadVersion, data_.optionFlags); };
-        auto* dialog = new SetUpDialog(data_, prefs_, PlatformHasDde(), this);
-        dialog->refreshMainWindow = [this, saved, before = saved()] {
-            if (saved() != before) setDocumentModified(true);
+        auto* dialog = new SetUpDialog(edits_, prefs_, PlatformHasDde(), this);
+        dialog->refreshMainWindow = [this] {
+            updateCaption();
             tierView_->cboMain_Click(ListKind::Chain);
             preview_->refresh();
             Form_Resize();

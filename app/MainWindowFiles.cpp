@@ -33,11 +33,16 @@ void MainWindow::setCaption(const QString& caption) {
     updateCaption();
 }
 
-void MainWindow::updateCaption() { setWindowTitle(modified_ ? caption_ + QStringLiteral("*") : caption_); }
+void MainWindow::updateCaption() {
+    setWindowTitle(edits_.isModified() ? caption_ + QStringLiteral("*") : caption_);
+}
 
 void MainWindow::setDocumentModified(bool modified) {
-    if (modified_ == modified) return;
-    modified_ = modified;
+    if (modified) {
+        edits_.markUnsaved();
+    } else {
+        edits_.markSaved();
+    }
     updateCaption();
 }
 
@@ -59,7 +64,7 @@ QString MainWindow::askFileName(const FileDialogRequest& request) {
 }
 
 bool MainWindow::saveChangesFirst() {
-    if (!modified_) return true;
+    if (!edits_.isModified()) return true;
     const Message question{"変更内容を保存しますか？", kTitle.toStdString(), Message::Icon::Warning};
     switch (showMessage(question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
     case QMessageBox::Yes: return saveDocument(data_.currentFilePath);
@@ -103,7 +108,7 @@ void MainWindow::openDocumentFile(const QString& path) {
         tag_.clear();
         return;
     }
-    setDocumentModified(false);
+    edits_.markOpened();
     setCaption(captionFor(data_.currentFilePath));
     if (cboBlk_->currentIndex() + 1 == data_.tierCount()) {
         cboBlk_Click();

@@ -105,8 +105,8 @@ std::optional<float> SetUpDialog::fieldNumber(const QString& text) {
     return single;
 }
 
-SetUpDialog::SetUpDialog(SurveyData& data, Preferences& prefs, bool offerDde, QWidget* parent)
-    : QDialog(parent), data_(data), prefs_(prefs) {
+SetUpDialog::SetUpDialog(DocumentEditor& edits, Preferences& prefs, bool offerDde, QWidget* parent)
+    : QDialog(parent), edits_(edits), data_(edits.document()), prefs_(prefs) {
     setObjectName(QStringLiteral("frmSetUp"));
     setWindowTitle(QStringLiteral("設定"));
     setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) & ~Qt::WindowContextHelpButtonHint);
@@ -119,14 +119,19 @@ SetUpDialog::SetUpDialog(SurveyData& data, Preferences& prefs, bool offerDde, QW
     // Connected after loading: only the user's changes take effect at once.
     for (int i = 0; i < 2; ++i) {
         connect(cboDrawIni(i), &QComboBox::currentIndexChanged, this, [this, i](int index) {
-            if (index >= 0) storeListItem(data_.conditions, i, index);
+            if (index < 0) return;
+            changeDocument([&](DocumentSettings& s) { storeListItem(s.conditions, i, index); });
         });
         connect(chkSetUp(i), &QCheckBox::toggled, this, [this, i] { chkSetUp_Click(i); });
         connect(cmdSetUp(i), &QPushButton::clicked, this, [this, i] { cmdSetUp_Click(i); });
     }
     connect(ChkDrawini(1), &QCheckBox::toggled, fraAreaTable_, &QWidget::setEnabled);
-    connect(Option1_, &QRadioButton::toggled, this, [this](bool on) { if (on) data_.acadVersion = "98"; });
-    connect(Option2_, &QRadioButton::toggled, this, [this](bool on) { if (on) data_.acadVersion = "2000"; });
+    connect(Option1_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) changeDocument([](DocumentSettings& s) { s.acadVersion = "98"; });
+    });
+    connect(Option2_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) changeDocument([](DocumentSettings& s) { s.acadVersion = "2000"; });
+    });
 }
 
 void SetUpDialog::buildControls(bool offerDde) {
@@ -263,8 +268,14 @@ void SetUpDialog::buildControls(bool offerDde) {
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
+void SetUpDialog::changeDocument(const std::function<void(DocumentSettings&)>& change) {
+    DocumentSettings settings = DocumentSettings::of(data_);
+    change(settings);
+    edits_.changeSettings(settings);
+}
+
 void SetUpDialog::Form_Load() {
-    DrawingConditions& c = data_.conditions;
+    const DrawingConditions& c = data_.conditions;
     cboDrawIni(0)->clear();
     cboDrawIni(0)->addItems({QStringLiteral("上段"), QStringLiteral("中段"), QStringLiteral("下段")});
     cboDrawIni(1)->clear();
@@ -293,11 +304,13 @@ void SetUpDialog::Form_Load() {
     ChkDrawini(0)->setChecked(c.additionalDrawing == Switch::On);
     ChkDrawini(1)->setChecked(c.areaTable == Switch::On);
 
-    for (const LayerField& layer : kLayerFields) {
-        std::string& name = c.*layer.name;
-        if (name.empty()) name = layer.standard;
-        txtDrawIni(layer.field)->setText(qt(name));
-    }
+    changeDocument([this](DocumentSettings& s) {
+        for (const LayerField& layer : kLayerFields) {
+            std::string& name = s.conditions.*layer.name;
+            if (name.empty()) name = layer.standard;
+            txtDrawIni(layer.field)->setText(qt(name));
+        }
+    });
 
     (number::leadingNumber(data_.acadVersion) != 2000 ? Option1_ : Option2_)->setChecked(true);
 
@@ -371,7 +384,7 @@ void SetUpDialog::txtDrawIni_LostFocus(int index) {
 void SetUpDialog::chkSetUp_Click(int index) {
     const bool set = chkSetUp(index)->isChecked();
     bool OptionFlags::*option = kNumberedOptions[static_cast<std::size_t>(index)];
-    data_.optionFlags.*option = set;
+    changeDocument([&](DocumentSettings& s) { s.optionFlags.*option = set; });
     prefs_.optionFlags.*option = set;
     if (index != 1) return;
     txtSetUp_->setEnabled(set);
@@ -432,7 +445,8 @@ bool SetUpDialog::storeEntries() {
 
     // The other numbers, in field order; an empty field counts 0. The reference point and angle are
     // stored as each passes, the rest once all have.
-    DrawingConditions& c = data_.conditions;
+    DocumentSettings settings = DocumentSettings::of(data_);
+    DrawingConditions& c = settings.conditions;
     for (const auto& [field, stored] : kTypedNumbers) {
         const QString text = txtDrawIni(field)->text();
         float value = 0;
@@ -444,6 +458,7 @@ bool SetUpDialog::storeEntries() {
                 continue;
             }
             if (!number) {
+                edits_.changeSettings(settings);  // the reference point and angle that passed stay stored
                 refuse(field, Message{"作図条件は数値を入力してください！", "入力形式指定", Message::Icon::Warning});
                 return false;
             }
@@ -457,6 +472,7 @@ bool SetUpDialog::storeEntries() {
             const std::string text = std::string(layer.caption) + "は" +
                                      std::to_string(DrawingConditions::kLayerNameMaxCharacters) +
                                      "文字以内で入力してください。";
+            edits_.changeSettings(settings);  // the reference point and angle that passed stay stored
             refuse(layer.field, Message{text, "入力形式指定", Message::Icon::Warning});
             return false;
         }
@@ -473,6 +489,7 @@ bool SetUpDialog::storeEntries() {
     for (const LayerField& layer : kLayerFields) c.*layer.name = txtDrawIni(layer.field)->text().toStdString();
     c.numberHeight = numberHeight;
     c.labelHeight = dimensionHeight;
+    edits_.changeSettings(settings);
     prefs_.stationPrefix = txtSetUp_->text().toStdString();
     prefs_.drawingOutput = cboOutput_->currentData().toString().toStdString();
 

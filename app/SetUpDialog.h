@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+#include "edit/DocumentEditor.h"
 #include "ui/MessageSink.h"
 #include "model/SurveyData.h"
 #include "settings/Preferences.h"
@@ -31,7 +32,8 @@ public:
     static constexpr int kFieldCount = 11;
 
     // offerDde: the platform can hold a DDE conversation with the CAD program.
-    SetUpDialog(SurveyData& data, Preferences& prefs, bool offerDde, QWidget* parent = nullptr);
+    // Every change of the document goes through edits, as one transaction each.
+    SetUpDialog(DocumentEditor& edits, Preferences& prefs, bool offerDde, QWidget* parent = nullptr);
 
     // How the dialog shows a message and learns the answer; tests put a recorder in its place.
     MessageSink showMessage;
@@ -74,8 +76,11 @@ private:
     // Moves the focus without the check made on leaving a field.
     void focusQuietly(QWidget* widget);
     const std::string& digits() const { return prefs_.digitsFormat; }
+    // The document's settings as change leaves them, stored as one edit.
+    void changeDocument(const std::function<void(DocumentSettings&)>& change);
 
-    SurveyData& data_;
+    DocumentEditor& edits_;
+    const SurveyData& data_;
     Preferences& prefs_;
     bool focusMovedByDialog_ = false;
 

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
+#include "grid/GridCoordinates.h"
 #include "ui/Twips.h"
 
 namespace mirota {
@@ -132,7 +133,7 @@ QString TierGrid::symbolText(FigureType type) {
 }
 
 void TierGrid::showTypeSymbol(int row, FigureType type) {
-    auto* cell = cellItem(row, 1);
+    auto* cell = cellItem(row, grid::kTypeColumn);
     if (!cell) return;
     const QString symbol = symbolText(type);
     const QColor colour = symbolColour(type);
@@ -148,9 +149,9 @@ void TierGrid::showTypeSymbol(int row, FigureType type) {
 void TierGrid::mergeFigureCells() {
     const int figures = rowCount() / 2;
     for (int figure = mergedFigures_; figure < figures; ++figure) {
-        setSpan(2 * figure, 0, 2, 1);
-        setSpan(2 * figure, 1, 2, 1);
-        if (list_ == ListKind::Exception) setSpan(2 * figure, 3, 2, 1);
+        setSpan(2 * figure, grid::kNumberColumn, 2, 1);
+        setSpan(2 * figure, grid::kTypeColumn, 2, 1);
+        if (list_ == ListKind::Exception) setSpan(2 * figure, grid::gridColumn(column::SideA), 2, 1);  // the name
     }
     mergedFigures_ = figures;
 }

@@ -3,25 +3,16 @@
 #include <QEvent>
 
 #include "calc/Totals.h"
+#include "grid/GridCoordinates.h"
 #include "ui/Twips.h"
 #include "model/NumberText.h"
 #include "ui/QtText.h"
 
 namespace mirota {
 
-namespace {
-
-
-// Default type of a chain figure by its position: up for figures 1, 3, 5 ..., down for 2, 4, 6 ...
-FigureType defaultType(ListKind list, int row) {
-    if (list == ListKind::Exception) return FigureType::DeductCircle;
-    return (row - 1) % 4 < 2 ? FigureType::TriangleUp : FigureType::TriangleDown;
-}
-
-}  // namespace
-
-TierView::TierView(SurveyData& data, Preferences& prefs, const std::string& phase, QWidget* paneParent)
-    : QObject(paneParent), data_(data), prefs_(prefs), phase_(phase) {
+TierView::TierView(DocumentEditor& edits, SurveyData::ViewState& view, Preferences& prefs, const std::string& phase,
+                   QWidget* paneParent)
+    : QObject(paneParent), edits_(edits), data_(edits.document()), view_(view), prefs_(prefs), phase_(phase) {
     for (ListKind list : {ListKind::Chain, ListKind::Exception}) {
         auto* pane = new FigurePane(list, paneParent);
         panes_[index(list)] = pane;
@@ -56,12 +47,10 @@ QString TierView::formatted(const std::string& text) const {
     return qt(number::formatDigits(text, prefs_.digitsFormat));
 }
 
-bool TierView::isActiveRow(int row) const {
-    return (row % 2 == 1) == (data_.view.currentInputSet == InputSet::Design);
-}
+bool TierView::isActiveRow(int row) const { return grid::inputSetOf(row) == view_.currentInputSet; }
 
-void TierView::message(const std::string& text, const std::string& title, Message::Icon icon) {
-    if (showMessage) showMessage(Message{text, title, icon}, QMessageBox::Ok);
+void TierView::showMessageOk(const Message& message) {
+    if (showMessage) showMessage(message, QMessageBox::Ok);
 }
 
 void TierView::SetGridRedraw(bool on, const std::string& owner) {
@@ -87,9 +76,9 @@ void TierView::cboMain_Click(ListKind list) {
         const QSignalBlocker blocker(combo);
         combo->setCurrentIndex(count - 1);
     }
-    const bool edited = phase_.empty() && count != data_.figureCount(list, tier());
-    data_.setFigureCount(list, tier(), count);
-    grid(list)->setRows(2 * count + 1);
+    const bool edited = count != data_.figureCount(list, tier()) && edits_.setFigureCount(list, tier(), count);
+    edits_.completeFigures(list, tier());
+    grid(list)->setRows(grid::rowsFor(count));
     LoadTierIntoGrid(list);
     if (phase_ != "start") FitGridToFrame(list);
     SetGridRedraw(true, "cboMain");
@@ -100,38 +89,30 @@ void TierView::cboMain_Click(ListKind list) {
 void TierView::showFigureValues(ListKind list, int firstRow) {
     TierGrid* g = grid(list);
     for (int row = firstRow; row <= firstRow + 1 && row < g->rows(); ++row) {
-        for (int col = 3; col < TierGrid::kColumns; ++col) {
-            g->setText(row, col, formatted(data_.cell(list, tier(), row - 1, col - 2)));
+        for (int col = grid::kFirstValueColumn; col <= grid::kLastValueColumn; ++col) {
+            g->setText(row, col, formatted(data_.cell(list, tier(), grid::tableRow(row), grid::tableColumn(col))));
         }
+    }
+}
+
+void TierView::showFigureType(ListKind list, int firstRow) {
+    for (int row = firstRow; row <= firstRow + 1 && row < grid(list)->rows(); ++row) {
+        const auto type = figureTypeFromCode(data_.cell(list, tier(), grid::tableRow(row), column::Type));
+        if (type) grid(list)->showTypeSymbol(row, *type);
     }
 }
 
 void TierView::LoadTierIntoGrid(ListKind list) {
     TierGrid* g = grid(list);
-    const int rows = g->rows();
     const QString prefix = qt(prefs_.stationPrefix);
-    for (int row = 1; row < rows; ++row) {
-        const int tableRow = row - 1;
-        const int figure = (row + 1) / 2;
-        g->setText(row, 0, prefix + QString::number(figure));
-        g->setText(row, 2, row % 2 == 1 ? QStringLiteral("設計値") : QStringLiteral("実測値"));
-        auto type = figureTypeFromCode(data_.cell(list, tier(), tableRow, column::Type));
-        if (!type) {
-            type = defaultType(list, row);
-            data_.setCell(list, tier(), tableRow, column::Type, std::string(typeCode(*type)));
-        }
-        g->showTypeSymbol(row, *type);
-        for (int col = 3; col < TierGrid::kColumns; ++col) {
-            g->setText(row, col, formatted(data_.cell(list, tier(), tableRow, col - 2)));
-        }
-        if (list == ListKind::Exception && g->text(row, 3).isEmpty()) {
-            const std::string name = "名称" + std::to_string(figure);
-            g->setText(row, 3, qt(name));
-            data_.setCell(list, tier(), tableRow, column::SideA, name);
-        }
-        if (list == ListKind::Chain && data_.cell(list, tier(), tableRow, column::Join).empty()) {
-            data_.setCell(list, tier(), tableRow, column::Join, "0");
-        }
+    for (int row = 1; row < g->rows(); ++row) {
+        g->setText(row, grid::kNumberColumn, prefix + QString::number(grid::figureOf(row) + 1));
+        g->setText(row, grid::kInputSetColumn,
+                   grid::inputSetOf(row) == InputSet::Design ? QStringLiteral("設計値") : QStringLiteral("実測値"));
+    }
+    for (int row = 1; row < g->rows(); row += 2) {
+        showFigureType(list, row);
+        showFigureValues(list, row);
     }
     g->mergeFigureCells();
     PaintCellStates();
@@ -141,19 +122,22 @@ void TierView::PaintCellStates() {
     for (ListKind list : {ListKind::Chain, ListKind::Exception}) {
         TierGrid* g = grid(list);
         const bool chain = list == ListKind::Chain;
-        const int firstValue = chain ? 3 : 4;
-        const int lastValue = chain ? 5 : 6;
+        // The values of the other input set: a chain's sides, an exception figure's elements and position.
+        const int firstValue = grid::gridColumn(chain ? column::SideA : column::SideB);
+        const int lastValue = grid::gridColumn(chain ? column::SideC : column::HalfPerimeter);
         for (int row = 1; row < g->rows(); ++row) {
             int joined = -1;
             const bool active = isActiveRow(row);
-            if (active && chain && row >= 3) {
-                if (auto side = joinSideFromCode(data_.cell(list, tier(), row - 1, column::Join))) {
-                    joined = static_cast<int>(*side) + 3;
+            if (active && chain && grid::figureOf(row) >= 1) {
+                if (auto side = joinSideFromCode(data_.cell(list, tier(), grid::tableRow(row), column::Join))) {
+                    joined = grid::gridColumn(joinedColumn(*side));
                 }
             }
             for (int col = 0; col < TierGrid::kColumns; ++col) {
                 CellState state = CellState::Editable;
-                if (col <= 2 || col == 7 || (chain && col == 6) || col == joined) {
+                const int tableColumn = grid::tableColumn(col);
+                if (!grid::showsTableColumn(col) || tableColumn == column::Area ||
+                    (chain && tableColumn == column::HalfPerimeter) || col == joined) {
                     state = CellState::Locked;
                 } else if (!active && col >= firstValue && col <= lastValue) {
                     state = CellState::OtherSet;
@@ -171,38 +155,46 @@ void TierView::FitGridToFrame(ListKind list) {
     int share = pixelsToTwips(g->width()) - 120 - pixelsToTwips(g->columnWidth(0) + g->columnWidth(1) + g->columnWidth(2));
     share -= pixelsToTwips(g->height()) >= g->rows() * TierGrid::kRowHeightTwips ? 60 : 240;
     const int width = twipsToPixels(qRound(share / 5.0));
-    for (int col = 3; col < TierGrid::kColumns; ++col) g->setColumnWidth(col, width > 0 ? width : 0);
-    g->setCurrentGridCell(data_.view.currentInputSet == InputSet::Design ? 1 : 2, 3);
+    for (int col = grid::kFirstValueColumn; col <= grid::kLastValueColumn; ++col) {
+        g->setColumnWidth(col, width > 0 ? width : 0);
+    }
+    g->setCurrentGridCell(grid::gridRow(0, view_.currentInputSet), grid::kFirstValueColumn);
 }
 
 void TierView::showTotals() {
-    const TierTotals totals = UpdateTotals(data_, tier(), data_.view.currentInputSet);
+    const TierTotals totals = UpdateTotals(data_, tier(), view_.currentInputSet);
     pane(ListKind::Chain)->totalBox(0)->setText(qt(number::formatSingle(totals.calculated, prefs_.digitsFormat)));
     pane(ListKind::Chain)->totalBox(1)->setText(qt(number::formatSingle(totals.deducted, prefs_.digitsFormat)));
+}
+
+bool TierView::hasAllSides(int tableRow) const {
+    for (int side = column::SideA; side <= column::SideC; ++side) {
+        if (data_.cell(ListKind::Chain, tier(), tableRow, side).empty()) return false;
+    }
+    return true;
 }
 
 void TierView::showCalculatedColumns() {
     TierGrid* chain = grid(ListKind::Chain);
     for (int row = 1; row < chain->rows(); ++row) {
-        bool complete = true;
-        for (int col = column::SideA; col <= column::SideC; ++col) {
-            complete = complete && !data_.cell(ListKind::Chain, tier(), row - 1, col).empty();
-        }
+        const int tableRow = grid::tableRow(row);
+        const bool complete = hasAllSides(tableRow);
         for (int col = column::HalfPerimeter; col <= column::Area; ++col) {
-            chain->setText(row, col + 2,
-                           complete ? formatted(data_.cell(ListKind::Chain, tier(), row - 1, col)) : QString());
+            chain->setText(row, grid::gridColumn(col),
+                           complete ? formatted(data_.cell(ListKind::Chain, tier(), tableRow, col)) : QString());
         }
     }
     TierGrid* exception = grid(ListKind::Exception);
     for (int row = 1; row < exception->rows(); ++row) {
-        const auto type = figureTypeFromCode(data_.cell(ListKind::Exception, tier(), row - 1, column::Type));
-        const bool element1 = !data_.cell(ListKind::Exception, tier(), row - 1, column::SideB).empty();
-        const bool element2 = !data_.cell(ListKind::Exception, tier(), row - 1, column::SideC).empty();
+        const int tableRow = grid::tableRow(row);
+        const auto type = figureTypeFromCode(data_.cell(ListKind::Exception, tier(), tableRow, column::Type));
+        const bool element1 = !data_.cell(ListKind::Exception, tier(), tableRow, column::SideB).empty();
+        const bool element2 = !data_.cell(ListKind::Exception, tier(), tableRow, column::SideC).empty();
         const bool rectangle = type == FigureType::Square || type == FigureType::DeductSquare;
         const bool circle = type == FigureType::Circle || type == FigureType::DeductCircle;
         const bool computed = (rectangle && element1 && element2) || (circle && element1);
-        exception->setText(row, 7,
-                           computed ? formatted(data_.cell(ListKind::Exception, tier(), row - 1, column::Area))
+        exception->setText(row, grid::gridColumn(column::Area),
+                           computed ? formatted(data_.cell(ListKind::Exception, tier(), tableRow, column::Area))
                                     : QString());
     }
 }

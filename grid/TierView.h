@@ -8,21 +8,25 @@
 #include <QObject>
 #include <QPoint>
 
+#include "edit/DocumentEditor.h"
 #include "grid/FigurePane.h"
 #include "ui/MessageSink.h"
+#include "model/CellEntry.h"
 #include "model/SurveyData.h"
 #include "settings/Preferences.h"
 
 namespace mirota {
 
 // The tier on screen: both figure grids as views of the document, their in-cell editors, the row
-// operations and the clipboard commands. Every committed edit is written through to the document at once.
+// operations and the clipboard commands. Every committed edit goes to the document at once, as one
+// transaction of the edit layer; the grids then show the result.
 class TierView : public QObject {
     Q_OBJECT
 
 public:
     // phase is the main window's phase marker ("start", "new", "open" or "").
-    TierView(SurveyData& data, Preferences& prefs, const std::string& phase, QWidget* paneParent);
+    TierView(DocumentEditor& edits, SurveyData::ViewState& view, Preferences& prefs, const std::string& phase,
+             QWidget* paneParent);
 
     FigurePane* pane(ListKind list) const { return panes_[index(list)]; }
     TierGrid* grid(ListKind list) const { return pane(list)->grid(); }
@@ -80,31 +84,31 @@ protected:
 
 private:
     static std::size_t index(ListKind list) { return static_cast<std::size_t>(list); }
-    int tier() const { return data_.view.currentTier; }
+    int tier() const { return view_.currentTier; }
     bool isActiveRow(int row) const;
     QString formatted(const std::string& text) const;
     void showFigureValues(ListKind list, int firstRow);
-    void setFigureType(ListKind list, int firstRow, FigureType type);
-    void message(const std::string& text, const std::string& title, Message::Icon icon);
+    void showFigureType(ListKind list, int firstRow);
+    // The chain row of the tier on screen has all three sides.
+    bool hasAllSides(int tableRow) const;
+    void showMessageOk(const Message& message);
+    // Shows the list's new figure count after an insert or delete; the grid is rebuilt.
+    void showFigureCount(ListKind list);
 
     // Editing hooks of the grids and editors.
     void startEditOnEditable(ListKind list, std::optional<char> character);
     void msgMain_DblClick(ListKind list);
     void msgMain_MouseUp(ListKind list, Qt::MouseButton button, QPoint globalPos);
     void msgMain_Scroll(ListKind list);
-    void commitName(int row, const std::string& text);
-    std::optional<std::string> checkedValue(ListKind list, int row, int col, const std::string& text);
-    void carryIntoNextFigure(int row, int col, const std::string& text);
-
-    // Moving figure values (columns 1..5 of both rows; 1-based figure numbers).
-    void copyFigureValues(ListKind list, int from, int to);
-    void clearFigureColumns(ListKind list, int figure, int firstColumn, int lastColumn);
-    void joinToPrevious(int figure);
+    void commitCellEdit(ListKind list, EditKind kind);
+    void refuseEntry(ListKind list, const RefusedEntry& refused);
 
     // Clipboard helper: the list whose current cell may be edited, if any.
     std::optional<ListKind> editableActiveCell() const;
 
-    SurveyData& data_;
+    DocumentEditor& edits_;
+    const SurveyData& data_;
+    SurveyData::ViewState& view_;
     Preferences& prefs_;
     const std::string& phase_;
     std::array<FigurePane*, 2> panes_{};

@@ -4,7 +4,7 @@
 namespace mirota {
 
 std::optional<ListKind> TierView::editableActiveCell() const {
-    const ListKind list = data_.view.activeList;
+    const ListKind list = view_.activeList;
     const TierGrid* g = grid(list);
     if (g->state(g->currentGridRow(), g->currentGridColumn()) != CellState::Editable) return std::nullopt;
     return list;
@@ -22,29 +22,19 @@ void TierView::mnuEditCopy_Click() {
 void TierView::mnuEditCut_Click() {
     const auto list = editableActiveCell();
     if (!list) return;
-    TierGrid* g = grid(*list);
-    const int row = g->currentGridRow();
-    const int col = g->currentGridColumn();
     StartCellEdit(*list, std::nullopt);
     editor(*list)->copy();
-    const bool hadText = !data_.cell(*list, tier(), row - 1, col - 2).empty();
-    data_.setCell(*list, tier(), row - 1, col - 2, {});
-    g->setText(row, col, QString());
-    editor(*list)->cut();
+    editor(*list)->clear();
     emit pasteAvailable();
-    CommitCellEdit(*list);
-    if (hadText) emit documentEdited();  // the commit itself sees the cell already empty
+    commitCellEdit(*list, EditKind::CellCut);
 }
 
 void TierView::mnuEditPaste_Click() {
     const auto list = editableActiveCell();
     if (!list) return;
-    TierGrid* g = grid(*list);
     StartCellEdit(*list, std::nullopt);
     editor(*list)->paste();
-    // The document takes the pasted text only once the commit has checked it.
-    g->setText(g->currentGridRow(), g->currentGridColumn(), editor(*list)->text());
-    CommitCellEdit(*list);
+    commitCellEdit(*list, EditKind::CellPaste);
 }
 
 }  // namespace mirota

@@ -1,19 +1,14 @@
 // Cell editing: opening the in-cell editor, checking and storing its text, moving on.
 #include "grid/TierView.h"
 
-#include "model/NumberText.h"
+#include "grid/GridCoordinates.h"
 #include "ui/QtText.h"
-#include "model/ProgramTitle.h"
 
 namespace mirota {
 
 namespace {
 
-constexpr int kNameColumn = 3;      // exception list
-constexpr int kPositionColumn = 6;  // exception list
-
-
-bool isBlankText(const std::string& text) { return text.find_first_not_of(" \t\r\n") == std::string::npos; }
+constexpr int kNameColumn = grid::gridColumn(column::SideA);  // exception list
 
 }  // namespace
 
@@ -55,84 +50,40 @@ void TierView::StartCellEdit(ListKind list, std::optional<char> character) {
     e->setFocus();
 }
 
-void TierView::commitName(int row, const std::string& text) {
-    // The name belongs to the figure: both of its rows, whichever row the editor was opened on.
-    const int first = row % 2 == 1 ? row : row - 1;
-    TierGrid* g = grid(ListKind::Exception);
-    for (int r = first; r <= first + 1; ++r) {
-        g->setText(r, kNameColumn, qt(text));
-        data_.setCell(ListKind::Exception, tier(), r - 1, column::SideA, text);
-    }
-}
+void TierView::CommitCellEdit(ListKind list) { commitCellEdit(list, EditKind::CellEntry); }
 
-// The text to store for a value cell, or nothing when the entry was refused (the message is shown).
-std::optional<std::string> TierView::checkedValue(ListKind list, int row, int col, const std::string& text) {
-    TierGrid* g = grid(list);
-    CellEditor* e = editor(list);
-    if (isBlankText(text)) return std::string();
-    const bool position = list == ListKind::Exception && col == kPositionColumn;
-    const bool numeric = position ? number::isNumericEntry(text) : number::strictNumber(text).has_value();
-    if (!numeric) {
-        message("数値を入力してください！", "入力形式指定", Message::Icon::Critical);
-        g->setText(row, col, QString());
-        e->clear();
-        e->setFocus();
-        return std::nullopt;
-    }
-    g->setText(row, col, qt(text));
-    if (!position) return number::formatDigits(text, prefs_.digitsFormat);
-    const std::size_t comma = text.find(',');
-    const std::string x = comma == std::string::npos ? std::string() : text.substr(0, comma);
-    const std::string y = comma == std::string::npos ? text : text.substr(comma + 1);
-    if (y.find(',') != std::string::npos) {
-        message("位置入力はＸＹ値を入力して下さい！\r\n\r\n例：123.45,67.89", kProgramTitle, Message::Icon::Warning);
-        g->setText(row, col, QString());
-        e->setFocus();
-        return std::nullopt;
-    }
-    return number::formatDigits(x, prefs_.digitsFormat) + "," + number::formatDigits(y, prefs_.digitsFormat);
-}
-
-void TierView::carryIntoNextFigure(int row, int col, const std::string& text) {
-    TierGrid* g = grid(ListKind::Chain);
-    if (row >= g->rows() - 2) return;  // the last figure has no next one
-    const auto side = joinSideFromCode(data_.cell(ListKind::Chain, tier(), row + 1, column::Join));
-    if (!side || col != previousJoinedColumn(*side) + 2) return;
-    g->setText(row + 2, joinedColumn(*side) + 2, qt(text));
-    data_.setCell(ListKind::Chain, tier(), row + 1, joinedColumn(*side), text);
-}
-
-void TierView::CommitCellEdit(ListKind list) {
+void TierView::commitCellEdit(ListKind list, EditKind kind) {
     TierGrid* g = grid(list);
     CellEditor* e = editor(list);
     const int row = g->currentGridRow();
     const int col = g->currentGridColumn();
-    if (row < 1 || col < 3) {
+    if (row < 1 || !grid::showsTableColumn(col)) {
         HideCellEditors();
         return;
     }
-    std::string text = e->text().toStdString();
-    if (text.find('"') != std::string::npos) {
-        // The data file keeps texts between double quotes and cannot hold one inside.
-        message("「\"」（ダブルクォーテーション）はデータファイルに保存できないため入力できません。", "入力形式指定",
-                Message::Icon::Warning);
-        e->setFocus();
+    const CellAddress cell{list, tier(), grid::tableRow(row), grid::tableColumn(col)};
+    const auto entry = enterCellText(e->text().toStdString(), list, cell.col, prefs_.digitsFormat);
+    if (const auto* refused = std::get_if<RefusedEntry>(&entry)) {
+        refuseEntry(list, *refused);
         return;
     }
-    bool edited = false;
-    if (list == ListKind::Exception && col == kNameColumn) {
-        std::erase_if(text, [](char c) { return c == '\r' || c == '\n'; });  // one value per line in the file
-        edited = data_.cell(list, tier(), row - 1, column::SideA) != text;
-        commitName(row, text);
+    const std::string& stored = std::get<std::string>(entry);
+    const bool edited = edits_.enterCell(cell, stored, kind);
+    if (list == ListKind::Exception && cell.col == column::SideA) {
+        // The name belongs to the figure: both of its rows, whichever row the editor was opened on.
+        for (InputSet set : {InputSet::Design, InputSet::Measured}) {
+            g->setText(grid::gridRow(grid::figureOf(row), set), col, qt(stored));
+        }
     } else {
-        const auto value = checkedValue(list, row, col, text);
-        if (!value) return;
-        edited = data_.cell(list, tier(), row - 1, col - 2) != *value;
-        g->setText(row, col, qt(*value));
-        data_.setCell(list, tier(), row - 1, col - 2, *value);
+        g->setText(row, col, qt(stored));
         if (list == ListKind::Chain) {
-            carryIntoNextFigure(row, col, *value);
-            if (!g->text(row, 3).isEmpty() && !g->text(row, 4).isEmpty() && !g->text(row, 5).isEmpty() && calculate) {
+            // A side carried into the next figure shows there.
+            const int nextFigureRow = grid::gridRow(grid::figureOf(row) + 1, grid::inputSetOf(row));
+            for (int side = column::SideA; side <= column::SideC && nextFigureRow < g->rows(); ++side) {
+                g->setText(nextFigureRow, grid::gridColumn(side),
+                           formatted(data_.cell(list, tier(), grid::tableRow(nextFigureRow), side)));
+            }
+            if (hasAllSides(cell.row) && calculate) {
                 calculate();
                 g->setCurrentGridCell(row, col);
             }
@@ -144,22 +95,31 @@ void TierView::CommitCellEdit(ListKind list) {
     MoveToNextCell(list);
 }
 
+void TierView::refuseEntry(ListKind list, const RefusedEntry& refused) {
+    TierGrid* g = grid(list);
+    CellEditor* e = editor(list);
+    showMessageOk(refused.message);
+    if (refused.reason != EntryRefusal::DoubleQuote) g->setText(g->currentGridRow(), g->currentGridColumn(), QString());
+    if (refused.reason == EntryRefusal::NotNumeric) e->clear();
+    e->setFocus();
+}
+
 void TierView::MoveToNextCell(ListKind list) {
     TierGrid* g = grid(list);
     int row = g->currentGridRow();
     int col = g->currentGridColumn();
     if (row < 1) return;
     while (true) {
-        if (col < TierGrid::kColumns - 1) {
+        if (col < grid::kLastValueColumn) {
             ++col;
-        } else if (row >= g->rows() - 2) {
+        } else if (grid::figureOf(row) == grid::figureOf(g->rows() - 1)) {
             // After the last figure the cursor goes back to the first one and the editing chain stops.
-            g->setCurrentGridCell(data_.view.currentInputSet == InputSet::Design ? 1 : 2, 3);
+            g->setCurrentGridCell(grid::gridRow(0, view_.currentInputSet), grid::kFirstValueColumn);
             g->setFocus();
             return;
         } else {
-            row += 2;
-            col = 3;
+            row = grid::gridRow(grid::figureOf(row) + 1, grid::inputSetOf(row));
+            col = grid::kFirstValueColumn;
         }
         if (g->state(row, col) == CellState::Editable) {
             g->setCurrentGridCell(row, col);
@@ -174,17 +134,20 @@ void TierView::msgMain_DblClick(ListKind list) {
     const int row = g->currentGridRow();
     const int col = g->currentGridColumn();
     if (g->state(row, col) != CellState::Editable) return;
-    if (list == ListKind::Exception && col == kNameColumn && row % 2 == 0) g->setCurrentGridCell(row - 1, col);
+    if (list == ListKind::Exception && col == kNameColumn && grid::inputSetOf(row) == InputSet::Measured) {
+        g->setCurrentGridCell(grid::gridRow(grid::figureOf(row), InputSet::Design), col);
+    }
     StartCellEdit(list, std::nullopt);
 }
 
 void TierView::msgMain_MouseUp(ListKind list, Qt::MouseButton button, QPoint globalPos) {
     HideCellEditors();
-    data_.view.activeList = list;
+    view_.activeList = list;
     TierGrid* g = grid(list);
     const int row = g->currentGridRow();
-    if (list == ListKind::Exception && g->currentGridColumn() == kNameColumn && row >= 1 && row % 2 == 0) {
-        g->setCurrentGridCell(row - 1, kNameColumn);
+    if (list == ListKind::Exception && g->currentGridColumn() == kNameColumn && row >= 1 &&
+        grid::inputSetOf(row) == InputSet::Measured) {
+        g->setCurrentGridCell(grid::gridRow(grid::figureOf(row), InputSet::Design), kNameColumn);
     }
     if (button == Qt::RightButton) emit dataMenuRequested(globalPos);
 }

@@ -39,6 +39,7 @@ void SurveyData::setTierCountFromFile(int count) {
 
 void SurveyData::changeTierCount(int count) {
     if (count < 1 || count > maxTiers_) throw std::out_of_range("tier count out of range");
+    if (observer_.observer) observer_.observer->tierCountWriting(tierCount_, previousTierCount_);
     previousTierCount_ = tierCount_;
     tierCount_ = count;
     for (int tier = previousTierCount_; tier < tierCount_; ++tier) {
@@ -56,6 +57,12 @@ void SurveyData::changeTierCount(int count) {
     }
 }
 
+void SurveyData::restoreTierCounts(int count, int previousCount) {
+    if (count < 1 || count > maxTiers_) throw std::out_of_range("tier count out of range");
+    tierCount_ = count;
+    previousTierCount_ = previousCount;
+}
+
 int SurveyData::figureCount(ListKind list, int tier) const {
     checkTier(tier);
     return figureCounts_[static_cast<std::size_t>(listIndex(list) * maxTiers_ + tier)];
@@ -64,7 +71,9 @@ int SurveyData::figureCount(ListKind list, int tier) const {
 void SurveyData::setFigureCount(ListKind list, int tier, int count) {
     checkTier(tier);
     if (count < 0 || count > maxFigures_) throw std::out_of_range("figure count out of range");
-    figureCounts_[static_cast<std::size_t>(listIndex(list) * maxTiers_ + tier)] = static_cast<std::int16_t>(count);
+    auto& stored = figureCounts_[static_cast<std::size_t>(listIndex(list) * maxTiers_ + tier)];
+    if (observer_.observer) observer_.observer->figureCountWriting(list, tier, stored);
+    stored = static_cast<std::int16_t>(count);
 }
 
 const std::string& SurveyData::cell(ListKind list, int tier, int row, int col) const {
@@ -72,7 +81,9 @@ const std::string& SurveyData::cell(ListKind list, int tier, int row, int col) c
 }
 
 void SurveyData::setCell(ListKind list, int tier, int row, int col, std::string text) {
-    cells_[cellIndex(list, tier, row, col)] = std::move(text);
+    std::string& stored = cells_[cellIndex(list, tier, row, col)];
+    if (observer_.observer) observer_.observer->cellWriting(list, tier, row, col, stored);
+    stored = std::move(text);
 }
 
 bool SurveyData::isValidIndex(ListKind list, int tier, int row, int col) const {

@@ -24,6 +24,11 @@ constexpr int Area = 5;
 constexpr int Join = 6;
 }  // namespace column
 
+// Figure k of a list (counted from 0) keeps its design values in table row 2k and its measured values in 2k + 1.
+constexpr int tableRow(int figure, InputSet set) { return 2 * figure + static_cast<int>(set); }
+constexpr int figureOfRow(int row) { return row / 2; }
+constexpr InputSet inputSetOfRow(int row) { return row % 2 == 0 ? InputSet::Design : InputSet::Measured; }
+
 // The one open survey document: fixed-capacity tables of text cells, as typed and as calculated.
 // Figure i of a list uses row 2i (design values) and row 2i+1 (measured values). Rows beyond a
 // list's figure count are kept, so raising the count again shows them.
@@ -42,7 +47,23 @@ public:
         bool calculationDone = false;
     };
 
+    // Told of every write of a cell, a figure count or the tier count before it happens; the edit layer
+    // records its transactions through it.
+    class WriteObserver {
+    public:
+        virtual void cellWriting(ListKind list, int tier, int row, int col, const std::string& before) = 0;
+        virtual void figureCountWriting(ListKind list, int tier, int before) = 0;
+        virtual void tierCountWriting(int before, int previousBefore) = 0;
+
+    protected:
+        ~WriteObserver() = default;
+    };
+
     SurveyData();
+
+    // At most one observer; nullptr ends the observation. A copy is not observed, and an assignment
+    // keeps the observer of the document assigned to.
+    void setWriteObserver(WriteObserver* observer) { observer_.observer = observer; }
 
     // New: full capacities, one tier with two chain figures and one exception figure, untitled.
     // Drawing conditions, the CAD release and the option flags stay as they are.
@@ -61,6 +82,8 @@ public:
     // Applies a new tier count: new tiers get two chain figures and one exception figure,
     // dropped tiers have the cells of their figures cleared (their counts stay).
     void changeTierCount(int count);
+    // Puts both counts back exactly as they were (undo and redo).
+    void restoreTierCounts(int count, int previousCount);
 
     int figureCount(ListKind list, int tier) const;
     void setFigureCount(ListKind list, int tier, int count);
@@ -86,6 +109,13 @@ private:
     int previousTierCount_ = 1;
     std::vector<std::int16_t> figureCounts_;  // [list][tier]
     std::vector<std::string> cells_;          // [list][tier][row][column]
+    struct ObserverSlot {
+        WriteObserver* observer = nullptr;
+        ObserverSlot() = default;
+        ObserverSlot(const ObserverSlot&) {}
+        ObserverSlot& operator=(const ObserverSlot&) { return *this; }
+    };
+    ObserverSlot observer_;
 };
 
 }  // namespace mirota

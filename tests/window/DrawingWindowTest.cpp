@@ -1,6 +1,8 @@
 // The drawing window: how the engine's drawing is painted (colours, text justification and rotation),
 // zoom, pan and fit, the files it is saved as, printing and the progress window of a run.
+#include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
@@ -296,7 +298,9 @@ private slots:
         QCOMPARE(asked[0].kind, FileDialogRequest::Kind::Save);
         QCOMPARE(asked[0].filter, filter);
         QCOMPARE(asked[0].defaultSuffix, suffix);
-        QCOMPARE(asked[0].start, "/opt/mirota/展開図." + suffix);  // an untitled document
+        // An untitled document: the user's documents folder, never the program's.
+        QCOMPARE(asked[0].start,
+                 QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath("展開図." + suffix));
         QVERIFY(f.messages.empty());
         const QByteArray bytes = readFile(file);
         QVERIFY(bytes.trimmed().startsWith(start.trimmed()));

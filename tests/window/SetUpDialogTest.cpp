@@ -21,6 +21,7 @@ namespace {
 // A dialog over a document with the start-up drawing conditions and first-run preferences.
 struct DialogFixture {
     SurveyData data;
+    DocumentEditor edits{data};
     Preferences prefs;
     std::unique_ptr<SetUpDialog> dialog;
     std::vector<Message> messages;
@@ -32,7 +33,7 @@ struct DialogFixture {
     }
 
     SetUpDialog& open(bool offerDde = false) {
-        dialog = std::make_unique<SetUpDialog>(data, prefs, offerDde);
+        dialog = std::make_unique<SetUpDialog>(edits, prefs, offerDde);
         dialog->showMessage = [this](const Message& message, QMessageBox::StandardButtons) {
             messages.push_back(message);
             return QMessageBox::Ok;

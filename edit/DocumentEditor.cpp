@@ -1,0 +1,171 @@
+#include "edit/DocumentEditor.h"
+
+#include "model/ProgramTitle.h"
+
+namespace mirota {
+
+namespace {
+
+constexpr InputSet kInputSets[] = {InputSet::Design, InputSet::Measured};
+
+// The type a figure has by its position: chain figures up and down in turn from an up one,
+// exception figures deducted circles.
+FigureType defaultType(ListKind list, int figure) {
+    if (list == ListKind::Exception) return FigureType::DeductCircle;
+    return figure % 2 == 0 ? FigureType::TriangleUp : FigureType::TriangleDown;
+}
+
+JoinSide joinSideOf(const SurveyData& data, int tier, int row) {
+    return joinSideFromCode(data.cell(ListKind::Chain, tier, row, column::Join)).value_or(JoinSide::JoinCA);
+}
+
+}  // namespace
+
+template <typename Edit>
+bool DocumentEditor::transact(EditKind kind, const CellAddress& place, Edit edit) {
+    ChangeRecorder recorder(data_);
+    edit(recorder);
+    DocumentChange change = recorder.finish();
+    if (change.empty()) return false;
+    history_.push({kind, place, std::move(change)});
+    return true;
+}
+
+bool DocumentEditor::enterCell(const CellAddress& cell, const std::string& text, EditKind kind) {
+    return transact(kind, cell, [&](ChangeRecorder&) {
+        const auto [list, tier, row, col] = cell;
+        if (list == ListKind::Exception && col == column::SideA) {
+            for (InputSet set : kInputSets) data_.setCell(list, tier, tableRow(figureOfRow(row), set), col, text);
+            return;
+        }
+        data_.setCell(list, tier, row, col, text);
+        if (list != ListKind::Chain || row + 2 >= 2 * data_.figureCount(list, tier)) return;
+        const auto side = joinSideFromCode(data_.cell(list, tier, row + 2, column::Join));
+        if (side && col == previousJoinedColumn(*side)) data_.setCell(list, tier, row + 2, joinedColumn(*side), text);
+    });
+}
+
+bool DocumentEditor::setFigureCount(ListKind list, int tier, int count) {
+    return transact(EditKind::FigureCount, {list, tier, 0, 0},
+                    [&](ChangeRecorder&) { data_.setFigureCount(list, tier, count); });
+}
+
+void DocumentEditor::copyFigureValues(ListKind list, int tier, int from, int to) {
+    for (InputSet set : kInputSets) {
+        for (int col = column::SideA; col <= column::Area; ++col) {
+            data_.setCell(list, tier, tableRow(to, set), col, data_.cell(list, tier, tableRow(from, set), col));
+        }
+    }
+}
+
+void DocumentEditor::clearFigureColumns(ListKind list, int tier, int figure, int firstColumn, int lastColumn) {
+    for (InputSet set : kInputSets) {
+        for (int col = firstColumn; col <= lastColumn; ++col) data_.setCell(list, tier, tableRow(figure, set), col, {});
+    }
+}
+
+// The chain figure takes the previous figure's paired side into its joined side, by its own join code.
+void DocumentEditor::joinToPrevious(int tier, int figure) {
+    const JoinSide side = joinSideOf(data_, tier, tableRow(figure, InputSet::Design));
+    for (InputSet set : kInputSets) {
+        data_.setCell(ListKind::Chain, tier, tableRow(figure, set), joinedColumn(side),
+                      data_.cell(ListKind::Chain, tier, tableRow(figure - 1, set), previousJoinedColumn(side)));
+    }
+}
+
+std::optional<Message> DocumentEditor::insertFigure(ListKind list, int tier, int figure) {
+    const int count = data_.figureCount(list, tier);
+    if (count >= data_.maxFigures()) return Message{"最高個数は\"100\"です。", kProgramTitle, Message::Icon::Warning};
+    transact(EditKind::FigureInsert, {list, tier, tableRow(figure, InputSet::Design), 0}, [&](ChangeRecorder&) {
+        for (int to = count; to > figure; --to) copyFigureValues(list, tier, to - 1, to);
+        clearFigureColumns(list, tier, figure, column::SideA, column::Area);
+        if (list == ListKind::Chain) {
+            // The figure that moved down is now joined to the new, empty one.
+            const int joined = joinedColumn(joinSideOf(data_, tier, tableRow(figure + 1, InputSet::Design)));
+            clearFigureColumns(list, tier, figure + 1, joined, joined);
+            if (figure >= 1) joinToPrevious(tier, figure);
+        } else {
+            clearFigureColumns(list, tier, figure + 1, column::SideA, column::SideA);  // given its new default name
+        }
+        data_.setFigureCount(list, tier, count + 1);
+    });
+    return std::nullopt;
+}
+
+std::optional<Message> DocumentEditor::deleteFigure(ListKind list, int tier, int figure) {
+    const int count = data_.figureCount(list, tier);
+    if (count <= 1) return Message{"最低個数は\"1\"です。", kProgramTitle, Message::Icon::Warning};
+    transact(EditKind::FigureDelete, {list, tier, tableRow(figure, InputSet::Design), 0}, [&](ChangeRecorder&) {
+        for (int to = figure; to < count - 1; ++to) copyFigureValues(list, tier, to + 1, to);
+        if (list == ListKind::Chain && figure >= 1 && figure < count - 1) joinToPrevious(tier, figure);
+        data_.setFigureCount(list, tier, count - 1);
+    });
+    return std::nullopt;
+}
+
+bool DocumentEditor::setFigureType(ListKind list, int tier, int figure, FigureType type) {
+    return transact(EditKind::FigureType, {list, tier, tableRow(figure, InputSet::Design), column::Type},
+                    [&](ChangeRecorder&) {
+                        for (InputSet set : kInputSets) {
+                            data_.setCell(list, tier, tableRow(figure, set), column::Type, std::string(typeCode(type)));
+                        }
+                    });
+}
+
+bool DocumentEditor::setChainOrientation(int tier, bool firstUp) {
+    return transact(EditKind::ChainOrientation, {ListKind::Chain, tier, 0, column::Type}, [&](ChangeRecorder&) {
+        for (int figure = 0; figure < data_.figureCount(ListKind::Chain, tier); ++figure) {
+            const bool up = (figure % 2 == 0) == firstUp;
+            const FigureType type = up ? FigureType::TriangleUp : FigureType::TriangleDown;
+            for (InputSet set : kInputSets) {
+                data_.setCell(ListKind::Chain, tier, tableRow(figure, set), column::Type, std::string(typeCode(type)));
+            }
+        }
+    });
+}
+
+bool DocumentEditor::setJoinSide(int tier, int figure, JoinSide side) {
+    if (figure < 1) return false;
+    const int first = tableRow(figure, InputSet::Design);
+    return transact(EditKind::JoinSide, {ListKind::Chain, tier, first, column::Join}, [&](ChangeRecorder&) {
+        const int oldColumn = joinedColumn(joinSideOf(data_, tier, first));
+        const int newColumn = joinedColumn(side);
+        for (InputSet set : kInputSets) {
+            const int row = tableRow(figure, set);
+            const std::string released = data_.cell(ListKind::Chain, tier, row, newColumn);
+            const std::string paired = data_.cell(ListKind::Chain, tier, row - 2, previousJoinedColumn(side));
+            data_.setCell(ListKind::Chain, tier, row, oldColumn, released);
+            data_.setCell(ListKind::Chain, tier, row, newColumn, paired);
+            data_.setCell(ListKind::Chain, tier, row, column::Join, std::string(joinSideCode(side)));
+        }
+    });
+}
+
+bool DocumentEditor::setTierCount(int count) {
+    return transact(EditKind::TierCount, {}, [&](ChangeRecorder&) { data_.changeTierCount(count); });
+}
+
+bool DocumentEditor::changeSettings(const DocumentSettings& settings) {
+    return transact(EditKind::Settings, {}, [&](ChangeRecorder& recorder) {
+        const DocumentSettings before = DocumentSettings::of(data_);
+        settings.applyTo(data_);
+        recorder.recordSettings(before, settings);
+    });
+}
+
+void DocumentEditor::completeFigures(ListKind list, int tier) {
+    for (int row = 0; row < 2 * data_.figureCount(list, tier); ++row) {
+        const int figure = figureOfRow(row);
+        if (!figureTypeFromCode(data_.cell(list, tier, row, column::Type))) {
+            data_.setCell(list, tier, row, column::Type, std::string(typeCode(defaultType(list, figure))));
+        }
+        if (list == ListKind::Exception && data_.cell(list, tier, row, column::SideA).empty()) {
+            data_.setCell(list, tier, row, column::SideA, "名称" + std::to_string(figure + 1));
+        }
+        if (list == ListKind::Chain && data_.cell(list, tier, row, column::Join).empty()) {
+            data_.setCell(list, tier, row, column::Join, "0");
+        }
+    }
+}
+
+}  // namespace mirota

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "edit/DocumentSettings.h"
+#include "edit/EditHistory.h"
+#include "model/FigureType.h"
+#include "model/Message.h"
+#include "model/SurveyData.h"
+
+namespace mirota {
+
+// The edit layer: every change a user makes to the document is one transaction here, recorded in
+// the history so that it can be undone and redone, and the answer to "changed since saved or opened".
+// Figures are counted from 0; an operation returns whether it changed the document.
+class DocumentEditor {
+public:
+    explicit DocumentEditor(SurveyData& data) : data_(data) {}
+
+    const SurveyData& document() const { return data_; }
+
+    // Stores a text that cell entry has accepted. An exception name names both rows of its figure; a
+    // chain side joined by the next figure is carried into that figure's joined side.
+    bool enterCell(const CellAddress& cell, const std::string& text, EditKind kind = EditKind::CellEntry);
+
+    bool setFigureCount(ListKind list, int tier, int count);
+    // A new, empty figure before this one (the figures after it move down, types and join sides stay
+    // by position); refused with a message when the list is full.
+    std::optional<Message> insertFigure(ListKind list, int tier, int figure);
+    // The figures after it move up; refused with a message for the last figure left.
+    std::optional<Message> deleteFigure(ListKind list, int tier, int figure);
+    bool setFigureType(ListKind list, int tier, int figure, FigureType type);
+    // Every chain figure of the tier up and down in turn, the first one up or down.
+    bool setChainOrientation(int tier, bool firstUp);
+    // The value of the side that becomes joined moves into the side that is no longer joined; the new
+    // joined side takes the previous figure's paired side. The first figure is joined to nothing.
+    bool setJoinSide(int tier, int figure, JoinSide side);
+    bool setTierCount(int count);
+    bool changeSettings(const DocumentSettings& settings);
+
+    // Gives the shown figures of a list what a figure always has: its type (by position when it has
+    // none), the exception list's name, the chain's join code. Not a user change: no step.
+    void completeFigures(ListKind list, int tier);
+
+    // The history of the steps above.
+    const EditHistory& history() const { return history_; }
+    const EditStep* undo() { return history_.undo(data_); }
+    const EditStep* redo() { return history_.redo(data_); }
+    bool isModified() const { return history_.isModified(); }
+    void markSaved() { history_.markSaved(); }
+    void markOpened() { history_.markOpened(); }
+    void markUnsaved() { history_.markUnsaved(); }
+
+private:
+    template <typename Edit>
+    bool transact(EditKind kind, const CellAddress& place, Edit edit);
+    void copyFigureValues(ListKind list, int tier, int from, int to);
+    void clearFigureColumns(ListKind list, int tier, int figure, int firstColumn, int lastColumn);
+    void joinToPrevious(int tier, int figure);
+
+    SurveyData& data_;
+    EditHistory history_;
+};
+
+}  // namespace mirota

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "model/Message.h"
+#include "model/SurveyData.h"
+
+namespace mirota {
+
+// Why a typed text was refused; the window reacts to each in its own way.
+enum class EntryRefusal {
+    DoubleQuote,  // the data file cannot hold it
+    NotNumeric,   // a value cell needs one number (a position: numbers separated by ",")
+    NotPosition,  // a position takes two numbers at most
+};
+
+struct RefusedEntry {
+    EntryRefusal reason;
+    Message message;
+
+    bool operator==(const RefusedEntry&) const = default;
+};
+
+// What a text typed into a cell of the list's table column becomes, with the display format digits:
+// the text to store, or why it is refused. Blank text stores as empty; numbers are formatted with
+// the digits; an exception name loses its line breaks; a position "X,Y" is formatted part by part
+// (one number alone is Y).
+std::variant<std::string, RefusedEntry> enterCellText(std::string_view typed, ListKind list, int col,
+                                                      std::string_view digits);
+
+}  // namespace mirota

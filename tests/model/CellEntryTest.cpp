@@ -1,0 +1,61 @@
+#include "model/CellEntry.h"
+
+#include <gtest/gtest.h>
+
+namespace mirota {
+namespace {
+
+const Message kNotNumeric{"数値を入力してください！", "入力形式指定", Message::Icon::Critical};
+const Message kNotPosition{"位置入力はＸＹ値を入力して下さい！\r\n\r\n例：123.45,67.89", "LTミロタ展開図",
+                           Message::Icon::Warning};
+const Message kDoubleQuote{"「\"」（ダブルクォーテーション）はデータファイルに保存できないため入力できません。",
+                           "入力形式指定", Message::Icon::Warning};
+
+constexpr ListKind kChain = ListKind::Chain;
+constexpr ListKind kException = ListKind::Exception;
+
+struct EntryCase {
+    const char* name;
+    const char* typed;
+    ListKind list;
+    int col;
+    const char* digits;
+    std::variant<std::string, RefusedEntry> expected;
+};
+
+TEST(CellEntry, StoresOrRefusesWhatIsTyped) {
+    const EntryCase cases[] = {
+        {"rounded", "1.239", kChain, column::SideB, "0.00", "1.24"},
+        {"whole", "3", kChain, column::SideA, "0.00", "3.00"},
+        {"blanks around", " 5 ", kChain, column::SideC, "0.00", "5.00"},
+        {"negative", "-0.5", kChain, column::SideB, "0.00", "-0.50"},
+        {"no decimals", "12.5", kChain, column::SideB, "0.", "13."},
+        {"blank", " \t", kChain, column::SideB, "0.00", ""},
+        {"empty", "", kException, column::HalfPerimeter, "0.00", ""},
+        {"word", "abc", kChain, column::SideB, "0.00", RefusedEntry{EntryRefusal::NotNumeric, kNotNumeric}},
+        {"number and unit", "12m", kChain, column::SideB, "0.00", RefusedEntry{EntryRefusal::NotNumeric, kNotNumeric}},
+        {"two numbers in a side", "1,2", kChain, column::SideB, "0.00",
+         RefusedEntry{EntryRefusal::NotNumeric, kNotNumeric}},
+        {"element", "2", kException, column::SideB, "0.0", "2.0"},
+        {"position X and Y", "1.5,2", kException, column::HalfPerimeter, "0.00", "1.50,2.00"},
+        {"position rounded", "123.456,7", kException, column::HalfPerimeter, "0.00", "123.46,7.00"},
+        {"position of one number is Y", "5", kException, column::HalfPerimeter, "0.00", ",5.00"},
+        {"position of three numbers", "1,2,3", kException, column::HalfPerimeter, "0.00",
+         RefusedEntry{EntryRefusal::NotPosition, kNotPosition}},
+        {"position of words", "a,b", kException, column::HalfPerimeter, "0.00",
+         RefusedEntry{EntryRefusal::NotNumeric, kNotNumeric}},
+        {"name kept as typed", "杭 12", kException, column::SideA, "0.00", "杭 12"},
+        {"name loses its line breaks", "杭\r\nA", kException, column::SideA, "0.00", "杭A"},
+        {"name of blanks", "  ", kException, column::SideA, "0.00", "  "},
+        {"double quote in a name", "A\"B", kException, column::SideA, "0.00",
+         RefusedEntry{EntryRefusal::DoubleQuote, kDoubleQuote}},
+        {"double quote in a side", "\"", kChain, column::SideA, "0.00",
+         RefusedEntry{EntryRefusal::DoubleQuote, kDoubleQuote}},
+    };
+    for (const EntryCase& c : cases) {
+        EXPECT_EQ(enterCellText(c.typed, c.list, c.col, c.digits), c.expected) << c.name;
+    }
+}
+
+}  // namespace
+}  // namespace mirota
