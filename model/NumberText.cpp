@@ -1,8 +1,10 @@
 #include "model/NumberText.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 namespace mirota::number {
@@ -126,31 +128,73 @@ std::string fixedText(Decimal d, int decimals) {
     return out;
 }
 
-std::string generalText(double value, int significant) {
-    if (!std::isfinite(value)) return {};
-    if (value == 0.0) return "0";
-    char buffer[64];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, significant - 1);
-    std::size_t used = 0;
-    auto d = scanDecimal(std::string_view(buffer, static_cast<std::size_t>(written.ptr - buffer)), used);
-    if (!d) return {};
-    const std::size_t lastNonZero = d->digits.find_last_not_of('0');
-    d->digits.resize(lastNonZero + 1);
-    const int digitCount = static_cast<int>(d->digits.size());
-    std::string out = d->negative ? "-" : "";
-    if (d->pointPos <= 0) {
-        out += "0.";
-        out.append(static_cast<std::size_t>(-d->pointPos), '0');
-        out += d->digits;
-    } else if (d->pointPos >= digitCount) {
-        out += d->digits;
-        out.append(static_cast<std::size_t>(d->pointPos - digitCount), '0');
-    } else {
-        out += d->digits.substr(0, static_cast<std::size_t>(d->pointPos));
-        out += '.';
-        out += d->digits.substr(static_cast<std::size_t>(d->pointPos));
+// How many significant digits a decimal text has: from the first non-zero digit to the last.
+long significantDigits(const char* begin, const char* end) {
+    const auto nonZeroDigit = [](char c) { return c >= '1' && c <= '9'; };
+    const char* first = std::find_if(begin, end, nonZeroDigit);
+    if (first == end) return 0;
+    const char* last = std::find_if(std::make_reverse_iterator(end), std::make_reverse_iterator(first), nonZeroDigit).base();
+    return std::count_if(first, last, isDigit);
+}
+
+// The rounding of a finite, non-zero value to `significant` digits in general text.
+char* writeRounded(double value, int significant, char* out) {
+    char scientific[48];
+    const char* const begin = scientific;
+    const char* const end =
+        std::to_chars(scientific, scientific + sizeof scientific, value, std::chars_format::scientific, significant - 1)
+            .ptr;
+    const char* const exponentMark = std::find(begin, end, 'e');
+    char digits[24];
+    int digitCount = 0;
+    for (const char* c = begin; c != exponentMark; ++c) {
+        if (isDigit(*c)) digits[digitCount++] = *c;
     }
-    return out;
+    while (digitCount > 1 && digits[digitCount - 1] == '0') --digitCount;
+    const char* exponentText = exponentMark + 1;
+    const bool negativeExponent = *exponentText == '-';
+    if (*exponentText == '-' || *exponentText == '+') ++exponentText;
+    int exponent = 0;
+    std::from_chars(exponentText, end, exponent);
+    const int pointPos = (negativeExponent ? -exponent : exponent) + 1;
+
+    if (value < 0.0) *out++ = '-';
+    if (pointPos <= 0) {
+        *out++ = '0';
+        *out++ = '.';
+        out = std::fill_n(out, -pointPos, '0');
+        return std::copy_n(digits, digitCount, out);
+    }
+    if (pointPos >= digitCount) {
+        out = std::copy_n(digits, digitCount, out);
+        return std::fill_n(out, pointPos - digitCount, '0');
+    }
+    out = std::copy_n(digits, pointPos, out);
+    *out++ = '.';
+    return std::copy_n(digits + pointPos, digitCount - pointPos, out);
+}
+
+// The longest general text: a sign, the point and 323 zeros before the digits of the smallest double.
+static_assert(kDoubleTextCapacity >= 1 + 2 + 323 + 17);
+
+// Writes the general text of value into out (kDoubleTextCapacity bytes) and returns its end. The
+// shortest text that reads back as the value is its rounding to `significant` digits whenever it has
+// no more digits than that (the double grid is finer than 15 decimal digits), and it is far cheaper
+// to make than a rounding to a given precision.
+char* writeGeneralText(double value, int significant, char* out) {
+    if (!std::isfinite(value)) return out;
+    if (value == 0.0) {
+        *out = '0';
+        return out + 1;
+    }
+    char* const shortest = std::to_chars(out, out + kDoubleTextCapacity, value, std::chars_format::fixed).ptr;
+    if (significantDigits(out, shortest) <= significant) return shortest;
+    return writeRounded(value, significant, out);
+}
+
+std::string generalText(double value, int significant) {
+    char text[kDoubleTextCapacity];
+    return std::string(text, writeGeneralText(value, significant, text));
 }
 
 }  // namespace
@@ -214,6 +258,8 @@ std::string formatDouble(double value, std::string_view digitsFormat) {
 
 std::string singleText(float value) { return generalText(static_cast<double>(value), 7); }
 std::string doubleText(double value) { return generalText(value, 15); }
+
+char* writeDoubleText(double value, char* out) { return writeGeneralText(value, 15, out); }
 
 float toSingle(double value) {
     if (std::isnan(value)) return std::numeric_limits<float>::quiet_NaN();

@@ -1,7 +1,9 @@
 #include "draw/engine/DxfWriter.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <map>
 #include <optional>
 #include <string_view>
 
@@ -21,6 +23,8 @@ constexpr std::string_view kFontFile = "msgothic.ttc";
 constexpr std::string_view kLineType = "CONTINUOUS";
 constexpr int kLockedFlag = 4;
 constexpr int kHasAttributesFlag = 2;
+// Enough for an object of the drawing on average (inserts carry their attributes): the buffer rarely grows.
+constexpr std::size_t kBytesPerEntity = 512;
 
 int horizontalCode(HorizontalAlignment h) {
     switch (h) {
@@ -42,25 +46,28 @@ int verticalCode(VerticalAlignment v) {
     return 0;
 }
 
-// Group codes and values, written as UTF-8 and converted to code page 932 as a whole at the end.
+// Group codes and values written straight into the file's bytes: codes and numbers are ASCII, and
+// only texts and names that are not are converted to code page 932, each distinct one once.
 class DxfText {
 public:
+    explicit DxfText(std::size_t expectedSize) : out_(expectedSize, '\0') {}
+
     void group(int code, std::string_view value) {
-        char codeText[8];
-        std::snprintf(codeText, sizeof codeText, "%3d", code);
-        out_ += codeText;
-        out_ += "\r\n";
-        if (value.find_first_of("\r\n") != std::string_view::npos && !badText_) badText_ = std::string(value);
-        out_ += value;
-        out_ += "\r\n";
+        groupCode(code);
+        text(value);
     }
-    void integer(int code, int value) { group(code, std::to_string(value)); }
+    void integer(int code, int value) {
+        groupCode(code);
+        char* const at = room(kIntegerCapacity);
+        lineEnd(std::to_chars(at, at + kIntegerCapacity, value).ptr);
+    }
     void number(int code, double value) {
         if (!std::isfinite(value)) {
             nonFinite_ = true;
             value = 0.0;
         }
-        group(code, number::doubleText(value));
+        groupCode(code);
+        lineEnd(number::writeDoubleText(value, room(number::kDoubleTextCapacity)));
     }
     // A point as its x, y and z groups (10, 20, 30 for base 10).
     void point(int base, Point p) {
@@ -69,32 +76,78 @@ public:
         number(base + 20, 0.0);
     }
 
-    std::variant<std::string, Message> bytes() const {
+    std::variant<std::string, Message> bytes() && {
         if (badText_) return failure("「" + *badText_ + "」は改行を含むので書き出せません。");
         if (nonFinite_) return failure("図面に大きすぎる座標があります。");
-        const codepage::Conversion converted = codepage::fromUtf8(out_);
-        if (!converted.ok()) {
-            const std::size_t at = *converted.failedAt;
-            const std::size_t begin = out_.rfind('\n', at) + 1;  // groups are never on the first line
-            const std::size_t end = out_.find('\r', at);
-            return failure("「" + out_.substr(begin, end - begin) + "」にコードページ932で表せない文字があります。");
-        }
-        return converted.text;
+        if (unencodable_) return failure("「" + *unencodable_ + "」にコードページ932で表せない文字があります。");
+        out_.resize(used_);
+        return std::move(out_);
     }
 
 private:
+    static constexpr std::size_t kIntegerCapacity = 12;
+    static constexpr std::size_t kLineEnd = 2;
+
     static Message failure(const std::string& reason) {
         return Message{"DXFファイルを作れません。\r\n" + reason, kProgramTitle, Message::Icon::Critical};
     }
 
-    std::string out_;
+    // Where the next bytes go, with room for size of them and the line end.
+    char* room(std::size_t size) {
+        if (used_ + size + kLineEnd > out_.size()) out_.resize(2 * (used_ + size + kLineEnd));
+        return out_.data() + used_;
+    }
+    // Ends the line at end, which lies in the room given last.
+    void lineEnd(char* end) {
+        end[0] = '\r';
+        end[1] = '\n';
+        used_ = static_cast<std::size_t>(end + kLineEnd - out_.data());
+    }
+
+    // Right-aligned in three columns, as every reader expects (the codes of release 12 are below 1000).
+    void groupCode(int code) {
+        char* const at = room(3);
+        at[0] = code >= 100 ? static_cast<char>('0' + code / 100) : ' ';
+        at[1] = code >= 10 ? static_cast<char>('0' + code / 10 % 10) : ' ';
+        at[2] = static_cast<char>('0' + code % 10);
+        lineEnd(at + 3);
+    }
+
+    void text(std::string_view value) {
+        bool ascii = true;
+        for (char c : value) {
+            if (static_cast<unsigned char>(c) >= 0x80) ascii = false;
+            if ((c == '\r' || c == '\n') && !badText_) badText_ = std::string(value);
+        }
+        if (!ascii) {
+            // Names come in runs (the layer of one object after another): the last one is asked first.
+            if (lastEncoded_ == encoded_.end() || lastEncoded_->first != value) {
+                lastEncoded_ = encoded_.find(value);
+                if (lastEncoded_ == encoded_.end()) {
+                    codepage::Conversion converted = codepage::fromUtf8(value);
+                    if (!converted.ok() && !unencodable_) unencodable_ = std::string(value);
+                    lastEncoded_ = encoded_.emplace(std::string(value), std::move(converted.text)).first;
+                }
+            }
+            value = lastEncoded_->second;
+        }
+        char* const at = room(value.size());
+        lineEnd(std::copy(value.begin(), value.end(), at));
+    }
+
+    std::string out_;  // the bytes so far, then room for more
+    std::size_t used_ = 0;
+    std::map<std::string, std::string, std::less<>> encoded_;  // UTF-8 text -> its code page bytes
+    std::map<std::string, std::string, std::less<>>::const_iterator lastEncoded_ = encoded_.end();
     std::optional<std::string> badText_;
+    std::optional<std::string> unencodable_;
     bool nonFinite_ = false;
 };
 
 class DxfComposer {
 public:
-    explicit DxfComposer(const Drawing& drawing) : drawing_(drawing) {}
+    explicit DxfComposer(const Drawing& drawing)
+        : drawing_(drawing), dxf_(kBytesPerEntity * (drawing.entities.size() + drawing.blocks.size())) {}
 
     std::variant<std::string, Message> compose() {
         header();
@@ -102,7 +155,7 @@ public:
         blocks();
         entities();
         dxf_.group(0, "EOF");
-        return dxf_.bytes();
+        return std::move(dxf_).bytes();
     }
 
 private:
@@ -295,9 +348,8 @@ private:
         dxf_.number(42, insert.yScale);
         dxf_.number(50, insert.rotation);
         if (!withAttributes) return;
-        const std::vector<Text> texts = attributeTexts(insert, *block);
-        for (std::size_t i = 0; i < texts.size(); ++i) {
-            attributeEntity("ATTRIB", layer, texts[i], block->attributes[i].tag, nullptr);
+        for (std::size_t i = 0; i < block->attributes.size(); ++i) {
+            attributeEntity("ATTRIB", layer, attributeText(insert, *block, i), block->attributes[i].tag, nullptr);
         }
         dxf_.group(0, "SEQEND");
         dxf_.group(8, layer);

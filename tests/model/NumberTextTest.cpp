@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cfloat>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
+#include <random>
+#include <string>
 
 namespace mirota::number {
 namespace {
@@ -127,6 +132,32 @@ TEST(GeneralText, DoubleHasFifteenSignificantDigits) {
     EXPECT_EQ(doubleText(-0.0), "0");
     EXPECT_EQ(doubleText(1234567.125), "1234567.125");
     EXPECT_EQ(doubleText(2.5e-10), "0.00000000025");
+}
+
+// printf's rounding to 15 (or 7) significant digits is the reference: both texts must name the same
+// decimal, and the general text never has an exponent. Random bit patterns reach every magnitude.
+TEST(GeneralText, AgreesWithPrintfRoundingOverTheWholeRange) {
+    std::mt19937_64 random(12345);
+    for (int i = 0; i < 50000; ++i) {
+        const double value = std::bit_cast<double>(random());
+        if (!std::isfinite(value)) continue;
+        char reference[64];
+        std::snprintf(reference, sizeof reference, "%.14e", value);
+        const std::string text = doubleText(value);
+        ASSERT_EQ(text.find_first_of("eE"), std::string::npos) << reference;
+        ASSERT_EQ(std::strtod(text.c_str(), nullptr), std::strtod(reference, nullptr)) << reference << " " << text;
+
+        const float single = static_cast<float>(random() % 2000000) / 1024.0f - 900.0f;
+        std::snprintf(reference, sizeof reference, "%.6e", static_cast<double>(single));
+        ASSERT_EQ(std::strtod(singleText(single).c_str(), nullptr), std::strtod(reference, nullptr)) << reference;
+    }
+}
+
+TEST(GeneralText, WritesIntoABufferAsDoubleTextDoes) {
+    char buffer[kDoubleTextCapacity];
+    for (double value : {-std::numeric_limits<double>::denorm_min(), -1.7976931348623157e308, 0.1, -0.0}) {
+        EXPECT_EQ(std::string(buffer, writeDoubleText(value, buffer)), doubleText(value)) << value;
+    }
 }
 
 TEST(ToSingle, RoundsLikeTheHardwareAndOverflowsToInfinity) {
