@@ -337,21 +337,35 @@ Message openFailure(std::string_view path, std::string_view reason) {
     return problem("ファイルを開けませんでした。\r\n【" + std::string(path) + "】\r\n\r\n" + std::string(reason));
 }
 
+Message tooLarge(std::string_view path) {
+    return openFailure(path, "ファイルが大きすぎます。データファイルとして開けるのは " +
+                                 std::to_string(kDataFileSizeLimit / (1024 * 1024)) + " MiB までです。");
+}
+
 std::optional<Message> loadFile(const std::string& path, std::string& bytes) {
     const std::filesystem::path file = fileSystemPath(path);
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(file, error);
     if (!std::filesystem::exists(status)) return openFailure(path, "ファイルが見つかりません。");
     if (std::filesystem::is_directory(status)) return openFailure(path, "ファイルではなくフォルダーです。");
+    // A pipe or a device would block or never end: only a plain file is opened.
+    if (!std::filesystem::is_regular_file(status)) {
+        return openFailure(path, "通常のファイルではありません（デバイスや名前付きパイプは開けません）。");
+    }
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    if (!error && size > kDataFileSizeLimit) return tooLarge(path);
     std::ifstream in(file, std::ios::binary);
     if (!in) return openFailure(path, "ファイルを読み取れません（アクセスが拒否されました）。");
-    const std::uintmax_t size = std::filesystem::file_size(file, error);
-    if (!error) bytes.reserve(static_cast<std::size_t>(size));
+    if (!error) bytes.resize(static_cast<std::size_t>(size));
+    // The file may have grown since its size was asked: reading stops just past the limit.
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
     char buffer[1 << 16];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+    while (bytes.size() <= kDataFileSizeLimit && (in.read(buffer, sizeof buffer) || in.gcount() > 0)) {
         bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
     }
     if (in.bad()) return openFailure(path, "ファイルの読み取り中にエラーが発生しました。");
+    if (bytes.size() > kDataFileSizeLimit) return tooLarge(path);
     return std::nullopt;
 }
 

@@ -23,8 +23,6 @@ constexpr std::string_view kFontFile = "msgothic.ttc";
 constexpr std::string_view kLineType = "CONTINUOUS";
 constexpr int kLockedFlag = 4;
 constexpr int kHasAttributesFlag = 2;
-// Enough for an object of the drawing on average (inserts carry their attributes): the buffer rarely grows.
-constexpr std::size_t kBytesPerEntity = 512;
 
 int horizontalCode(HorizontalAlignment h) {
     switch (h) {
@@ -46,11 +44,12 @@ int verticalCode(VerticalAlignment v) {
     return 0;
 }
 
-// Group codes and values written straight into the file's bytes: codes and numbers are ASCII, and
-// only texts and names that are not are converted to code page 932, each distinct one once.
+// Group codes and values written straight into the file's bytes, which go to the sink a chunk at a
+// time: codes and numbers are ASCII, and only texts and names that are not are converted to code page
+// 932, each distinct one once.
 class DxfText {
 public:
-    explicit DxfText(std::size_t expectedSize) : out_(expectedSize, '\0') {}
+    explicit DxfText(const ByteSink& sink) : sink_(sink), out_(kChunk, '\0') {}
 
     void group(int code, std::string_view value) {
         groupCode(code);
@@ -76,15 +75,17 @@ public:
         number(base + 20, 0.0);
     }
 
-    std::variant<std::string, Message> bytes() && {
+    // Hands the last bytes to the sink; what kept the file from being written, if anything.
+    std::optional<Message> finish() {
         if (badText_) return failure("「" + *badText_ + "」は改行を含むので書き出せません。");
         if (nonFinite_) return failure("図面に大きすぎる座標があります。");
         if (unencodable_) return failure("「" + *unencodable_ + "」にコードページ932で表せない文字があります。");
-        out_.resize(used_);
-        return std::move(out_);
+        flush();
+        return std::nullopt;
     }
 
 private:
+    static constexpr std::size_t kChunk = 256 * 1024;  // small enough to stay in the cache, large for few writes
     static constexpr std::size_t kIntegerCapacity = 12;
     static constexpr std::size_t kLineEnd = 2;
 
@@ -94,8 +95,15 @@ private:
 
     // Where the next bytes go, with room for size of them and the line end.
     char* room(std::size_t size) {
-        if (used_ + size + kLineEnd > out_.size()) out_.resize(2 * (used_ + size + kLineEnd));
+        if (used_ + size + kLineEnd > out_.size()) {
+            flush();
+            if (size + kLineEnd > out_.size()) out_.resize(size + kLineEnd);
+        }
         return out_.data() + used_;
+    }
+    void flush() {
+        sink_(std::string_view(out_.data(), used_));
+        used_ = 0;
     }
     // Ends the line at end, which lies in the room given last.
     void lineEnd(char* end) {
@@ -135,7 +143,8 @@ private:
         lineEnd(std::copy(value.begin(), value.end(), at));
     }
 
-    std::string out_;  // the bytes so far, then room for more
+    const ByteSink& sink_;
+    std::string out_;  // the bytes not yet given to the sink, then room for more
     std::size_t used_ = 0;
     std::map<std::string, std::string, std::less<>> encoded_;  // UTF-8 text -> its code page bytes
     std::map<std::string, std::string, std::less<>>::const_iterator lastEncoded_ = encoded_.end();
@@ -146,16 +155,15 @@ private:
 
 class DxfComposer {
 public:
-    explicit DxfComposer(const Drawing& drawing)
-        : drawing_(drawing), dxf_(kBytesPerEntity * (drawing.entities.size() + drawing.blocks.size())) {}
+    DxfComposer(const Drawing& drawing, const ByteSink& sink) : drawing_(drawing), dxf_(sink) {}
 
-    std::variant<std::string, Message> compose() {
+    std::optional<Message> compose() {
         header();
         tables();
         blocks();
         entities();
         dxf_.group(0, "EOF");
-        return std::move(dxf_).bytes();
+        return dxf_.finish();
     }
 
 private:
@@ -361,12 +369,16 @@ private:
 
 }  // namespace
 
-std::variant<std::string, Message> dxfBytes(const Drawing& drawing) { return DxfComposer(drawing).compose(); }
+std::variant<std::string, Message> dxfBytes(const Drawing& drawing) {
+    std::string bytes;
+    if (auto failure = DxfComposer(drawing, [&bytes](std::string_view piece) { bytes += piece; }).compose()) {
+        return *failure;
+    }
+    return bytes;
+}
 
 std::optional<Message> writeDxfFile(const std::string& path, const Drawing& drawing) {
-    auto bytes = dxfBytes(drawing);
-    if (auto* failure = std::get_if<Message>(&bytes)) return *failure;
-    return replaceFile(path, std::get<std::string>(bytes));
+    return replaceFile(path, [&drawing](const ByteSink& sink) { return DxfComposer(drawing, sink).compose(); });
 }
 
 }  // namespace mirota::drawing
