@@ -4,6 +4,7 @@
 #include <fstream>
 #include <system_error>
 #include <type_traits>
+#include <vector>
 
 #include "io/AtomicFile.h"
 #include "io/CodePage.h"
@@ -283,27 +284,36 @@ std::optional<Message> parse(std::string_view bytes, SurveyData& document) {
         }
     }
 
-    // The new document starts as the old one, so that what the file does not hold is kept.
-    SurveyData next(document);
-    next.recreate(maxTiers, maxFigures);
-    next.setTierCountFromFile(tierCount);
-    next.acadVersion = std::move(version);
+    // The cells stay views into the decoded text until the whole file has proved sound.
+    std::vector<std::string_view> cells;
+    std::size_t cellCount = 0;
     for (ListKind list : lists) {
         for (int tier = 0; tier < tierCount; ++tier) {
             const int count = counts[static_cast<std::size_t>(list)][static_cast<std::size_t>(tier)];
-            next.setFigureCount(list, tier, count);
+            cellCount += static_cast<std::size_t>(2 * count * SurveyData::kColumnCount);
+        }
+    }
+    cells.reserve(cellCount);
+    for (ListKind list : lists) {
+        for (int tier = 0; tier < tierCount; ++tier) {
+            const int count = counts[static_cast<std::size_t>(list)][static_cast<std::size_t>(tier)];
             for (int row = 0; row < 2 * count; ++row) {
                 const auto what = [&] {
                     return datafile::tierListName(list, tier) + " 図形 " + std::to_string(row / 2 + 1) + " の値";
                 };
                 for (int col = 0; col < SurveyData::kColumnCount; ++col) {
                     if (!in.next(field, what)) return in.failure;
-                    next.setCell(list, tier, row, col, std::string(field.text));
+                    cells.push_back(field.text);
                 }
             }
         }
     }
 
+    // The values after the tables, read over the old document's: what the file does not hold is kept.
+    struct {
+        DrawingConditions conditions;
+        std::array<bool, 2> optionFlags;
+    } next{document.conditions, document.optionFlags};
     DrawingConditions& conditions = next.conditions;
     for (int index : datafile::kStoredNumbers) {
         if (!in.single(datafile::numberName(index), conditions.numbers[static_cast<std::size_t>(index)])) {
@@ -328,8 +338,25 @@ std::optional<Message> parse(std::string_view bytes, SurveyData& document) {
     }
     if (!in.finish(datafile::kLayers.back().name)) return in.failure;
 
-    if (next.view.currentTier >= tierCount) next.view.currentTier = 0;
-    document = std::move(next);
+    // The whole file is sound: it takes the document's place, in the document's own storage.
+    document.recreate(maxTiers, maxFigures);
+    document.setTierCountFromFile(tierCount);
+    document.acadVersion = std::move(version);
+    auto cell = cells.begin();
+    for (ListKind list : lists) {
+        for (int tier = 0; tier < tierCount; ++tier) {
+            const int count = counts[static_cast<std::size_t>(list)][static_cast<std::size_t>(tier)];
+            document.setFigureCount(list, tier, count);
+            for (int row = 0; row < 2 * count; ++row) {
+                for (int col = 0; col < SurveyData::kColumnCount; ++col) {
+                    document.setCell(list, tier, row, col, std::string(*cell++));
+                }
+            }
+        }
+    }
+    document.conditions = std::move(next.conditions);
+    document.optionFlags = next.optionFlags;
+    if (document.view.currentTier >= tierCount) document.view.currentTier = 0;
     return std::nullopt;
 }
 

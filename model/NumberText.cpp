@@ -128,6 +128,9 @@ std::string fixedText(Decimal d, int decimals) {
     return out;
 }
 
+constexpr int kSingleDigits = 7;
+constexpr int kDoubleDigits = 15;
+
 // How many significant digits a decimal text has: from the first non-zero digit to the last.
 long significantDigits(const char* begin, const char* end) {
     const auto nonZeroDigit = [](char c) { return c >= '1' && c <= '9'; };
@@ -177,18 +180,13 @@ char* writeRounded(double value, int significant, char* out) {
 // The longest general text: a sign, the point and 323 zeros before the digits of the smallest double.
 static_assert(kDoubleTextCapacity >= 1 + 2 + 323 + 17);
 
-// Writes the general text of value into out (kDoubleTextCapacity bytes) and returns its end. The
-// shortest text that reads back as the value is its rounding to `significant` digits whenever it has
-// no more digits than that (the double grid is finer than 15 decimal digits), and it is far cheaper
-// to make than a rounding to a given precision.
+// Writes the general text of value into out (kDoubleTextCapacity bytes) and returns its end.
 char* writeGeneralText(double value, int significant, char* out) {
     if (!std::isfinite(value)) return out;
     if (value == 0.0) {
         *out = '0';
         return out + 1;
     }
-    char* const shortest = std::to_chars(out, out + kDoubleTextCapacity, value, std::chars_format::fixed).ptr;
-    if (significantDigits(out, shortest) <= significant) return shortest;
     return writeRounded(value, significant, out);
 }
 
@@ -256,10 +254,22 @@ std::string formatDouble(double value, std::string_view digitsFormat) {
     return formatDigits(doubleText(value), digitsFormat);
 }
 
-std::string singleText(float value) { return generalText(static_cast<double>(value), 7); }
-std::string doubleText(double value) { return generalText(value, 15); }
+std::string singleText(float value) { return generalText(static_cast<double>(value), kSingleDigits); }
 
-char* writeDoubleText(double value, char* out) { return writeGeneralText(value, 15, out); }
+std::string doubleText(double value) {
+    char text[kDoubleTextCapacity];
+    return std::string(text, writeDoubleText(value, text));
+}
+
+// The shortest text that reads back as the value is its rounding to 15 digits whenever it has no more
+// digits than that (the double grid is finer than 15 decimal digits throughout), and it is far cheaper
+// to make than a rounding to a given precision.
+char* writeDoubleText(double value, char* out) {
+    if (!std::isfinite(value) || value == 0.0) return writeGeneralText(value, kDoubleDigits, out);
+    char* const shortest = std::to_chars(out, out + kDoubleTextCapacity, value, std::chars_format::fixed).ptr;
+    if (significantDigits(out, shortest) <= kDoubleDigits) return shortest;
+    return writeRounded(value, kDoubleDigits, out);
+}
 
 float toSingle(double value) {
     if (std::isnan(value)) return std::numeric_limits<float>::quiet_NaN();
