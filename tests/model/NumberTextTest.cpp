@@ -70,7 +70,8 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStartAndIgnoresBlanks) {
         {"12.5m", 12.5}, {"abc", 0.0},    {"", 0.0},        {" 1 2 . 5", 12.5}, {"-3", -3.0},
         {"+.5", 0.5},    {"1.2.3", 1.2},  {"1e2", 100.0},   {"1E-1x", 0.1},     {"2d1", 20.0},
         {"1e", 1.0},     {"1e+", 1.0},    {"--1", 0.0},     {"0012", 12.0},     {"3,4", 3.0},
-        {"10", 10.0},    {"7.", 7.0},     {".", 0.0},
+        {"10", 10.0},    {"7.", 7.0},     {".", 0.0},       {"+-5", 0.0},       {"-.5x", -0.5},
+        {"inf", 0.0},    {"+nan", 0.0},   {"1.5d", 1.5},    {"-0.1e1", -1.0},
     };
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(leadingNumber(c.text), c.expected) << c.text;
 }
@@ -80,6 +81,9 @@ TEST(LeadingNumber, BeyondTheDoubleRangeIsInfiniteOrZero) {
     EXPECT_EQ(leadingNumber("-1e400"), -std::numeric_limits<double>::infinity());
     EXPECT_EQ(leadingNumber("1e-400"), 0.0);
     EXPECT_EQ(leadingNumber("1e39"), 1e39);
+    EXPECT_EQ(leadingNumber(std::string(400, '9') + ".5"), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(leadingNumber("0." + std::string(400, '0') + "1"), 0.0);
+    EXPECT_TRUE(std::signbit(leadingNumber("-0.0")));
 }
 
 TEST(StrictNumber, AcceptsOnlyOneWholeNumber) {
