@@ -1,11 +1,15 @@
 #include "draw/engine/DxfWriter.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "draw/engine/Extents.h"
 #include "draw/engine/Placement.h"
@@ -44,6 +48,36 @@ int verticalCode(VerticalAlignment v) {
     return 0;
 }
 
+// The texts of recently written numbers. A drawing repeats its numbers (the columns and rows of the
+// area table, the shared corners of figures, heights and scales): a repeat is copied, not formatted.
+class RecentNumbers {
+public:
+    // Writes the text of value at out (room for number::kDoubleTextCapacity bytes); gives its end.
+    char* write(double value, char* out) {
+        const auto bits = std::bit_cast<std::uint64_t>(value);
+        Entry& entry = entries_[(bits * kSpread) >> (64 - kIndexBits)];
+        if (entry.length > 0 && entry.bits == bits) return std::copy_n(entry.text.data(), entry.length, out);
+        char* const end = number::writeDoubleText(value, out);
+        const auto length = static_cast<std::size_t>(end - out);
+        if (length <= entry.text.size()) {
+            entry.bits = bits;
+            entry.length = static_cast<std::uint8_t>(length);
+            std::copy_n(out, length, entry.text.data());
+        }
+        return end;
+    }
+
+private:
+    static constexpr int kIndexBits = 12;
+    static constexpr std::uint64_t kSpread = 0x9E3779B97F4A7C15;  // spreads nearby values over the entries
+    struct Entry {
+        std::uint64_t bits = 0;
+        std::uint8_t length = 0;  // 0: empty
+        std::array<char, 23> text;
+    };
+    std::vector<Entry> entries_ = std::vector<Entry>(std::size_t{1} << kIndexBits);  // too large for a stack
+};
+
 // Group codes and values written straight into the file's bytes, which go to the sink a chunk at a
 // time: codes and numbers are ASCII, and only texts and names that are not are converted to code page
 // 932, each distinct one once.
@@ -66,7 +100,7 @@ public:
             value = 0.0;
         }
         groupCode(code);
-        lineEnd(number::writeDoubleText(value, room(number::kDoubleTextCapacity)));
+        lineEnd(recentNumbers_.write(value, room(number::kDoubleTextCapacity)));
     }
     // A point as its x, y and z groups (10, 20, 30 for base 10).
     void point(int base, Point p) {
@@ -144,6 +178,7 @@ private:
     }
 
     const ByteSink& sink_;
+    RecentNumbers recentNumbers_;
     std::string out_;  // the bytes not yet given to the sink, then room for more
     std::size_t used_ = 0;
     std::map<std::string, std::string, std::less<>> encoded_;  // UTF-8 text -> its code page bytes
