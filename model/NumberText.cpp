@@ -198,18 +198,20 @@ std::string generalText(double value, int significant) {
 // The common "12.34" at the start of text, read in one step: a sign, digits and a point, not followed
 // by an exponent and short enough to lie far inside the double range. The conversion rounds correctly,
 // as the general path does, so both give the same double.
-std::optional<double> plainDecimal(std::string_view text) {
+std::optional<double> plainDecimal(std::string_view text, std::size_t& used) {
     constexpr std::ptrdiff_t kLongestPlain = 40;
+    const char* const begin = text.data();
     const bool plus = !text.empty() && text.front() == '+';
     if (plus) text.remove_prefix(1);
     const std::size_t first = !plus && !text.empty() && text.front() == '-' ? 1 : 0;
     if (first >= text.size() || !(isDigit(text[first]) || text[first] == '.')) return std::nullopt;
     double value = 0.0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-    if (error != std::errc() || end - text.data() > kLongestPlain) return std::nullopt;
+    if (error != std::errc() || end - begin > kLongestPlain) return std::nullopt;
     if (end != text.data() + text.size() && std::string_view("eEdD").find(*end) != std::string_view::npos) {
         return std::nullopt;
     }
+    used = static_cast<std::size_t>(end - begin);
     return value;
 }
 
@@ -223,14 +225,17 @@ double leadingNumber(std::string_view text) {
         }
         text = compact;
     }
-    if (const auto plain = plainDecimal(text)) return *plain;
     std::size_t used = 0;
+    if (const auto plain = plainDecimal(text, used)) return *plain;
     const auto d = scanDecimal(text, used);
     return d ? toDouble(*d) : 0.0;
 }
 
 std::optional<double> strictNumber(std::string_view text) {
-    const auto d = wholeDecimal(text);
+    const std::string_view trimmed = trimBlanks(text);
+    std::size_t used = 0;
+    if (const auto plain = plainDecimal(trimmed, used); plain && used == trimmed.size()) return plain;
+    const auto d = wholeDecimal(trimmed);
     if (!d) return std::nullopt;
     return toDouble(*d);
 }

@@ -90,7 +90,9 @@ TEST(StrictNumber, AcceptsOnlyOneWholeNumber) {
     EXPECT_EQ(strictNumber(" 10 "), 10.0);
     EXPECT_EQ(strictNumber("-2.5e1"), -25.0);
     EXPECT_EQ(strictNumber("0"), 0.0);
-    for (const char* text : {"", " ", "12m", "1,2", "a", "1 2", "--1", "."}) {
+    EXPECT_EQ(strictNumber("+.5"), 0.5);
+    EXPECT_EQ(strictNumber("7."), 7.0);
+    for (const char* text : {"", " ", "12m", "1,2", "a", "1 2", "--1", ".", "+-1", "inf", "1.5e", "2d"}) {
         EXPECT_FALSE(strictNumber(text).has_value()) << text;
     }
 }
