@@ -215,6 +215,52 @@ std::optional<double> plainDecimal(std::string_view text, std::size_t& used) {
     return value;
 }
 
+// formatDigits for the common "-12.345" (an optional minus, digits and at most one point, as the
+// general texts are), rounded in one pass without taking the text apart; nothing for any other text.
+std::optional<std::string> formatPlainDecimal(std::string_view text, int decimals) {
+    constexpr std::size_t kLongestInteger = 60;
+    const bool negative = !text.empty() && text.front() == '-';
+    const std::string_view body = text.substr(negative ? 1 : 0);
+    const std::size_t point = body.find('.');
+    const std::string_view integer = body.substr(0, point);
+    const std::string_view fraction = point == std::string_view::npos ? std::string_view() : body.substr(point + 1);
+    const auto allDigits = [](std::string_view part) { return std::all_of(part.begin(), part.end(), isDigit); };
+    if ((integer.empty() && fraction.empty()) || integer.size() > kLongestInteger || !allDigits(integer) ||
+        !allDigits(fraction)) {
+        return std::nullopt;
+    }
+    const auto keptDecimals = static_cast<std::size_t>(decimals);
+    char digits[kLongestInteger + 8];  // a carry in front, the integer digits, the kept decimals
+    char* const integerStart = digits + 1;
+    char* end = std::copy(integer.begin(), integer.end(), integerStart);
+    for (std::size_t i = 0; i < keptDecimals; ++i) *end++ = i < fraction.size() ? fraction[i] : '0';
+    char* first = integerStart;
+    if (keptDecimals < fraction.size() && fraction[keptDecimals] >= '5') {
+        char* digit = end;
+        while (digit > integerStart && digit[-1] == '9') *--digit = '0';
+        if (digit == integerStart) {
+            *--first = '1';
+        } else {
+            ++digit[-1];
+        }
+    }
+    const auto notZero = [](char c) { return c != '0'; };
+    char* const pointAt = end - keptDecimals;
+    char* const integerDigits = std::find_if(first, pointAt, notZero);
+    const bool nonZero = std::any_of(first, end, notZero);
+    std::string out;
+    out.reserve(static_cast<std::size_t>(end - first) + 3);
+    if (negative && nonZero) out += '-';
+    if (integerDigits == pointAt) {
+        out += '0';
+    } else {
+        out.append(integerDigits, pointAt);
+    }
+    out += '.';
+    out.append(pointAt, end);
+    return out;
+}
+
 }  // namespace
 
 double leadingNumber(std::string_view text) {
@@ -263,6 +309,7 @@ std::string digitsFormatFor(int decimals) {
 }
 
 std::string formatDigits(std::string_view text, std::string_view digitsFormat) {
+    if (auto plain = formatPlainDecimal(text, decimalsOf(digitsFormat))) return std::move(*plain);
     const auto d = wholeDecimal(text);
     if (!d) return std::string(text);
     const auto magnitude = order(*d);

@@ -166,6 +166,21 @@ TEST(GeneralText, WritesIntoABufferAsDoubleTextDoes) {
     }
 }
 
+// The one-pass rounding of plain texts against the general one: texts with a sign, an exponent or
+// blanks take the general way, and must agree with their plain spelling.
+TEST(FormatDigits, PlainTextsRoundAsTheirGeneralSpellingDoes) {
+    std::mt19937 random(7);
+    for (int i = 0; i < 20000; ++i) {
+        std::string digits = std::to_string(random() % 100000);
+        const std::size_t point = random() % (digits.size() + 1);
+        std::string plain = digits.substr(0, point) + "." + digits.substr(point);
+        if (random() % 2) plain = "-" + plain;
+        const std::string format = digitsFormatFor(static_cast<int>(random() % 6));
+        const std::string general = " " + (plain.front() == '-' ? plain : "+" + plain) + "e0 ";
+        ASSERT_EQ(formatDigits(plain, format), formatDigits(general, format)) << plain << " " << format;
+    }
+}
+
 TEST(ToSingle, RoundsLikeTheHardwareAndOverflowsToInfinity) {
     EXPECT_EQ(toSingle(0.1), 0.1f);
     EXPECT_EQ(toSingle(1e39), std::numeric_limits<float>::infinity());
