@@ -17,6 +17,7 @@ struct DocumentOptions {
     int digits = 2;
     std::string prefix = "No.";
     std::string inputSet = "design";
+    std::string format = "json";  // calc's output: json, table or csv
 
     std::string digitsFormat() const;
 };

@@ -39,8 +39,10 @@ int main(int argc, char** argv) {
     app.allow_windows_style_options(false);
 
     DocumentOptions options;
-    CLI::App* calc = app.add_subcommand("calc", "calculate every area and print the results as JSON");
+    CLI::App* calc = app.add_subcommand("calc", "calculate every area and print the results as JSON, a table or CSV");
     addDocumentOptions(*calc, options, false);
+    calc->add_option("--format", options.format, "json (default), table (aligned, per tier) or csv (UTF-8, with a header)")
+        ->check(CLI::IsMember({"json", "table", "csv"}));
     CLI::App* requests = app.add_subcommand("requests", "print the drawing's command texts, one JSON string a line");
     addDocumentOptions(*requests, options, true);
 

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <system_error>
 #include <type_traits>
+#include <vector>
 
 #include "io/AtomicFile.h"
 #include "io/CodePage.h"
@@ -283,27 +284,36 @@ std::optional<Message> parse(std::string_view bytes, SurveyData& document) {
         }
     }
 
-    // The new document starts as the old one, so that what the file does not hold is kept.
-    SurveyData next(document);
-    next.recreate(maxTiers, maxFigures);
-    next.setTierCountFromFile(tierCount);
-    next.acadVersion = std::move(version);
+    // The cells stay views into the decoded text until the whole file has proved sound.
+    std::vector<std::string_view> cells;
+    std::size_t cellCount = 0;
     for (ListKind list : lists) {
         for (int tier = 0; tier < tierCount; ++tier) {
             const int count = counts[static_cast<std::size_t>(list)][static_cast<std::size_t>(tier)];
-            next.setFigureCount(list, tier, count);
+            cellCount += static_cast<std::size_t>(2 * count * SurveyData::kColumnCount);
+        }
+    }
+    cells.reserve(cellCount);
+    for (ListKind list : lists) {
+        for (int tier = 0; tier < tierCount; ++tier) {
+            const int count = counts[static_cast<std::size_t>(list)][static_cast<std::size_t>(tier)];
             for (int row = 0; row < 2 * count; ++row) {
                 const auto what = [&] {
                     return datafile::tierListName(list, tier) + " 図形 " + std::to_string(row / 2 + 1) + " の値";
                 };
                 for (int col = 0; col < SurveyData::kColumnCount; ++col) {
                     if (!in.next(field, what)) return in.failure;
-                    next.setCell(list, tier, row, col, std::string(field.text));
+                    cells.push_back(field.text);
                 }
             }
         }
     }
 
+    // The values after the tables, read over the old document's: what the file does not hold is kept.
+    struct {
+        DrawingConditions conditions;
+        OptionFlags optionFlags;
+    } next{document.conditions, document.optionFlags};
     DrawingConditions& conditions = next.conditions;
     for (const datafile::Number& number : datafile::kNumbers) {
         if (!in.single(number.name, conditions.*number.field)) return in.failure;
@@ -327,13 +337,35 @@ std::optional<Message> parse(std::string_view bytes, SurveyData& document) {
     }
     if (!in.finish(datafile::kLayers.back().name)) return in.failure;
 
-    if (next.view.currentTier >= tierCount) next.view.currentTier = 0;
-    document = std::move(next);
+    // The whole file is sound: it takes the document's place, in the document's own storage.
+    document.recreate(maxTiers, maxFigures);
+    document.setTierCountFromFile(tierCount);
+    document.acadVersion = std::move(version);
+    auto cell = cells.begin();
+    for (ListKind list : lists) {
+        for (int tier = 0; tier < tierCount; ++tier) {
+            const int count = counts[static_cast<std::size_t>(list)][static_cast<std::size_t>(tier)];
+            document.setFigureCount(list, tier, count);
+            for (int row = 0; row < 2 * count; ++row) {
+                for (int col = 0; col < SurveyData::kColumnCount; ++col) {
+                    document.setCell(list, tier, row, col, std::string(*cell++));
+                }
+            }
+        }
+    }
+    document.conditions = std::move(next.conditions);
+    document.optionFlags = next.optionFlags;
+    if (document.view.currentTier >= tierCount) document.view.currentTier = 0;
     return std::nullopt;
 }
 
 Message openFailure(std::string_view path, std::string_view reason) {
     return problem("ファイルを開けませんでした。\r\n【" + std::string(path) + "】\r\n\r\n" + std::string(reason));
+}
+
+Message tooLarge(std::string_view path) {
+    return openFailure(path, "ファイルが大きすぎます。データファイルとして開けるのは " +
+                                 std::to_string(kDataFileSizeLimit / (1024 * 1024)) + " MiB までです。");
 }
 
 std::optional<Message> loadFile(const std::string& path, std::string& bytes) {
@@ -342,15 +374,24 @@ std::optional<Message> loadFile(const std::string& path, std::string& bytes) {
     const std::filesystem::file_status status = std::filesystem::status(file, error);
     if (!std::filesystem::exists(status)) return openFailure(path, "ファイルが見つかりません。");
     if (std::filesystem::is_directory(status)) return openFailure(path, "ファイルではなくフォルダーです。");
+    // A pipe or a device would block or never end: only a plain file is opened.
+    if (!std::filesystem::is_regular_file(status)) {
+        return openFailure(path, "通常のファイルではありません（デバイスや名前付きパイプは開けません）。");
+    }
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    if (!error && size > kDataFileSizeLimit) return tooLarge(path);
     std::ifstream in(file, std::ios::binary);
     if (!in) return openFailure(path, "ファイルを読み取れません（アクセスが拒否されました）。");
-    const std::uintmax_t size = std::filesystem::file_size(file, error);
-    if (!error) bytes.reserve(static_cast<std::size_t>(size));
+    if (!error) bytes.resize(static_cast<std::size_t>(size));
+    // The file may have grown since its size was asked: reading stops just past the limit.
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
     char buffer[1 << 16];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+    while (bytes.size() <= kDataFileSizeLimit && (in.read(buffer, sizeof buffer) || in.gcount() > 0)) {
         bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
     }
     if (in.bad()) return openFailure(path, "ファイルの読み取り中にエラーが発生しました。");
+    if (bytes.size() > kDataFileSizeLimit) return tooLarge(path);
     return std::nullopt;
 }
 

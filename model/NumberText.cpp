@@ -1,8 +1,10 @@
 #include "model/NumberText.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 namespace mirota::number {
@@ -126,30 +128,136 @@ std::string fixedText(Decimal d, int decimals) {
     return out;
 }
 
-std::string generalText(double value, int significant) {
-    if (!std::isfinite(value)) return {};
-    if (value == 0.0) return "0";
-    char buffer[64];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, significant - 1);
-    std::size_t used = 0;
-    auto d = scanDecimal(std::string_view(buffer, static_cast<std::size_t>(written.ptr - buffer)), used);
-    if (!d) return {};
-    const std::size_t lastNonZero = d->digits.find_last_not_of('0');
-    d->digits.resize(lastNonZero + 1);
-    const int digitCount = static_cast<int>(d->digits.size());
-    std::string out = d->negative ? "-" : "";
-    if (d->pointPos <= 0) {
-        out += "0.";
-        out.append(static_cast<std::size_t>(-d->pointPos), '0');
-        out += d->digits;
-    } else if (d->pointPos >= digitCount) {
-        out += d->digits;
-        out.append(static_cast<std::size_t>(d->pointPos - digitCount), '0');
-    } else {
-        out += d->digits.substr(0, static_cast<std::size_t>(d->pointPos));
-        out += '.';
-        out += d->digits.substr(static_cast<std::size_t>(d->pointPos));
+constexpr int kSingleDigits = 7;
+constexpr int kDoubleDigits = 15;
+
+// How many significant digits a decimal text has: from the first non-zero digit to the last.
+long significantDigits(const char* begin, const char* end) {
+    const auto nonZeroDigit = [](char c) { return c >= '1' && c <= '9'; };
+    const char* first = std::find_if(begin, end, nonZeroDigit);
+    if (first == end) return 0;
+    const char* last = std::find_if(std::make_reverse_iterator(end), std::make_reverse_iterator(first), nonZeroDigit).base();
+    return std::count_if(first, last, isDigit);
+}
+
+// The rounding of a finite, non-zero value to `significant` digits in general text.
+char* writeRounded(double value, int significant, char* out) {
+    char scientific[48];
+    const char* const begin = scientific;
+    const char* const end =
+        std::to_chars(scientific, scientific + sizeof scientific, value, std::chars_format::scientific, significant - 1)
+            .ptr;
+    const char* const exponentMark = std::find(begin, end, 'e');
+    char digits[24];
+    int digitCount = 0;
+    for (const char* c = begin; c != exponentMark; ++c) {
+        if (isDigit(*c)) digits[digitCount++] = *c;
     }
+    while (digitCount > 1 && digits[digitCount - 1] == '0') --digitCount;
+    const char* exponentText = exponentMark + 1;
+    const bool negativeExponent = *exponentText == '-';
+    if (*exponentText == '-' || *exponentText == '+') ++exponentText;
+    int exponent = 0;
+    std::from_chars(exponentText, end, exponent);
+    const int pointPos = (negativeExponent ? -exponent : exponent) + 1;
+
+    if (value < 0.0) *out++ = '-';
+    if (pointPos <= 0) {
+        *out++ = '0';
+        *out++ = '.';
+        out = std::fill_n(out, -pointPos, '0');
+        return std::copy_n(digits, digitCount, out);
+    }
+    if (pointPos >= digitCount) {
+        out = std::copy_n(digits, digitCount, out);
+        return std::fill_n(out, pointPos - digitCount, '0');
+    }
+    out = std::copy_n(digits, pointPos, out);
+    *out++ = '.';
+    return std::copy_n(digits + pointPos, digitCount - pointPos, out);
+}
+
+// The longest general text: a sign, the point and 323 zeros before the digits of the smallest double.
+static_assert(kDoubleTextCapacity >= 1 + 2 + 323 + 17);
+
+// Writes the general text of value into out (kDoubleTextCapacity bytes) and returns its end.
+char* writeGeneralText(double value, int significant, char* out) {
+    if (!std::isfinite(value)) return out;
+    if (value == 0.0) {
+        *out = '0';
+        return out + 1;
+    }
+    return writeRounded(value, significant, out);
+}
+
+std::string generalText(double value, int significant) {
+    char text[kDoubleTextCapacity];
+    return std::string(text, writeGeneralText(value, significant, text));
+}
+
+// The common "12.34" at the start of text, read in one step: a sign, digits and a point, not followed
+// by an exponent and short enough to lie far inside the double range. The conversion rounds correctly,
+// as the general path does, so both give the same double.
+std::optional<double> plainDecimal(std::string_view text, std::size_t& used) {
+    constexpr std::ptrdiff_t kLongestPlain = 40;
+    const char* const begin = text.data();
+    const bool plus = !text.empty() && text.front() == '+';
+    if (plus) text.remove_prefix(1);
+    const std::size_t first = !plus && !text.empty() && text.front() == '-' ? 1 : 0;
+    if (first >= text.size() || !(isDigit(text[first]) || text[first] == '.')) return std::nullopt;
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    if (error != std::errc() || end - begin > kLongestPlain) return std::nullopt;
+    if (end != text.data() + text.size() && std::string_view("eEdD").find(*end) != std::string_view::npos) {
+        return std::nullopt;
+    }
+    used = static_cast<std::size_t>(end - begin);
+    return value;
+}
+
+// formatDigits for the common "-12.345" (an optional minus, digits and at most one point, as the
+// general texts are), rounded in one pass without taking the text apart; nothing for any other text.
+std::optional<std::string> formatPlainDecimal(std::string_view text, int decimals) {
+    constexpr std::size_t kLongestInteger = 60;
+    const bool negative = !text.empty() && text.front() == '-';
+    const std::string_view body = text.substr(negative ? 1 : 0);
+    const std::size_t point = body.find('.');
+    const std::string_view integer = body.substr(0, point);
+    const std::string_view fraction = point == std::string_view::npos ? std::string_view() : body.substr(point + 1);
+    const auto allDigits = [](std::string_view part) { return std::all_of(part.begin(), part.end(), isDigit); };
+    if ((integer.empty() && fraction.empty()) || integer.size() > kLongestInteger || !allDigits(integer) ||
+        !allDigits(fraction)) {
+        return std::nullopt;
+    }
+    const auto keptDecimals = static_cast<std::size_t>(decimals);
+    char digits[kLongestInteger + 8];  // a carry in front, the integer digits, the kept decimals
+    char* const integerStart = digits + 1;
+    char* end = std::copy(integer.begin(), integer.end(), integerStart);
+    for (std::size_t i = 0; i < keptDecimals; ++i) *end++ = i < fraction.size() ? fraction[i] : '0';
+    char* first = integerStart;
+    if (keptDecimals < fraction.size() && fraction[keptDecimals] >= '5') {
+        char* digit = end;
+        while (digit > integerStart && digit[-1] == '9') *--digit = '0';
+        if (digit == integerStart) {
+            *--first = '1';
+        } else {
+            ++digit[-1];
+        }
+    }
+    const auto notZero = [](char c) { return c != '0'; };
+    char* const pointAt = end - keptDecimals;
+    char* const integerDigits = std::find_if(first, pointAt, notZero);
+    const bool nonZero = std::any_of(first, end, notZero);
+    std::string out;
+    out.reserve(static_cast<std::size_t>(end - first) + 3);
+    if (negative && nonZero) out += '-';
+    if (integerDigits == pointAt) {
+        out += '0';
+    } else {
+        out.append(integerDigits, pointAt);
+    }
+    out += '.';
+    out.append(pointAt, end);
     return out;
 }
 
@@ -164,12 +272,16 @@ double leadingNumber(std::string_view text) {
         text = compact;
     }
     std::size_t used = 0;
+    if (const auto plain = plainDecimal(text, used)) return *plain;
     const auto d = scanDecimal(text, used);
     return d ? toDouble(*d) : 0.0;
 }
 
 std::optional<double> strictNumber(std::string_view text) {
-    const auto d = wholeDecimal(text);
+    const std::string_view trimmed = trimBlanks(text);
+    std::size_t used = 0;
+    if (const auto plain = plainDecimal(trimmed, used); plain && used == trimmed.size()) return plain;
+    const auto d = wholeDecimal(trimmed);
     if (!d) return std::nullopt;
     return toDouble(*d);
 }
@@ -197,6 +309,7 @@ std::string digitsFormatFor(int decimals) {
 }
 
 std::string formatDigits(std::string_view text, std::string_view digitsFormat) {
+    if (auto plain = formatPlainDecimal(text, decimalsOf(digitsFormat))) return std::move(*plain);
     const auto d = wholeDecimal(text);
     if (!d) return std::string(text);
     const auto magnitude = order(*d);
@@ -212,8 +325,22 @@ std::string formatDouble(double value, std::string_view digitsFormat) {
     return formatDigits(doubleText(value), digitsFormat);
 }
 
-std::string singleText(float value) { return generalText(static_cast<double>(value), 7); }
-std::string doubleText(double value) { return generalText(value, 15); }
+std::string singleText(float value) { return generalText(static_cast<double>(value), kSingleDigits); }
+
+std::string doubleText(double value) {
+    char text[kDoubleTextCapacity];
+    return std::string(text, writeDoubleText(value, text));
+}
+
+// The shortest text that reads back as the value is its rounding to 15 digits whenever it has no more
+// digits than that (the double grid is finer than 15 decimal digits throughout), and it is far cheaper
+// to make than a rounding to a given precision.
+char* writeDoubleText(double value, char* out) {
+    if (!std::isfinite(value) || value == 0.0) return writeGeneralText(value, kDoubleDigits, out);
+    char* const shortest = std::to_chars(out, out + kDoubleTextCapacity, value, std::chars_format::fixed).ptr;
+    if (significantDigits(out, shortest) <= kDoubleDigits) return shortest;
+    return writeRounded(value, kDoubleDigits, out);
+}
 
 float toSingle(double value) {
     if (std::isnan(value)) return std::numeric_limits<float>::quiet_NaN();

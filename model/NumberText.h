@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,6 +36,10 @@ std::string formatDouble(double value, std::string_view digitsFormat);
 // a leading "0" before the point, never an exponent, negative zero as "0". The value must be finite.
 std::string singleText(float value);
 std::string doubleText(double value);
+// doubleText written into out, which has room for kDoubleTextCapacity bytes; gives the end of the text.
+// For writers of many numbers.
+inline constexpr std::size_t kDoubleTextCapacity = 360;
+char* writeDoubleText(double value, char* out);
 
 // Rounds to single precision as the hardware does, without undefined behaviour beyond the float range
 // (such values become infinity).

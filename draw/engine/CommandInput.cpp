@@ -45,6 +45,10 @@ std::size_t utf8Length(std::string_view text, std::size_t i) {
 std::optional<EngineFailure> checkCharacters(std::string_view request) {
     for (std::size_t i = 0; i < request.size();) {
         const auto c = static_cast<unsigned char>(request[i]);
+        if (c >= 0x20 && c < 0x7F) {  // the common case: printable ASCII
+            ++i;
+            continue;
+        }
         if ((c < 0x20 || c == 0x7F) && c != kReturn && c != kEscape) {
             return EngineFailure{"入力に制御文字（文字コード " + std::to_string(c) + "）があります。"};
         }
@@ -60,18 +64,20 @@ std::optional<EngineFailure> checkCharacters(std::string_view request) {
 std::variant<std::vector<Answer>, EngineFailure> splitRequest(std::string_view request) {
     if (auto failure = checkCharacters(request)) return *failure;
     std::vector<Answer> answers;
-    std::string text;
-    for (const char c : request) {
-        if (c == kReturn) {
-            answers.push_back({false, std::move(text)});
-            text.clear();
-        } else if (c == kEscape) {
-            // The escape throws away what was typed and cancels.
-            text.clear();
-            answers.push_back({true, {}});
+    answers.reserve(static_cast<std::size_t>(std::count(request.begin(), request.end(), kReturn)));
+    std::string_view text;
+    for (std::size_t start = 0; start < request.size();) {
+        const std::size_t end = std::min(request.find(kReturn, start), request.find(kEscape, start));
+        text = request.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+        if (end == std::string_view::npos) break;
+        if (request[end] == kReturn) {
+            answers.push_back({false, std::string(text)});
         } else {
-            text += c;
+            // The escape throws away what was typed and cancels.
+            answers.push_back({true, {}});
         }
+        text = {};
+        start = end + 1;
     }
     if (!text.empty()) return EngineFailure{"入力の終わりの" + shown(text) + "が改行（CR）で終わっていません。"};
     return answers;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -94,7 +95,8 @@ struct Drawing {
     std::vector<Layer> layers{Layer{"0", 7, false}};
     std::string currentLayer = "0";
     std::vector<Block> blocks;
-    std::vector<Entity> entities;  // in the order drawn, ids rising
+    // In the order drawn, ids rising. A deque: a large drawing grows without moving what it holds.
+    std::deque<Entity> entities;
     std::uint64_t nextEntityId = 1;
 
     // Names compare as the CAD program compares them: ASCII letters without regard to case.

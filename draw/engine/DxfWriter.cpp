@@ -1,9 +1,15 @@
 #include "draw/engine/DxfWriter.h"
 
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <cstdint>
+#include <map>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "draw/engine/Extents.h"
 #include "draw/engine/Placement.h"
@@ -42,25 +48,59 @@ int verticalCode(VerticalAlignment v) {
     return 0;
 }
 
-// Group codes and values, written as UTF-8 and converted to code page 932 as a whole at the end.
+// The texts of recently written numbers. A drawing repeats its numbers (the columns and rows of the
+// area table, the shared corners of figures, heights and scales): a repeat is copied, not formatted.
+class RecentNumbers {
+public:
+    // Writes the text of value at out (room for number::kDoubleTextCapacity bytes); gives its end.
+    char* write(double value, char* out) {
+        const auto bits = std::bit_cast<std::uint64_t>(value);
+        Entry& entry = entries_[(bits * kSpread) >> (64 - kIndexBits)];
+        if (entry.length > 0 && entry.bits == bits) return std::copy_n(entry.text.data(), entry.length, out);
+        char* const end = number::writeDoubleText(value, out);
+        const auto length = static_cast<std::size_t>(end - out);
+        if (length <= entry.text.size()) {
+            entry.bits = bits;
+            entry.length = static_cast<std::uint8_t>(length);
+            std::copy_n(out, length, entry.text.data());
+        }
+        return end;
+    }
+
+private:
+    static constexpr int kIndexBits = 12;
+    static constexpr std::uint64_t kSpread = 0x9E3779B97F4A7C15;  // spreads nearby values over the entries
+    struct Entry {
+        std::uint64_t bits = 0;
+        std::uint8_t length = 0;  // 0: empty
+        std::array<char, 23> text;
+    };
+    std::vector<Entry> entries_ = std::vector<Entry>(std::size_t{1} << kIndexBits);  // too large for a stack
+};
+
+// Group codes and values written straight into the file's bytes, which go to the sink a chunk at a
+// time: codes and numbers are ASCII, and only texts and names that are not are converted to code page
+// 932, each distinct one once.
 class DxfText {
 public:
+    explicit DxfText(const ByteSink& sink) : sink_(sink), out_(kChunk, '\0') {}
+
     void group(int code, std::string_view value) {
-        char codeText[8];
-        std::snprintf(codeText, sizeof codeText, "%3d", code);
-        out_ += codeText;
-        out_ += "\r\n";
-        if (value.find_first_of("\r\n") != std::string_view::npos && !badText_) badText_ = std::string(value);
-        out_ += value;
-        out_ += "\r\n";
+        groupCode(code);
+        text(value);
     }
-    void integer(int code, int value) { group(code, std::to_string(value)); }
+    void integer(int code, int value) {
+        groupCode(code);
+        char* const at = room(kIntegerCapacity);
+        lineEnd(std::to_chars(at, at + kIntegerCapacity, value).ptr);
+    }
     void number(int code, double value) {
         if (!std::isfinite(value)) {
             nonFinite_ = true;
             value = 0.0;
         }
-        group(code, number::doubleText(value));
+        groupCode(code);
+        lineEnd(recentNumbers_.write(value, room(number::kDoubleTextCapacity)));
     }
     // A point as its x, y and z groups (10, 20, 30 for base 10).
     void point(int base, Point p) {
@@ -69,40 +109,96 @@ public:
         number(base + 20, 0.0);
     }
 
-    std::variant<std::string, Message> bytes() const {
+    // Hands the last bytes to the sink; what kept the file from being written, if anything.
+    std::optional<Message> finish() {
         if (badText_) return failure("「" + *badText_ + "」は改行を含むので書き出せません。");
         if (nonFinite_) return failure("図面に大きすぎる座標があります。");
-        const codepage::Conversion converted = codepage::fromUtf8(out_);
-        if (!converted.ok()) {
-            const std::size_t at = *converted.failedAt;
-            const std::size_t begin = out_.rfind('\n', at) + 1;  // groups are never on the first line
-            const std::size_t end = out_.find('\r', at);
-            return failure("「" + out_.substr(begin, end - begin) + "」にコードページ932で表せない文字があります。");
-        }
-        return converted.text;
+        if (unencodable_) return failure("「" + *unencodable_ + "」にコードページ932で表せない文字があります。");
+        flush();
+        return std::nullopt;
     }
 
 private:
+    static constexpr std::size_t kChunk = 256 * 1024;  // small enough to stay in the cache, large for few writes
+    static constexpr std::size_t kIntegerCapacity = 12;
+    static constexpr std::size_t kLineEnd = 2;
+
     static Message failure(const std::string& reason) {
         return Message{"DXFファイルを作れません。\r\n" + reason, kProgramTitle, Message::Icon::Critical};
     }
 
-    std::string out_;
+    // Where the next bytes go, with room for size of them and the line end.
+    char* room(std::size_t size) {
+        if (used_ + size + kLineEnd > out_.size()) {
+            flush();
+            if (size + kLineEnd > out_.size()) out_.resize(size + kLineEnd);
+        }
+        return out_.data() + used_;
+    }
+    void flush() {
+        sink_(std::string_view(out_.data(), used_));
+        used_ = 0;
+    }
+    // Ends the line at end, which lies in the room given last.
+    void lineEnd(char* end) {
+        end[0] = '\r';
+        end[1] = '\n';
+        used_ = static_cast<std::size_t>(end + kLineEnd - out_.data());
+    }
+
+    // Right-aligned in three columns, as every reader expects (the codes of release 12 are below 1000).
+    void groupCode(int code) {
+        char* const at = room(3);
+        at[0] = code >= 100 ? static_cast<char>('0' + code / 100) : ' ';
+        at[1] = code >= 10 ? static_cast<char>('0' + code / 10 % 10) : ' ';
+        at[2] = static_cast<char>('0' + code % 10);
+        lineEnd(at + 3);
+    }
+
+    void text(std::string_view value) {
+        bool ascii = true;
+        for (char c : value) {
+            if (static_cast<unsigned char>(c) >= 0x80) ascii = false;
+            if ((c == '\r' || c == '\n') && !badText_) badText_ = std::string(value);
+        }
+        if (!ascii) {
+            // Names come in runs (the layer of one object after another): the last one is asked first.
+            if (lastEncoded_ == encoded_.end() || lastEncoded_->first != value) {
+                lastEncoded_ = encoded_.find(value);
+                if (lastEncoded_ == encoded_.end()) {
+                    codepage::Conversion converted = codepage::fromUtf8(value);
+                    if (!converted.ok() && !unencodable_) unencodable_ = std::string(value);
+                    lastEncoded_ = encoded_.emplace(std::string(value), std::move(converted.text)).first;
+                }
+            }
+            value = lastEncoded_->second;
+        }
+        char* const at = room(value.size());
+        lineEnd(std::copy(value.begin(), value.end(), at));
+    }
+
+    const ByteSink& sink_;
+    RecentNumbers recentNumbers_;
+    std::string out_;  // the bytes not yet given to the sink, then room for more
+    std::size_t used_ = 0;
+    std::map<std::string, std::string, std::less<>> encoded_;  // UTF-8 text -> its code page bytes
+    std::map<std::string, std::string, std::less<>>::const_iterator lastEncoded_ = encoded_.end();
     std::optional<std::string> badText_;
+    std::optional<std::string> unencodable_;
     bool nonFinite_ = false;
 };
 
 class DxfComposer {
 public:
-    explicit DxfComposer(const Drawing& drawing) : drawing_(drawing) {}
+    DxfComposer(const Drawing& drawing, const ByteSink& sink) : drawing_(drawing), dxf_(sink) {}
 
-    std::variant<std::string, Message> compose() {
+    std::optional<Message> compose() {
         header();
         tables();
         blocks();
         entities();
         dxf_.group(0, "EOF");
-        return dxf_.bytes();
+        return dxf_.finish();
     }
 
 private:
@@ -295,9 +391,8 @@ private:
         dxf_.number(42, insert.yScale);
         dxf_.number(50, insert.rotation);
         if (!withAttributes) return;
-        const std::vector<Text> texts = attributeTexts(insert, *block);
-        for (std::size_t i = 0; i < texts.size(); ++i) {
-            attributeEntity("ATTRIB", layer, texts[i], block->attributes[i].tag, nullptr);
+        for (std::size_t i = 0; i < block->attributes.size(); ++i) {
+            attributeEntity("ATTRIB", layer, attributeText(insert, *block, i), block->attributes[i].tag, nullptr);
         }
         dxf_.group(0, "SEQEND");
         dxf_.group(8, layer);
@@ -309,12 +404,16 @@ private:
 
 }  // namespace
 
-std::variant<std::string, Message> dxfBytes(const Drawing& drawing) { return DxfComposer(drawing).compose(); }
+std::variant<std::string, Message> dxfBytes(const Drawing& drawing) {
+    std::string bytes;
+    if (auto failure = DxfComposer(drawing, [&bytes](std::string_view piece) { bytes += piece; }).compose()) {
+        return *failure;
+    }
+    return bytes;
+}
 
 std::optional<Message> writeDxfFile(const std::string& path, const Drawing& drawing) {
-    auto bytes = dxfBytes(drawing);
-    if (auto* failure = std::get_if<Message>(&bytes)) return *failure;
-    return replaceFile(path, std::get<std::string>(bytes));
+    return replaceFile(path, [&drawing](const ByteSink& sink) { return DxfComposer(drawing, sink).compose(); });
 }
 
 }  // namespace mirota::drawing

@@ -12,6 +12,14 @@ namespace {
 
 using Selection = std::vector<std::uint64_t>;  // ids, rising
 
+// The first object whose id is not below id: ids rise through the drawing, so a selection's objects
+// lie from its first id on, and a command on the last few objects need not pass over all the others.
+template <typename Entities>
+auto objectsFrom(Entities& entities, std::uint64_t id) {
+    return std::lower_bound(entities.begin(), entities.end(), id,
+                            [](const Entity& entity, std::uint64_t wanted) { return entity.id < wanted; });
+}
+
 bool onLockedLayer(const Drawing& drawing, const Entity& entity) {
     const Layer* layer = drawing.findLayer(entity.layer);
     return layer && layer->locked;
@@ -38,9 +46,11 @@ std::optional<Selection> selectObjects(CommandContext& context) {
     }
     const Selection& before = context.memory.previousSelection;
     Selection selection;
-    for (const Entity& entity : drawing.entities) {
-        const bool chosen = all || (previous && std::binary_search(before.begin(), before.end(), entity.id));
-        if (chosen && !onLockedLayer(drawing, entity)) selection.push_back(entity.id);
+    if (!all && (!previous || before.empty())) return selection;
+    for (auto entity = all ? drawing.entities.begin() : objectsFrom(drawing.entities, before.front());
+         entity != drawing.entities.end(); ++entity) {
+        const bool chosen = all || std::binary_search(before.begin(), before.end(), entity->id);
+        if (chosen && !onLockedLayer(drawing, *entity)) selection.push_back(entity->id);
     }
     return selection;
 }
@@ -48,8 +58,9 @@ std::optional<Selection> selectObjects(CommandContext& context) {
 // Applies a change to every selected object.
 template <typename Change>
 void changeSelected(Drawing& drawing, const Selection& selection, Change change) {
-    for (Entity& entity : drawing.entities) {
-        if (std::binary_search(selection.begin(), selection.end(), entity.id)) std::visit(change, entity.shape);
+    if (selection.empty()) return;
+    for (auto entity = objectsFrom(drawing.entities, selection.front()); entity != drawing.entities.end(); ++entity) {
+        if (std::binary_search(selection.begin(), selection.end(), entity->id)) std::visit(change, entity->shape);
     }
 }
 

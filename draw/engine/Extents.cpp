@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <variant>
+#include <string_view>
+#include <type_traits>
 
 #include "draw/engine/Placement.h"
 
@@ -71,17 +72,18 @@ std::array<Point, 4> estimatedTextBox(const Text& text) {
 
 Extents drawingExtents(const Drawing& drawing) {
     Extents extents;
-    for (const Primitive& primitive : expandedDrawing(drawing)) {
-        if (const auto* line = std::get_if<Line>(&primitive.shape)) {
-            extents.include(line->start);
-            extents.include(line->end);
-        } else if (const auto* circle = std::get_if<Circle>(&primitive.shape)) {
-            extents.include({circle->centre.x - circle->radius, circle->centre.y - circle->radius});
-            extents.include({circle->centre.x + circle->radius, circle->centre.y + circle->radius});
+    forEachPrimitive(drawing, [&extents](std::string_view, const auto& shape) {
+        using Shape = std::decay_t<decltype(shape)>;
+        if constexpr (std::is_same_v<Shape, Line>) {
+            extents.include(shape.start);
+            extents.include(shape.end);
+        } else if constexpr (std::is_same_v<Shape, Circle>) {
+            extents.include({shape.centre.x - shape.radius, shape.centre.y - shape.radius});
+            extents.include({shape.centre.x + shape.radius, shape.centre.y + shape.radius});
         } else {
-            for (const Point& corner : estimatedTextBox(std::get<Text>(primitive.shape))) extents.include(corner);
+            for (const Point& corner : estimatedTextBox(shape)) extents.include(corner);
         }
-    }
+    });
     return extents;
 }
 

@@ -3,15 +3,15 @@
 #include <cmath>
 #include <cstddef>
 #include <numbers>
-#include <type_traits>
 #include <utility>
 
 namespace mirota::drawing {
 
 Point rotated(Point p, Point centre, double degrees) {
+    // Most things are not turned: the exact cosine and sine of 0 without the cost of computing them.
     const double radians = degrees * std::numbers::pi / 180.0;
-    const double c = std::cos(radians);
-    const double s = std::sin(radians);
+    const double c = degrees == 0.0 ? 1.0 : std::cos(radians);
+    const double s = degrees == 0.0 ? 0.0 : std::sin(radians);
     const double dx = p.x - centre.x;
     const double dy = p.y - centre.y;
     return {centre.x + dx * c - dy * s, centre.y + dx * s + dy * c};
@@ -43,39 +43,18 @@ Text placed(const Insert& insert, const Text& local) {
     return text;
 }
 
-std::vector<Text> attributeTexts(const Insert& insert, const Block& block) {
-    std::vector<Text> texts;
-    texts.reserve(block.attributes.size());
-    for (std::size_t i = 0; i < block.attributes.size(); ++i) {
-        Text text = placed(insert, block.attributes[i].text);
-        text.text = i < insert.attributeValues.size() ? insert.attributeValues[i] : block.attributes[i].text.text;
-        texts.push_back(std::move(text));
-    }
-    return texts;
+Text attributeText(const Insert& insert, const Block& block, std::size_t index) {
+    Text text = placed(insert, block.attributes[index].text);
+    if (index < insert.attributeValues.size()) text.text = insert.attributeValues[index];
+    return text;
 }
 
 std::vector<Primitive> expandedDrawing(const Drawing& drawing) {
     std::vector<Primitive> primitives;
     primitives.reserve(drawing.entities.size());
-    for (const Entity& entity : drawing.entities) {
-        const auto* insert = std::get_if<Insert>(&entity.shape);
-        if (!insert) {
-            std::visit(
-                [&](const auto& shape) {
-                    if constexpr (!std::is_same_v<std::decay_t<decltype(shape)>, Insert>) {
-                        primitives.emplace_back(entity.layer, shape);
-                    }
-                },
-                entity.shape);
-            continue;
-        }
-        const Block* block = drawing.findBlock(insert->blockName);
-        if (!block) continue;
-        for (const BlockShape& shape : block->geometry) {
-            std::visit([&](const auto& local) { primitives.emplace_back(entity.layer, placed(*insert, local)); }, shape);
-        }
-        for (Text& attribute : attributeTexts(*insert, *block)) primitives.emplace_back(entity.layer, std::move(attribute));
-    }
+    forEachPrimitive(drawing, [&](std::string_view layer, auto&& shape) {
+        primitives.push_back(Primitive{layer, std::forward<decltype(shape)>(shape)});
+    });
     return primitives;
 }
 

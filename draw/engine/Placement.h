@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <string_view>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
@@ -21,8 +23,8 @@ Point placed(const Insert& insert, Point local);
 Line placed(const Insert& insert, const Line& local);
 Text placed(const Insert& insert, const Text& local);
 
-// The attribute texts of an insert, one per definition, with the insert's values.
-std::vector<Text> attributeTexts(const Insert& insert, const Block& block);
+// The attribute text of an insert for the block's definition at index, with the insert's value.
+Text attributeText(const Insert& insert, const Block& block, std::size_t index);
 
 // A line, circle or text in drawing coordinates with the layer of the object it belongs to.
 struct Primitive {
@@ -30,8 +32,32 @@ struct Primitive {
     std::variant<Line, Circle, Text> shape;
 };
 
-// The whole drawing as primitives in drawing order, every insert expanded into its block's geometry
-// and its attribute texts (an insert of a block the drawing does not define shows nothing).
+// Calls visit(layer, shape) with a Line, Circle or Text for every primitive of the drawing in drawing
+// order, every insert expanded into its block's geometry and its attribute texts (an insert of a block
+// the drawing does not define shows nothing). Nothing is collected: fit for walks over large drawings.
+template <class Visit>
+void forEachPrimitive(const Drawing& drawing, Visit&& visit) {
+    for (const Entity& entity : drawing.entities) {
+        const std::string_view layer = entity.layer;
+        const auto* insert = std::get_if<Insert>(&entity.shape);
+        if (!insert) {
+            std::visit(
+                [&](const auto& shape) {
+                    if constexpr (!std::is_same_v<std::decay_t<decltype(shape)>, Insert>) visit(layer, shape);
+                },
+                entity.shape);
+            continue;
+        }
+        const Block* block = drawing.findBlock(insert->blockName);
+        if (!block) continue;
+        for (const BlockShape& shape : block->geometry) {
+            std::visit([&](const auto& local) { visit(layer, placed(*insert, local)); }, shape);
+        }
+        for (std::size_t i = 0; i < block->attributes.size(); ++i) visit(layer, attributeText(*insert, *block, i));
+    }
+}
+
+// The same primitives in one list.
 std::vector<Primitive> expandedDrawing(const Drawing& drawing);
 
 }  // namespace mirota::drawing

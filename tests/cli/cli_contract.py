@@ -1,8 +1,12 @@
 #!/usr/bin/env python3
 """Checks the exit statuses and messages of `mirota-cli` on good, refused and wrong calls."""
+import csv
+import io
 import json
+import os
 import subprocess
 import sys
+import unicodedata
 
 CLI, WORK, EXAMPLES = sys.argv[1], sys.argv[2], sys.argv[3]
 EXAMPLE = EXAMPLES + '/sample-survey.txt'
@@ -57,6 +61,58 @@ if result.returncode == 0:
     check('two tiers', len(tiers) == 2)
     check('rows per tier', [len(t['chain']) for t in tiers] == [14, 10] and [len(t['exception']) for t in tiers] == [6, 4])
     check('three decimals', all(len(v.split('.')[1]) == 3 for t in tiers for s in t['totals'] for v in s.values()))
+
+# What is no data file is refused at once, before anything is read: a file over 16 MiB, and (where the
+# program runs natively) a pipe and a device that would block or never end.
+large = write('large.txt', b'')
+os.truncate(large, 20 * 1024 * 1024)
+unreadable = [(large, '16 MiB')]
+if not CLI.endswith('-emulated'):
+    pipe = WORK + '/pipe'
+    if os.path.exists(pipe):
+        os.remove(pipe)
+    os.mkfifo(pipe)
+    unreadable += [(pipe, '通常のファイルではありません'), ('/dev/zero', '通常のファイルではありません')]
+for path, expected in unreadable:
+    try:
+        result = subprocess.run([CLI, 'calc', path], capture_output=True, timeout=20)
+        err = result.stderr.decode('utf-8')
+        check('refused at once %s' % path, result.returncode == 1 and expected in err, 'exit %d: %s' % (result.returncode, err))
+    except subprocess.TimeoutExpired:
+        check('refused at once %s' % path, False, 'still reading after 20 s')
+
+
+def shown_width(text):
+    return sum(2 if unicodedata.east_asian_width(c) in 'WF' else 1 for c in text)
+
+
+# The calculation as a table and as CSV: the same rows as the JSON, the table aligned in terminal
+# columns (wide characters count two), the CSV UTF-8 with a header.
+areas = json.loads(run('calc', EXAMPLE).stdout)['tiers']
+result = run('calc', EXAMPLE, '--format', 'table')
+check('table', result.returncode == 0, result.stderr.decode('utf-8'))
+blocks = result.stdout.decode('utf-8').split('\n\n')
+check('a table per tier', len(blocks) == len(areas), '%d blocks' % len(blocks))
+for number, block in enumerate(blocks, 1):
+    lines = block.strip('\n').split('\n')
+    check('tier heading %d' % number, lines[0] == '%d 段目' % number, lines[0])
+    check('header %d' % number, lines[1].split() == ['番号', '区分', 'タイプ', 'A辺', 'B辺', 'C辺', 'S', '面積'], lines[1])
+    widths = {shown_width(line) for line in lines[1:]}
+    check('aligned %d' % number, len(widths) == 1, repr(lines[1:4]))
+    totals = [line.split() for line in lines if '面積合計' in line or '差引面積' in line]
+    check('totals %d' % number, [t[1] for t in totals] == ['計算面積合計', '控除面積合計', '差引面積'] * 2, repr(totals))
+    check('rows %d' % number, len(lines) - 2 - len(totals) == len(areas[number - 1]['chain']))
+    design = areas[number - 1]['totals'][0]
+    check('design totals %d' % number, [totals[0][2], totals[1][2]] == [design['calc'], design['deduct']], repr(totals))
+
+result = run('calc', EXAMPLE, '--format', 'csv', '--digits', '3')
+rows = list(csv.reader(io.StringIO(result.stdout.decode('utf-8'), newline='')))
+check('csv header', rows[0] == ['段', '番号', '区分', 'タイプ', 'A辺', 'B辺', 'C辺', 'S', '面積'], repr(rows[:1]))
+check('csv rows', len(rows) == 1 + sum(len(t['chain']) + 6 for t in areas) and all(len(r) == 9 for r in rows))
+first = areas[0]['chain'][0]
+check('csv values', rows[1][:3] == ['1', '1', '設計'] and float(rows[1][8]) == round(float(first['area']), 3), repr(rows[1]))
+check('json stays the default', run('calc', EXAMPLE, '--format', 'json').stdout == run('calc', EXAMPLE).stdout)
+check('unknown format', run('calc', EXAMPLE, '--format', 'xml').returncode == 2)
 
 # Requests: one JSON string per line, the erase first, answers ended by CR, circles followed by ESC.
 result = run('requests', EXAMPLE)

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "AtomicFileTestSupport.h"
 #include "io/AtomicFile.h"
 
@@ -68,6 +73,47 @@ TEST(AtomicFile, ReportsAFailedReplacement) {
               expectedFailure(path, "ファイルを置き換えられませんでした。同じ名前のフォルダーがあります。"));
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"box"});
     EXPECT_EQ(test::readAll(folder.file("box/inside.txt")), "kept");
+}
+
+// A save that was killed leaves its temporary file; the next save of the same file removes such files
+// and nothing else: not another file's, not a look-alike, not a folder.
+TEST(AtomicFile, RemovesTheLeftoversOfEarlierSavesOfTheSameFile) {
+    test::TemporaryFolder folder;
+    const std::string path = folder.file("現場.txt");
+    test::writeAll(path, "old");
+    const std::vector<std::string> leftovers{".現場.txt.0.tmp", ".現場.txt.123456.tmp"};
+    const std::vector<std::string> others{".現場.txt.1234567.tmp", ".現場.txt.12a.tmp", ".現場.txt..tmp",
+                                          ".別.txt.12.tmp",        "現場.txt.12.tmp",    ".現場.txt.12.tmp.bak"};
+    for (const std::string& name : leftovers) test::writeAll(folder.file(name), "killed");
+    for (const std::string& name : others) test::writeAll(folder.file(name), "kept");
+    fs::create_directory(fileSystemPath(folder.file(".現場.txt.77.tmp")));
+
+    ASSERT_FALSE(replaceFile(path, "new"));
+    std::vector<std::string> expected = others;
+    expected.push_back(".現場.txt.77.tmp");
+    expected.push_back("現場.txt");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(folder.entries(), expected);
+    EXPECT_EQ(test::readAll(path), "new");
+}
+
+TEST(AtomicFile, WritesContentMadePieceByPieceOrKeepsTheOldFile) {
+    test::TemporaryFolder folder;
+    const std::string path = folder.file("図面.dxf");
+    ASSERT_FALSE(replaceFile(path, [](const ByteSink& sink) -> std::optional<Message> {
+        for (const char* piece : {"0\r\n", "SECTION\r\n", "", "0\r\nEOF\r\n"}) sink(piece);
+        return std::nullopt;
+    }));
+    EXPECT_EQ(test::readAll(path), "0\r\nSECTION\r\n0\r\nEOF\r\n");
+
+    const Message refusal{"作れません。", "LTミロタ展開図", Message::Icon::Critical};
+    const auto failure = replaceFile(path, [&refusal](const ByteSink& sink) -> std::optional<Message> {
+        sink("half");
+        return refusal;
+    });
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->text, refusal.text);
+    expectUntouched(folder, path, "0\r\nSECTION\r\n0\r\nEOF\r\n", {"図面.dxf"});
 }
 
 }  // namespace

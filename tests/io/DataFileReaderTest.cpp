@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 
 #include "IoTestSupport.h"
+#include "io/AtomicFile.h"
 #include "io/DataFileReader.h"
 #include "io/DataFileWriter.h"
 
@@ -225,6 +227,24 @@ TEST(DataFileReader, ReadsAFileAndSetsItsPath) {
     const auto folderFailure = readDataFile(folder.path().string(), document);
     ASSERT_TRUE(folderFailure);
     EXPECT_NE(folderFailure->text.find("フォルダー"), std::string::npos) << folderFailure->text;
+}
+
+TEST(DataFileReader, RefusesAFileLargerThanTheLimit) {
+    test::TemporaryFolder folder;
+    const std::string path = folder.file("大きい.txt");
+    test::writeAll(path, joinLines(exampleLines()));
+    std::filesystem::resize_file(fileSystemPath(path), 20 * 1024 * 1024);
+    SurveyData document = previousDocument();
+    const auto failure = readDataFile(path, document);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->text, "ファイルを開けませんでした。\r\n【" + path +
+                                 "】\r\n\r\nファイルが大きすぎます。データファイルとして開けるのは 16 MiB までです。");
+    EXPECT_EQ(document.currentFilePath, "/old/path.txt");
+
+    std::filesystem::resize_file(fileSystemPath(path), kDataFileSizeLimit);
+    const auto atTheLimit = readDataFile(path, document);
+    ASSERT_TRUE(atTheLimit);
+    EXPECT_EQ(atTheLimit->text.find("大きすぎます"), std::string::npos) << atTheLimit->text;
 }
 
 // Every way a file can be wrong, each a change to the 66 lines; expected: the line the message

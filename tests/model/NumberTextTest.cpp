@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cfloat>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
+#include <random>
+#include <string>
 
 namespace mirota::number {
 namespace {
@@ -65,7 +70,8 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStartAndIgnoresBlanks) {
         {"12.5m", 12.5}, {"abc", 0.0},    {"", 0.0},        {" 1 2 . 5", 12.5}, {"-3", -3.0},
         {"+.5", 0.5},    {"1.2.3", 1.2},  {"1e2", 100.0},   {"1E-1x", 0.1},     {"2d1", 20.0},
         {"1e", 1.0},     {"1e+", 1.0},    {"--1", 0.0},     {"0012", 12.0},     {"3,4", 3.0},
-        {"10", 10.0},    {"7.", 7.0},     {".", 0.0},
+        {"10", 10.0},    {"7.", 7.0},     {".", 0.0},       {"+-5", 0.0},       {"-.5x", -0.5},
+        {"inf", 0.0},    {"+nan", 0.0},   {"1.5d", 1.5},    {"-0.1e1", -1.0},
     };
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(leadingNumber(c.text), c.expected) << c.text;
 }
@@ -75,13 +81,18 @@ TEST(LeadingNumber, BeyondTheDoubleRangeIsInfiniteOrZero) {
     EXPECT_EQ(leadingNumber("-1e400"), -std::numeric_limits<double>::infinity());
     EXPECT_EQ(leadingNumber("1e-400"), 0.0);
     EXPECT_EQ(leadingNumber("1e39"), 1e39);
+    EXPECT_EQ(leadingNumber(std::string(400, '9') + ".5"), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(leadingNumber("0." + std::string(400, '0') + "1"), 0.0);
+    EXPECT_TRUE(std::signbit(leadingNumber("-0.0")));
 }
 
 TEST(StrictNumber, AcceptsOnlyOneWholeNumber) {
     EXPECT_EQ(strictNumber(" 10 "), 10.0);
     EXPECT_EQ(strictNumber("-2.5e1"), -25.0);
     EXPECT_EQ(strictNumber("0"), 0.0);
-    for (const char* text : {"", " ", "12m", "1,2", "a", "1 2", "--1", "."}) {
+    EXPECT_EQ(strictNumber("+.5"), 0.5);
+    EXPECT_EQ(strictNumber("7."), 7.0);
+    for (const char* text : {"", " ", "12m", "1,2", "a", "1 2", "--1", ".", "+-1", "inf", "1.5e", "2d"}) {
         EXPECT_FALSE(strictNumber(text).has_value()) << text;
     }
 }
@@ -127,6 +138,47 @@ TEST(GeneralText, DoubleHasFifteenSignificantDigits) {
     EXPECT_EQ(doubleText(-0.0), "0");
     EXPECT_EQ(doubleText(1234567.125), "1234567.125");
     EXPECT_EQ(doubleText(2.5e-10), "0.00000000025");
+}
+
+// printf's rounding to 15 (or 7) significant digits is the reference: both texts must name the same
+// decimal, and the general text never has an exponent. Random bit patterns reach every magnitude.
+TEST(GeneralText, AgreesWithPrintfRoundingOverTheWholeRange) {
+    std::mt19937_64 random(12345);
+    for (int i = 0; i < 50000; ++i) {
+        const double value = std::bit_cast<double>(random());
+        if (!std::isfinite(value)) continue;
+        char reference[64];
+        std::snprintf(reference, sizeof reference, "%.14e", value);
+        const std::string text = doubleText(value);
+        ASSERT_EQ(text.find_first_of("eE"), std::string::npos) << reference;
+        ASSERT_EQ(std::strtod(text.c_str(), nullptr), std::strtod(reference, nullptr)) << reference << " " << text;
+
+        const float single = static_cast<float>(random() % 2000000) / 1024.0f - 900.0f;
+        std::snprintf(reference, sizeof reference, "%.6e", static_cast<double>(single));
+        ASSERT_EQ(std::strtod(singleText(single).c_str(), nullptr), std::strtod(reference, nullptr)) << reference;
+    }
+}
+
+TEST(GeneralText, WritesIntoABufferAsDoubleTextDoes) {
+    char buffer[kDoubleTextCapacity];
+    for (double value : {-std::numeric_limits<double>::denorm_min(), -1.7976931348623157e308, 0.1, -0.0}) {
+        EXPECT_EQ(std::string(buffer, writeDoubleText(value, buffer)), doubleText(value)) << value;
+    }
+}
+
+// The one-pass rounding of plain texts against the general one: texts with a sign, an exponent or
+// blanks take the general way, and must agree with their plain spelling.
+TEST(FormatDigits, PlainTextsRoundAsTheirGeneralSpellingDoes) {
+    std::mt19937 random(7);
+    for (int i = 0; i < 20000; ++i) {
+        std::string digits = std::to_string(random() % 100000);
+        const std::size_t point = random() % (digits.size() + 1);
+        std::string plain = digits.substr(0, point) + "." + digits.substr(point);
+        if (random() % 2) plain = "-" + plain;
+        const std::string format = digitsFormatFor(static_cast<int>(random() % 6));
+        const std::string general = " " + (plain.front() == '-' ? plain : "+" + plain) + "e0 ";
+        ASSERT_EQ(formatDigits(plain, format), formatDigits(general, format)) << plain << " " << format;
+    }
 }
 
 TEST(ToSingle, RoundsLikeTheHardwareAndOverflowsToInfinity) {
