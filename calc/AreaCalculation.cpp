@@ -92,12 +92,15 @@ std::optional<CalculationFailure> CalculateAreas(SurveyData& data, std::string_v
         for (int tier = 0; tier < data.tierCount(); ++tier) {
             const int rows = 2 * data.figureCount(ListKind::Exception, tier);
             for (int row = 0; row < rows; ++row) {
-                if (!calculateExceptionRow(data, tier, row)) return inputError(ListKind::Exception, tier, row, stationPrefix);
+                if (!calculateExceptionRow(data, tier, row)) {
+                    return inputError(ListKind::Exception, tier, row, stationPrefix);
+                }
             }
         }
     } catch (const std::out_of_range&) {
         // Unexpected: report it and leave the document as far as it got; the program goes on.
-        return CalculationFailure{{"[No.9]\r\nインデックスが有効範囲にありません。", "mnuToolCalcエラー", Message::Icon::Warning}, std::nullopt};
+        return CalculationFailure{
+            {"[No.9]\r\nインデックスが有効範囲にありません。", "mnuToolCalcエラー", Message::Icon::Warning}, std::nullopt};
     } catch (const std::bad_alloc&) {
         return CalculationFailure{{"[No.7]\r\nメモリが不足しています。", "mnuToolCalcエラー", Message::Icon::Warning}, std::nullopt};
     }

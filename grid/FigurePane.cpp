@@ -34,12 +34,15 @@ FigurePane::FigurePane(ListKind list, QWidget* parent) : QGroupBox(parent) {
                                                QStringLiteral("差引面積")};
     for (int i = 0; i < kTotalBoxes; ++i) {
         auto* box = new QLineEdit(this);
-        box->setObjectName(i == NetArea ? QStringLiteral("txtNet%1").arg(index) : QStringLiteral("txtSum%1").arg(2 * index + i));
+        // txtSum0..3 stay the two panes' calculated and deducted totals; the net area's boxes are named apart.
+        box->setObjectName(i == NetArea ? QStringLiteral("txtNet%1").arg(index)
+                                        : QStringLiteral("txtSum%1").arg(2 * index + i));
         box->setReadOnly(true);
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         box->setFocusPolicy(Qt::ClickFocus);
         auto* caption = new QLabel(captionTexts[i], this);
-        caption->setObjectName(i == NetArea ? QStringLiteral("lblNet%1").arg(index) : QStringLiteral("lblSum%1").arg(2 * index + i));
+        caption->setObjectName(i == NetArea ? QStringLiteral("lblNet%1").arg(index)
+                                            : QStringLiteral("lblSum%1").arg(2 * index + i));
         QFont small = caption->font();
         small.setPointSizeF(small.pointSizeF() * 0.85);
         caption->setFont(small);
@@ -64,7 +67,9 @@ void FigurePane::placeTotals() {
     const int top = grid_->y() - boxHeight - 2;
     const int step = boxWidth + twipsToPixels(kTotalGap);
     const int leftLeft = grid_->x() + grid_->width() - boxWidth - (kTotalBoxes - 1) * step;
-    for (int i = 0; i < kTotalBoxes; ++i) totals_[static_cast<std::size_t>(i)]->setGeometry(leftLeft + i * step, top, boxWidth, boxHeight);
+    for (int i = 0; i < kTotalBoxes; ++i) {
+        totals_[static_cast<std::size_t>(i)]->setGeometry(leftLeft + i * step, top, boxWidth, boxHeight);
+    }
     // In a pane too narrow for them the boxes would cover the count combo: they stay out of sight there.
     const bool shown = grid_->isVisibleTo(this) && leftLeft >= countCombo_->geometry().right() + 8;
     for (int i = 0; i < kTotalBoxes; ++i) {
