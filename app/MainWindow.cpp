@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -72,12 +73,12 @@ MainWindow::MainWindow(Preferences& prefs, QString appFolder, QWidget* parent)
     tierView_->showMessage = [this](const Message& message, QMessageBox::StandardButtons buttons) {
         return showMessage(message, buttons);
     };
-    tierView_->calculate = [this] { mnuToolCalc_Click(); };
     tierView_->updateCommandState = [this] { UpdateCommandState(); };
     connect(tierView_.get(), &TierView::pasteAvailable, this,
             [this] { toolMain_->widgetForAction(command(Command::Paste))->setEnabled(true); });
     connect(tierView_.get(), &TierView::dataMenuRequested, this, &MainWindow::showDataMenuAt);
     connect(tierView_.get(), &TierView::documentEdited, this, &MainWindow::updateCaption);
+    connect(tierView_.get(), &TierView::documentEdited, this, [this] { recalculate(false); });
     frmDraw_ = new DrawingProgress(this);
     // A window of its own, like the CAD program's, so that it can lie beside the main window.
     drawingWindow_ = std::make_unique<DrawingWindow>();
@@ -180,9 +181,18 @@ void MainWindow::syncTabsToTierCount() {
 
 void MainWindow::cboBlk_Click() {
     tierView_->HideCellEditors();
+    bool edited = false;
     if (tag_ != "start") {
         // A file being opened brings its own tier count and figure counts.
-        if (tag_ != "open") edits_.setTierCount(cboBlk_->currentIndex() + 1);
+        if (tag_ != "open") {
+            const int count = cboBlk_->currentIndex() + 1;
+            if (!confirmTierDrop(count)) {
+                const QSignalBlocker blocker(cboBlk_);
+                cboBlk_->setCurrentIndex(data_.tierCount() - 1);
+                return;
+            }
+            edited = edits_.setTierCount(count);
+        }
         syncTabsToTierCount();
         updateCaption();
     }
@@ -191,6 +201,16 @@ void MainWindow::cboBlk_Click() {
         tabMain_->setCurrentIndex(0);
     }
     tabMain_Click();
+    if (edited) emit tierView_->documentEdited();
+}
+
+bool MainWindow::confirmTierDrop(int count) {
+    if (!edits_.tierCountDropsValues(count)) return true;
+    const int first = count + 1;
+    const int last = data_.tierCount();
+    const std::string tiers = std::to_string(first) + "段目" + (last > first ? "～" + std::to_string(last) + "段目" : "");
+    const Message question{tiers + "のデータは削除されます。よろしいですか？", "確認メッセージ", Message::Icon::Question};
+    return showMessage(question, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 void MainWindow::tabMain_Click() {
@@ -230,24 +250,10 @@ void MainWindow::mnuNewFile_Click() {
         cboBlk_Click();
     }
     edits_.markOpened();
+    statusBar()->clearMessage();
     setCaption(kTitle);
     tierView_->SetGridRedraw(true, "mnuNewFile");
     if (!tag_.empty()) tag_.clear();
-}
-
-void MainWindow::mnuToolCalc_Click() {
-    try {
-        const auto failure = CalculateAreas(data_, prefs_.stationPrefix);
-        tierView_->showCalculatedColumns();
-        if (failure) {
-            showMessage(*failure, QMessageBox::Ok);
-            return;
-        }
-        tierView_->showTotals();
-    } catch (const std::exception& failure) {
-        // Reported; the document keeps what the calculation had done and the program goes on.
-        showMessage(RuntimeFailure(failure, "mnuToolCalc"), QMessageBox::Ok);
-    }
 }
 
 void MainWindow::mnuEnd_Click() { close(); }

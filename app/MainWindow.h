@@ -9,6 +9,7 @@
 #include <QMainWindow>
 
 #include "app/CadLinkFactory.h"
+#include "calc/AreaCalculation.h"
 #include "ui/Commands.h"
 #include "edit/DocumentEditor.h"
 #include "ui/FileDialogs.h"
@@ -97,6 +98,9 @@ public:
     void PrepareDataMenu();
     void mnuDataChangeType_Click(int set);
     void mnuToolCalc_Click();
+    // The calculation that follows every change of the document, and an Open (reportAnyError): the message
+    // of an input error comes only for a figure the change wrote (any figure after an Open).
+    void recalculate(bool reportAnyError);
     void mnuOpen_Click();
     // A file handed over from outside (the command line, a later start): asks about unsaved changes, opens it.
     void openRequestedFile(const QString& path);
@@ -147,6 +151,11 @@ private:
     void runDrawing(CadLink& link, LinkKind kind, const std::function<std::optional<LinkError>()>& finish);
     QString askScriptPath();
     void syncTabsToTierCount();
+    // Every area calculated and the tier on screen showing them with its totals; the status bar names a
+    // figure in error.
+    std::optional<CalculationFailure> calculateAndShow();
+    // Before the tier count is lowered to count: asks when the tiers dropped hold values; false for No.
+    bool confirmTierDrop(int count);
     void showDataMenuAt(QPoint globalPos);
     void syncViewMenu();
 

@@ -115,6 +115,7 @@ void MainWindow::openDocumentFile(const QString& path) {
     } else {
         cboBlk_->setCurrentIndex(data_.tierCount() - 1);
     }
+    recalculate(true);  // the file keeps no areas: they are shown at once
     UpdateCommandState();
     if (!tag_.empty()) tag_.clear();
 }

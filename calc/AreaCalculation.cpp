@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "calc/ComputedRows.h"
 #include "model/FigureType.h"
 #include "model/NumberText.h"
 
@@ -14,21 +15,24 @@ namespace {
 
 constexpr double kCircleFactor = 3.1415926538 / 4.0;
 
-Message inputError(int tier, int row, std::string_view stationPrefix) {
-    return Message{"数値入力に誤りがあります。（" + std::to_string(tier + 1) + "段目 " + std::string(stationPrefix) +
+CalculationFailure inputError(ListKind list, int tier, int row, std::string_view stationPrefix) {
+    return {Message{"数値入力に誤りがあります。（" + std::to_string(tier + 1) + "段目 " + std::string(stationPrefix) +
                        std::to_string(row / 2 + 1) + "）\r\n\r\n計算を中止します！",
-                   "データ入力エラー", Message::Icon::Warning};
+                   "データ入力エラー", Message::Icon::Warning},
+            FigureInError{list, tier, figureOfRow(row)}};
 }
 
 double cellNumber(const SurveyData& data, ListKind list, int tier, int row, int col) {
     return number::leadingNumber(data.cell(list, tier, row, col));
 }
 
-// Half perimeter and area of one chain row; false when the sides form no triangle or leave the number range.
+// Half perimeter and area of one chain row; false when a side is not positive, the sides form no
+// triangle or the result leaves the number range.
 bool calculateChainRow(SurveyData& data, int tier, int row) {
     const double a = cellNumber(data, ListKind::Chain, tier, row, column::SideA);
     const double b = cellNumber(data, ListKind::Chain, tier, row, column::SideB);
     const double c = cellNumber(data, ListKind::Chain, tier, row, column::SideC);
+    if (!(a > 0.0 && b > 0.0 && c > 0.0)) return false;
     const float s = number::toSingle((a + b + c) / 2.0);
     if (!std::isfinite(s)) return false;
     data.setCell(ListKind::Chain, tier, row, column::HalfPerimeter, number::singleText(s));
@@ -41,22 +45,23 @@ bool calculateChainRow(SurveyData& data, int tier, int row) {
     return true;
 }
 
-// Area of one exception row by its type: rectangles from two elements, circles from the diameter.
+// Area of one exception row by its type: rectangles from two elements, circles from the diameter; a row
+// without what its type needs has no area. False when an element is not positive or the area leaves the range.
 bool calculateExceptionRow(SurveyData& data, int tier, int row) {
-    const std::string& code = data.cell(ListKind::Exception, tier, row, column::Type);
-    const auto type = figureTypeFromCode(code);
-    const std::string& element1 = data.cell(ListKind::Exception, tier, row, column::SideB);
-    const std::string& element2 = data.cell(ListKind::Exception, tier, row, column::SideC);
+    if (!hasExceptionArea(data, tier, row)) {
+        data.setCell(ListKind::Exception, tier, row, column::Area, {});
+        return true;
+    }
+    const auto type = figureTypeFromCode(data.cell(ListKind::Exception, tier, row, column::Type));
+    const double element1 = cellNumber(data, ListKind::Exception, tier, row, column::SideB);
     double area = 0.0;
     if (type == FigureType::Square || type == FigureType::DeductSquare) {
-        if (element1.empty() || element2.empty()) return true;
-        area = number::leadingNumber(element2) * number::leadingNumber(element1);
-    } else if (type == FigureType::Circle || type == FigureType::DeductCircle) {
-        if (element1.empty()) return true;
-        const double diameter = number::leadingNumber(element1);
-        area = diameter * diameter * kCircleFactor;
+        const double element2 = cellNumber(data, ListKind::Exception, tier, row, column::SideC);
+        if (!(element1 > 0.0 && element2 > 0.0)) return false;
+        area = element2 * element1;
     } else {
-        return true;
+        if (!(element1 > 0.0)) return false;
+        area = element1 * element1 * kCircleFactor;
     }
     const float single = number::toSingle(area);
     if (!std::isfinite(single)) return false;
@@ -64,35 +69,40 @@ bool calculateExceptionRow(SurveyData& data, int tier, int row) {
     return true;
 }
 
-bool hasEmptySide(const SurveyData& data, int tier, int row) {
-    for (int col = column::SideA; col <= column::SideC; ++col) {
-        if (data.cell(ListKind::Chain, tier, row, col).empty()) return true;
-    }
-    return false;
+// A row lacking a side has no result: what it held before no longer belongs to its sides.
+void clearChainResults(SurveyData& data, int tier, int row) {
+    data.setCell(ListKind::Chain, tier, row, column::HalfPerimeter, {});
+    data.setCell(ListKind::Chain, tier, row, column::Area, {});
 }
 
 }  // namespace
 
-std::optional<Message> CalculateAreas(SurveyData& data, std::string_view stationPrefix) {
+std::optional<CalculationFailure> CalculateAreas(SurveyData& data, std::string_view stationPrefix) {
     try {
         for (int tier = 0; tier < data.tierCount(); ++tier) {
             const int rows = 2 * data.figureCount(ListKind::Chain, tier);
             for (int row = 0; row < rows; ++row) {
-                if (hasEmptySide(data, tier, row)) continue;
-                if (!calculateChainRow(data, tier, row)) return inputError(tier, row, stationPrefix);
+                if (!hasAllSides(data, tier, row)) {
+                    clearChainResults(data, tier, row);
+                    continue;
+                }
+                if (!calculateChainRow(data, tier, row)) return inputError(ListKind::Chain, tier, row, stationPrefix);
             }
         }
         for (int tier = 0; tier < data.tierCount(); ++tier) {
             const int rows = 2 * data.figureCount(ListKind::Exception, tier);
             for (int row = 0; row < rows; ++row) {
-                if (!calculateExceptionRow(data, tier, row)) return inputError(tier, row, stationPrefix);
+                if (!calculateExceptionRow(data, tier, row)) {
+                    return inputError(ListKind::Exception, tier, row, stationPrefix);
+                }
             }
         }
     } catch (const std::out_of_range&) {
         // Unexpected: report it and leave the document as far as it got; the program goes on.
-        return Message{"[No.9]\r\nインデックスが有効範囲にありません。", "mnuToolCalcエラー", Message::Icon::Warning};
+        return CalculationFailure{
+            {"[No.9]\r\nインデックスが有効範囲にありません。", "mnuToolCalcエラー", Message::Icon::Warning}, std::nullopt};
     } catch (const std::bad_alloc&) {
-        return Message{"[No.7]\r\nメモリが不足しています。", "mnuToolCalcエラー", Message::Icon::Warning};
+        return CalculationFailure{{"[No.7]\r\nメモリが不足しています。", "mnuToolCalcエラー", Message::Icon::Warning}, std::nullopt};
     }
     data.view.calculationDone = true;
     return std::nullopt;

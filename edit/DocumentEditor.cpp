@@ -15,6 +15,8 @@ FigureType defaultType(ListKind list, int figure) {
     return figure % 2 == 0 ? FigureType::TriangleUp : FigureType::TriangleDown;
 }
 
+std::string defaultName(int figure) { return "名称" + std::to_string(figure + 1); }
+
 JoinSide joinSideOf(const SurveyData& data, int tier, int row) {
     return joinSideFromCode(data.cell(ListKind::Chain, tier, row, column::Join)).value_or(JoinSide::JoinCA);
 }
@@ -145,6 +147,24 @@ bool DocumentEditor::setTierCount(int count) {
     return transact(EditKind::TierCount, {}, [&](ChangeRecorder&) { data_.changeTierCount(count); });
 }
 
+bool DocumentEditor::tierCountDropsValues(int count) const {
+    for (int tier = count; tier < data_.tierCount(); ++tier) {
+        for (int row = 0; row < 2 * data_.figureCount(ListKind::Chain, tier); ++row) {
+            for (int col = column::SideA; col <= column::SideC; ++col) {
+                if (!data_.cell(ListKind::Chain, tier, row, col).empty()) return true;
+            }
+        }
+        for (int row = 0; row < 2 * data_.figureCount(ListKind::Exception, tier); ++row) {
+            const std::string& name = data_.cell(ListKind::Exception, tier, row, column::SideA);
+            if (!name.empty() && name != defaultName(figureOfRow(row))) return true;
+            for (int col = column::SideB; col <= column::HalfPerimeter; ++col) {
+                if (!data_.cell(ListKind::Exception, tier, row, col).empty()) return true;
+            }
+        }
+    }
+    return false;
+}
+
 bool DocumentEditor::changeSettings(const DocumentSettings& settings) {
     return transact(EditKind::Settings, {}, [&](ChangeRecorder& recorder) {
         const DocumentSettings before = DocumentSettings::of(data_);
@@ -160,7 +180,7 @@ void DocumentEditor::completeFigures(ListKind list, int tier) {
             data_.setCell(list, tier, row, column::Type, std::string(typeCode(defaultType(list, figure))));
         }
         if (list == ListKind::Exception && data_.cell(list, tier, row, column::SideA).empty()) {
-            data_.setCell(list, tier, row, column::SideA, "名称" + std::to_string(figure + 1));
+            data_.setCell(list, tier, row, column::SideA, defaultName(figure));
         }
         if (list == ListKind::Chain && data_.cell(list, tier, row, column::Join).empty()) {
             data_.setCell(list, tier, row, column::Join, "0");

@@ -37,6 +37,9 @@ public:
     // joined side takes the previous figure's paired side. The first figure is joined to nothing.
     bool setJoinSide(int tier, int figure, JoinSide side);
     bool setTierCount(int count);
+    // Lowering the tier count to count would drop a value of the user's in a tier beyond it: a side, an
+    // element, a position or a name other than the one a figure is given.
+    bool tierCountDropsValues(int count) const;
     bool changeSettings(const DocumentSettings& settings);
 
     // Gives the shown figures of a list what a figure always has: its type (by position when it has

@@ -30,15 +30,19 @@ FigurePane::FigurePane(ListKind list, QWidget* parent) : QGroupBox(parent) {
     countCombo_->setMaxVisibleItems(20);
     countLabel_->setBuddy(countCombo_);
 
-    const QString captionTexts[2] = {QStringLiteral("計算面積合計"), QStringLiteral("控除面積合計")};
-    for (int i = 0; i < 2; ++i) {
+    const QString captionTexts[kTotalBoxes] = {QStringLiteral("計算面積合計"), QStringLiteral("控除面積合計"),
+                                               QStringLiteral("差引面積")};
+    for (int i = 0; i < kTotalBoxes; ++i) {
         auto* box = new QLineEdit(this);
-        box->setObjectName(QStringLiteral("txtSum%1").arg(2 * index + i));
+        // txtSum0..3 stay the two panes' calculated and deducted totals; the net area's boxes are named apart.
+        box->setObjectName(i == NetArea ? QStringLiteral("txtNet%1").arg(index)
+                                        : QStringLiteral("txtSum%1").arg(2 * index + i));
         box->setReadOnly(true);
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         box->setFocusPolicy(Qt::ClickFocus);
         auto* caption = new QLabel(captionTexts[i], this);
-        caption->setObjectName(QStringLiteral("lblSum%1").arg(2 * index + i));
+        caption->setObjectName(i == NetArea ? QStringLiteral("lblNet%1").arg(index)
+                                            : QStringLiteral("lblSum%1").arg(2 * index + i));
         QFont small = caption->font();
         small.setPointSizeF(small.pointSizeF() * 0.85);
         caption->setFont(small);
@@ -61,13 +65,14 @@ void FigurePane::placeTotals() {
     const int boxWidth = twipsToPixels(kTotalBoxWidth);
     const int boxHeight = 22;
     const int top = grid_->y() - boxHeight - 2;
-    const int rightLeft = grid_->x() + grid_->width() - boxWidth;
-    const int leftLeft = rightLeft - twipsToPixels(kTotalGap) - boxWidth;
-    totals_[1]->setGeometry(rightLeft, top, boxWidth, boxHeight);
-    totals_[0]->setGeometry(leftLeft, top, boxWidth, boxHeight);
+    const int step = boxWidth + twipsToPixels(kTotalGap);
+    const int leftLeft = grid_->x() + grid_->width() - boxWidth - (kTotalBoxes - 1) * step;
+    for (int i = 0; i < kTotalBoxes; ++i) {
+        totals_[static_cast<std::size_t>(i)]->setGeometry(leftLeft + i * step, top, boxWidth, boxHeight);
+    }
     // In a pane too narrow for them the boxes would cover the count combo: they stay out of sight there.
     const bool shown = grid_->isVisibleTo(this) && leftLeft >= countCombo_->geometry().right() + 8;
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < kTotalBoxes; ++i) {
         QLineEdit* box = totals_[static_cast<std::size_t>(i)];
         QLabel* caption = captions_[static_cast<std::size_t>(i)];
         const int captionHeight = caption->fontMetrics().height();
@@ -79,10 +84,12 @@ void FigurePane::placeTotals() {
 
 void FigurePane::setContentsVisible(bool visible) {
     for (QWidget* widget : {static_cast<QWidget*>(grid_), static_cast<QWidget*>(countLabel_),
-                            static_cast<QWidget*>(countCombo_), static_cast<QWidget*>(totals_[0]),
-                            static_cast<QWidget*>(totals_[1]), static_cast<QWidget*>(captions_[0]),
-                            static_cast<QWidget*>(captions_[1])}) {
+                            static_cast<QWidget*>(countCombo_)}) {
         widget->setVisible(visible);
+    }
+    for (int i = 0; i < kTotalBoxes; ++i) {
+        totals_[static_cast<std::size_t>(i)]->setVisible(visible);
+        captions_[static_cast<std::size_t>(i)]->setVisible(visible);
     }
 }
 

@@ -13,7 +13,7 @@
 namespace mirota {
 
 // The frame of one figure list (fraMain): its grid, the in-cell editor, the figure-count combo and
-// the two total boxes.
+// the total boxes (calculated, deducted and the net area).
 class FigurePane : public QGroupBox {
     Q_OBJECT
 
@@ -24,7 +24,8 @@ public:
     CellEditor* editor() const { return editor_; }
     QComboBox* countCombo() const { return countCombo_; }
     QLabel* countLabel() const { return countLabel_; }
-    // 0: calculated-area total, 1: deduction total.
+    // The total boxes, left to right.
+    enum TotalBox { CalculatedTotal, DeductedTotal, NetArea, kTotalBoxes };
     QLineEdit* totalBox(int index) const { return totals_[static_cast<std::size_t>(index)]; }
     QLabel* totalCaption(int index) const { return captions_[static_cast<std::size_t>(index)]; }
 
@@ -39,8 +40,8 @@ private:
     CellEditor* editor_;
     QLabel* countLabel_;
     QComboBox* countCombo_;
-    std::array<QLineEdit*, 2> totals_{};
-    std::array<QLabel*, 2> captions_{};
+    std::array<QLineEdit*, kTotalBoxes> totals_{};
+    std::array<QLabel*, kTotalBoxes> captions_{};
 };
 
 }  // namespace mirota

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 
+#include "calc/ComputedRows.h"
 #include "calc/Totals.h"
 #include "grid/GridCoordinates.h"
 #include "ui/Twips.h"
@@ -29,7 +30,7 @@ TierView::TierView(DocumentEditor& edits, SurveyData::ViewState& view, Preferenc
         QComboBox* combo = pane->countCombo();
         for (int count = 1; count <= SurveyData::kFigureCapacity; ++count) combo->addItem(QString::number(count));
         connect(combo, &QComboBox::currentIndexChanged, this, [this, list] { cboMain_Click(list); });
-        for (int box = 0; box < 2; ++box) pane->totalBox(box)->installEventFilter(this);
+        for (int box = 0; box < FigurePane::kTotalBoxes; ++box) pane->totalBox(box)->installEventFilter(this);
     }
 }
 
@@ -37,7 +38,9 @@ bool TierView::eventFilter(QObject* watched, QEvent* event) {
     // A click on a total box gives the keyboard focus to the grid of its frame.
     if (event->type() == QEvent::MouseButtonRelease) {
         for (FigurePane* pane : panes_) {
-            if (watched == pane->totalBox(0) || watched == pane->totalBox(1)) pane->grid()->setFocus();
+            for (int box = 0; box < FigurePane::kTotalBoxes; ++box) {
+                if (watched == pane->totalBox(box)) pane->grid()->setFocus();
+            }
         }
     }
     return QObject::eventFilter(watched, event);
@@ -82,16 +85,14 @@ void TierView::cboMain_Click(ListKind list) {
     LoadTierIntoGrid(list);
     if (phase_ != "start") FitGridToFrame(list);
     SetGridRedraw(true, "cboMain");
-    if (list == ListKind::Chain) showTotals();
+    showTotals();
     if (edited) emit documentEdited();
 }
 
 void TierView::showFigureValues(ListKind list, int firstRow) {
     TierGrid* g = grid(list);
     for (int row = firstRow; row <= firstRow + 1 && row < g->rows(); ++row) {
-        for (int col = grid::kFirstValueColumn; col <= grid::kLastValueColumn; ++col) {
-            g->setText(row, col, formatted(data_.cell(list, tier(), grid::tableRow(row), grid::tableColumn(col))));
-        }
+        for (int col = grid::kFirstValueColumn; col <= grid::kLastValueColumn; ++col) g->setText(row, col, shownText(list, row, col));
     }
 }
 
@@ -162,40 +163,30 @@ void TierView::FitGridToFrame(ListKind list) {
 }
 
 void TierView::showTotals() {
-    const TierTotals totals = UpdateTotals(data_, tier(), view_.currentInputSet);
-    pane(ListKind::Chain)->totalBox(0)->setText(qt(number::formatSingle(totals.calculated, prefs_.digitsFormat)));
-    pane(ListKind::Chain)->totalBox(1)->setText(qt(number::formatSingle(totals.deducted, prefs_.digitsFormat)));
+    for (ListKind list : {ListKind::Chain, ListKind::Exception}) {
+        const TierTotals totals = UpdateTotals(data_, list, tier(), view_.currentInputSet);
+        const float shown[FigurePane::kTotalBoxes] = {totals.calculated, totals.deducted, totals.net()};
+        for (int box = 0; box < FigurePane::kTotalBoxes; ++box) {
+            pane(list)->totalBox(box)->setText(qt(number::formatSingle(shown[box], prefs_.digitsFormat)));
+        }
+    }
 }
 
-bool TierView::hasAllSides(int tableRow) const {
-    for (int side = column::SideA; side <= column::SideC; ++side) {
-        if (data_.cell(ListKind::Chain, tier(), tableRow, side).empty()) return false;
-    }
-    return true;
+QString TierView::shownText(ListKind list, int gridRow, int gridColumn) const {
+    const int row = grid::tableRow(gridRow);
+    const int col = grid::tableColumn(gridColumn);
+    const bool computed = col == column::Area || (list == ListKind::Chain && col == column::HalfPerimeter);
+    if (computed && !hasComputedArea(data_, list, tier(), row)) return {};
+    return formatted(data_.cell(list, tier(), row, col));
 }
 
 void TierView::showCalculatedColumns() {
-    TierGrid* chain = grid(ListKind::Chain);
-    for (int row = 1; row < chain->rows(); ++row) {
-        const int tableRow = grid::tableRow(row);
-        const bool complete = hasAllSides(tableRow);
-        for (int col = column::HalfPerimeter; col <= column::Area; ++col) {
-            chain->setText(row, grid::gridColumn(col),
-                           complete ? formatted(data_.cell(ListKind::Chain, tier(), tableRow, col)) : QString());
+    for (ListKind list : {ListKind::Chain, ListKind::Exception}) {
+        TierGrid* g = grid(list);
+        const int first = grid::gridColumn(list == ListKind::Chain ? column::HalfPerimeter : column::Area);
+        for (int row = 1; row < g->rows(); ++row) {
+            for (int col = first; col <= grid::kLastValueColumn; ++col) g->setText(row, col, shownText(list, row, col));
         }
-    }
-    TierGrid* exception = grid(ListKind::Exception);
-    for (int row = 1; row < exception->rows(); ++row) {
-        const int tableRow = grid::tableRow(row);
-        const auto type = figureTypeFromCode(data_.cell(ListKind::Exception, tier(), tableRow, column::Type));
-        const bool element1 = !data_.cell(ListKind::Exception, tier(), tableRow, column::SideB).empty();
-        const bool element2 = !data_.cell(ListKind::Exception, tier(), tableRow, column::SideC).empty();
-        const bool rectangle = type == FigureType::Square || type == FigureType::DeductSquare;
-        const bool circle = type == FigureType::Circle || type == FigureType::DeductCircle;
-        const bool computed = (rectangle && element1 && element2) || (circle && element1);
-        exception->setText(row, grid::gridColumn(column::Area),
-                           computed ? formatted(data_.cell(ListKind::Exception, tier(), tableRow, column::Area))
-                                    : QString());
     }
 }
 

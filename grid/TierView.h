@@ -32,9 +32,8 @@ public:
     TierGrid* grid(ListKind list) const { return pane(list)->grid(); }
     CellEditor* editor(ListKind list) const { return pane(list)->editor(); }
 
-    // The window shows messages, runs the area calculation and updates the command state through these.
+    // The window shows messages and updates the command state through these.
     MessageSink showMessage;
-    std::function<void()> calculate;
     std::function<void()> updateCommandState;
 
     // Grid view of a tier.
@@ -45,7 +44,7 @@ public:
     void LoadTierIntoGrid(ListKind list);
     void PaintCellStates();
     void FitGridToFrame(ListKind list);
-    // The calculated-area and deduction totals of the tier and input set on screen.
+    // The calculated-area and deduction totals and the net area of both lists, for the tier and input set on screen.
     void showTotals();
     // After a calculation: the computed columns of the rows it covered, the others blank.
     void showCalculatedColumns();
@@ -72,7 +71,8 @@ public:
     void mnuEditPaste_Click();
 
 signals:
-    // The user has changed the document: a cell, a figure count, a type, a join side, a figure inserted or deleted.
+    // The user has changed the document: a cell, a figure count, a type, a join side, a figure inserted or
+    // deleted, the tier count. The areas and totals follow it.
     void documentEdited();
     // A copy or cut has put something on the clipboard.
     void pasteAvailable();
@@ -89,8 +89,9 @@ private:
     QString formatted(const std::string& text) const;
     void showFigureValues(ListKind list, int firstRow);
     void showFigureType(ListKind list, int firstRow);
-    // The chain row of the tier on screen has all three sides.
-    bool hasAllSides(int tableRow) const;
+    // What a value cell of the tier on screen shows: the document's text, the computed columns only in
+    // rows that carry a result.
+    QString shownText(ListKind list, int gridRow, int gridColumn) const;
     void showMessageOk(const Message& message);
     // Shows the list's new figure count after an insert or delete; the grid is rebuilt.
     void showFigureCount(ListKind list);

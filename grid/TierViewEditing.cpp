@@ -83,10 +83,6 @@ void TierView::commitCellEdit(ListKind list, EditKind kind) {
                 g->setText(nextFigureRow, grid::gridColumn(side),
                            formatted(data_.cell(list, tier(), grid::tableRow(nextFigureRow), side)));
             }
-            if (hasAllSides(cell.row) && calculate) {
-                calculate();
-                g->setCurrentGridCell(row, col);
-            }
             if (updateCommandState) updateCommandState();
         }
     }
@@ -99,8 +95,9 @@ void TierView::refuseEntry(ListKind list, const RefusedEntry& refused) {
     TierGrid* g = grid(list);
     CellEditor* e = editor(list);
     showMessageOk(refused.message);
-    if (refused.reason != EntryRefusal::DoubleQuote) g->setText(g->currentGridRow(), g->currentGridColumn(), QString());
-    if (refused.reason == EntryRefusal::NotNumeric) e->clear();
+    // The cell goes on showing what the document holds.
+    g->setText(g->currentGridRow(), g->currentGridColumn(), shownText(list, g->currentGridRow(), g->currentGridColumn()));
+    if (refused.reason == EntryRefusal::NotNumeric || refused.reason == EntryRefusal::NotPositive) e->clear();
     e->setFocus();
 }
 

@@ -40,7 +40,7 @@ void TierView::ChangeFigureType(int code) {
     const int first = moveToFigureFirstRow(list);
     const bool edited = edits_.setFigureType(list, tier(), grid::figureOf(first), *type);
     showFigureType(list, first);
-    if (list == ListKind::Chain) showTotals();
+    showTotals();
     if (edited) emit documentEdited();
 }
 

@@ -19,6 +19,9 @@ RefusedEntry refusal(EntryRefusal reason) {
     if (reason == EntryRefusal::NotNumeric) {
         return {reason, {"数値を入力してください！", "入力形式指定", Message::Icon::Critical}};
     }
+    if (reason == EntryRefusal::NotPositive) {
+        return {reason, {"辺長・要素には0より大きい数値を入力してください！", "入力形式指定", Message::Icon::Critical}};
+    }
     return {reason, {"位置入力はＸＹ値を入力して下さい！\r\n\r\n例：123.45,67.89", kProgramTitle, Message::Icon::Warning}};
 }
 
@@ -34,9 +37,14 @@ std::variant<std::string, RefusedEntry> enterCellText(std::string_view typed, Li
     }
     if (text.find_first_not_of(kBlanks) == std::string::npos) return std::string();
     const bool position = list == ListKind::Exception && col == column::HalfPerimeter;
-    const bool numeric = position ? number::isNumericEntry(text) : number::strictNumber(text).has_value();
-    if (!numeric) return refusal(EntryRefusal::NotNumeric);
-    if (!position) return number::formatDigits(text, digits);
+    if (!position) {
+        if (!number::strictNumber(text)) return refusal(EntryRefusal::NotNumeric);
+        // Judged as stored: 0.001 shown with two decimals would be a side of 0.00.
+        std::string stored = number::formatDigits(text, digits);
+        if (!(number::leadingNumber(stored) > 0.0)) return refusal(EntryRefusal::NotPositive);
+        return stored;
+    }
+    if (!number::isNumericEntry(text)) return refusal(EntryRefusal::NotNumeric);
     const std::size_t comma = text.find(',');
     const std::string x = comma == std::string::npos ? std::string() : text.substr(0, comma);
     const std::string y = comma == std::string::npos ? text : text.substr(comma + 1);

@@ -14,6 +14,7 @@ enum class EntryRefusal {
     DoubleQuote,  // the data file cannot hold it
     NotNumeric,   // a value cell needs one number (a position: numbers separated by ",")
     NotPosition,  // a position takes two numbers at most
+    NotPositive,  // a side or element is a length: greater than 0
 };
 
 struct RefusedEntry {
@@ -25,7 +26,7 @@ struct RefusedEntry {
 
 // What a text typed into a cell of the list's table column becomes, with the display format digits:
 // the text to store, or why it is refused. Blank text stores as empty; numbers are formatted with
-// the digits; an exception name loses its line breaks; a position "X,Y" is formatted part by part
+// the digits (a side or element must be greater than 0); an exception name loses its line breaks; a position "X,Y" is formatted part by part
 // (one number alone is Y).
 std::variant<std::string, RefusedEntry> enterCellText(std::string_view typed, ListKind list, int col,
                                                       std::string_view digits);

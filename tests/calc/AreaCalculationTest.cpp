@@ -37,7 +37,6 @@ TEST(AreaCalculation, ComputesHalfPerimeterAndHeronAreaInSinglePrecision) {
         {"12.5m", "12.5", "12.5", "18.75", "67.65823"},  // leading-number rule: 12.5m reads 12.5
         {"1", "1", "2", "2", "0"},                   // degenerate: area 0, no message
         {"0.1", "0.1", "0.1", "0.15", "0.004330128"},  // S rounded to single first
-        {"abc", "3", "3", "3", "0"},                 // letters read as 0: S = 3, P = 0
         {"1e-3", "1e-3", "1e-3", "0.0015", "0.0000004330127"},
     };
     for (const auto& c : cases) {
@@ -61,14 +60,44 @@ TEST(AreaCalculation, EveryRowOfEveryTierAndBothInputSets) {
     EXPECT_EQ(s(data, 1, 3), "12");
 }
 
-TEST(AreaCalculation, RowWithAnEmptySideKeepsItsOldResults) {
+TEST(AreaCalculation, RowWithAnEmptySideHasNoResults) {
     SurveyData data;
     setSides(data, 0, 0, "3", "", "5");
     data.setCell(ListKind::Chain, 0, 0, column::HalfPerimeter, "old S");
     data.setCell(ListKind::Chain, 0, 0, column::Area, "old area");
     ASSERT_EQ(CalculateAreas(data, "No."), std::nullopt);
-    EXPECT_EQ(s(data, 0, 0), "old S");
-    EXPECT_EQ(area(data, ListKind::Chain, 0, 0), "old area");
+    EXPECT_EQ(s(data, 0, 0), "");
+    EXPECT_EQ(area(data, ListKind::Chain, 0, 0), "");
+}
+
+TEST(AreaCalculation, ASideOrElementNotGreaterThanZeroIsAnInputErrorOfItsFigure) {
+    struct Case {
+        ListKind list;
+        const char* type;
+        const char* values[3];  // sides A, B, C; or name, element 1, element 2
+    };
+    const Case cases[] = {
+        {ListKind::Chain, "10", {"3", "4", "-3"}},   // would give 4.472 by Heron
+        {ListKind::Chain, "10", {"0", "4", "4"}},
+        {ListKind::Chain, "10", {"abc", "3", "3"}},  // letters read as 0
+        {ListKind::Exception, "12", {"a", "-3", "4"}},
+        {ListKind::Exception, "22", {"a", "3", "0"}},
+        {ListKind::Exception, "13", {"a", "-2", ""}},
+        {ListKind::Exception, "23", {"a", "0", ""}},
+    };
+    for (const auto& c : cases) {
+        SurveyData data;
+        data.setFigureCount(c.list, 0, 3);
+        const int row = tableRow(2, InputSet::Measured);
+        data.setCell(c.list, 0, row, column::Type, c.type);
+        for (int side = 0; side < 3; ++side) data.setCell(c.list, 0, row, column::SideA + side, c.values[side]);
+        data.setCell(c.list, 0, row, column::Area, "old");
+        const auto failure = CalculateAreas(data, "No.");
+        ASSERT_TRUE(failure.has_value()) << c.values[0] << "," << c.values[1] << "," << c.values[2];
+        EXPECT_EQ(failure->text, "数値入力に誤りがあります。（1段目 No.3）\r\n\r\n計算を中止します！");
+        EXPECT_EQ(failure->inError, (FigureInError{c.list, 0, 2}));
+        EXPECT_EQ(area(data, c.list, 0, row), "old");
+    }
 }
 
 TEST(AreaCalculation, SidesThatFormNoTriangleStopTheCalculationAndNameTheFigure) {
@@ -88,6 +117,7 @@ TEST(AreaCalculation, SidesThatFormNoTriangleStopTheCalculationAndNameTheFigure)
     EXPECT_EQ(message->text, "数値入力に誤りがあります。（2段目 No.4）\r\n\r\n計算を中止します！");
     EXPECT_EQ(message->title, "データ入力エラー");
     EXPECT_EQ(message->icon, Message::Icon::Warning);
+    EXPECT_EQ(message->inError, (FigureInError{ListKind::Chain, 1, 3}));
     EXPECT_EQ(area(data, ListKind::Chain, 0, 0), "6");       // done before
     EXPECT_EQ(area(data, ListKind::Chain, 1, 6), "6");
     EXPECT_EQ(s(data, 1, 7), "2.5");                           // its new S

@@ -119,11 +119,13 @@ def expected(tiers, counts, cells, decimals, prefix):
             entry = {'s': '', 'area': ''}
             if row[1] and row[2] and row[3]:
                 a, b, c = (leading_number(v) for v in row[1:4])
+                message = '数値入力に誤りがあります。（%d段目 %s%d）' % (t + 1, prefix, r // 2 + 1)
+                if min(a, b, c) <= 0:
+                    return None, message
                 s = single((a + b + c) / 2)
                 entry['s'] = general_text(s)
                 p = s * (s - a) * (s - b) * (s - c)
                 if p < 0:
-                    message = '数値入力に誤りがあります。（%d段目 %s%d）' % (t + 1, prefix, r // 2 + 1)
                     return None, message
                 entry['area'] = general_text(single(math.sqrt(p)))
             chain.append(entry)

@@ -204,6 +204,37 @@ TEST(DocumentEditor, InsertIntoAFullListAndDeleteOfTheLastFigureAreRefused) {
     EXPECT_FALSE(editor.history().canUndo());
 }
 
+TEST(DocumentEditor, LoweringTheTierCountDropsValuesOnlyWhenTheTiersBeyondHoldAny) {
+    struct Case {
+        const char* name;
+        ListKind list;
+        int row;
+        int col;
+        const char* text;
+        bool drops;
+    };
+    const Case cases[] = {
+        {"nothing but what a figure is given", kChain, 0, column::Type, "10", false},
+        {"a result without its sides", kChain, 1, column::Area, "6", false},
+        {"the name a figure is given", kException, 1, column::SideA, "名称1", false},
+        {"a side of the measured row", kChain, 3, column::SideC, "2.00", true},
+        {"an element", kException, 0, column::SideC, "1.00", true},
+        {"a position", kException, 1, column::HalfPerimeter, ",5.00", true},
+        {"a name of the user's", kException, 0, column::SideA, "杭A", true},
+    };
+    for (const Case& c : cases) {
+        SurveyData data;
+        data.changeTierCount(4);
+        DocumentEditor editor(data);
+        editor.completeFigures(kChain, 2);
+        editor.completeFigures(kException, 2);
+        data.setCell(kChain, 0, 0, column::SideA, "3.00");  // the tier that stays
+        data.setCell(c.list, 2, c.row, c.col, c.text);
+        EXPECT_EQ(editor.tierCountDropsValues(2), c.drops) << c.name;
+        EXPECT_FALSE(editor.tierCountDropsValues(3)) << c.name;
+    }
+}
+
 TEST(DocumentEditor, ShownFiguresAreCompletedWithoutAStep) {
     SurveyData data;
     data.setFigureCount(kException, 0, 2);

@@ -8,6 +8,7 @@ namespace {
 const Message kNotNumeric{"数値を入力してください！", "入力形式指定", Message::Icon::Critical};
 const Message kNotPosition{"位置入力はＸＹ値を入力して下さい！\r\n\r\n例：123.45,67.89", "LTミロタ展開図",
                            Message::Icon::Warning};
+const Message kNotPositive{"辺長・要素には0より大きい数値を入力してください！", "入力形式指定", Message::Icon::Critical};
 const Message kDoubleQuote{"「\"」（ダブルクォーテーション）はデータファイルに保存できないため入力できません。",
                            "入力形式指定", Message::Icon::Warning};
 
@@ -28,7 +29,15 @@ TEST(CellEntry, StoresOrRefusesWhatIsTyped) {
         {"rounded", "1.239", kChain, column::SideB, "0.00", "1.24"},
         {"whole", "3", kChain, column::SideA, "0.00", "3.00"},
         {"blanks around", " 5 ", kChain, column::SideC, "0.00", "5.00"},
-        {"negative", "-0.5", kChain, column::SideB, "0.00", "-0.50"},
+        {"negative side", "-0.5", kChain, column::SideB, "0.00", RefusedEntry{EntryRefusal::NotPositive, kNotPositive}},
+        {"zero side", "0", kChain, column::SideA, "0.00", RefusedEntry{EntryRefusal::NotPositive, kNotPositive}},
+        {"side zero as stored", "0.004", kChain, column::SideC, "0.00",
+         RefusedEntry{EntryRefusal::NotPositive, kNotPositive}},
+        {"small side", "0.005", kChain, column::SideC, "0.00", "0.01"},
+        {"negative element", "-2", kException, column::SideC, "0.0",
+         RefusedEntry{EntryRefusal::NotPositive, kNotPositive}},
+        {"zero element", "0", kException, column::SideB, "0.0", RefusedEntry{EntryRefusal::NotPositive, kNotPositive}},
+        {"negative position", "-1.5,-2", kException, column::HalfPerimeter, "0.00", "-1.50,-2.00"},
         {"no decimals", "12.5", kChain, column::SideB, "0.", "13."},
         {"blank", " \t", kChain, column::SideB, "0.00", ""},
         {"empty", "", kException, column::HalfPerimeter, "0.00", ""},

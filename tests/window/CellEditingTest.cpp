@@ -9,10 +9,13 @@ using test::WindowFixture;
 namespace {
 
 const Message kNotNumeric{"数値を入力してください！", "入力形式指定", Message::Icon::Critical};
+const Message kNotPositive{"辺長・要素には0より大きい数値を入力してください！", "入力形式指定", Message::Icon::Critical};
 const Message kNotPosition{"位置入力はＸＹ値を入力して下さい！\r\n\r\n例：123.45,67.89", "LTミロタ展開図",
                            Message::Icon::Warning};
 
 }  // namespace
+
+Q_DECLARE_METATYPE(mirota::Message)
 
 class CellEditingTest : public QObject {
     Q_OBJECT
@@ -103,15 +106,19 @@ private slots:
 
     void nonNumericEntryIsRefused_data() {
         QTest::addColumn<QString>("typed");
-        QTest::newRow("word") << "abc";
+        QTest::addColumn<Message>("refusal");
+        QTest::newRow("word") << "abc" << kNotNumeric;
+        QTest::newRow("zero") << "0" << kNotPositive;
+        QTest::newRow("negative") << "-3" << kNotPositive;
     }
     void nonNumericEntryIsRefused() {
         QFETCH(QString, typed);
+        QFETCH(Message, refusal);
         WindowFixture f;
         f.enter(1, 4, "12");
         f.enter(1, 4, typed);
-        QCOMPARE(f.takeMessages(), std::vector<Message>{kNotNumeric});
-        QCOMPARE(f.grid()->text(1, 4), QString());
+        QCOMPARE(f.takeMessages(), std::vector<Message>{refusal});
+        QCOMPARE(f.grid()->text(1, 4), QString("12.00"));  // what the document holds
         QCOMPARE(f.cell(0, column::SideB), std::string("12.00"));
         QVERIFY(f.editor()->isVisible());
         QCOMPARE(f.editor()->text(), QString());
@@ -154,7 +161,7 @@ private slots:
         f.enter(1, 6, "1,2", ListKind::Exception);
         f.enter(1, 6, "1,2,3", ListKind::Exception);
         QCOMPARE(f.takeMessages(), std::vector<Message>{kNotPosition});
-        QCOMPARE(f.grid(ListKind::Exception)->text(1, 6), QString());
+        QCOMPARE(f.grid(ListKind::Exception)->text(1, 6), QString("1.00,2.00"));
         QCOMPARE(f.cell(0, column::HalfPerimeter, ListKind::Exception), std::string("1.00,2.00"));
         QVERIFY(f.editor(ListKind::Exception)->isVisible());
     }
@@ -188,22 +195,16 @@ private slots:
         }
     }
 
-    void calculationRunsOnceAfterTheThirdSide() {
+    void calculationFollowsEveryEntry() {
         WindowFixture f;
-        int runs = 0;
-        f.view().calculate = [&] {
-            ++runs;
-            f.window->mnuToolCalc_Click();
-        };
         f.select(1, 3);
         WindowFixture::type("3");
         WindowFixture::press(Qt::Key_Return);
         WindowFixture::type("4");
         WindowFixture::press(Qt::Key_Tab);
-        QCOMPARE(runs, 0);
+        QCOMPARE(f.grid()->text(1, 7), QString());  // two sides: no area yet
         WindowFixture::type("5");
         WindowFixture::press(Qt::Key_Return);
-        QCOMPARE(runs, 1);
         QCOMPARE(f.grid()->text(1, 6), QString("6.00"));
         QCOMPARE(f.grid()->text(1, 7), QString("6.00"));
         QCOMPARE(f.cell(0, column::Area), std::string("6"));
@@ -214,11 +215,16 @@ private slots:
         QCOMPARE(f.grid()->currentGridRow(), 3);
         QCOMPARE(f.grid()->currentGridColumn(), 4);
         QVERIFY(f.editor()->isVisible());
+        // The exception list too: a deducted circle of diameter 2, in its own totals and the net areas.
         f.window->setExceptionPaneShown(true);
-        f.window->tierCountCombo()->setCurrentIndex(0);
         f.enter(1, 4, "2", ListKind::Exception);
-        f.enter(1, 5, "2", ListKind::Exception);
-        QCOMPARE(runs, 1);  // the exception list never calculates by itself
+        FigurePane* exception = f.view().pane(ListKind::Exception);
+        QCOMPARE(f.grid(ListKind::Exception)->text(1, 7), QString("3.14"));
+        QCOMPARE(exception->totalBox(FigurePane::CalculatedTotal)->text(), QString("0.00"));
+        QCOMPARE(exception->totalBox(FigurePane::DeductedTotal)->text(), QString("3.14"));
+        QCOMPARE(exception->totalBox(FigurePane::NetArea)->text(), QString("-3.14"));
+        QCOMPARE(f.view().pane(ListKind::Chain)->totalBox(FigurePane::NetArea)->text(), QString("6.00"));
+        QVERIFY(f.messages.empty());
     }
 
     void chainOfTrianglesTypedWithTheKeyboard() {

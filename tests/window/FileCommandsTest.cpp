@@ -210,13 +210,17 @@ private slots:
         QCOMPARE(lines.mid(49, 8), (QStringList{"0", "0", "0", ".4", ".4", "0", "0", "200"}));
         QCOMPARE(lines.mid(61), (QStringList{"#TRUE#", "#TRUE#", "\"図面\"", "\"寸法値\"", "\"面積表\""}));
 
-        // Saved and opened again: every typed cell comes back, the computed ones stay empty until a calculation.
+        // Saved and opened again: every typed cell comes back, the computed ones are calculated at once
+        // without changing the document.
         f.fileNames = {file};
         f.window->mnuOpen_Click();
         QCOMPARE(f.cell(0, 1), std::string("3.00"));
-        QCOMPARE(f.cell(0, column::HalfPerimeter), std::string());
-        QCOMPARE(f.cell(0, column::Area), std::string());
-        QCOMPARE(f.grid()->text(1, 7), QString());
+        QCOMPARE(f.cell(0, column::HalfPerimeter), std::string("6"));
+        QCOMPARE(f.cell(0, column::Area), std::string("6"));
+        QCOMPARE(f.grid()->text(1, 7), QString("6.00"));
+        QCOMPARE(f.view().pane(ListKind::Chain)->totalBox(0)->text(), QString("6.00"));
+        QVERIFY(!f.window->documentModified());
+        QVERIFY(f.messages.empty());
     }
 
     void saveOfATitledDocumentWritesWithoutAsking() {

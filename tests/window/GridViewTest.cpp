@@ -218,6 +218,9 @@ private slots:
 
     void totalsFollowTierAndInputSet() {
         WindowFixture f;
+        for (int row = 0; row < 4; ++row) {
+            for (int side = column::SideA; side <= column::SideC; ++side) f.setCell(row, side, "1.00");
+        }
         f.setCell(0, column::Area, "6");
         f.setCell(1, column::Area, "5");
         f.setCell(2, column::Type, "21");

@@ -194,7 +194,8 @@ private slots:
 
     void typeChangeAppliesToTheWholeFigureAndTheTotals() {
         WindowFixture f;
-        f.setCell(2, column::Area, "4");
+        const char* sides[] = {"3.00", "4.00", "5.00"};
+        for (int side = 0; side < 3; ++side) f.setCell(2, column::SideA + side, sides[side]);
         f.reload();
         f.select(4, 4);  // the figure's second row
         f.view().ChangeFigureType(21);
@@ -203,7 +204,7 @@ private slots:
         QCOMPARE(f.grid()->text(3, 1), QString("▼"));
         QCOMPARE(f.grid()->text(4, 1), QString("▼"));
         QCOMPARE(f.grid()->item(2, 1)->foreground().color(), QColor(Qt::red));
-        QCOMPARE(f.view().pane(ListKind::Chain)->totalBox(1)->text(), QString("4.00"));
+        QCOMPARE(f.view().pane(ListKind::Chain)->totalBox(1)->text(), QString("6.00"));
     }
 
     void joinChangeMovesTheSides() {
@@ -353,7 +354,7 @@ private slots:
         f.view().mnuEditPaste_Click();
         QCOMPARE(f.takeMessages(),
                  (std::vector<Message>{{"数値を入力してください！", "入力形式指定", Message::Icon::Critical}}));
-        QCOMPARE(f.grid()->text(1, 4), QString());
+        QCOMPARE(f.grid()->text(1, 4), QString("12.00"));  // what the document holds
         QCOMPARE(f.cell(0, column::SideB), std::string("12.00"));
         QVERIFY(f.editor()->isVisible());
     }

@@ -39,6 +39,23 @@ def open_sample(main):
     e2e.focus(main)
 
 
+def shoot_main_window(program, output, folder, width, height, *keys):
+    """The main window of that size at the top left with the sample open, after the keys."""
+    process = start(program, folder)
+    try:
+        main = e2e.wait_for("the main window", e2e.window_named(lambda n: n.startswith(e2e.TITLE)), 20)
+        e2e.xdotool("windowmove", main, "0", "0")
+        e2e.xdotool("windowsize", main, str(width), str(height))
+        open_sample(main)
+        if keys:
+            e2e.keys(*keys)
+        time.sleep(1.0)
+        subprocess.run(["import", "-window", main, output], check=True, timeout=20)
+    finally:
+        process.kill()
+        process.wait()
+
+
 def shoot(program, output, folder):
     process = start(program, folder)
     try:

@@ -6,28 +6,14 @@ or the main window changes.
 Usage: take_preview_screenshot.py PATH/TO/mirota OUTPUT.png
 """
 
-import subprocess
 import sys
-import time
 
-import end_to_end_test as e2e
 import take_drawing_screenshot as shot
 
 
 def shoot(program, output, folder):
-    process = shot.start(program, folder)
-    try:
-        main = e2e.wait_for("the main window", e2e.window_named(lambda n: n.startswith(e2e.TITLE)), 20)
-        e2e.xdotool("windowmove", main, "0", "0")
-        e2e.xdotool("windowsize", main, "1240", "660")
-        shot.open_sample(main)
-        # A row of the fourth figure made current, so that the preview brings that figure out.
-        e2e.keys("Down", "Down", "Down", "Down", "Down", "Down")
-        time.sleep(1.0)
-        subprocess.run(["import", "-window", main, output], check=True, timeout=20)
-    finally:
-        process.kill()
-        process.wait()
+    # A row of the fourth figure made current, so that the preview brings that figure out.
+    shot.shoot_main_window(program, output, folder, 1240, 660, "Down", "Down", "Down", "Down", "Down", "Down")
 
 
 if __name__ == "__main__":
