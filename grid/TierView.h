@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <QObject>
 #include <QPoint>
@@ -66,10 +67,13 @@ public:
     // The first grid row of the figure of the current cell; moves the current cell there.
     int moveToFigureFirstRow(ListKind list);
 
-    // Clipboard commands on the current cell of the grid last clicked.
+    // Clipboard commands on the selected block of the grid last clicked, or on its current cell. A paste
+    // of more than one value fills the figures of the input set being edited from the block's first cell.
     void mnuEditCopy_Click();
     void mnuEditCut_Click();
     void mnuEditPaste_Click();
+    // Empties the editable cells of the selected block, or the current cell, as one step.
+    void clearSelectedCells();
 
 signals:
     // The user has changed the document: a cell, a figure count, a type, a join side, a figure inserted or deleted.
@@ -103,8 +107,14 @@ private:
     void commitCellEdit(ListKind list, EditKind kind);
     void refuseEntry(ListKind list, const RefusedEntry& refused);
 
-    // Clipboard helper: the list whose current cell may be edited, if any.
+    // Clipboard helpers: the list whose current cell may be edited, if any; the block's cells as shown,
+    // tab-separated; the block's editable cells in the document; a paste of several values.
     std::optional<ListKind> editableActiveCell() const;
+    QString blockText(ListKind list) const;
+    std::vector<CellAddress> editableCells(ListKind list) const;
+    void clearCells(ListKind list, EditKind kind);
+    void pasteBlock(ListKind list, TextTable values);
+    void showEditedList(ListKind list, int oldFigureCount);
 
     DocumentEditor& edits_;
     const SurveyData& data_;
