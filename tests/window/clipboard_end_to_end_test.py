@@ -8,14 +8,12 @@ Exit status: 0 passed, 1 failed, 77 skipped (no xvfb-run, xdotool or xclip here)
 """
 
 import os
-import shutil
 import subprocess
 import sys
-import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from end_to_end_test import (INNER, SKIP, TITLE, Failure, answer_file_dialog, focus, keys,  # noqa: E402
-                             visible_windows, wait_for, window_named)
+from end_to_end_test import (TITLE, Failure, answer_file_dialog, focus, keys, quit_program,  # noqa: E402
+                             run_in_xvfb, start_program, stop_program, take_screenshot, wait_for, window_named)
 
 PASTED = "3\t4\t5\r\n\t4\t3\r\n\t2\t2.5\r\n"
 # Figures 1 and 2 as the grid shows them after the paste: the measured row between them is empty.
@@ -34,18 +32,7 @@ def clipboard(text=None):
 
 def drive(program, folder):
     data_path = os.path.join(folder, "blocks.txt")
-    env = dict(os.environ)
-    env.update({
-        "XDG_CONFIG_HOME": os.path.join(folder, "config"),
-        "XDG_RUNTIME_DIR": os.path.join(folder, "runtime"),
-        "HOME": os.path.join(folder, "home"),
-        "LANG": "C.UTF-8",
-        "QT_QPA_PLATFORM": "xcb",
-    })
-    for name in ("config", "runtime", "home"):
-        os.makedirs(os.path.join(folder, name), mode=0o700)
-    log = open(os.path.join(folder, "mirota.log"), "w")
-    process = subprocess.Popen([program], env=env, stdout=log, stderr=subprocess.STDOUT)
+    process, log = start_program(program, folder)
     try:
         main = wait_for("the main window", window_named(lambda name: name.startswith(TITLE)), 20)
         focus(main)
@@ -60,20 +47,12 @@ def drive(program, folder):
             raise Failure("the clipboard holds %r, not %r" % (copied, COPIED))
         keys("alt+f", "Down", "Down", "Down", "Return")  # 保存: the untitled document asks for a name
         answer_file_dialog("名前を付けて保存", data_path)
-        focus(main)
-        keys("alt+f", "e")  # 終了
-        code = process.wait(timeout=10)
-        if code != 0:
-            raise Failure("the program ended with status %d" % code)
+        quit_program(main, process)
     except Exception:
-        if shutil.which("import"):
-            subprocess.run(["import", "-window", "root", os.path.join(folder, "screen.png")], timeout=10)
+        take_screenshot(folder)
         raise
     finally:
-        if process.poll() is None:
-            process.kill()
-            process.wait()
-        log.close()
+        stop_program(process, log)
     return data_path
 
 
@@ -88,31 +67,13 @@ def check_data_file(path):
             raise Failure("data file line %d is %r, not %r" % (index + 1, lines[index], value))
 
 
-def main():
-    if len(sys.argv) != 2:
-        print(__doc__)
-        return 2
-    program = os.path.abspath(sys.argv[1])
-    if os.environ.get(INNER) != "1":
-        for tool in ("xvfb-run", "xdotool", "xclip"):
-            if not shutil.which(tool):
-                print("SKIP: %s is not installed" % tool)
-                return SKIP
-        env = dict(os.environ, **{INNER: "1"})
-        return subprocess.run(["xvfb-run", "-a", "-s", "-screen 0 1400x900x24", sys.executable,
-                               os.path.abspath(__file__), program], env=env, timeout=90).returncode
-    folder = tempfile.mkdtemp(prefix="mirota-clipboard-e2e-")
-    try:
-        check_data_file(drive(program, folder))
-    except (Failure, subprocess.TimeoutExpired) as failure:
-        print("FAILED:", failure)
-        print("windows on the screen:", visible_windows())
-        print("(files and a screenshot kept in %s)" % folder)
-        return 1
-    shutil.rmtree(folder, ignore_errors=True)
-    print("clipboard end-to-end: pasted a block from xclip, copied one back, saved it as pasted")
-    return 0
+def check_blocks(program, folder):
+    check_data_file(drive(program, folder))
+    return "clipboard end-to-end: pasted a block from xclip, copied one back, saved it as pasted"
 
+
+def main():
+    return run_in_xvfb(__doc__, ("xvfb-run", "xdotool", "xclip"), check_blocks)
 
 if __name__ == "__main__":
     sys.exit(main())
