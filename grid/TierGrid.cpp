@@ -187,13 +187,13 @@ bool TierGrid::hasBlock() const {
 
 void TierGrid::keyPressEvent(QKeyEvent* event) {
     // The clipboard keys act on the selected block, not on the current cell alone as the view's own do.
-    const std::pair<QKeySequence::StandardKey, void (TierGrid::*)()> clipboardKeys[] = {
+    static constexpr std::pair<QKeySequence::StandardKey, void (TierGrid::*)()> kClipboardKeys[] = {
         {QKeySequence::Copy, &TierGrid::copyPressed},
         {QKeySequence::Cut, &TierGrid::cutPressed},
         {QKeySequence::Paste, &TierGrid::pastePressed},
         {QKeySequence::Delete, &TierGrid::deletePressed},
     };
-    for (const auto& [key, signal] : clipboardKeys) {
+    for (const auto& [key, signal] : kClipboardKeys) {
         if (event->matches(key)) {
             emit(this->*signal)();
             return;

@@ -76,7 +76,8 @@ public:
     void clearSelectedCells();
 
 signals:
-    // The user has changed the document: a cell, a figure count, a type, a join side, a figure inserted or deleted.
+    // The user has changed the document: a cell, a block of cells, a figure count, a type, a join side, a
+    // figure inserted or deleted.
     void documentEdited();
     // A copy or cut has put something on the clipboard.
     void pasteAvailable();
