@@ -62,6 +62,7 @@ public:
     // Unsaved changes, as the edit layer answers it: set by every edit, cleared by New, Open and a
     // successful Save; the caption shows it with an asterisk. Setting it false marks the document saved.
     bool documentModified() const { return edits_.isModified(); }
+    const EditHistory& editHistory() const { return edits_.history(); }
     void setDocumentModified(bool modified);
 
     // The embedded engine's drawing window (hidden until the first drawing) and the progress window.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QSettings>
 #include <QTabWidget>
@@ -179,6 +180,49 @@ void CommitWithCalculation(benchmark::State& state) {
     failOnMessages(state);
 }
 BENCHMARK(CommitWithCalculation)->ArgName("painted")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// 100 figures of sides pasted from the clipboard over the tier on screen, as one step: every value
+// checked and stored, the grid shown again. Two blocks in turn, so that every paste changes the sides.
+void BlockPaste(benchmark::State& state) {
+    auto& f = *filled;
+    f.window->tierTabs()->setCurrentIndex(0);
+    finishFrame();
+    mirota::TierGrid* grid = f.view().grid(ListKind::Chain);
+    QString blocks[2];
+    for (int round = 0; round < 2; ++round) {
+        // Side A is the joined side after the first figure, given as the previous side C it must equal.
+        QStringList lines;
+        for (int figure = 0; figure < mirota::SurveyData::kFigureCapacity; ++figure) {
+            const QString c = QString::number(4 + round, 'f', 2);
+            lines << c + "\t" + QString::number(5.25 + round, 'f', 2) + "\t" + c;
+        }
+        blocks[round] = lines.join("\r\n");
+    }
+    PaintCounter paints(grid->viewport());
+    int round = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        QGuiApplication::clipboard()->setText(blocks[round++ % 2]);
+        grid->setFocus();
+        grid->setCurrentGridCell(1, 3);
+        f.window->data().view.activeList = ListKind::Chain;
+        finishFrame();
+        paints.setCounting(true);
+        state.ResumeTiming();
+        f.view().mnuEditPaste_Click();
+        if (painted(state)) finishFrame();
+        paints.setCounting(false);
+    }
+    reportPaints(state, paints);
+    const QString last = QString::number(4 + (round - 1) % 2, 'f', 2);
+    if (round == 0 || grid->text(grid->rows() - 2, 5) != last ||
+        f.window->data().cell(ListKind::Chain, 0, 198, mirota::column::SideC) != last.toStdString()) {
+        state.SkipWithError("the paste did not reach the last figure");
+        return;
+    }
+    failOnMessages(state);
+}
+BENCHMARK(BlockPaste)->ArgName("painted")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // Design and measured values in turn: the cell states repainted, the totals of the other set shown.
 void InputSetSwitch(benchmark::State& state) {

@@ -33,17 +33,41 @@ bool DocumentEditor::transact(EditKind kind, const CellAddress& place, Edit edit
     return true;
 }
 
+void DocumentEditor::storeCell(const CellAddress& cell, const std::string& text) {
+    const auto [list, tier, row, col] = cell;
+    if (list == ListKind::Exception && col == column::SideA) {
+        for (InputSet set : kInputSets) data_.setCell(list, tier, tableRow(figureOfRow(row), set), col, text);
+        return;
+    }
+    data_.setCell(list, tier, row, col, text);
+    if (list != ListKind::Chain || row + 2 >= 2 * data_.figureCount(list, tier)) return;
+    const auto side = joinSideFromCode(data_.cell(list, tier, row + 2, column::Join));
+    if (side && col == previousJoinedColumn(*side)) data_.setCell(list, tier, row + 2, joinedColumn(*side), text);
+}
+
 bool DocumentEditor::enterCell(const CellAddress& cell, const std::string& text, EditKind kind) {
-    return transact(kind, cell, [&](ChangeRecorder&) {
-        const auto [list, tier, row, col] = cell;
-        if (list == ListKind::Exception && col == column::SideA) {
-            for (InputSet set : kInputSets) data_.setCell(list, tier, tableRow(figureOfRow(row), set), col, text);
-            return;
+    return transact(kind, cell, [&](ChangeRecorder&) { storeCell(cell, text); });
+}
+
+std::optional<Message> DocumentEditor::pasteBlock(const BlockPaste& paste) {
+    auto planned = planBlockPaste(data_, paste);
+    if (auto* refused = std::get_if<Message>(&planned)) return std::move(*refused);
+    const PastePlan& plan = std::get<PastePlan>(planned);
+    const CellAddress place{paste.list, paste.tier, tableRow(paste.figure, paste.set), paste.column};
+    transact(EditKind::BlockPaste, place, [&](ChangeRecorder&) {
+        if (plan.figureCount > data_.figureCount(paste.list, paste.tier)) {
+            data_.setFigureCount(paste.list, paste.tier, plan.figureCount);
+            completeFigures(paste.list, paste.tier);
         }
-        data_.setCell(list, tier, row, col, text);
-        if (list != ListKind::Chain || row + 2 >= 2 * data_.figureCount(list, tier)) return;
-        const auto side = joinSideFromCode(data_.cell(list, tier, row + 2, column::Join));
-        if (side && col == previousJoinedColumn(*side)) data_.setCell(list, tier, row + 2, joinedColumn(*side), text);
+        for (const auto& [cell, text] : plan.cells) storeCell(cell, text);
+    });
+    return std::nullopt;
+}
+
+bool DocumentEditor::clearCells(const std::vector<CellAddress>& cells, EditKind kind) {
+    if (cells.empty()) return false;
+    return transact(kind, cells.front(), [&](ChangeRecorder&) {
+        for (const CellAddress& cell : cells) storeCell(cell, {});
     });
 }
 

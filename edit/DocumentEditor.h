@@ -2,7 +2,9 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "edit/BlockPaste.h"
 #include "edit/DocumentSettings.h"
 #include "edit/EditHistory.h"
 #include "model/FigureType.h"
@@ -23,6 +25,12 @@ public:
     // Stores a text that cell entry has accepted. An exception name names both rows of its figure; a
     // chain side joined by the next figure is carried into that figure's joined side.
     bool enterCell(const CellAddress& cell, const std::string& text, EditKind kind = EditKind::CellEntry);
+
+    // Stores a block of values as cell entry accepts them, the figure count raised as the block needs;
+    // refused as a whole, with the message naming the first value refused.
+    std::optional<Message> pasteBlock(const BlockPaste& paste);
+    // Empties the cells, each as an empty entry; the first cell is where the step happened.
+    bool clearCells(const std::vector<CellAddress>& cells, EditKind kind = EditKind::ClearCells);
 
     bool setFigureCount(ListKind list, int tier, int count);
     // A new, empty figure before this one (the figures after it move down, types and join sides stay
@@ -58,6 +66,8 @@ public:
 private:
     template <typename Edit>
     bool transact(EditKind kind, const CellAddress& place, Edit edit);
+    // enterCell's writes, shared by the block operations.
+    void storeCell(const CellAddress& cell, const std::string& text);
     void copyFigureValues(ListKind list, int tier, int from, int to);
     void clearFigureColumns(ListKind list, int tier, int figure, int firstColumn, int lastColumn);
     void joinToPrevious(int tier, int figure);

@@ -21,6 +21,8 @@ enum class EditKind {
     JoinSide,
     TierCount,
     Settings,
+    BlockPaste,
+    ClearCells,
 };
 
 // One transaction: what was done, where (the cell, or the figure's first row and the list), and

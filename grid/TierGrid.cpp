@@ -6,14 +6,13 @@
 #include <QScrollBar>
 
 #include "grid/GridCoordinates.h"
+#include "model/ColumnCaption.h"
 #include "ui/Twips.h"
 
 namespace mirota {
 
 namespace {
 
-constexpr const char* kChainHeader = "番号|タイプ|識別|Ａ辺|Ｂ辺|Ｃ辺|S|面積";
-constexpr const char* kExceptionHeader = "番号|タイプ|識別|名称|要素１|要素２|位置|面積";
 constexpr int kSymbolPointSize = 15;
 // The two lines of the base symbol at the symbols' size would not fit the figure's two rows.
 constexpr int kTwoLineSymbolPointSize = 11;
@@ -27,12 +26,21 @@ QColor symbolColour(FigureType type) {
     return Qt::black;
 }
 
+QStringList headerLabels(ListKind list) {
+    QStringList labels{QStringLiteral("番号"), QStringLiteral("タイプ"), QStringLiteral("識別")};
+    for (int col = column::SideA; col <= column::Area; ++col) {
+        const std::string_view caption = columnCaption(list, col);
+        labels << QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+    }
+    return labels;
+}
+
 }  // namespace
 
 TierGrid::TierGrid(ListKind list, QWidget* parent) : QTableWidget(parent), list_(list) {
     setObjectName(list == ListKind::Chain ? "msgMain0" : "msgMain1");
     setColumnCount(kColumns);
-    setHorizontalHeaderLabels(QString::fromUtf8(list == ListKind::Chain ? kChainHeader : kExceptionHeader).split('|'));
+    setHorizontalHeaderLabels(headerLabels(list));
     horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setHighlightSections(false);
@@ -45,7 +53,7 @@ TierGrid::TierGrid(ListKind list, QWidget* parent) : QTableWidget(parent), list_
     setColumnWidth(1, twipsToPixels(700));
     setColumnWidth(2, twipsToPixels(700));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setTabKeyNavigation(false);
     setWordWrap(false);
@@ -158,7 +166,39 @@ void TierGrid::mergeFigureCells() {
 
 QRect TierGrid::currentCellRect() const { return visualRect(currentIndex()); }
 
+// The widget's row r is the grid's row r + 1, the header being outside the widget's rows.
+QRect TierGrid::selectedBlock() const {
+    QRect block;
+    for (const QTableWidgetSelectionRange& range : selectedRanges()) {
+        block |= QRect(QPoint(range.leftColumn(), grid::gridRow(range.topRow())),
+                       QPoint(range.rightColumn(), grid::gridRow(range.bottomRow())));
+    }
+    return block;
+}
+
+bool TierGrid::hasBlock() const {
+    const QRect block = selectedBlock();
+    const int row = currentRow();
+    const int col = currentColumn();
+    const QRect current = row < 0 || col < 0 ? QRect()
+                                             : QRect(col, grid::gridRow(row), columnSpan(row, col), rowSpan(row, col));
+    return block.isValid() && !current.contains(block);
+}
+
 void TierGrid::keyPressEvent(QKeyEvent* event) {
+    // The clipboard keys act on the selected block, not on the current cell alone as the view's own do.
+    static constexpr std::pair<QKeySequence::StandardKey, void (TierGrid::*)()> kClipboardKeys[] = {
+        {QKeySequence::Copy, &TierGrid::copyPressed},
+        {QKeySequence::Cut, &TierGrid::cutPressed},
+        {QKeySequence::Paste, &TierGrid::pastePressed},
+        {QKeySequence::Delete, &TierGrid::deletePressed},
+    };
+    for (const auto& [key, signal] : kClipboardKeys) {
+        if (event->matches(key)) {
+            emit(this->*signal)();
+            return;
+        }
+    }
     const QString text = event->text();
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         emit enterPressed();

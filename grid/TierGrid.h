@@ -47,6 +47,12 @@ public:
     // The rectangle of the current cell (merged cells give the merged rectangle), in viewport coordinates.
     QRect currentCellRect() const;
 
+    // The selected cells in grid rows and columns (dragged with the mouse or stretched with Shift+arrows);
+    // null when nothing is selected.
+    QRect selectedBlock() const;
+    // More is selected than the current cell with the cells merged into it.
+    bool hasBlock() const;
+
     static QString symbolText(FigureType type);
 
 signals:
@@ -55,6 +61,10 @@ signals:
     void f2Released();
     void mouseReleased(Qt::MouseButton button, QPoint globalPos);
     void cellDoubleClicked();
+    void copyPressed();
+    void cutPressed();
+    void pastePressed();
+    void deletePressed();
     void scrolled();
 
 protected:

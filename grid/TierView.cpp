@@ -25,6 +25,16 @@ TierView::TierView(DocumentEditor& edits, SurveyData::ViewState& view, Preferenc
         connect(grid, &TierGrid::mouseReleased, this,
                 [this, list](Qt::MouseButton button, QPoint pos) { msgMain_MouseUp(list, button, pos); });
         connect(grid, &TierGrid::scrolled, this, [this, list] { msgMain_Scroll(list); });
+        const auto onKey = [this, list](void (TierView::*command)()) {
+            return [this, list, command] {
+                view_.activeList = list;
+                (this->*command)();
+            };
+        };
+        connect(grid, &TierGrid::copyPressed, this, onKey(&TierView::mnuEditCopy_Click));
+        connect(grid, &TierGrid::cutPressed, this, onKey(&TierView::mnuEditCut_Click));
+        connect(grid, &TierGrid::pastePressed, this, onKey(&TierView::mnuEditPaste_Click));
+        connect(grid, &TierGrid::deletePressed, this, onKey(&TierView::clearSelectedCells));
         connect(pane->editor(), &CellEditor::commitRequested, this, [this, list] { CommitCellEdit(list); });
         connect(pane->editor(), &CellEditor::cancelRequested, this, &TierView::HideCellEditors);
         QComboBox* combo = pane->countCombo();

@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <QObject>
 #include <QPoint>
@@ -65,14 +66,17 @@ public:
     // The first grid row of the figure of the current cell; moves the current cell there.
     int moveToFigureFirstRow(ListKind list);
 
-    // Clipboard commands on the current cell of the grid last clicked.
+    // Clipboard commands on the selected block of the grid last clicked, or on its current cell. A paste
+    // of more than one value fills the figures of the input set being edited from the block's first cell.
     void mnuEditCopy_Click();
     void mnuEditCut_Click();
     void mnuEditPaste_Click();
+    // Empties the editable cells of the selected block, or the current cell, as one step.
+    void clearSelectedCells();
 
 signals:
-    // The user has changed the document: a cell, a figure count, a type, a join side, a figure inserted or
-    // deleted, the tier count. The areas and totals follow it.
+    // The user has changed the document: a cell, a block of cells, a figure count, a type, a join side, a
+    // figure inserted or deleted, the tier count. The areas and totals follow it.
     void documentEdited();
     // A copy or cut has put something on the clipboard.
     void pasteAvailable();
@@ -104,8 +108,14 @@ private:
     void commitCellEdit(ListKind list, EditKind kind);
     void refuseEntry(ListKind list, const RefusedEntry& refused);
 
-    // Clipboard helper: the list whose current cell may be edited, if any.
+    // Clipboard helpers: the list whose current cell may be edited, if any; the block's cells as shown,
+    // tab-separated; the block's editable cells in the document; a paste of several values.
     std::optional<ListKind> editableActiveCell() const;
+    QString blockText(ListKind list) const;
+    std::vector<CellAddress> editableCells(ListKind list) const;
+    void clearCells(ListKind list, EditKind kind);
+    void pasteBlock(ListKind list, TextTable values);
+    void showEditedList(ListKind list, int oldFigureCount);
 
     DocumentEditor& edits_;
     const SurveyData& data_;

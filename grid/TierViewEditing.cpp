@@ -143,7 +143,7 @@ void TierView::msgMain_MouseUp(ListKind list, Qt::MouseButton button, QPoint glo
     TierGrid* g = grid(list);
     const int row = g->currentGridRow();
     if (list == ListKind::Exception && g->currentGridColumn() == kNameColumn && row >= 1 &&
-        grid::inputSetOf(row) == InputSet::Measured) {
+        grid::inputSetOf(row) == InputSet::Measured && !g->hasBlock()) {
         g->setCurrentGridCell(grid::gridRow(grid::figureOf(row), InputSet::Design), kNameColumn);
     }
     if (button == Qt::RightButton) emit dataMenuRequested(globalPos);

@@ -179,7 +179,19 @@ INSTANTIATE_TEST_SUITE_P(
         OperationCase{"TierCountRaised", [](DocumentEditor& e) { return e.setTierCount(4); }, {}},
         OperationCase{"TierCountLowered", [](DocumentEditor& e) { return e.setTierCount(1); },
                       {{{kChain, 1, 0, column::SideA}, "7.00", ""}}},
-        OperationCase{"Settings", [](DocumentEditor& e) { return e.changeSettings(changedSettings()); }, {}}),
+        OperationCase{"Settings", [](DocumentEditor& e) { return e.changeSettings(changedSettings()); }, {}},
+        OperationCase{"BlockPasteGrowingTheChain",
+                      [](DocumentEditor& e) {
+                          const BlockPaste paste{kChain, 0, InputSet::Design, 3, column::SideB,
+                                                 splitTabSeparated("1\t2\r\n\t3\r\n"), "0.00", "No."};
+                          return done(e.pasteBlock(paste));
+                      },
+                      {{{kChain, 0, 6, column::SideC}, "2.50", "2.00"}, {{kChain, 0, 8, column::SideA}, "", "2.00"}}},
+        OperationCase{"ClearCells",
+                      [](DocumentEditor& e) {
+                          return e.clearCells({{kChain, 0, 0, column::SideC}, {kException, 0, 1, column::SideA}});
+                      },
+                      {{{kChain, 0, 2, column::SideA}, "5.00", ""}, {{kException, 0, 0, column::SideA}, "杭A", ""}}}),
     [](const testing::TestParamInfo<OperationCase>& info) { return std::string(info.param.name); });
 
 TEST(DocumentEditor, AChangeThatChangesNothingIsNoStep) {

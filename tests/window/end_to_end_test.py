@@ -92,10 +92,9 @@ def dismiss_message(main):
     wait_for("the message box to close", lambda: box not in visible_windows())
 
 
-def drive(program, folder):
-    # Names that share no beginning with anything in the folder, so that no completion list comes up.
-    data_path = os.path.join(folder, "survey.txt")
-    dxf_path = os.path.join(folder, "drawing.dxf")
+def start_program(program, folder):
+    """The program in a real window, with settings, runtime and home folders of its own in folder;
+    its output goes to mirota.log there."""
     env = dict(os.environ)
     env.update({
         "XDG_CONFIG_HOME": os.path.join(folder, "config"),
@@ -107,7 +106,35 @@ def drive(program, folder):
     for name in ("config", "runtime", "home"):
         os.makedirs(os.path.join(folder, name), mode=0o700)
     log = open(os.path.join(folder, "mirota.log"), "w")
-    process = subprocess.Popen([program], env=env, stdout=log, stderr=subprocess.STDOUT)
+    return subprocess.Popen([program], env=env, stdout=log, stderr=subprocess.STDOUT), log
+
+
+def quit_program(main, process):
+    """File > Exit; the program must end by itself, with status 0."""
+    focus(main)
+    keys("alt+f", "e")  # 終了
+    code = process.wait(timeout=10)
+    if code != 0:
+        raise Failure("the program ended with status %d" % code)
+
+
+def take_screenshot(folder):
+    if shutil.which("import"):
+        subprocess.run(["import", "-window", "root", os.path.join(folder, "screen.png")], timeout=10)
+
+
+def stop_program(process, log):
+    if process.poll() is None:
+        process.kill()
+        process.wait()
+    log.close()
+
+
+def drive(program, folder):
+    # Names that share no beginning with anything in the folder, so that no completion list comes up.
+    data_path = os.path.join(folder, "survey.txt")
+    dxf_path = os.path.join(folder, "drawing.dxf")
+    process, log = start_program(program, folder)
     try:
         main = wait_for("the main window", window_named(lambda name: name.startswith(TITLE)), 20)
         focus(main)
@@ -128,20 +155,12 @@ def drive(program, folder):
         focus(main)
         keys("alt+f", "Down", "Down", "Down", "Return")  # 保存: the untitled document asks for a name
         answer_file_dialog("名前を付けて保存", data_path)
-        focus(main)
-        keys("alt+f", "e")  # 終了
-        code = process.wait(timeout=10)
-        if code != 0:
-            raise Failure("the program ended with status %d" % code)
+        quit_program(main, process)
     except Exception:
-        if shutil.which("import"):
-            subprocess.run(["import", "-window", "root", os.path.join(folder, "screen.png")], timeout=10)
+        take_screenshot(folder)
         raise
     finally:
-        if process.poll() is None:
-            process.kill()
-            process.wait()
-        log.close()
+        stop_program(process, log)
     return data_path, dxf_path
 
 
@@ -216,24 +235,25 @@ def check_dxf(path):
         raise Failure("texts on 寸法値: %r" % labels)
 
 
-def main():
+def run_in_xvfb(usage, tools, check):
+    """The command line of a real-window check: with no display of its own it starts again inside
+    xvfb-run (or is skipped when one of tools is missing); inside, check(program, folder) drives the
+    program in a fresh folder and returns what it has shown, or raises Failure."""
     if len(sys.argv) != 2:
-        print(__doc__)
+        print(usage)
         return 2
     program = os.path.abspath(sys.argv[1])
     if os.environ.get(INNER) != "1":
-        for tool in ("xvfb-run", "xdotool"):
+        for tool in tools:
             if not shutil.which(tool):
                 print("SKIP: %s is not installed" % tool)
                 return SKIP
         env = dict(os.environ, **{INNER: "1"})
         return subprocess.run(["xvfb-run", "-a", "-s", "-screen 0 1400x900x24", sys.executable,
-                               os.path.abspath(__file__), program], env=env, timeout=90).returncode
+                               os.path.abspath(sys.argv[0]), program], env=env, timeout=90).returncode
     folder = tempfile.mkdtemp(prefix="mirota-e2e-")
     try:
-        data_path, dxf_path = drive(program, folder)
-        check_data_file(data_path)
-        check_dxf(dxf_path)
+        shown = check(program, folder)
     except (Failure, subprocess.TimeoutExpired) as failure:
         print("FAILED:", failure)
         print("windows on the screen:", visible_windows())
@@ -242,8 +262,19 @@ def main():
         print("(files and a screenshot kept in %s)" % folder)
         return 1
     shutil.rmtree(folder, ignore_errors=True)
-    print("end-to-end: typed, calculated, drew, saved; the data file and the DXF read back as typed")
+    print(shown)
     return 0
+
+
+def check_everything(program, folder):
+    data_path, dxf_path = drive(program, folder)
+    check_data_file(data_path)
+    check_dxf(dxf_path)
+    return "end-to-end: typed, calculated, drew, saved; the data file and the DXF read back as typed"
+
+
+def main():
+    return run_in_xvfb(__doc__, ("xvfb-run", "xdotool"), check_everything)
 
 
 if __name__ == "__main__":

@@ -1,0 +1,90 @@
+// A block of 100 figures pasted from a spreadsheet into the chain of a full document, and its undo and
+// redo: the text split, every value checked and stored as one step.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "bench/FullDocument.h"
+#include "edit/DocumentEditor.h"
+#include "model/NumberText.h"
+
+namespace {
+
+using mirota::ListKind;
+using mirota::SurveyData;
+
+// One line per figure of the tier's chain, sides A, B, C as a spreadsheet gives them: each figure's side
+// A (its joined side) as the previous figure's side C, which it must equal.
+std::string hundredFigures() {
+    std::string text;
+    double previousC = 4.0;
+    for (int figure = 0; figure < SurveyData::kFigureCapacity; ++figure) {
+        const double c = 4.0 + 0.01 * (figure % 7);
+        text += mirota::number::formatDouble(previousC, "0.00") + "\t5.25\t" + mirota::number::formatDouble(c, "0.00") +
+                "\r\n";
+        previousC = c;
+    }
+    return text;
+}
+
+mirota::BlockPaste pasteOf(const std::string& text) {
+    return {ListKind::Chain, 0, mirota::InputSet::Design, 0, mirota::column::SideA, mirota::splitTabSeparated(text),
+            "0.00", "No."};
+}
+
+// The tier's figure count set to one first, so that the paste also raises it to 100.
+SurveyData startingDocument() {
+    SurveyData document = mirota::bench::fullDocument();
+    document.setFigureCount(ListKind::Chain, 0, 1);
+    return document;
+}
+
+void PasteHundredFigures(benchmark::State& state) {
+    const std::string text = hundredFigures();
+    const SurveyData start = startingDocument();
+    for (auto _ : state) {
+        state.PauseTiming();
+        SurveyData document = start;
+        mirota::DocumentEditor editor(document);
+        state.ResumeTiming();
+        if (auto refused = editor.pasteBlock(pasteOf(text))) {
+            state.SkipWithError(refused->text.c_str());
+            break;
+        }
+        benchmark::DoNotOptimize(document);
+        state.PauseTiming();
+        if (document.figureCount(ListKind::Chain, 0) != SurveyData::kFigureCapacity) {
+            state.SkipWithError("the paste did not fill 100 figures");
+            break;
+        }
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(PasteHundredFigures)->Unit(benchmark::kMillisecond);
+
+// Argument 0 times the undo, 1 the redo; the other one puts the document back for the next round.
+void UndoRedoHundredFigures(benchmark::State& state) {
+    SurveyData document = startingDocument();
+    mirota::DocumentEditor editor(document);
+    if (auto refused = editor.pasteBlock(pasteOf(hundredFigures()))) {
+        state.SkipWithError(refused->text.c_str());
+        return;
+    }
+    const bool timeRedo = state.range(0) == 1;
+    for (auto _ : state) {
+        if (timeRedo) state.PauseTiming();
+        editor.undo();
+        if (timeRedo) state.ResumeTiming();
+        else state.PauseTiming();
+        editor.redo();
+        if (!timeRedo) state.ResumeTiming();
+    }
+    if (document.figureCount(ListKind::Chain, 0) != SurveyData::kFigureCapacity || !editor.history().canUndo()) {
+        state.SkipWithError("undo and redo did not bring the paste back");
+    }
+}
+BENCHMARK(UndoRedoHundredFigures)->ArgName("redo")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
