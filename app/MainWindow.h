@@ -110,6 +110,10 @@ public:
     void mnuHelp1_Click();
     void mnuVersion_Click();
     void mnuEnd_Click();
+    // Undo and redo: the editor closes without storing its text, then the window shows the tier and
+    // the cell of the step.
+    void mnuEditUndo_Click();
+    void mnuEditRedo_Click();
 
     // Layout.
     void Form_Resize();
@@ -132,6 +136,9 @@ private:
     void runCommand(Command id);
     void askAndDraw();
     void setCaption(const QString& caption);
+    // The undo and redo commands enabled when there is a step to take, their tooltips naming it.
+    void updateHistoryCommands();
+    void showStep(const EditStep& step);
     void updateCaption();
     // Writes the document; false when no name was chosen or the write failed (pathBefore is then
     // the document's path again).
