@@ -138,6 +138,7 @@ private:
     void setCaption(const QString& caption);
     // The undo and redo commands enabled when there is a step to take, their tooltips naming it.
     void updateHistoryCommands();
+    // The document after an undo or redo, on the tier of the step with its cell current.
     void showStep(const EditStep& step);
     void updateCaption();
     // Writes the document; false when no name was chosen or the write failed (pathBefore is then

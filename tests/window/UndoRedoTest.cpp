@@ -97,6 +97,14 @@ void startWithThreeFigures(WindowFixture& f, const QString& file) {
 
 using Operation = std::function<void(WindowFixture&)>;
 
+// A command of the grid on the cell at (row, col) of the chain.
+Operation atCell(int row, int col, void (TierView::*command)()) {
+    return [=](WindowFixture& f) {
+        f.select(row, col);
+        (f.view().*command)();
+    };
+}
+
 }  // namespace
 
 }  // namespace mirota::test
@@ -118,24 +126,15 @@ private slots:
             QTest::newRow(name) << prepare << operation << tier << QString::fromUtf8(step);
         };
         row("typing", 0, "No.1 の B辺 入力", [](WindowFixture& f) { f.enter(1, 4, "6"); });
-        row("cut", 0, "No.2 の C辺 切り取り", [](WindowFixture& f) {
-            f.select(3, 5);
-            f.view().mnuEditCut_Click();
-        });
+        row("cut", 0, "No.2 の C辺 切り取り", atCell(3, 5, &TierView::mnuEditCut_Click));
         row("paste of a cell", 0, "No.3 の B辺 貼り付け", [](WindowFixture& f) {
             f.select(1, 5);
             f.view().mnuEditCopy_Click();
             f.select(5, 4);
             f.view().mnuEditPaste_Click();
         });
-        row("insert", 0, "No.2 の 挿入", [](WindowFixture& f) {
-            f.select(3, 4);
-            f.view().mnuDataAddData_Click();
-        });
-        row("delete", 0, "No.2 の 削除", [](WindowFixture& f) {
-            f.select(3, 4);
-            f.view().mnuDataDeleteData_Click();
-        });
+        row("insert", 0, "No.2 の 挿入", atCell(3, 4, &TierView::mnuDataAddData_Click));
+        row("delete", 0, "No.2 の 削除", atCell(3, 4, &TierView::mnuDataDeleteData_Click));
         row("type change", 0, "No.1 の タイプ変更", [](WindowFixture& f) {
             f.select(1, 3);
             f.view().ChangeFigureType(static_cast<int>(FigureType::Base));
