@@ -81,6 +81,12 @@ void verifyTotalBoxes(WindowFixture& f) {
 void undo(WindowFixture& f) { f.window->command(Command::Undo)->trigger(); }
 void redo(WindowFixture& f) { f.window->command(Command::Redo)->trigger(); }
 
+// Save answers the dialog for the untitled document with path.
+void saveAs(WindowFixture& f, const QString& path) {
+    f.fileNames.push_back(path);
+    f.window->mnuSave_Click();
+}
+
 // A tier of three calculated chain triangles, saved as it stands.
 void startWithThreeFigures(WindowFixture& f, const QString& file) {
     f.setCount(ListKind::Chain, 3);
@@ -90,8 +96,7 @@ void startWithThreeFigures(WindowFixture& f, const QString& file) {
     }
     f.view().HideCellEditors();
     f.window->mnuToolCalc_Click();
-    f.fileNames.push_back(file);
-    f.window->mnuSave_Click();
+    saveAs(f, file);
     QVERIFY(!f.window->documentModified());
 }
 
@@ -238,8 +243,7 @@ private slots:
         QTemporaryDir folder;
         WindowFixture f;
         f.enter(1, 3, "3");
-        f.fileNames.push_back(folder.filePath("saved.txt"));
-        f.window->mnuSave_Click();
+        saveAs(f, folder.filePath("saved.txt"));
         f.enter(1, 4, "4");
         QVERIFY(f.window->windowTitle().endsWith('*'));
         undo(f);
@@ -254,8 +258,7 @@ private slots:
         QTemporaryDir folder;
         WindowFixture f;
         f.enter(1, 3, "3");
-        f.fileNames.push_back(folder.filePath("no such folder/saved.txt"));
-        f.window->mnuSave_Click();
+        saveAs(f, folder.filePath("no such folder/saved.txt"));
         QCOMPARE(f.takeMessages().size(), std::size_t{1});
         QVERIFY(f.window->documentModified());
         QCOMPARE(f.window->command(Command::Undo)->toolTip(), QString("元に戻す: No.1 の A辺 入力"));
