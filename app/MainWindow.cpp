@@ -234,7 +234,7 @@ void MainWindow::cboKeta_Click() {
 }
 
 void MainWindow::mnuNewFile_Click() {
-    if (tag_.empty()) {
+    if (tag_.empty() && edits_.isModified()) {
         const Message question{"現在のデータを破棄してもよろしいですか？", "確認メッセージ", Message::Icon::None};
         if (showMessage(question, QMessageBox::Yes | QMessageBox::No) == QMessageBox::No) return;
     }

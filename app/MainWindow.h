@@ -115,6 +115,10 @@ public:
     void mnuHelp1_Click();
     void mnuVersion_Click();
     void mnuEnd_Click();
+    // Undo and redo: the editor closes without storing its text, then the window shows the tier and
+    // the cell of the step.
+    void mnuEditUndo_Click();
+    void mnuEditRedo_Click();
 
     // Layout.
     void Form_Resize();
@@ -137,6 +141,10 @@ private:
     void runCommand(Command id);
     void askAndDraw();
     void setCaption(const QString& caption);
+    // The undo and redo commands enabled when there is a step to take, their tooltips naming it.
+    void updateHistoryCommands();
+    // The document after an undo or redo, on the tier of the step with its cell current.
+    void showStep(const EditStep& step);
     void updateCaption();
     // Writes the document; false when no name was chosen or the write failed (pathBefore is then
     // the document's path again).

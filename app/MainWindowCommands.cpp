@@ -25,7 +25,8 @@ namespace {
 // The toolbar's buttons in order; an empty entry is a separator.
 constexpr std::optional<Command> kToolbar[] = {
     Command::NewFile,    Command::Open,         Command::Save,         std::nullopt,
-    Command::Cut,        Command::Copy,         Command::Paste,        std::nullopt,
+    Command::Cut,        Command::Copy,         Command::Paste,        Command::Undo,
+    Command::Redo,       std::nullopt,
     Command::EditDesign, Command::EditMeasured, std::nullopt,
     Command::Calculate,  Command::Draw,         Command::InsertFigure, Command::DeleteFigure,
     Command::Help,       Command::Settings,     std::nullopt,
@@ -138,7 +139,10 @@ void MainWindow::buildMenus() {
     file->addSeparator();
     add(file, {Command::Exit});
 
-    add(topMenu("mnuEdit", "編集(&E)"), {Command::Cut, Command::Copy, Command::Paste});
+    QMenu* edit = topMenu("mnuEdit", "編集(&E)");
+    add(edit, {Command::Undo, Command::Redo});
+    edit->addSeparator();
+    add(edit, {Command::Cut, Command::Copy, Command::Paste});
 
     // The exception list is saved and calculated like the chain; this menu lets the user see it.
     QMenu* view = topMenu("mnuWindow", "表示(&V)");
@@ -195,12 +199,13 @@ void MainWindow::buildMenus() {
     toolMain_->setFloatable(false);
     toolMain_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     toolMain_->setIconSize(QSize(20, 20));
-    // Seventeen captioned buttons and the digits combo fit the window's starting width.
+    // Nineteen captioned buttons and the digits combo fit the window's starting width: the buttons give
+    // the room beside their captions.
     QFont captions = toolMain_->font();
     captions.setPointSizeF(captions.pointSizeF() * 0.85);
     toolMain_->setFont(captions);
     toolMain_->setStyleSheet(QStringLiteral("QToolBar { spacing: 0px; padding: 0px; } "
-                                            "QToolButton { padding: 1px 0px; margin: 0px; }"));
+                                            "QToolButton { padding: 1px -4px; margin: 0px; }"));
     toolMain_->toggleViewAction()->setVisible(false);
     setContextMenuPolicy(Qt::NoContextMenu);
     cboKeta_ = new QComboBox;
@@ -242,6 +247,7 @@ void MainWindow::ToolMainSet() {
     command(Command::Calculate)->setEnabled(false);
     command(Command::Draw)->setEnabled(false);
     toolMain_->widgetForAction(command(Command::Paste))->setEnabled(false);
+    updateHistoryCommands();
 }
 
 void MainWindow::toolMain_ButtonClick(Command id) {
@@ -257,6 +263,8 @@ void MainWindow::runCommand(Command id) {
     case Command::SaveAs: mnuSaveNew_Click(); break;
     case Command::Save: mnuSave_Click(); break;
     case Command::Exit: mnuEnd_Click(); break;
+    case Command::Undo: mnuEditUndo_Click(); break;
+    case Command::Redo: mnuEditRedo_Click(); break;
     case Command::Cut: tierView_->mnuEditCut_Click(); break;
     case Command::Copy: tierView_->mnuEditCopy_Click(); break;
     case Command::Paste: tierView_->mnuEditPaste_Click(); break;
@@ -299,6 +307,11 @@ void MainWindow::runCommand(Command id) {
 }
 
 void MainWindow::askAndDraw() {
+    // The release matters only to the CAD program itself, which takes the drawing over DDE.
+    if (linkKindFor(prefs_.drawingOutput) != LinkKind::Dde) {
+        mnuToolDraw_Click();
+        return;
+    }
     const std::string version =
         number::leadingNumber(data_.acadVersion) == 98 ? "AutoCAD LT98" : "AutoCAD LT2000以降のバージョン";
     const Message question{version + " で図面を作図します。よろしいですか？", "作図（AutoCAD LTバージョン確認)",

@@ -35,6 +35,8 @@ void MainWindow::setCaption(const QString& caption) {
 
 void MainWindow::updateCaption() {
     setWindowTitle(edits_.isModified() ? caption_ + QStringLiteral("*") : caption_);
+    // The asterisk and the undo and redo commands show the history; whatever changes one may change the other.
+    updateHistoryCommands();
 }
 
 void MainWindow::setDocumentModified(bool modified) {

@@ -73,7 +73,10 @@ bool DocumentEditor::clearCells(const std::vector<CellAddress>& cells, EditKind 
 
 bool DocumentEditor::setFigureCount(ListKind list, int tier, int count) {
     return transact(EditKind::FigureCount, {list, tier, 0, 0},
-                    [&](ChangeRecorder&) { data_.setFigureCount(list, tier, count); });
+                    [&](ChangeRecorder&) {
+                        data_.setFigureCount(list, tier, count);
+                        completeFigures(list, tier);
+                    });
 }
 
 void DocumentEditor::copyFigureValues(ListKind list, int tier, int from, int to) {
@@ -114,6 +117,7 @@ std::optional<Message> DocumentEditor::insertFigure(ListKind list, int tier, int
             clearFigureColumns(list, tier, figure + 1, column::SideA, column::SideA);  // given its new default name
         }
         data_.setFigureCount(list, tier, count + 1);
+        completeFigures(list, tier);
     });
     return std::nullopt;
 }
@@ -168,7 +172,12 @@ bool DocumentEditor::setJoinSide(int tier, int figure, JoinSide side) {
 }
 
 bool DocumentEditor::setTierCount(int count) {
-    return transact(EditKind::TierCount, {}, [&](ChangeRecorder&) { data_.changeTierCount(count); });
+    return transact(EditKind::TierCount, {}, [&](ChangeRecorder&) {
+        data_.changeTierCount(count);
+        for (int tier = 0; tier < count; ++tier) {
+            for (ListKind list : {ListKind::Chain, ListKind::Exception}) completeFigures(list, tier);
+        }
+    });
 }
 
 bool DocumentEditor::tierCountDropsValues(int count) const {

@@ -51,7 +51,8 @@ public:
     bool changeSettings(const DocumentSettings& settings);
 
     // Gives the shown figures of a list what a figure always has: its type (by position when it has
-    // none), the exception list's name, the chain's join code. Not a user change: no step.
+    // none), the exception list's name, the chain's join code. Not a user change: no step. The steps
+    // that add figures do it within themselves, so that taking them back leaves no trace.
     void completeFigures(ListKind list, int tier);
 
     // The history of the steps above.

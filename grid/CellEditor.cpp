@@ -10,6 +10,15 @@ CellEditor::CellEditor(QWidget* parent) : QLineEdit(parent) {
 }
 
 bool CellEditor::event(QEvent* event) {
+    // Undo and redo take back the document's steps, not the typing: the window's commands get the keys
+    // and close the editor without storing its text.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)) {
+            event->ignore();
+            return false;
+        }
+    }
     // Tab commits instead of moving the focus on.
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);

@@ -5,7 +5,8 @@
 namespace mirota {
 
 // The in-cell editor (txtMain) laid over the current cell of its grid.
-// Enter and Tab ask for a commit, Escape for a cancel; every other key edits the text.
+// Enter and Tab ask for a commit, Escape for a cancel; the undo and redo keys belong to the window; every
+// other key edits the text.
 class CellEditor : public QLineEdit {
     Q_OBJECT
 

@@ -16,7 +16,9 @@ QAction* makeCommandAction(const CommandFace& face, QObject* owner) {
     }
     if (face.toolTip) action->setToolTip(QString::fromUtf8(face.toolTip));
     QList<QKeySequence> shortcuts;
-    if (face.key != Qt::Key_unknown) shortcuts << QKeySequence(face.key);
+    for (QKeyCombination key : {face.key, face.alternateKey}) {
+        if (key.key() != Qt::Key_unknown) shortcuts << QKeySequence(key);
+    }
     if (face.standardKey != QKeySequence::UnknownKey) shortcuts << QKeySequence(face.standardKey);
     action->setShortcuts(shortcuts);
     if (face.picture) action->setIcon(commandIcon(face.themeIcon, face.picture));

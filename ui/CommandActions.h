@@ -20,8 +20,9 @@ struct CommandFace {
     const char* caption = nullptr;        // the menu caption, with its access key
     const char* buttonCaption = nullptr;  // the caption on its toolbar button; nullptr: on no toolbar
     const char* toolTip = nullptr;        // the toolbar button's tooltip
-    Qt::Key key = Qt::Key_unknown;
-    QKeySequence::StandardKey standardKey = QKeySequence::UnknownKey;  // after key when both are given
+    QKeyCombination key = Qt::Key_unknown;
+    QKeyCombination alternateKey = Qt::Key_unknown;  // a second key for the same command, after key
+    QKeySequence::StandardKey standardKey = QKeySequence::UnknownKey;  // after the keys when both are given
     const char* themeIcon = nullptr;      // the icon theme's name for it, tried before the picture
     CommandPicture picture = nullptr;     // nullptr: no icon
 };

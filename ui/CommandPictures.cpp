@@ -86,6 +86,20 @@ void fileOfKind(QPainter& p, const QString& kind, const QColor& colour) {
     whiteText(p, QRectF(2, 12, 20, 8), kind, 7);
 }
 
+// A half-turn arrow whose head points left, as undo's; redo's is its mirror image.
+void turnBackArrow(QPainter& p) {
+    QPainterPath arc;
+    arc.moveTo(7, 9);
+    arc.lineTo(14, 9);
+    arc.cubicTo(22, 9, 22, 20, 14, 20);
+    arc.lineTo(9, 20);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kBlue, 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(arc);
+    p.setPen(QPen(kBlue, 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    triangle(p, QPointF(2.5, 9), QPointF(9, 3.5), QPointF(9, 14.5), kBlue);
+}
+
 QPixmap drawnPicture(CommandPicture picture, int size) {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
@@ -160,6 +174,14 @@ void paste(QPainter& p) {
     p.setBrush(QColor(200, 200, 200));
     p.drawRoundedRect(QRectF(8, 2.5, 7, 4), 1, 1);
     page(p, QRectF(10.5, 9.5, 10, 12));
+}
+
+void undo(QPainter& p) { turnBackArrow(p); }
+
+void redo(QPainter& p) {
+    p.translate(kGrid, 0);
+    p.scale(-1, 1);
+    turnBackArrow(p);
 }
 
 void designValues(QPainter& p) { badgeText(p, QStringLiteral("設"), kBlue); }

@@ -20,6 +20,8 @@ void saveDisk(QPainter& p);
 void cut(QPainter& p);
 void copy(QPainter& p);
 void paste(QPainter& p);
+void undo(QPainter& p);
+void redo(QPainter& p);
 void designValues(QPainter& p);
 void measuredValues(QPainter& p);
 void calculator(QPainter& p);

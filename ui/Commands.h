@@ -14,6 +14,8 @@ enum class Command {
     SaveAs,
     Save,
     Exit,
+    Undo,
+    Redo,
     Cut,
     Copy,
     Paste,

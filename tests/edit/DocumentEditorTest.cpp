@@ -159,7 +159,7 @@ INSTANTIATE_TEST_SUITE_P(
         OperationCase{"ChainInsertAtTheFirstFigure", [](DocumentEditor& e) { return done(e.insertFigure(kChain, 0, 0)); },
                       {{{kChain, 0, 0, column::HalfPerimeter}, "6", ""}, {{kChain, 0, 2, column::SideA}, "5.00", ""}}},
         OperationCase{"ExceptionInsert", [](DocumentEditor& e) { return done(e.insertFigure(kException, 0, 0)); },
-                      {{{kException, 0, 0, column::SideA}, "杭A", ""}, {{kException, 0, 2, column::SideA}, "杭B", ""},
+                      {{{kException, 0, 0, column::SideA}, "杭A", "名称1"}, {{kException, 0, 2, column::SideA}, "杭B", "名称2"},
                        {{kException, 0, 2, column::SideB}, "", "2.00"}}},
         OperationCase{"ChainDelete", [](DocumentEditor& e) { return done(e.deleteFigure(kChain, 0, 1)); },
                       {{{kChain, 0, 2, column::SideA}, "5.00", "5.00"},

@@ -17,7 +17,11 @@ std::vector<std::string> documentCells(WindowFixture& f) {
     for (ListKind list : {ListKind::Chain, ListKind::Exception}) {
         cells.push_back(std::to_string(f.data().figureCount(list, 0)));
         for (int row = 0; row < f.data().rowCapacity(); ++row) {
-            for (int col = 0; col < SurveyData::kColumnCount; ++col) cells.push_back(f.cell(row, col, list));
+            // S and area are the calculation's, not the user's; the undo test of every operation checks them.
+            for (int col = 0; col < SurveyData::kColumnCount; ++col) {
+                const bool computed = col == column::Area || (list == ListKind::Chain && col == column::HalfPerimeter);
+                if (!computed) cells.push_back(f.cell(row, col, list));
+            }
         }
     }
     return cells;
@@ -81,7 +85,8 @@ private slots:
         f.window->mnuDataChangeType_Click(static_cast<int>(InputSet::Measured));
         const std::size_t steps = f.window->editHistory().size();
         const std::vector<std::string> before = documentCells(f);
-        QGuiApplication::clipboard()->setText("3\t4\t5\r\n\t4.5\t6\r\n\t2\t3\r\n");
+        // Three figures that can be laid out, so that the calculation after the paste has nothing to report.
+        QGuiApplication::clipboard()->setText("3\t4\t5\r\n\t4.5\t6\r\n\t5\t3\r\n");
         f.select(2, 3);
         pressOnGrid(f, QKeySequence::Paste);
         QVERIFY(f.messages.empty());
@@ -92,15 +97,13 @@ private slots:
         QCOMPARE(f.cell(3, column::SideA), std::string("5.00"));  // carried into the joined side
         QCOMPARE(f.cell(5, column::SideC), std::string("3.00"));
         QCOMPARE(f.cell(4, column::SideB), std::string());  // the design rows stay as they were
-        QCOMPARE(f.grid()->text(6, 4), QString("2.00"));
+        QCOMPARE(f.grid()->text(6, 4), QString("5.00"));
         QVERIFY(f.window->documentModified());
 
         QCOMPARE(f.window->editHistory().size(), steps + 1);
         const EditStep* step = f.window->editHistory().nextUndo();
         QCOMPARE(step->kind, EditKind::BlockPaste);
-        SurveyData undone = f.data();
-        step->change.undo(undone);
-        f.data() = undone;
+        f.window->mnuEditUndo_Click();
         QCOMPARE(documentCells(f), before);
     }
 

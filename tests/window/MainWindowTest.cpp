@@ -172,7 +172,8 @@ private slots:
         QCOMPARE(bar, (QStringList{"ファイル(&F)", "編集(&E)", "表示(&V)", "データ(&D)", "ツール(&T)", "ヘルプ(&H)"}));
         QCOMPARE(captions(topMenu(w, "mnuFile")),
                  (QStringList{"新規作成(&N)", "開く", "名前を付けて保存", "保存", "-", "終了(&E)"}));
-        QCOMPARE(captions(topMenu(w, "mnuEdit")), (QStringList{"切り取り(&T)", "コピー(&C)", "貼り付け(&P)"}));
+        QCOMPARE(captions(topMenu(w, "mnuEdit")),
+                 (QStringList{"元に戻す(&U)", "やり直し(&R)", "-", "切り取り(&T)", "コピー(&C)", "貼り付け(&P)"}));
         QCOMPARE(captions(topMenu(w, "mnuWindow")),
                  (QStringList{"例外処理を表示しない", "例外処理を下に表示", "例外処理を右に表示", "-", "図面ウィンドウ(&W)",
                               "展開図プレビュー(&P)"}));
@@ -211,12 +212,14 @@ private slots:
             tips << button->toolTip();
             QVERIFY(!button->icon().isNull());
         }
-        QCOMPARE(keys, (QStringList{"mnuNewFile", "mnuOpen", "mnuSave", "-", "mnuEditCut", "mnuEditCopy", "mnuEditPaste", "-",
+        QCOMPARE(keys, (QStringList{"mnuNewFile", "mnuOpen", "mnuSave", "-", "mnuEditCut", "mnuEditCopy", "mnuEditPaste",
+                                    "mnuEditUndo", "mnuEditRedo", "-",
                                     "mnuDataChangeType0", "mnuDataChangeType1", "-", "mnuToolCalc", "mnuToolDraw",
                                     "mnuDataAddData", "mnuDataDeleteData", "mnuHelp1", "mnuToolSetUp", "-", "cboKeta"}));
-        QCOMPARE(texts, (QStringList{"新規", "開く", "保存", "切り取り", "コピー", "貼付", "設計値", "実測値", "面積", "作図",
+        QCOMPARE(texts, (QStringList{"新規", "開く", "保存", "切り取り", "コピー", "貼付", "元に戻す", "やり直し", "設計値", "実測値", "面積", "作図",
                                      "挿入", "削除", "ヘルプ", "設定"}));
-        QCOMPARE(tips, (QStringList{"新規作成", "開く", "保存", "切り取り", "コピー", "貼り付け", "設計値を入力", "実測値を入力",
+        QCOMPARE(tips, (QStringList{"新規作成", "開く", "保存", "切り取り", "コピー", "貼り付け", "元に戻す", "やり直し",
+                                    "設計値を入力", "実測値を入力",
                                     "面積計算", "図面作成", "データ挿入", "データ削除", "ヘルプ", "設定"}));
         QWidget* digits = bar->widgetForAction(f.window->toolbarButton("cboKeta"));
         QCOMPARE(digits->width(), twipsToPixels(2000));
@@ -255,10 +258,35 @@ private slots:
         }
     }
 
+    // The standard keys, shown beside the menu items.
+    void commandKeys_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QStringList>("keys");
+        QTest::newRow("new") << "mnuNewFile" << QStringList{"Ctrl+N"};
+        QTest::newRow("open") << "mnuOpen" << QStringList{"Ctrl+O"};
+        QTest::newRow("save") << "mnuSave" << QStringList{"Ctrl+S"};
+        QTest::newRow("save as") << "mnuSaveNew" << QStringList{"Ctrl+Shift+S"};
+        QTest::newRow("undo") << "mnuEditUndo" << QStringList{"Ctrl+Z"};
+        QTest::newRow("redo") << "mnuEditRedo" << QStringList{"Ctrl+Y", "Ctrl+Shift+Z"};
+        QTest::newRow("cut") << "mnuEditCut" << QStringList{"Ctrl+X"};
+        QTest::newRow("copy") << "mnuEditCopy" << QStringList{"Ctrl+C"};
+        QTest::newRow("paste") << "mnuEditPaste" << QStringList{"Ctrl+V"};
+        QTest::newRow("help") << "mnuHelp1" << QStringList{"F1"};
+    }
+    void commandKeys() {
+        QFETCH(QString, item);
+        QFETCH(QStringList, keys);
+        WindowFixture f;
+        QStringList shortcuts;
+        for (const QKeySequence& key : f.window->menuItem(item)->shortcuts()) shortcuts << key.toString();
+        QCOMPARE(shortcuts, keys);
+    }
+
     void startingCommandState() {
         WindowFixture f;
         MainWindow& w = *f.window;
-        for (const char* key : {"mnuDataChangeType0", "mnuToolCalc", "mnuToolDraw", "mnuEditPaste"}) {
+        for (const char* key : {"mnuDataChangeType0", "mnuToolCalc", "mnuToolDraw", "mnuEditPaste", "mnuEditUndo",
+                                "mnuEditRedo"}) {
             QVERIFY2(!w.toolbarControl(key)->isEnabled(), key);
         }
         for (const char* key : {"mnuNewFile", "mnuOpen", "mnuSave", "mnuEditCut", "mnuEditCopy", "mnuDataChangeType1",
@@ -359,6 +387,18 @@ private slots:
         QCOMPARE(f.window->tag(), std::string());
     }
 
+    void newAsksNothingWithoutChanges() {
+        QTemporaryDir folder;
+        WindowFixture f;
+        f.window->mnuNewFile_Click();
+        f.enter(1, 3, "7");
+        f.fileNames.push_back(folder.filePath("saved.txt"));
+        f.window->mnuSave_Click();
+        f.window->toolMain_ButtonClick(Command::NewFile);
+        QCOMPARE(f.takeMessages(), std::vector<Message>{});
+        QCOMPARE(f.cell(0, 1), std::string());
+    }
+
     void drawButtonAsksWhichRelease_data() {
         QTest::addColumn<QString>("release");
         QTest::addColumn<QString>("text");
@@ -368,7 +408,7 @@ private slots:
     void drawButtonAsksWhichRelease() {
         QFETCH(QString, release);
         QFETCH(QString, text);
-        WindowFixture f;
+        WindowFixture f("0.00", "dde");
         f.data().acadVersion = release.toStdString();
         f.answer = QMessageBox::No;
         f.window->toolMain_ButtonClick(Command::Draw);
@@ -377,6 +417,20 @@ private slots:
         f.window->menuItem("mnuToolDraw")->setEnabled(true);
         f.window->menuItem("mnuToolDraw")->trigger();
         for (const Message& message : f.takeMessages()) QVERIFY(message.title != "作図（AutoCAD LTバージョン確認)");
+    }
+
+    // The release matters to the CAD program over DDE only: the built-in viewer and a script go without the question.
+    void drawButtonAsksNoReleaseElsewhere_data() {
+        QTest::addColumn<QString>("output");
+        QTest::newRow("viewer") << "engine";
+        QTest::newRow("script") << "script";
+    }
+    void drawButtonAsksNoReleaseElsewhere() {
+        QFETCH(QString, output);
+        WindowFixture f("0.00", output.toStdString());
+        f.window->toolMain_ButtonClick(Command::Draw);
+        for (const Message& message : f.takeMessages()) QVERIFY(message.title != "作図（AutoCAD LTバージョン確認)");
+        QCOMPARE(f.takeFileRequests().size(), std::size_t(output == "script" ? 1 : 0));
     }
 
     void closingStoresGeometryAndPreferences() {
