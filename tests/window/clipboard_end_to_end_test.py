@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Blocks through the real X clipboard, in a real window under Xvfb: put three lines of tab-separated
-sides on the clipboard with xclip and press Ctrl+V in the grid, select a block with Shift+arrows and
-press Ctrl+C, read it back with xclip, save; then read the data file.
+sides on the clipboard with xclip and press Ctrl+V in the grid, undo and redo it with Ctrl+Z and Ctrl+Y, select
+a block with Shift+arrows and press Ctrl+C, read it back with xclip, save; then read the data file.
 
 Usage: clipboard_end_to_end_test.py PATH/TO/mirota
 Exit status: 0 passed, 1 failed, 77 skipped (no xvfb-run, xdotool or xclip here).
@@ -39,6 +39,11 @@ def drive(program, folder):
         # The chain grid has the keyboard, its current cell on figure 1's side A.
         clipboard(PASTED)
         keys("ctrl+v")
+        # The paste is one step: undone and redone with the keys, the caption's asterisk follows it.
+        keys("ctrl+z")
+        wait_for("the paste undone", window_named(lambda name: name == TITLE), 5)
+        keys("ctrl+y")
+        wait_for("the paste redone", window_named(lambda name: name == TITLE + "*"), 5)
         keys("shift+Right", "shift+Right", "shift+Down", "shift+Down")
         clipboard("")  # so that a copy that did not happen shows
         keys("ctrl+c")
@@ -69,7 +74,7 @@ def check_data_file(path):
 
 def check_blocks(program, folder):
     check_data_file(drive(program, folder))
-    return "clipboard end-to-end: pasted a block from xclip, copied one back, saved it as pasted"
+    return "clipboard end-to-end: pasted a block from xclip, undid and redid it, copied one back, saved it as pasted"
 
 
 def main():
