@@ -19,8 +19,10 @@
 #include "app/CentralArea.h"
 #include "app/DrawingProgress.h"
 #include "app/DrawingWindow.h"
+#include "app/MainWindowSize.h"
 #include "app/PreviewPane.h"
 #include "app/RuntimeFailure.h"
+#include "app/SidePaneSplitter.h"
 #include "app/SplitterBar.h"
 #include "calc/AreaCalculation.h"
 #include "ui/Twips.h"
@@ -32,8 +34,6 @@ namespace mirota {
 
 namespace {
 
-constexpr int kStartWidth = 11500;
-constexpr int kStartHeight = 6100;
 const QString kTitle = QString::fromUtf8(kProgramTitle);
 
 }  // namespace
@@ -105,9 +105,12 @@ MainWindow::~MainWindow() = default;
 void MainWindow::Form_Load() {
     helpFile_ = appFolder_ + QStringLiteral("Mirota_Help.chm");
     tag_ = "start";
-    const bool savedSize = data_.optionFlags.saveWindowSize && prefs_.windowGeometry.width >= 11400 &&
-                           prefs_.windowGeometry.height >= 6000;
-    resize(twipsToPixels(savedSize ? prefs_.windowGeometry.width : kStartWidth),
+    using namespace window_size;
+    const bool savedSize = data_.optionFlags.saveWindowSize && prefs_.windowGeometry.width >= kMinWidth &&
+                           prefs_.windowGeometry.height >= kMinHeight;
+    // A saved width is the whole window's; the start width is the grid area's, the preview beside it.
+    if (!savedSize) fitPreviewBesideStartWidth();
+    resize(savedSize ? twipsToPixels(prefs_.windowGeometry.width) : twipsToPixels(kStartWidth) + previewSplitter_->sideRoom(),
            twipsToPixels(savedSize ? prefs_.windowGeometry.height : kStartHeight));
     ToolMainSet();
 

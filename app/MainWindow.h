@@ -21,7 +21,6 @@
 class QAction;
 class QComboBox;
 class QMenu;
-class QSplitter;
 class QTabWidget;
 class QToolBar;
 
@@ -31,6 +30,7 @@ class CentralArea;
 class DrawingProgress;
 class DrawingWindow;
 class PreviewPane;
+class SidePaneSplitter;
 class SplitterBar;
 
 // The main window (frmMain): owns the document, shows one tier of it, and offers every command
@@ -176,6 +176,8 @@ private:
     void picSplitter_MouseUp(int index);
     QWidget* besidePreview(QWidget* gridArea);
     void connectPreview();
+    // A screen too narrow for the grids and the preview at their start widths narrows the preview.
+    void fitPreviewBesideStartWidth();
 
     Preferences& prefs_;
     QString appFolder_;
@@ -203,7 +205,7 @@ private:
     bool splitterDrag_ = false;
     std::unique_ptr<DrawingWindow> drawingWindow_;
     DrawingProgress* frmDraw_ = nullptr;
-    QSplitter* previewSplitter_ = nullptr;
+    SidePaneSplitter* previewSplitter_ = nullptr;
     PreviewPane* preview_ = nullptr;
 };
 

@@ -8,6 +8,8 @@
 #include <QTabWidget>
 
 #include "app/CentralArea.h"
+#include "app/MainWindowSize.h"
+#include "app/SidePaneSplitter.h"
 #include "app/SplitterBar.h"
 #include "ui/Twips.h"
 
@@ -15,10 +17,8 @@ namespace mirota {
 
 namespace {
 
-constexpr int kMinWidth = 11400;
-constexpr int kRestoredWidth = 11500;
-constexpr int kMinHeight = 6000;
-constexpr int kRestoredHeight = 6100;
+using window_size::kMinHeight;
+using window_size::kMinWidth;
 constexpr int kTabTop = 90;
 constexpr int kPaneTop = 60;
 constexpr int kSplitterThickness = 60;
@@ -54,12 +54,15 @@ void MainWindow::Form_Resize() {
         tag_.clear();  // the first notification after restoring keeps the layout it had
         return;
     }
-    if (pixelsToTwips(width()) < kMinWidth) {
-        resize(twipsToPixels(kRestoredWidth), height());
+    // Too narrow a grid area springs back to its start width; the window takes what is missing.
+    // The splitter spans the window (no docks at its sides) but may not be laid out yet: count from the window.
+    const int gridAreaWidth = width() - previewSplitter_->sideRoom();
+    if (pixelsToTwips(gridAreaWidth) < kMinWidth) {
+        resize(width() - gridAreaWidth + twipsToPixels(window_size::kStartWidth), height());
         return;
     }
     if (pixelsToTwips(height()) < kMinHeight) {
-        resize(width(), twipsToPixels(kRestoredHeight));
+        resize(width(), twipsToPixels(window_size::kStartHeight));
         return;
     }
     // The strip reaches past the right and bottom edges so that its own border stays out of sight.

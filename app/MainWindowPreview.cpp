@@ -2,34 +2,34 @@
 // back from a figure in it to the grid.
 #include "app/MainWindow.h"
 
+#include <algorithm>
+
 #include <QAction>
-#include <QSplitter>
+#include <QScreen>
 #include <QTabWidget>
 
 #include "app/CentralArea.h"
+#include "app/MainWindowSize.h"
 #include "app/PreviewPane.h"
+#include "app/SidePaneSplitter.h"
 #include "grid/TierGrid.h"
+#include "ui/Twips.h"
 
 namespace mirota {
 
-namespace {
-
-// The grids take the larger share of the window when the preview first shows.
-constexpr int kGridShare = 3;
-constexpr int kPreviewShare = 2;
-
-}  // namespace
-
 QWidget* MainWindow::besidePreview(QWidget* gridArea) {
-    previewSplitter_ = new QSplitter(Qt::Horizontal, this);
+    preview_ = new PreviewPane(data_, prefs_);
+    previewSplitter_ = new SidePaneSplitter(gridArea, preview_, twipsToPixels(window_size::kMinWidth), this);
     previewSplitter_->setObjectName(QStringLiteral("previewSplitter"));
-    previewSplitter_->setChildrenCollapsible(false);
-    previewSplitter_->addWidget(gridArea);
-    preview_ = new PreviewPane(data_, prefs_, previewSplitter_);
-    previewSplitter_->addWidget(preview_);
-    previewSplitter_->setStretchFactor(0, kGridShare);
-    previewSplitter_->setStretchFactor(1, kPreviewShare);
     return previewSplitter_;
+}
+
+void MainWindow::fitPreviewBesideStartWidth() {
+    if (const QScreen* screen = this->screen()) {
+        const int spare = screen->availableGeometry().width() - twipsToPixels(window_size::kStartWidth) -
+                          previewSplitter_->handleWidth();
+        previewSplitter_->setSideWidth(std::min(spare, previewSplitter_->sideWidth()));
+    }
 }
 
 void MainWindow::connectPreview() {
@@ -46,8 +46,14 @@ void MainWindow::connectPreview() {
 }
 
 void MainWindow::setPreviewShown(bool shown) {
+    if (shown == prefs_.showPreview) return;
+    // The window grows or shrinks by the preview, so that the grid area keeps its width.
+    const int room = previewSplitter_->sideWidth() + previewSplitter_->handleWidth();
+    const int width = this->width() + (shown ? room : -room);  // before the window's smallest size follows the pane
     prefs_.showPreview = shown;
     preview_->setVisible(shown);
+    previewSplitter_->keepSideWidth();
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) resize(width, height());
     command(Command::ShowPreview)->setChecked(shown);
 }
 

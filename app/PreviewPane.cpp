@@ -6,9 +6,16 @@
 
 #include "draw/geometry/DevelopmentGeometry.h"
 #include "ui/QtText.h"
+#include "ui/Twips.h"
 #include "viewer/DevelopmentView.h"
 
 namespace mirota {
+
+namespace {
+
+constexpr int kStartWidth = 6000;  // twips
+
+}  // namespace
 
 PreviewPane::PreviewPane(const SurveyData& data, const Preferences& prefs, QWidget* parent)
     : QWidget(parent), data_(data), prefs_(prefs) {
@@ -70,6 +77,10 @@ void PreviewPane::setCurrentFigure(std::optional<int> figure) {
 void PreviewPane::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     refresh();
+}
+
+QSize PreviewPane::sizeHint() const {
+    return {twipsToPixels(kStartWidth), QWidget::sizeHint().height()};
 }
 
 }  // namespace mirota

@@ -21,6 +21,9 @@ class PreviewPane : public QWidget {
 public:
     PreviewPane(const SurveyData& data, const Preferences& prefs, QWidget* parent = nullptr);
 
+    // The width it first takes beside the grids.
+    QSize sizeHint() const override;
+
     DevelopmentView* view() const { return view_; }
     // The line naming the figure that could not be laid out; hidden when every figure was.
     QLabel* faultLine() const { return faultLine_; }

@@ -108,7 +108,8 @@ private slots:
         QVERIFY(!f.window->drawingWindow()->isVisible());
         QCOMPARE(w.data().acadVersion, std::string("2000"));
         QCOMPARE(QGuiApplication::clipboard()->text(), QString());
-        QCOMPARE(w.size(), QSize(twipsToPixels(11500), twipsToPixels(6100)));
+        QCOMPARE(w.findChild<QWidget*>("centralArea")->width(), twipsToPixels(11500));  // the preview beside it
+        QCOMPARE(w.height(), twipsToPixels(6100));
         QCOMPARE(w.tierCountCombo()->count(), 20);
         QCOMPARE(w.tierCountCombo()->itemText(0), QString("1段"));
         QCOMPARE(w.tierCountCombo()->itemText(19), QString("20段"));
@@ -454,12 +455,21 @@ private slots:
     }
 
     void windowSpringsBackFromBelowItsMinimum() {
-        WindowFixture f;
+        WindowFixture f("0.00", "engine", /*showPreview=*/false);
         MainWindow& w = *f.window;
         w.resize(twipsToPixels(9000), w.height());
         QTRY_COMPARE(w.width(), twipsToPixels(11500));
         w.resize(w.width(), twipsToPixels(5000));
         QTRY_COMPARE(w.height(), twipsToPixels(6100));
+    }
+
+    void gridAreaSpringsBackBesideThePreview() {
+        WindowFixture f;
+        MainWindow& w = *f.window;
+        const QSize start = w.size();
+        w.resize(twipsToPixels(9000), w.height());
+        QTRY_COMPARE(w.size(), start);
+        QTRY_COMPARE(w.findChild<QWidget*>("centralArea")->width(), twipsToPixels(11500));
     }
 
     void resizingSharesTheValueColumns() {

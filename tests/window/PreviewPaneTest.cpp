@@ -199,17 +199,48 @@ private slots:
         QVERIFY(view->scale() < zoomed);
     }
 
-    void hiddenPaneLeavesTheGridAsWithoutIt() {
+    void previewComesBesideTheGridsWithoutNarrowingThem() {
+        // Shown, hidden and shown again, the grids keep the room of a window without a preview: the
+        // window grows and shrinks by the pane, and the totals stay in sight.
         WindowFixture withPane;
         WindowFixture without("0.00", "engine", /*showPreview=*/false);
-        QVERIFY(!without.window->previewPane()->isVisible());
-        QVERIFY(gridLayout(withPane) != gridLayout(without));  // the pane takes room while shown
-        withPane.window->menuItem("mnuWindowPreview")->trigger();
-        QVERIFY(!withPane.window->previewPane()->isVisible());
+        MainWindow& w = *withPane.window;
+        auto* splitter = w.findChild<QSplitter*>("previewSplitter");
+        const int room = w.previewPane()->width() + splitter->handleWidth();
+        QCOMPARE(without.window->size(), QSize(twipsToPixels(11500), twipsToPixels(6100)));
+        QCOMPARE(w.size(), without.window->size() + QSize(room, 0));
+        QCOMPARE(gridLayout(withPane), gridLayout(without));
+        for (int box = 0; box < FigurePane::kTotalBoxes; ++box) {
+            QVERIFY(withPane.view().pane(ListKind::Chain)->totalBox(box)->isVisible());
+        }
+
+        w.menuItem("mnuWindowPreview")->trigger();
+        QVERIFY(!w.previewPane()->isVisible());
         QVERIFY(!withPane.prefs.showPreview);
+        QTRY_COMPARE(w.size(), without.window->size());
         QTRY_COMPARE(gridLayout(withPane), gridLayout(without));
-        QWidget* central = withPane.window->findChild<QWidget*>("centralArea");
-        QCOMPARE(central->geometry(), withPane.window->centralWidget()->rect());
+        QCOMPARE(w.findChild<QWidget*>("centralArea")->geometry(), w.centralWidget()->rect());
+
+        w.menuItem("mnuWindowPreview")->trigger();
+        QTRY_COMPARE(w.size(), without.window->size() + QSize(room, 0));
+        QTRY_COMPARE(gridLayout(withPane), gridLayout(without));
+    }
+
+    void previewHandleStopsAtTheGridAreasSmallestWidth() {
+        WindowFixture f;
+        MainWindow& w = *f.window;
+        QSplitterHandle* handle = w.findChild<QSplitter*>("previewSplitter")->handle(1);
+        const QSize before = w.size();
+        const auto send = [handle](QEvent::Type type, QPointF at, Qt::MouseButtons buttons) {
+            QMouseEvent event(type, at, handle->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+            QApplication::sendEvent(handle, &event);
+        };
+        send(QEvent::MouseButtonPress, QPointF(1, 10), Qt::LeftButton);
+        send(QEvent::MouseMove, QPointF(-600, 10), Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, QPointF(-600, 10), Qt::NoButton);
+        QCOMPARE(w.size(), before);
+        QTRY_COMPARE(w.findChild<QWidget*>("centralArea")->width(), twipsToPixels(11400));
+        QVERIFY(f.view().pane(ListKind::Chain)->totalBox(FigurePane::NetArea)->isVisible());
     }
 
     void exceptionSplitterStopsInsideTheGridArea() {
