@@ -64,7 +64,7 @@ struct Outcome {
     std::optional<Message> contentFailure;
 };
 
-Outcome replaceFileContents(fs::path target, const FileContent& content) {
+Outcome replaceFileContents(fs::path target, const FileContent& content, Durability durability) {
     std::error_code error;
     if (fs::is_symlink(target, error)) {
         const fs::path resolved = fs::canonical(target, error);
@@ -82,9 +82,10 @@ Outcome replaceFileContents(fs::path target, const FileContent& content) {
     };
     if (auto failure = content(sink)) return {{}, failure};
     if (writeFailure) return {writeFailure, {}};
-    if (auto failure = temporary.finish()) return {failure, {}};
+    const bool flushToDisk = durability == Durability::FlushedToDisk;
+    if (auto failure = temporary.finish(flushToDisk)) return {failure, {}};
     if (auto failure = temporary.replace(target)) return {failure, {}};
-    flushFolder(folder);
+    if (flushToDisk) flushFolder(folder);
     removeLeftovers(folder, target);
     return {};
 }
@@ -102,9 +103,10 @@ Message saveFailure(std::string_view path, std::string_view reason) {
                    std::string(datafile::kMessageTitle), Message::Icon::Critical};
 }
 
-std::optional<Message> replaceFile(const std::string& path, const FileContent& content) {
+std::optional<Message> replaceFile(const std::string& path, const FileContent& content, Durability durability) {
     try {
-        const atomicfile::Outcome outcome = atomicfile::replaceFileContents(fileSystemPath(path), content);
+        const atomicfile::Outcome outcome =
+            atomicfile::replaceFileContents(fileSystemPath(path), content, durability);
         if (outcome.contentFailure) return outcome.contentFailure;
         if (outcome.reason) return saveFailure(path, *outcome.reason);
         return std::nullopt;
@@ -113,11 +115,14 @@ std::optional<Message> replaceFile(const std::string& path, const FileContent& c
     }
 }
 
-std::optional<Message> replaceFile(const std::string& path, std::string_view bytes) {
-    return replaceFile(path, [bytes](const ByteSink& sink) -> std::optional<Message> {
-        sink(bytes);
-        return std::nullopt;
-    });
+std::optional<Message> replaceFile(const std::string& path, std::string_view bytes, Durability durability) {
+    return replaceFile(
+        path,
+        [bytes](const ByteSink& sink) -> std::optional<Message> {
+            sink(bytes);
+            return std::nullopt;
+        },
+        durability);
 }
 
 }  // namespace mirota
