@@ -1,6 +1,7 @@
 #include "io/AtomicFile.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstddef>
 #include <random>
 
@@ -35,12 +36,25 @@ bool isTemporaryOf(const fs::path& entry, const fs::path& target) {
                                                       [](auto c) { return c >= '0' && c <= '9'; });
 }
 
+// A save writes its temporary file within seconds, even to a slow network folder; one not written
+// for this long belongs to a save that was killed, not to one that another process is making now. The
+// margin also covers a file server whose clock runs some minutes ahead of or behind this machine's.
+constexpr auto kLeftoverAge = std::chrono::minutes(10);
+
+bool isLeftover(const fs::directory_entry& entry, const fs::path& target, fs::file_time_type now) {
+    std::error_code error;
+    if (!isTemporaryOf(entry.path(), target) || !entry.is_regular_file(error)) return false;
+    const fs::file_time_type written = entry.last_write_time(error);
+    return !error && now - written > kLeftoverAge;
+}
+
 // Leftovers are removed as far as they can be: the save itself has succeeded.
 void removeLeftovers(const fs::path& folder, const fs::path& target) {
+    const fs::file_time_type now = fs::file_time_type::clock::now();
     std::error_code error;
     for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
         std::error_code ignored;
-        if (isTemporaryOf(entry->path(), target) && entry->is_regular_file(ignored)) fs::remove(entry->path(), ignored);
+        if (isLeftover(*entry, target, now)) fs::remove(entry->path(), ignored);
     }
 }
 

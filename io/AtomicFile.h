@@ -31,7 +31,8 @@ enum class Durability { FlushedToDisk, Replaced };
 // link is followed. The old file's permission bits are kept; a read-only file is refused. On failure the
 // old file is as it was, no temporary file remains, and the message names the file and the reason.
 // After a replacement, temporary files that earlier saves of the same file left behind (a save that
-// was killed) are removed; no other file is touched.
+// was killed) are removed once they have not been written for ten minutes, so that a save of the
+// same file running in another process keeps its own; no other file is touched.
 std::optional<Message> replaceFile(const std::string& path, std::string_view bytes,
                                    Durability durability = Durability::FlushedToDisk);
 // The same for bytes made while they are written, so that a large file need not be held whole. A
