@@ -11,6 +11,8 @@ int listIndex(ListKind list) { return static_cast<int>(list); }
 
 SurveyData::SurveyData() { reset(); }
 
+SurveyData::SurveyData(int maxTiers, int maxFigures) { recreate(maxTiers, maxFigures); }
+
 void SurveyData::reset() {
     const int oldCount = tierCount_;
     recreate(kTierCapacity, kFigureCapacity);

@@ -60,9 +60,11 @@ public:
     };
 
     SurveyData();
+    // Empty tables of the given capacities as recreate makes them; everything else as a new document.
+    SurveyData(int maxTiers, int maxFigures);
 
     // At most one observer; nullptr ends the observation. A copy is not observed, and an assignment
-    // keeps the observer of the document assigned to.
+    // (copy or move) keeps the observer of the document assigned to.
     void setWriteObserver(WriteObserver* observer) { observer_.observer = observer; }
 
     // New: full capacities, one tier with two chain figures and one exception figure, untitled.
@@ -112,8 +114,8 @@ private:
     struct ObserverSlot {
         WriteObserver* observer = nullptr;
         ObserverSlot() = default;
-        ObserverSlot(const ObserverSlot&) {}
-        ObserverSlot& operator=(const ObserverSlot&) { return *this; }
+        ObserverSlot(const ObserverSlot&) noexcept {}
+        ObserverSlot& operator=(const ObserverSlot&) noexcept { return *this; }
     };
     ObserverSlot observer_;
 };
