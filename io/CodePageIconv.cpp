@@ -14,7 +14,7 @@ constexpr const char* kUtf8 = "UTF-8";
 
 class Converter {
 public:
-    static constexpr std::size_t kBufferSize = 1 << 16;
+    static constexpr std::size_t kSlack = 16;  // room for a character or two when the input is short
 
     Converter(const char* to, const char* from) : handle_(iconv_open(to, from)) {}
     ~Converter() {
@@ -26,28 +26,35 @@ public:
     bool isOpen() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
 
     // Converts all of input in one pass; stops at the first sequence that cannot be converted. The
-    // text grows from a small buffer as it is made: no worst-case size is reserved and zero-filled.
+    // text starts at its expected size and doubles when that is short: the worst case (three times
+    // the input) is not made and filled for every text.
     Conversion run(std::string_view input, std::size_t expectedSize) {
         Conversion result;
         if (!isOpen()) {
             result.failedAt = 0;
             return result;
         }
-        result.text.reserve(expectedSize);
-        char buffer[kBufferSize];
+        std::string out(expectedSize + kSlack, '\0');
         char* in = const_cast<char*>(input.data());  // iconv's interface is not const-correct
         std::size_t inLeft = input.size();
+        std::size_t used = 0;
         while (inLeft > 0) {
-            char* out = buffer;
-            std::size_t outLeft = sizeof buffer;
-            const std::size_t status = iconv(handle_, &in, &inLeft, &out, &outLeft);
+            char* outPtr = out.data() + used;
+            std::size_t outLeft = out.size() - used;
+            const std::size_t status = iconv(handle_, &in, &inLeft, &outPtr, &outLeft);
             const int error = errno;
-            result.text.append(buffer, static_cast<std::size_t>(out - buffer));
-            if (status != static_cast<std::size_t>(-1) || error == E2BIG) continue;
+            used = static_cast<std::size_t>(outPtr - out.data());
+            if (status != static_cast<std::size_t>(-1)) break;
+            if (error == E2BIG) {
+                out.resize(out.size() * 2);
+                continue;
+            }
             // EILSEQ (invalid or unconvertible) or EINVAL (cut off at the end)
             result.failedAt = input.size() - inLeft;
             break;
         }
+        out.resize(used);
+        result.text = std::move(out);
         return result;
     }
 
