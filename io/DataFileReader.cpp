@@ -1,5 +1,6 @@
 #include "io/DataFileReader.h"
 
+#include <array>
 #include <cmath>
 #include <fstream>
 #include <system_error>
@@ -37,6 +38,21 @@ int lineEndsIn(std::string_view text) {
     }
     return count;
 }
+
+// What a byte is to an unquoted field: its own, or the end of it (a quote ends it as an error). Looked
+// up, not compared, as most bytes of the file pass here.
+enum class ByteRole : unsigned char { Own, Comma, LineEnd, Quote };
+
+constexpr std::array<ByteRole, 256> kByteRoles = [] {
+    std::array<ByteRole, 256> roles{};
+    roles[static_cast<unsigned char>(',')] = ByteRole::Comma;
+    roles[static_cast<unsigned char>('\r')] = ByteRole::LineEnd;
+    roles[static_cast<unsigned char>('\n')] = ByteRole::LineEnd;
+    roles[static_cast<unsigned char>('"')] = ByteRole::Quote;
+    return roles;
+}();
+
+ByteRole roleOf(char c) { return kByteRoles[static_cast<unsigned char>(c)]; }
 
 struct Field {
     std::string_view text;
@@ -118,9 +134,9 @@ public:
             }
         } else {
             std::size_t end = pos_;
-            while (end < text_.size() && text_[end] != ',' && !isLineEnd(text_[end])) {
-                if (text_[end] == '"') return fail(line_, "値の途中に引用符（\"）があります。");
-                ++end;
+            while (end < text_.size() && roleOf(text_[end]) == ByteRole::Own) ++end;
+            if (end < text_.size() && roleOf(text_[end]) == ByteRole::Quote) {
+                return fail(line_, "値の途中に引用符（\"）があります。");
             }
             std::size_t last = end;
             while (last > pos_ && isBlank(text_[last - 1])) --last;
@@ -130,6 +146,27 @@ public:
         }
         if (pos_ == text_.size() && badBytesLine_) return badBytes();
         endField();
+        return true;
+    }
+
+    // A table cell. The usual one, a quoted value alone on its line ended by CR LF, is taken at once,
+    // as next() would take it; every other field goes through next().
+    template <class What>
+    bool cell(std::string_view& text, const What& what) {
+        if (pos_ < text_.size() && text_[pos_] == '"') {
+            std::size_t close = pos_ + 1;
+            while (close < text_.size() && roleOf(text_[close]) == ByteRole::Own) ++close;
+            if (close + 2 < text_.size() && text_[close] == '"' && text_[close + 1] == '\r' && text_[close + 2] == '\n') {
+                text = text_.substr(pos_ + 1, close - pos_ - 1);
+                pos_ = close + 3;
+                ++line_;
+                commaEnded_ = false;
+                return true;
+            }
+        }
+        Field field;
+        if (!next(field, what)) return false;
+        text = field.text;
         return true;
     }
 
@@ -298,10 +335,11 @@ std::variant<SurveyData, Message> parse(std::string_view bytes, const SurveyData
                 const auto what = [&] {
                     return datafile::tierListName(list, tier) + " 図形 " + std::to_string(row / 2 + 1) + " の値";
                 };
-                for (int col = 0; col < SurveyData::kColumnCount; ++col) {
-                    if (!in.next(field, what)) return *in.failure;
-                    read.setCell(list, tier, row, col, std::string(field.text));
+                std::array<std::string_view, SurveyData::kColumnCount> texts;
+                for (std::string_view& text : texts) {
+                    if (!in.cell(text, what)) return *in.failure;
                 }
+                read.setRow(list, tier, row, texts);
             }
         }
     }

@@ -30,7 +30,9 @@ void SurveyData::recreate(int maxTiers, int maxFigures) {
     maxTiers_ = maxTiers;
     maxFigures_ = maxFigures;
     figureCounts_.assign(static_cast<std::size_t>(kListCount * maxTiers_), 0);
-    cells_.assign(static_cast<std::size_t>(kListCount) * maxTiers_ * rowCapacity() * kColumnCount, std::string());
+    // Cleared and made anew rather than assigned an empty text each: the cells are built in place.
+    cells_.clear();
+    cells_.resize(static_cast<std::size_t>(kListCount) * maxTiers_ * rowCapacity() * kColumnCount);
 }
 
 void SurveyData::setTierCountFromFile(int count) {
@@ -86,6 +88,14 @@ void SurveyData::setCell(ListKind list, int tier, int row, int col, std::string 
     std::string& stored = cells_[cellIndex(list, tier, row, col)];
     if (observer_.observer) observer_.observer->cellWriting(list, tier, row, col, stored);
     stored = std::move(text);
+}
+
+void SurveyData::setRow(ListKind list, int tier, int row, const std::array<std::string_view, kColumnCount>& texts) {
+    std::string* stored = &cells_[cellIndex(list, tier, row, 0)];
+    for (int col = 0; col < kColumnCount; ++col, ++stored) {
+        if (observer_.observer) observer_.observer->cellWriting(list, tier, row, col, *stored);
+        stored->assign(texts[static_cast<std::size_t>(col)]);
+    }
 }
 
 bool SurveyData::isValidIndex(ListKind list, int tier, int row, int col) const {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/DrawingConditions.h"
@@ -92,6 +93,8 @@ public:
 
     const std::string& cell(ListKind list, int tier, int row, int col) const;
     void setCell(ListKind list, int tier, int row, int col, std::string text);
+    // Writes every cell of a table row, column by column, as setCell writes each.
+    void setRow(ListKind list, int tier, int row, const std::array<std::string_view, kColumnCount>& texts);
 
     bool isValidIndex(ListKind list, int tier, int row, int col) const;
 
