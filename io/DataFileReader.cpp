@@ -149,24 +149,19 @@ public:
         return true;
     }
 
-    // A table cell. The usual one, a quoted value alone on its line ended by CR LF, is taken at once,
-    // as next() would take it; every other field goes through next().
-    template <class What>
-    bool cell(std::string_view& text, const What& what) {
-        if (pos_ < text_.size() && text_[pos_] == '"') {
-            std::size_t close = pos_ + 1;
-            while (close < text_.size() && roleOf(text_[close]) == ByteRole::Own) ++close;
-            if (close + 2 < text_.size() && text_[close] == '"' && text_[close + 1] == '\r' && text_[close + 2] == '\n') {
-                text = text_.substr(pos_ + 1, close - pos_ - 1);
-                pos_ = close + 3;
-                ++line_;
-                commaEnded_ = false;
-                return true;
-            }
+    // A table cell as the program writes every one, a quoted value alone on its line ended by CR LF,
+    // taken at once as next() would take it. False, with nothing taken, for any other field.
+    bool usualCell(std::string_view& text) {
+        if (pos_ >= text_.size() || text_[pos_] != '"') return false;
+        std::size_t close = pos_ + 1;
+        while (close < text_.size() && roleOf(text_[close]) == ByteRole::Own) ++close;
+        if (close + 2 >= text_.size() || text_[close] != '"' || text_[close + 1] != '\r' || text_[close + 2] != '\n') {
+            return false;
         }
-        Field field;
-        if (!next(field, what)) return false;
-        text = field.text;
+        text = std::string_view(text_.data() + pos_ + 1, close - pos_ - 1);
+        pos_ = close + 3;
+        ++line_;
+        commaEnded_ = false;
         return true;
     }
 
@@ -337,7 +332,9 @@ std::variant<SurveyData, Message> parse(std::string_view bytes, const SurveyData
                 };
                 std::array<std::string_view, SurveyData::kColumnCount> texts;
                 for (std::string_view& text : texts) {
-                    if (!in.cell(text, what)) return *in.failure;
+                    if (in.usualCell(text)) continue;
+                    if (!in.next(field, what)) return *in.failure;
+                    text = field.text;
                 }
                 read.setRow(list, tier, row, texts);
             }

@@ -91,11 +91,11 @@ void SurveyData::setCell(ListKind list, int tier, int row, int col, std::string 
 }
 
 void SurveyData::setRow(ListKind list, int tier, int row, const std::array<std::string_view, kColumnCount>& texts) {
-    std::string* stored = &cells_[cellIndex(list, tier, row, 0)];
-    for (int col = 0; col < kColumnCount; ++col, ++stored) {
-        if (observer_.observer) observer_.observer->cellWriting(list, tier, row, col, *stored);
-        stored->assign(texts[static_cast<std::size_t>(col)]);
+    std::string* const stored = &cells_[cellIndex(list, tier, row, 0)];
+    if (observer_.observer) {
+        for (int col = 0; col < kColumnCount; ++col) observer_.observer->cellWriting(list, tier, row, col, stored[col]);
     }
+    for (std::size_t col = 0; col < texts.size(); ++col) stored[col].assign(texts[col]);
 }
 
 bool SurveyData::isValidIndex(ListKind list, int tier, int row, int col) const {
