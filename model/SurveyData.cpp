@@ -35,12 +35,6 @@ void SurveyData::recreate(int maxTiers, int maxFigures) {
     cells_.resize(static_cast<std::size_t>(kListCount) * maxTiers_ * rowCapacity() * kColumnCount);
 }
 
-void SurveyData::setTierCountFromFile(int count) {
-    if (count < 1 || count > maxTiers_) throw std::out_of_range("tier count out of range");
-    previousTierCount_ = tierCount_;
-    tierCount_ = count;
-}
-
 void SurveyData::changeTierCount(int count) {
     if (count < 1 || count > maxTiers_) throw std::out_of_range("tier count out of range");
     if (observer_.observer) observer_.observer->tierCountWriting(tierCount_, previousTierCount_);

@@ -80,12 +80,10 @@ public:
 
     int tierCount() const { return tierCount_; }
     int previousTierCount() const { return previousTierCount_; }
-    // Sets the count as read from a file; the figure counts are the file's own.
-    void setTierCountFromFile(int count);
     // Applies a new tier count: new tiers get two chain figures and one exception figure,
     // dropped tiers have the cells of their figures cleared (their counts stay).
     void changeTierCount(int count);
-    // Puts both counts back exactly as they were (undo and redo).
+    // Puts both counts back exactly as they were (undo and redo), or as a read file gives them.
     void restoreTierCounts(int count, int previousCount);
 
     int figureCount(ListKind list, int tier) const;

@@ -130,7 +130,7 @@ TEST(SurveyData, RecreateMakesEmptyTablesOfTheGivenCapacities) {
     EXPECT_EQ(data.figureCount(ListKind::Chain, 0), 0);
     EXPECT_EQ(data.cell(ListKind::Chain, 0, 0, 1), "");
     EXPECT_THROW(static_cast<void>(data.cell(ListKind::Chain, 0, 20, 0)), std::out_of_range);
-    EXPECT_THROW(data.setTierCountFromFile(6), std::out_of_range);
+    EXPECT_THROW(data.restoreTierCounts(6, 1), std::out_of_range);
 }
 
 struct TypeCase {
