@@ -22,7 +22,8 @@ void printMessages(const std::vector<Message>& messages) {
 }
 
 std::optional<SurveyData> loadDocument(const DocumentOptions& options) {
-    SurveyData data;
+    // The smallest tables: the file brings its own, so a full-capacity pair is not made only to be dropped.
+    SurveyData data(1, 1);
     if (const auto failure = readDataFile(options.file, data)) {
         printMessage(*failure);
         return std::nullopt;

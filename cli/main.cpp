@@ -8,6 +8,7 @@
 #include "cli/CliSupport.h"
 #include "cli/DrawCommand.h"
 #include "cli/PlatformText.h"
+#include "cli/ProcessMemory.h"
 #include "cli/RequestsCommand.h"
 #include "model/ProgramTitle.h"
 
@@ -28,6 +29,7 @@ void addDocumentOptions(CLI::App& command, DocumentOptions& options, bool withIn
 }  // namespace
 
 int main(int argc, char** argv) {
+    mirota::cli::keepFreedMemoryForReuse();
     const mirota::cli::Utf8Output output;
     std::vector<std::string> arguments = mirota::cli::utf8Arguments(argc, argv);
     std::vector<char*> argumentPointers;

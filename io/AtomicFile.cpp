@@ -1,6 +1,7 @@
 #include "io/AtomicFile.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstddef>
 #include <random>
 
@@ -35,12 +36,25 @@ bool isTemporaryOf(const fs::path& entry, const fs::path& target) {
                                                       [](auto c) { return c >= '0' && c <= '9'; });
 }
 
+// A save writes its temporary file within seconds, even to a slow network folder; one not written
+// for this long belongs to a save that was killed, not to one that another process is making now. The
+// margin also covers a file server whose clock runs some minutes ahead of or behind this machine's.
+constexpr auto kLeftoverAge = std::chrono::minutes(10);
+
+bool isLeftover(const fs::directory_entry& entry, const fs::path& target, fs::file_time_type now) {
+    std::error_code error;
+    if (!isTemporaryOf(entry.path(), target) || !entry.is_regular_file(error)) return false;
+    const fs::file_time_type written = entry.last_write_time(error);
+    return !error && now - written > kLeftoverAge;
+}
+
 // Leftovers are removed as far as they can be: the save itself has succeeded.
 void removeLeftovers(const fs::path& folder, const fs::path& target) {
+    const fs::file_time_type now = fs::file_time_type::clock::now();
     std::error_code error;
     for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
         std::error_code ignored;
-        if (isTemporaryOf(entry->path(), target) && entry->is_regular_file(ignored)) fs::remove(entry->path(), ignored);
+        if (isLeftover(*entry, target, now)) fs::remove(entry->path(), ignored);
     }
 }
 
@@ -64,7 +78,7 @@ struct Outcome {
     std::optional<Message> contentFailure;
 };
 
-Outcome replaceFileContents(fs::path target, const FileContent& content) {
+Outcome replaceFileContents(fs::path target, const FileContent& content, Durability durability) {
     std::error_code error;
     if (fs::is_symlink(target, error)) {
         const fs::path resolved = fs::canonical(target, error);
@@ -82,9 +96,10 @@ Outcome replaceFileContents(fs::path target, const FileContent& content) {
     };
     if (auto failure = content(sink)) return {{}, failure};
     if (writeFailure) return {writeFailure, {}};
-    if (auto failure = temporary.finish()) return {failure, {}};
+    const bool flushToDisk = durability == Durability::FlushedToDisk;
+    if (auto failure = temporary.finish(flushToDisk)) return {failure, {}};
     if (auto failure = temporary.replace(target)) return {failure, {}};
-    flushFolder(folder);
+    if (flushToDisk) flushFolder(folder);
     removeLeftovers(folder, target);
     return {};
 }
@@ -102,9 +117,10 @@ Message saveFailure(std::string_view path, std::string_view reason) {
                    std::string(datafile::kMessageTitle), Message::Icon::Critical};
 }
 
-std::optional<Message> replaceFile(const std::string& path, const FileContent& content) {
+std::optional<Message> replaceFile(const std::string& path, const FileContent& content, Durability durability) {
     try {
-        const atomicfile::Outcome outcome = atomicfile::replaceFileContents(fileSystemPath(path), content);
+        const atomicfile::Outcome outcome =
+            atomicfile::replaceFileContents(fileSystemPath(path), content, durability);
         if (outcome.contentFailure) return outcome.contentFailure;
         if (outcome.reason) return saveFailure(path, *outcome.reason);
         return std::nullopt;
@@ -113,11 +129,14 @@ std::optional<Message> replaceFile(const std::string& path, const FileContent& c
     }
 }
 
-std::optional<Message> replaceFile(const std::string& path, std::string_view bytes) {
-    return replaceFile(path, [bytes](const ByteSink& sink) -> std::optional<Message> {
-        sink(bytes);
-        return std::nullopt;
-    });
+std::optional<Message> replaceFile(const std::string& path, std::string_view bytes, Durability durability) {
+    return replaceFile(
+        path,
+        [bytes](const ByteSink& sink) -> std::optional<Message> {
+            sink(bytes);
+            return std::nullopt;
+        },
+        durability);
 }
 
 }  // namespace mirota

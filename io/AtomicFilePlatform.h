@@ -44,8 +44,8 @@ public:
 
     std::optional<std::string> create(const fs::path& folder, const fs::path& target, const TargetState& state);
     std::optional<std::string> append(std::string_view bytes);
-    // Flushes the bytes to the disk and closes the file.
-    std::optional<std::string> finish();
+    // Closes the file, flushing its bytes to the disk first when asked to.
+    std::optional<std::string> finish(bool flushToDisk);
     std::optional<std::string> replace(const fs::path& target);
 
 private:

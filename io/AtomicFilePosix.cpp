@@ -86,8 +86,8 @@ std::optional<std::string> TemporaryFile::append(std::string_view bytes) {
     return std::nullopt;
 }
 
-std::optional<std::string> TemporaryFile::finish() {
-    if (::fsync(descriptor(handle_)) != 0) return reasonOf(kWriteStep, errno);
+std::optional<std::string> TemporaryFile::finish(bool flushToDisk) {
+    if (flushToDisk && ::fsync(descriptor(handle_)) != 0) return reasonOf(kWriteStep, errno);
     const int fd = descriptor(handle_);
     handle_ = kClosed;
     if (::close(fd) != 0) return reasonOf(kWriteStep, errno);

@@ -90,8 +90,8 @@ std::optional<std::string> TemporaryFile::append(std::string_view bytes) {
     return std::nullopt;
 }
 
-std::optional<std::string> TemporaryFile::finish() {
-    if (!FlushFileBuffers(fileHandle(handle_))) return reasonOf(kWriteStep, GetLastError());
+std::optional<std::string> TemporaryFile::finish(bool flushToDisk) {
+    if (flushToDisk && !FlushFileBuffers(fileHandle(handle_))) return reasonOf(kWriteStep, GetLastError());
     const HANDLE handle = fileHandle(handle_);
     handle_ = kClosed;
     if (!CloseHandle(handle)) return reasonOf(kWriteStep, GetLastError());

@@ -1,10 +1,11 @@
 #include "io/DataFileReader.h"
 
+#include <array>
 #include <cmath>
 #include <fstream>
 #include <system_error>
 #include <type_traits>
-#include <vector>
+#include <variant>
 
 #include "io/AtomicFile.h"
 #include "io/CodePage.h"
@@ -37,6 +38,21 @@ int lineEndsIn(std::string_view text) {
     }
     return count;
 }
+
+// What a byte is to an unquoted field: its own, or the end of it (a quote ends it as an error). Looked
+// up, not compared, as most bytes of the file pass here.
+enum class ByteRole : unsigned char { Own, Comma, LineEnd, Quote };
+
+constexpr std::array<ByteRole, 256> kByteRoles = [] {
+    std::array<ByteRole, 256> roles{};
+    roles[static_cast<unsigned char>(',')] = ByteRole::Comma;
+    roles[static_cast<unsigned char>('\r')] = ByteRole::LineEnd;
+    roles[static_cast<unsigned char>('\n')] = ByteRole::LineEnd;
+    roles[static_cast<unsigned char>('"')] = ByteRole::Quote;
+    return roles;
+}();
+
+ByteRole roleOf(char c) { return kByteRoles[static_cast<unsigned char>(c)]; }
 
 struct Field {
     std::string_view text;
@@ -118,9 +134,9 @@ public:
             }
         } else {
             std::size_t end = pos_;
-            while (end < text_.size() && text_[end] != ',' && !isLineEnd(text_[end])) {
-                if (text_[end] == '"') return fail(line_, "値の途中に引用符（\"）があります。");
-                ++end;
+            while (end < text_.size() && roleOf(text_[end]) == ByteRole::Own) ++end;
+            if (end < text_.size() && roleOf(text_[end]) == ByteRole::Quote) {
+                return fail(line_, "値の途中に引用符（\"）があります。");
             }
             std::size_t last = end;
             while (last > pos_ && isBlank(text_[last - 1])) --last;
@@ -130,6 +146,22 @@ public:
         }
         if (pos_ == text_.size() && badBytesLine_) return badBytes();
         endField();
+        return true;
+    }
+
+    // A table cell as the program writes every one, a quoted value alone on its line ended by CR LF,
+    // taken at once as next() would take it. False, with nothing taken, for any other field.
+    bool usualCell(std::string_view& text) {
+        if (pos_ >= text_.size() || text_[pos_] != '"') return false;
+        std::size_t close = pos_ + 1;
+        while (close < text_.size() && roleOf(text_[close]) == ByteRole::Own) ++close;
+        if (close + 2 >= text_.size() || text_[close] != '"' || text_[close + 1] != '\r' || text_[close + 2] != '\n') {
+            return false;
+        }
+        text = std::string_view(text_.data() + pos_ + 1, close - pos_ - 1);
+        pos_ = close + 3;
+        ++line_;
+        commaEnded_ = false;
         return true;
     }
 
@@ -236,7 +268,10 @@ private:
     bool commaEnded_ = false;
 };
 
-std::optional<Message> parse(std::string_view bytes, SurveyData& document) {
+// The document the file holds, read into a fresh one so that the caller's stays untouched until
+// the whole file has proved sound (and memory has sufficed); what the file does not hold is taken
+// from the caller's document.
+std::variant<SurveyData, Message> parse(std::string_view bytes, const SurveyData& document) {
     // One conversion of the whole file; the fields are then views into the UTF-8 text.
     const codepage::Conversion decoded = codepage::toUtf8(bytes);
     std::optional<int> badBytesLine;
@@ -246,28 +281,28 @@ std::optional<Message> parse(std::string_view bytes, SurveyData& document) {
     std::string magic;
     if (!in.text("識別名", magic) || magic != datafile::kMagic) return notOurData();
     std::string version;
-    if (!in.text(datafile::kVersionName, version)) return in.failure;
+    if (!in.text(datafile::kVersionName, version)) return *in.failure;
 
     Field field;
     int maxTiers = 0;
-    if (!in.next(field, "最大段数")) return in.failure;
+    if (!in.next(field, "最大段数")) return *in.failure;
     if (field.quoted || !number::strictNumber(field.text)) return notOurData();
-    if (!in.toInteger(field, "最大段数", maxTiers)) return in.failure;
+    if (!in.toInteger(field, "最大段数", maxTiers)) return *in.failure;
     if (maxTiers < 1 || maxTiers > SurveyData::kTierCapacity) {
         in.fail(in.valueLine(), datafile::rangeProblem("最大段数", maxTiers, 1, SurveyData::kTierCapacity));
-        return in.failure;
+        return *in.failure;
     }
     int maxFigures = 0;
-    if (!in.integer("最大図形数", maxFigures)) return in.failure;
+    if (!in.integer("最大図形数", maxFigures)) return *in.failure;
     if (maxFigures < 1 || maxFigures > SurveyData::kFigureCapacity) {
         in.fail(in.valueLine(), datafile::rangeProblem("最大図形数", maxFigures, 1, SurveyData::kFigureCapacity));
-        return in.failure;
+        return *in.failure;
     }
     int tierCount = 0;
-    if (!in.integer("段数", tierCount)) return in.failure;
+    if (!in.integer("段数", tierCount)) return *in.failure;
     if (tierCount < 1 || tierCount > maxTiers) {
         in.fail(in.valueLine(), datafile::rangeProblem("段数", tierCount, 1, maxTiers));
-        return in.failure;
+        return *in.failure;
     }
 
     constexpr std::array<ListKind, 2> lists{ListKind::Chain, ListKind::Exception};
@@ -276,88 +311,68 @@ std::optional<Message> parse(std::string_view bytes, SurveyData& document) {
         for (int tier = 0; tier < tierCount; ++tier) {
             const auto what = [&] { return datafile::tierListName(list, tier) + "の図形数"; };
             int& count = counts[static_cast<std::size_t>(list)][static_cast<std::size_t>(tier)];
-            if (!in.integer(what, count)) return in.failure;
+            if (!in.integer(what, count)) return *in.failure;
             if (count < 1 || count > maxFigures) {
                 in.fail(in.valueLine(), datafile::rangeProblem(what(), count, 1, maxFigures));
-                return in.failure;
+                return *in.failure;
             }
         }
     }
 
-    // The cells stay views into the decoded text until the whole file has proved sound.
-    std::vector<std::string_view> cells;
-    std::size_t cellCount = 0;
+    SurveyData read(maxTiers, maxFigures);
+    read.restoreTierCounts(tierCount, document.tierCount());
+    read.acadVersion = std::move(version);
     for (ListKind list : lists) {
         for (int tier = 0; tier < tierCount; ++tier) {
             const int count = counts[static_cast<std::size_t>(list)][static_cast<std::size_t>(tier)];
-            cellCount += static_cast<std::size_t>(2 * count * SurveyData::kColumnCount);
-        }
-    }
-    cells.reserve(cellCount);
-    for (ListKind list : lists) {
-        for (int tier = 0; tier < tierCount; ++tier) {
-            const int count = counts[static_cast<std::size_t>(list)][static_cast<std::size_t>(tier)];
+            read.setFigureCount(list, tier, count);
             for (int row = 0; row < 2 * count; ++row) {
                 const auto what = [&] {
                     return datafile::tierListName(list, tier) + " 図形 " + std::to_string(row / 2 + 1) + " の値";
                 };
-                for (int col = 0; col < SurveyData::kColumnCount; ++col) {
-                    if (!in.next(field, what)) return in.failure;
-                    cells.push_back(field.text);
+                std::array<std::string_view, SurveyData::kColumnCount> texts;
+                for (std::string_view& text : texts) {
+                    if (in.usualCell(text)) continue;
+                    if (!in.next(field, what)) return *in.failure;
+                    text = field.text;
                 }
+                read.setRow(list, tier, row, texts);
             }
         }
     }
 
     // The values after the tables, read over the old document's: what the file does not hold is kept.
-    struct {
-        DrawingConditions conditions;
-        OptionFlags optionFlags;
-    } next{document.conditions, document.optionFlags};
-    DrawingConditions& conditions = next.conditions;
+    read.conditions = document.conditions;
+    read.optionFlags = document.optionFlags;
+    DrawingConditions& conditions = read.conditions;
     for (const datafile::Number& number : datafile::kNumbers) {
-        if (!in.single(number.name, conditions.*number.field)) return in.failure;
+        if (!in.single(number.name, conditions.*number.field)) return *in.failure;
     }
     // A value outside the dialog's list is kept: the drawing has a rule for every value.
     for (const datafile::Choice& choice : datafile::kChoices) {
         int value = 0;
-        if (!in.integer(choice.name, value)) return in.failure;
+        if (!in.integer(choice.name, value)) return *in.failure;
         choice.set(conditions, static_cast<std::int16_t>(value));
     }
     for (const datafile::Option& option : datafile::kOptions) {
-        if (!in.boolean(option.name, next.optionFlags.*option.field)) return in.failure;
+        if (!in.boolean(option.name, read.optionFlags.*option.field)) return *in.failure;
     }
     for (const datafile::Layer& layer : datafile::kLayers) {
-        if (!in.next(field, layer.name)) return in.failure;
+        if (!in.next(field, layer.name)) return *in.failure;
         if (isLayerNameTooLong(field.text)) {
             in.fail(field.line, datafile::tooLongLayerName(layer.name));
-            return in.failure;
+            return *in.failure;
         }
         conditions.*layer.field = field.text;
     }
-    if (!in.finish(datafile::kLayers.back().name)) return in.failure;
+    if (!in.finish(datafile::kLayers.back().name)) return *in.failure;
 
-    // The whole file is sound: it takes the document's place, in the document's own storage.
-    document.recreate(maxTiers, maxFigures);
-    document.setTierCountFromFile(tierCount);
-    document.acadVersion = std::move(version);
-    auto cell = cells.begin();
-    for (ListKind list : lists) {
-        for (int tier = 0; tier < tierCount; ++tier) {
-            const int count = counts[static_cast<std::size_t>(list)][static_cast<std::size_t>(tier)];
-            document.setFigureCount(list, tier, count);
-            for (int row = 0; row < 2 * count; ++row) {
-                for (int col = 0; col < SurveyData::kColumnCount; ++col) {
-                    document.setCell(list, tier, row, col, std::string(*cell++));
-                }
-            }
-        }
-    }
-    document.conditions = std::move(next.conditions);
-    document.optionFlags = next.optionFlags;
-    if (document.view.currentTier >= tierCount) document.view.currentTier = 0;
-    return std::nullopt;
+    read.currentFilePath = document.currentFilePath;
+    read.view = document.view;
+    if (read.view.currentTier >= tierCount) read.view.currentTier = 0;
+    return read;
 }
+
 
 Message openFailure(std::string_view path, std::string_view reason) {
     return problem("ファイルを開けませんでした。\r\n【" + std::string(path) + "】\r\n\r\n" + std::string(reason));
@@ -397,9 +412,16 @@ std::optional<Message> loadFile(const std::string& path, std::string& bytes) {
 
 }  // namespace
 
+// The caller's document is replaced as a whole, in a step that cannot fail; its write observer stays
+// with it and is told of nothing, as a new document has no edits to record.
+static_assert(std::is_nothrow_move_assignable_v<SurveyData>);
+
 std::optional<Message> parseDataFile(std::string_view bytes, SurveyData& document) {
     try {
-        return parse(bytes, document);
+        std::variant<SurveyData, Message> read = parse(bytes, document);
+        if (Message* failure = std::get_if<Message>(&read)) return std::move(*failure);
+        document = std::move(std::get<SurveyData>(read));
+        return std::nullopt;
     } catch (const std::bad_alloc&) {
         return problem("メモリが不足しています。");
     }
@@ -409,8 +431,11 @@ std::optional<Message> readDataFile(const std::string& path, SurveyData& documen
     try {
         std::string bytes;
         if (auto failure = loadFile(path, bytes)) return failure;
-        if (auto failure = parse(bytes, document)) return failure;
-        document.currentFilePath = path;
+        std::variant<SurveyData, Message> read = parse(bytes, document);
+        if (Message* failure = std::get_if<Message>(&read)) return std::move(*failure);
+        SurveyData& fresh = std::get<SurveyData>(read);
+        fresh.currentFilePath = path;
+        document = std::move(fresh);
         return std::nullopt;
     } catch (const std::bad_alloc&) {
         return openFailure(path, "メモリが不足しています。");

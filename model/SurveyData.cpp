@@ -11,6 +11,8 @@ int listIndex(ListKind list) { return static_cast<int>(list); }
 
 SurveyData::SurveyData() { reset(); }
 
+SurveyData::SurveyData(int maxTiers, int maxFigures) { recreate(maxTiers, maxFigures); }
+
 void SurveyData::reset() {
     const int oldCount = tierCount_;
     recreate(kTierCapacity, kFigureCapacity);
@@ -28,13 +30,9 @@ void SurveyData::recreate(int maxTiers, int maxFigures) {
     maxTiers_ = maxTiers;
     maxFigures_ = maxFigures;
     figureCounts_.assign(static_cast<std::size_t>(kListCount * maxTiers_), 0);
-    cells_.assign(static_cast<std::size_t>(kListCount) * maxTiers_ * rowCapacity() * kColumnCount, std::string());
-}
-
-void SurveyData::setTierCountFromFile(int count) {
-    if (count < 1 || count > maxTiers_) throw std::out_of_range("tier count out of range");
-    previousTierCount_ = tierCount_;
-    tierCount_ = count;
+    // Cleared and made anew rather than assigned an empty text each: the cells are built in place.
+    cells_.clear();
+    cells_.resize(static_cast<std::size_t>(kListCount) * maxTiers_ * rowCapacity() * kColumnCount);
 }
 
 void SurveyData::changeTierCount(int count) {
@@ -84,6 +82,14 @@ void SurveyData::setCell(ListKind list, int tier, int row, int col, std::string 
     std::string& stored = cells_[cellIndex(list, tier, row, col)];
     if (observer_.observer) observer_.observer->cellWriting(list, tier, row, col, stored);
     stored = std::move(text);
+}
+
+void SurveyData::setRow(ListKind list, int tier, int row, const std::array<std::string_view, kColumnCount>& texts) {
+    std::string* const stored = &cells_[cellIndex(list, tier, row, 0)];
+    if (observer_.observer) {
+        for (int col = 0; col < kColumnCount; ++col) observer_.observer->cellWriting(list, tier, row, col, stored[col]);
+    }
+    for (std::size_t col = 0; col < texts.size(); ++col) stored[col].assign(texts[col]);
 }
 
 bool SurveyData::isValidIndex(ListKind list, int tier, int row, int col) const {

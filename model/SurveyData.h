@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/DrawingConditions.h"
@@ -60,9 +61,11 @@ public:
     };
 
     SurveyData();
+    // Empty tables of the given capacities as recreate makes them; everything else as a new document.
+    SurveyData(int maxTiers, int maxFigures);
 
     // At most one observer; nullptr ends the observation. A copy is not observed, and an assignment
-    // keeps the observer of the document assigned to.
+    // (copy or move) keeps the observer of the document assigned to.
     void setWriteObserver(WriteObserver* observer) { observer_.observer = observer; }
 
     // New: full capacities, one tier with two chain figures and one exception figure, untitled.
@@ -77,12 +80,10 @@ public:
 
     int tierCount() const { return tierCount_; }
     int previousTierCount() const { return previousTierCount_; }
-    // Sets the count as read from a file; the figure counts are the file's own.
-    void setTierCountFromFile(int count);
     // Applies a new tier count: new tiers get two chain figures and one exception figure,
     // dropped tiers have the cells of their figures cleared (their counts stay).
     void changeTierCount(int count);
-    // Puts both counts back exactly as they were (undo and redo).
+    // Puts both counts back exactly as they were (undo and redo), or as a read file gives them.
     void restoreTierCounts(int count, int previousCount);
 
     int figureCount(ListKind list, int tier) const;
@@ -90,6 +91,8 @@ public:
 
     const std::string& cell(ListKind list, int tier, int row, int col) const;
     void setCell(ListKind list, int tier, int row, int col, std::string text);
+    // Writes every cell of a table row, column by column, as setCell writes each.
+    void setRow(ListKind list, int tier, int row, const std::array<std::string_view, kColumnCount>& texts);
 
     bool isValidIndex(ListKind list, int tier, int row, int col) const;
 
@@ -112,8 +115,8 @@ private:
     struct ObserverSlot {
         WriteObserver* observer = nullptr;
         ObserverSlot() = default;
-        ObserverSlot(const ObserverSlot&) {}
-        ObserverSlot& operator=(const ObserverSlot&) { return *this; }
+        ObserverSlot(const ObserverSlot&) noexcept {}
+        ObserverSlot& operator=(const ObserverSlot&) noexcept { return *this; }
     };
     ObserverSlot observer_;
 };

@@ -207,6 +207,7 @@ void runInsert(CommandContext& context) {
     const auto rotation = input.number("挿入の回転角度", 0.0);
     if (!rotation) return;
     std::vector<std::string> values;
+    values.reserve(block->attributes.size());
     for (const AttributeDefinition& attribute : block->attributes) {
         const auto value = input.answer("属性「" + attribute.prompt + "」");
         if (!value) return;

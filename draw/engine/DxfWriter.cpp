@@ -413,7 +413,9 @@ std::variant<std::string, Message> dxfBytes(const Drawing& drawing) {
 }
 
 std::optional<Message> writeDxfFile(const std::string& path, const Drawing& drawing) {
-    return replaceFile(path, [&drawing](const ByteSink& sink) { return DxfComposer(drawing, sink).compose(); });
+    return replaceFile(
+        path, [&drawing](const ByteSink& sink) { return DxfComposer(drawing, sink).compose(); },
+        Durability::Replaced);
 }
 
 }  // namespace mirota::drawing

@@ -16,7 +16,9 @@ namespace mirota::drawing {
 // line break; the message names the text.
 std::variant<std::string, Message> dxfBytes(const Drawing& drawing);
 
-// Writes the bytes to the file at path (UTF-8) in one step: the old file is kept on failure.
+// Writes the bytes to the file at path (UTF-8) in one step: the old file is kept on failure. The
+// drawing can be made again at any time, so the file is not flushed to the disk before it replaces
+// the old one.
 std::optional<Message> writeDxfFile(const std::string& path, const Drawing& drawing);
 
 }  // namespace mirota::drawing

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <optional>
 #include <string>
 #include <vector>
@@ -76,25 +77,37 @@ TEST(AtomicFile, ReportsAFailedReplacement) {
 }
 
 // A save that was killed leaves its temporary file; the next save of the same file removes such files
-// and nothing else: not another file's, not a look-alike, not a folder.
+// and nothing else: not another file's, not a look-alike, not a folder, and not one written so lately
+// that a save in another process may still be making it.
 TEST(AtomicFile, RemovesTheLeftoversOfEarlierSavesOfTheSameFile) {
     test::TemporaryFolder folder;
     const std::string path = folder.file("現場.txt");
     test::writeAll(path, "old");
+    const auto now = fs::file_time_type::clock::now();
+    const auto killedLongAgo = now - std::chrono::minutes(11);
     const std::vector<std::string> leftovers{".現場.txt.0.tmp", ".現場.txt.123456.tmp"};
     const std::vector<std::string> others{".現場.txt.1234567.tmp", ".現場.txt.12a.tmp", ".現場.txt..tmp",
                                           ".別.txt.12.tmp",        "現場.txt.12.tmp",    ".現場.txt.12.tmp.bak"};
     for (const std::string& name : leftovers) test::writeAll(folder.file(name), "killed");
     for (const std::string& name : others) test::writeAll(folder.file(name), "kept");
     fs::create_directory(fileSystemPath(folder.file(".現場.txt.77.tmp")));
+    for (const std::string& name : leftovers) fs::last_write_time(fileSystemPath(folder.file(name)), killedLongAgo);
+    for (const std::string& name : others) fs::last_write_time(fileSystemPath(folder.file(name)), killedLongAgo);
+    fs::last_write_time(fileSystemPath(folder.file(".現場.txt.77.tmp")), killedLongAgo);
+    // Being written now by another save, and one written nine minutes ago: both may still be in use.
+    const std::vector<std::string> recent{".現場.txt.4242.tmp", ".現場.txt.909.tmp"};
+    for (const std::string& name : recent) test::writeAll(folder.file(name), "in use");
+    fs::last_write_time(fileSystemPath(folder.file(recent[1])), now - std::chrono::minutes(9));
 
     ASSERT_FALSE(replaceFile(path, "new"));
     std::vector<std::string> expected = others;
     expected.push_back(".現場.txt.77.tmp");
     expected.push_back("現場.txt");
+    expected.insert(expected.end(), recent.begin(), recent.end());
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(folder.entries(), expected);
     EXPECT_EQ(test::readAll(path), "new");
+    for (const std::string& name : recent) EXPECT_EQ(test::readAll(folder.file(name)), "in use") << name;
 }
 
 TEST(AtomicFile, WritesContentMadePieceByPieceOrKeepsTheOldFile) {

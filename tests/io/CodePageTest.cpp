@@ -50,6 +50,22 @@ TEST(CodePage, ReadsBothCodesOfADoubledCharacterAndWritesOne) {
     }
 }
 
+// Half-width katakana triple in size, more than the text is first given room for; a bad byte at the
+// end of such a text is still found where it is.
+TEST(CodePage, ConvertsATextThatGrowsThreefold) {
+    std::string codePage;
+    std::string utf8;
+    for (int i = 0; i < 5000; ++i) {
+        codePage += "\xB1\xDD";
+        utf8 += "ｱﾝ";
+    }
+    EXPECT_EQ(toUtf8(codePage).text, utf8);
+    EXPECT_EQ(fromUtf8(utf8).text, codePage);
+    const Conversion cut = toUtf8(codePage + "\x81");
+    EXPECT_EQ(cut.failedAt, codePage.size());
+    EXPECT_EQ(cut.text, utf8);
+}
+
 TEST(CodePage, KeepsLineEndsAndNulBytes) {
     const std::string text("a\r\nb\0c", 6);
     EXPECT_EQ(toUtf8(text).text, text);

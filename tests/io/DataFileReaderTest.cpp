@@ -94,6 +94,28 @@ TEST(DataFileReader, ReadsTheExampleAndKeepsWhatTheFileDoesNotHold) {
 
 // Bytes as another program writes them: code page 932, CR LF, Japanese in cells and layer names,
 // numbers with a leading zero, an exponent and blanks, two values on one line.
+// Counts what the document tells it.
+struct CountingObserver : SurveyData::WriteObserver {
+    int writes = 0;
+    void cellWriting(ListKind, int, int, int, const std::string&) override { ++writes; }
+    void figureCountWriting(ListKind, int, int) override { ++writes; }
+    void tierCountWriting(int, int) override { ++writes; }
+};
+
+// A read replaces the document as a whole, not as a series of edits; the observer the caller attached
+// stays with the caller's document.
+TEST(DataFileReader, TellsTheWriteObserverNothingAndKeepsIt) {
+    SurveyData document = previousDocument();
+    CountingObserver observer;
+    document.setWriteObserver(&observer);
+    ASSERT_FALSE(parseDataFile(joinLines(exampleLines()), document));
+    EXPECT_EQ(document.tierCount(), 1);
+    EXPECT_EQ(observer.writes, 0);
+    document.setCell(ListKind::Chain, 0, 0, column::SideA, "1.00");
+    EXPECT_EQ(observer.writes, 1);
+    document.setWriteObserver(nullptr);
+}
+
 TEST(DataFileReader, ReadsAHandMadeCodePageFile) {
     const std::string bytes =
         "\"LT\x83\x7E\x83\x8D\x83\x5E\x93\x57\x8A\x4A\x90\x7D\"\r\n"

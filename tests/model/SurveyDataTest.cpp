@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "model/FigureType.h"
 
@@ -91,6 +94,33 @@ TEST(SurveyData, NoOperationAddressesBeyondTheCapacities) {
     EXPECT_FALSE(data.isValidIndex(ListKind::Chain, 0, 0, -1));
 }
 
+// Records the cells it is told of.
+struct CellLog : SurveyData::WriteObserver {
+    std::vector<std::pair<int, std::string>> writes;  // column, text before
+    void cellWriting(ListKind, int, int, int col, const std::string& before) override { writes.emplace_back(col, before); }
+    void figureCountWriting(ListKind, int, int) override {}
+    void tierCountWriting(int, int) override {}
+};
+
+TEST(SurveyData, SetRowWritesEveryColumnOfOneRowAsSetCellDoes) {
+    SurveyData data;
+    data.setCell(ListKind::Exception, 0, 1, column::Area, "old");
+    CellLog log;
+    data.setWriteObserver(&log);
+    data.setRow(ListKind::Exception, 0, 1, {"1", "名称", "2.5", "", "3,4", "", "6"});
+    data.setWriteObserver(nullptr);
+    const std::vector<std::string> expected{"1", "名称", "2.5", "", "3,4", "", "6"};
+    for (int col = 0; col < SurveyData::kColumnCount; ++col) {
+        EXPECT_EQ(data.cell(ListKind::Exception, 0, 1, col), expected[static_cast<std::size_t>(col)]) << col;
+        EXPECT_EQ(log.writes[static_cast<std::size_t>(col)].first, col);
+    }
+    ASSERT_EQ(log.writes.size(), 7u);
+    EXPECT_EQ(log.writes[column::Area].second, "old");
+    EXPECT_EQ(data.cell(ListKind::Exception, 0, 0, column::SideA), "");  // the row before is not touched
+    EXPECT_EQ(data.cell(ListKind::Exception, 0, 2, column::Type), "");   // nor the row after
+    EXPECT_THROW(data.setRow(ListKind::Chain, 0, 200, {}), std::out_of_range);
+}
+
 TEST(SurveyData, RecreateMakesEmptyTablesOfTheGivenCapacities) {
     SurveyData data;
     data.setCell(ListKind::Chain, 0, 0, 1, "3");
@@ -100,7 +130,7 @@ TEST(SurveyData, RecreateMakesEmptyTablesOfTheGivenCapacities) {
     EXPECT_EQ(data.figureCount(ListKind::Chain, 0), 0);
     EXPECT_EQ(data.cell(ListKind::Chain, 0, 0, 1), "");
     EXPECT_THROW(static_cast<void>(data.cell(ListKind::Chain, 0, 20, 0)), std::out_of_range);
-    EXPECT_THROW(data.setTierCountFromFile(6), std::out_of_range);
+    EXPECT_THROW(data.restoreTierCounts(6, 1), std::out_of_range);
 }
 
 struct TypeCase {
