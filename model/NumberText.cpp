@@ -4,6 +4,7 @@
 #include <cfloat>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <iterator>
 #include <limits>
 
@@ -198,6 +199,35 @@ std::string generalText(double value, int significant) {
 // The common "12.34" at the start of text, read in one step: a sign, digits and a point, not followed
 // by an exponent and short enough to lie far inside the double range. The conversion rounds correctly,
 // as the general path does, so both give the same double.
+// "-123.45" with at most 15 digits in all: the digits as a whole number are exact in a double, and so
+// is the power of ten, so one division rounds the value once, to the same double from_chars gives.
+std::optional<double> shortDecimal(const char* first, const char* last, const char*& end) {
+    static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    constexpr int kMostDigits = 15;
+    const bool negative = first != last && *first == '-';
+    const char* at = first + (negative ? 1 : 0);
+    std::uint64_t whole = 0;
+    int digits = 0;
+    int decimals = 0;
+    const auto takeDigits = [&](int& count) {
+        for (; at != last && isDigit(*at) && digits <= kMostDigits; ++at, ++count, ++digits) {
+            whole = whole * 10 + static_cast<std::uint64_t>(*at - '0');
+        }
+        return count > 0;
+    };
+    int integerDigits = 0;
+    if (!takeDigits(integerDigits)) return std::nullopt;
+    if (at != last && *at == '.') {
+        ++at;
+        if (!takeDigits(decimals)) return std::nullopt;
+    }
+    if (digits > kMostDigits || (at != last && isDigit(*at))) return std::nullopt;
+    end = at;
+    const double value = static_cast<double>(whole) / kPowersOfTen[decimals];
+    return negative ? -value : value;
+}
+
 std::optional<double> plainDecimal(std::string_view text, std::size_t& used) {
     constexpr std::ptrdiff_t kLongestPlain = 40;
     const char* const begin = text.data();
@@ -206,8 +236,15 @@ std::optional<double> plainDecimal(std::string_view text, std::size_t& used) {
     const std::size_t first = !plus && !text.empty() && text.front() == '-' ? 1 : 0;
     if (first >= text.size() || !(isDigit(text[first]) || text[first] == '.')) return std::nullopt;
     double value = 0.0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-    if (error != std::errc() || end - begin > kLongestPlain) return std::nullopt;
+    const char* end = nullptr;
+    if (const auto quick = shortDecimal(text.data(), text.data() + text.size(), end)) {
+        value = *quick;
+    } else {
+        const auto parsed = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+        if (parsed.ec != std::errc()) return std::nullopt;
+        end = parsed.ptr;
+    }
+    if (end - begin > kLongestPlain) return std::nullopt;
     if (end != text.data() + text.size() && std::string_view("eEdD").find(*end) != std::string_view::npos) {
         return std::nullopt;
     }

@@ -5,6 +5,7 @@
 #include <bit>
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
@@ -84,6 +85,23 @@ TEST(LeadingNumber, BeyondTheDoubleRangeIsInfiniteOrZero) {
     EXPECT_EQ(leadingNumber(std::string(400, '9') + ".5"), std::numeric_limits<double>::infinity());
     EXPECT_EQ(leadingNumber("0." + std::string(400, '0') + "1"), 0.0);
     EXPECT_TRUE(std::signbit(leadingNumber("-0.0")));
+}
+
+// Short plain decimals, read the quick way, must give the very double a full decimal reader gives,
+// at every length up to and past the quick way's fifteen digits.
+TEST(LeadingNumber, ShortDecimalsReadToTheSameDoubleAsStrtod) {
+    std::mt19937_64 random(2026);
+    for (int i = 0; i < 200000; ++i) {
+        const int integerDigits = 1 + static_cast<int>(random() % 9);
+        const int decimals = static_cast<int>(random() % 9);
+        std::string text = random() % 2 ? "-" : "";
+        for (int d = 0; d < integerDigits; ++d) text += static_cast<char>('0' + random() % 10);
+        if (decimals > 0) text += '.';
+        for (int d = 0; d < decimals; ++d) text += static_cast<char>('0' + random() % 10);
+        const double expected = std::strtod(text.c_str(), nullptr);
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(leadingNumber(text)), std::bit_cast<std::uint64_t>(expected)) << text;
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(*strictNumber(text)), std::bit_cast<std::uint64_t>(expected)) << text;
+    }
 }
 
 TEST(StrictNumber, AcceptsOnlyOneWholeNumber) {
