@@ -46,12 +46,10 @@ QString pageText(const QString& file) {
 class AboutHelpTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir folder_;
+    test::SettingsFolder folder_;
 
 private slots:
     void initTestCase() {
-        QVERIFY(folder_.isValid());
-        test::useTemporarySettings(folder_);
         HelpWindow::pageTitle("index.html");  // registers the pages
     }
 

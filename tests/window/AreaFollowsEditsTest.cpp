@@ -34,14 +34,9 @@ QString statusText(WindowFixture& f) { return f.window->statusBar()->currentMess
 class AreaFollowsEditsTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir folder_;
+    test::SettingsFolder folder_;
 
 private slots:
-    void initTestCase() {
-        QVERIFY(folder_.isValid());
-        test::useTemporarySettings(folder_);
-    }
-
     void totalEqualsTheShownAreas_data() {
         QTest::addColumn<QString>("operation");
         QTest::newRow("cut") << "mnuEditCut";

@@ -37,14 +37,9 @@ void pressOnGrid(WindowFixture& f, QKeySequence::StandardKey key) {
 class BlockClipboardTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir folder_;
+    test::SettingsFolder folder_;
 
 private slots:
-    void initTestCase() {
-        QVERIFY(folder_.isValid());
-        test::useTemporarySettings(folder_);
-    }
-
     void shiftArrowsSelectABlockThatCopiesAsShown() {
         WindowFixture f;
         f.enter(1, 3, "3");

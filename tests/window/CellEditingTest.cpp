@@ -20,14 +20,9 @@ Q_DECLARE_METATYPE(mirota::Message)
 class CellEditingTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir folder_;
+    test::SettingsFolder folder_;
 
 private slots:
-    void initTestCase() {
-        QVERIFY(folder_.isValid());
-        test::useTemporarySettings(folder_);
-    }
-
     void typedCharacterReplacesTheValue() {
         WindowFixture f;
         f.enter(1, 4, "12");

@@ -91,7 +91,7 @@ std::vector<std::pair<int, int>> progressSteps(const std::vector<Screen>& screen
 class DrawingRunTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir folder_;
+    test::SettingsFolder folder_;
 
     // Runs the drawing into a WatchingLink, given as the link to the CAD program ("dde").
     static void runWatched(WindowFixture& f, std::vector<Screen>& screens,
@@ -107,11 +107,6 @@ class DrawingRunTest : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        QVERIFY(folder_.isValid());
-        test::useTemporarySettings(folder_);
-    }
-
     void menuDrawsIntoTheDrawingWindow() {
         WindowFixture f;
         typeTwoFigures(f);

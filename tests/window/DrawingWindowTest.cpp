@@ -109,14 +109,9 @@ QStringList captions(const QMenu* menu) {
 class DrawingWindowTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir folder_;
+    test::SettingsFolder folder_;
 
 private slots:
-    void initTestCase() {
-        QVERIFY(folder_.isValid());
-        test::useTemporarySettings(folder_);
-    }
-
     // Where the ink of a two-character text of height 2 (20 pixels) lies from its point (100, 100).
     void textIsPlacedByItsJustification_data() {
         QTest::addColumn<int>("horizontal");

@@ -83,16 +83,11 @@ FileDialogRequest saveRequest(const QString& start = documentsFolder()) {
 class FileCommandsTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir folder_;
+    test::SettingsFolder folder_;
 
     QString path(const QString& name) const { return folder_.filePath(name); }
 
 private slots:
-    void initTestCase() {
-        QVERIFY(folder_.isValid());
-        test::useTemporarySettings(folder_);
-    }
-
     void openReadsTheFileIntoTheWindow() {
         const QString file = path("one.txt");
         writeFile(file, fileBytes(documentValues(1)));

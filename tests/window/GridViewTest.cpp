@@ -19,14 +19,9 @@ QColor background(TierGrid* grid, int row, int col) {
 class GridViewTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir folder_;
+    test::SettingsFolder folder_;
 
 private slots:
-    void initTestCase() {
-        QVERIFY(folder_.isValid());
-        test::useTemporarySettings(folder_);
-    }
-
     void newDocumentShowsDefaultFigures() {
         WindowFixture f;
         TierGrid* chain = f.grid();

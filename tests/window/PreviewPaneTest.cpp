@@ -72,14 +72,9 @@ QList<QRect> gridLayout(WindowFixture& f) {
 class PreviewPaneTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir folder_;
+    test::SettingsFolder folder_;
 
 private slots:
-    void initTestCase() {
-        QVERIFY(folder_.isValid());
-        test::useTemporarySettings(folder_);
-    }
-
     void figuresAndHighlightFollowTyping() {
         WindowFixture f;
         QVERIFY(f.window->previewPane()->isVisible());

@@ -45,14 +45,9 @@ const Message kMinCount{"最低個数は\"1\"です。", "LTミロタ展開図",
 class RowOperationsTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir folder_;
+    test::SettingsFolder folder_;
 
 private slots:
-    void initTestCase() {
-        QVERIFY(folder_.isValid());
-        test::useTemporarySettings(folder_);
-    }
-
     void insertAtTheFirstFigure() {
         WindowFixture f;
         numberFigures(f, 3);

@@ -70,13 +70,9 @@ std::optional<std::string> stored(const char* name) {
 class SetUpDialogTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir folder_;
+    test::SettingsFolder folder_;
 
 private slots:
-    void initTestCase() {
-        QVERIFY(folder_.isValid());
-        test::useTemporarySettings(folder_);
-    }
     void init() { OpenSettingsKey()->clear(); }
 
     void captionsListsAndStartUpValues() {

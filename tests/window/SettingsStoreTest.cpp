@@ -1,5 +1,4 @@
 // The preferences store against a settings folder of the test's own.
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "app/Module1.h"
@@ -11,7 +10,7 @@ using namespace mirota;
 class SettingsStoreTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir folder_;
+    test::SettingsFolder folder_;
 
     static void clearKey() { OpenSettingsKey()->clear(); }
     static void write(const char* name, const char* text) {
@@ -27,10 +26,6 @@ class SettingsStoreTest : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        QVERIFY(folder_.isValid());
-        test::useTemporarySettings(folder_);
-    }
     void init() { clearKey(); }
 
     void newKeyHoldsOnlyTheVersion() {

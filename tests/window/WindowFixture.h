@@ -39,6 +39,15 @@ inline void useTemporarySettings(const QTemporaryDir& folder) {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
 }
 
+// A temporary folder that holds the settings while a test object lives; its tests may keep files there too.
+class SettingsFolder : public QTemporaryDir {
+public:
+    SettingsFolder() {
+        if (!isValid()) qFatal("no temporary folder for the settings: %s", qPrintable(errorString()));
+        useTemporarySettings(*this);
+    }
+};
+
 // A started main window with the first-run preferences, whose messages, shell requests and file
 // dialogs (of the main window and of the drawing window) are recorded. A file dialog answers with the
 // next of fileNames, or as cancelled when none is left.
