@@ -51,12 +51,17 @@ void MainWindow::recalculate(bool reportAnyError) {
     try {
         const auto failure = calculateAndShow();
         if (!failure) return;
+        if (!failure->inError || reportAnyError) {
+            showMessage(*failure, QMessageBox::Ok);
+            return;
+        }
         // An error the user did not just make is not raised again at every keystroke: the status bar names it.
         // The step just done or redone is the next to undo; the one just undone is the next to redo.
         const EditHistory& history = edits_.history();
-        const bool made = !failure->inError || touches(history.nextUndo(), *failure->inError) ||
-                          touches(history.nextRedo(), *failure->inError);
-        if (reportAnyError || made) showMessage(*failure, QMessageBox::Ok);
+        const auto made = std::ranges::find_if(failure->faults, [&](const CalculationFault& fault) {
+            return touches(history.nextUndo(), fault.figure) || touches(history.nextRedo(), fault.figure);
+        });
+        if (made != failure->faults.end()) showMessage(made->message, QMessageBox::Ok);
     } catch (const std::exception& failure) {
         showMessage(RuntimeFailure(failure, "mnuToolCalc"), QMessageBox::Ok);
     }

@@ -15,11 +15,10 @@ namespace {
 
 constexpr double kCircleFactor = 3.1415926538 / 4.0;
 
-CalculationFailure inputError(ListKind list, int tier, int row, std::string_view stationPrefix) {
-    return {Message{"数値入力に誤りがあります。（" + std::to_string(tier + 1) + "段目 " + std::string(stationPrefix) +
-                       std::to_string(row / 2 + 1) + "）\r\n\r\n計算を中止します！",
-                   "データ入力エラー", Message::Icon::Warning},
-            FigureInError{list, tier, figureOfRow(row)}};
+Message inputErrorMessage(int tier, int row, std::string_view stationPrefix) {
+    return {"数値入力に誤りがあります。（" + std::to_string(tier + 1) + "段目 " + std::string(stationPrefix) +
+                std::to_string(row / 2 + 1) + "）\r\n\r\n計算を中止します！",
+            "データ入力エラー", Message::Icon::Warning};
 }
 
 double cellNumber(const SurveyData& data, ListKind list, int tier, int row, int col) {
@@ -69,40 +68,48 @@ bool calculateExceptionRow(SurveyData& data, int tier, int row) {
     return true;
 }
 
-// A row lacking a side has no result: what it held before no longer belongs to its sides.
-void clearChainResults(SurveyData& data, int tier, int row) {
-    data.setCell(ListKind::Chain, tier, row, column::HalfPerimeter, {});
-    data.setCell(ListKind::Chain, tier, row, column::Area, {});
+// A row lacking a side, or with faulty values, has no result: what it held before no longer belongs to its sides.
+void clearResults(SurveyData& data, ListKind list, int tier, int row) {
+    if (list == ListKind::Chain) data.setCell(list, tier, row, column::HalfPerimeter, {});
+    data.setCell(list, tier, row, column::Area, {});
+}
+
+// Calculates one row; a faulty one is emptied and recorded.
+void calculateRow(SurveyData& data, ListKind list, int tier, int row, std::string_view stationPrefix,
+                  std::vector<CalculationFault>& faults) {
+    if (list == ListKind::Chain && !hasAllSides(data, tier, row)) {
+        clearResults(data, list, tier, row);
+        return;
+    }
+    const bool calculated =
+        list == ListKind::Chain ? calculateChainRow(data, tier, row) : calculateExceptionRow(data, tier, row);
+    if (calculated) return;
+    clearResults(data, list, tier, row);
+    faults.push_back({FigureInError{list, tier, figureOfRow(row)}, inputSetOfRow(row),
+                      inputErrorMessage(tier, row, stationPrefix)});
 }
 
 }  // namespace
 
 std::optional<CalculationFailure> CalculateAreas(SurveyData& data, std::string_view stationPrefix) {
+    std::vector<CalculationFault> faults;
     try {
-        for (int tier = 0; tier < data.tierCount(); ++tier) {
-            const int rows = 2 * data.figureCount(ListKind::Chain, tier);
-            for (int row = 0; row < rows; ++row) {
-                if (!hasAllSides(data, tier, row)) {
-                    clearChainResults(data, tier, row);
-                    continue;
-                }
-                if (!calculateChainRow(data, tier, row)) return inputError(ListKind::Chain, tier, row, stationPrefix);
-            }
-        }
-        for (int tier = 0; tier < data.tierCount(); ++tier) {
-            const int rows = 2 * data.figureCount(ListKind::Exception, tier);
-            for (int row = 0; row < rows; ++row) {
-                if (!calculateExceptionRow(data, tier, row)) {
-                    return inputError(ListKind::Exception, tier, row, stationPrefix);
-                }
+        for (ListKind list : {ListKind::Chain, ListKind::Exception}) {
+            for (int tier = 0; tier < data.tierCount(); ++tier) {
+                const int rows = 2 * data.figureCount(list, tier);
+                for (int row = 0; row < rows; ++row) calculateRow(data, list, tier, row, stationPrefix, faults);
             }
         }
     } catch (const std::out_of_range&) {
         // Unexpected: report it and leave the document as far as it got; the program goes on.
         return CalculationFailure{
-            {"[No.9]\r\nインデックスが有効範囲にありません。", "mnuToolCalcエラー", Message::Icon::Warning}, std::nullopt};
+            {"[No.9]\r\nインデックスが有効範囲にありません。", "mnuToolCalcエラー", Message::Icon::Warning}, std::nullopt, {}};
     } catch (const std::bad_alloc&) {
-        return CalculationFailure{{"[No.7]\r\nメモリが不足しています。", "mnuToolCalcエラー", Message::Icon::Warning}, std::nullopt};
+        return CalculationFailure{{"[No.7]\r\nメモリが不足しています。", "mnuToolCalcエラー", Message::Icon::Warning}, std::nullopt, {}};
+    }
+    if (!faults.empty()) {
+        CalculationFailure failure{faults.front().message, faults.front().figure, std::move(faults)};
+        return failure;
     }
     data.view.calculationDone = true;
     return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "model/Message.h"
 #include "model/SurveyData.h"
@@ -17,18 +18,28 @@ struct FigureInError {
     bool operator==(const FigureInError&) const = default;
 };
 
-// Why a calculation stopped: the message for the user and, for an input error, its figure.
+// A row whose values could not be calculated, and the message naming its figure.
+struct CalculationFault {
+    FigureInError figure;
+    InputSet inputSet = InputSet::Design;
+    Message message;
+};
+
+// Why a calculation did not go through: the message for the user and, for input errors, the first
+// faulty figure (the one the message names) and every faulty row in the order calculated.
 struct CalculationFailure : Message {
     std::optional<FigureInError> inError;
+    std::vector<CalculationFault> faults;
 };
 
 // Computes every figure of every tier, both input sets: half perimeter and area of each chain row
 // with three sides (Heron), and the area of each exception rectangle and circle. Results are stored as
 // single-precision text in columns 4 and 5. A row without what its figure needs (an empty side or
 // element) has its results emptied.
-// On an input error (a side or element not greater than 0, no triangle, a result beyond the number
-// range) the calculation stops at that figure and the message names it; rows already done keep their
-// new values. calculationDone is set only when every row went through.
+// An input error (a side or element not greater than 0, no triangle, a result beyond the number range)
+// empties that row's results and the calculation goes on with the next row, so that every valid figure
+// is calculated; the failure names the first and lists them all. calculationDone is set only when
+// every row could be calculated.
 std::optional<CalculationFailure> CalculateAreas(SurveyData& data, std::string_view stationPrefix);
 
 }  // namespace mirota

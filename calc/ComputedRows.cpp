@@ -24,4 +24,8 @@ bool hasComputedArea(const SurveyData& data, ListKind list, int tier, int row) {
     return list == ListKind::Chain ? hasAllSides(data, tier, row) : hasExceptionArea(data, tier, row);
 }
 
+bool isLeftOut(const SurveyData& data, ListKind list, int tier, int row) {
+    return hasComputedArea(data, list, tier, row) && data.cell(list, tier, row, column::Area).empty();
+}
+
 }  // namespace mirota

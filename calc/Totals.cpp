@@ -1,21 +1,62 @@
 #include "calc/Totals.h"
 
 #include "calc/ComputedRows.h"
+#include "calc/ShownValue.h"
 #include "model/NumberText.h"
 
 namespace mirota {
 
-TierTotals UpdateTotals(const SurveyData& data, ListKind list, int tier, InputSet inputSet) {
-    TierTotals totals;
+namespace {
+
+// Hands every row of the input set that carries an area to add(row, calculated), and gives the figures
+// left out. A row counts as calculated when its type code reads 0, 10, 11, 12 or 13, else as deducted.
+template <class Add>
+std::vector<int> addCountedRows(const SurveyData& data, ListKind list, int tier, InputSet inputSet, Add add) {
+    std::vector<int> leftOut;
     const int rows = 2 * data.figureCount(list, tier);
     for (int row = static_cast<int>(inputSet); row < rows; row += 2) {
+        if (isLeftOut(data, list, tier, row)) {
+            leftOut.push_back(figureOfRow(row));
+            continue;
+        }
         if (!hasComputedArea(data, list, tier, row)) continue;
         const double code = number::leadingNumber(data.cell(list, tier, row, column::Type));
+        add(row, code == 0 || code == 10 || code == 11 || code == 12 || code == 13);
+    }
+    return leftOut;
+}
+
+}  // namespace
+
+TierTotals UpdateTotals(const SurveyData& data, ListKind list, int tier, InputSet inputSet) {
+    TierTotals totals;
+    totals.leftOut = addCountedRows(data, list, tier, inputSet, [&](int row, bool calculated) {
         const double area = number::leadingNumber(data.cell(list, tier, row, column::Area));
-        const bool calculated = code == 0 || code == 10 || code == 11 || code == 12 || code == 13;
         float& sum = calculated ? totals.calculated : totals.deducted;
         sum = number::toSingle(static_cast<double>(sum) + area);
+    });
+    return totals;
+}
+
+AreaSums& AreaSums::operator+=(const AreaSums& other) {
+    calculated += other.calculated;
+    deducted += other.deducted;
+    return *this;
+}
+
+ListTotals ListTotalsByRule(const SurveyData& data, ListKind list, int tier, InputSet inputSet, const AreaRules& rules) {
+    ListTotals totals;
+    if (rules.sum == SumRule::Stored) {
+        TierTotals stored = UpdateTotals(data, list, tier, inputSet);
+        totals.sums = {ExactDecimal::fromTextOrZero(number::singleText(stored.calculated)),
+                       ExactDecimal::fromTextOrZero(number::singleText(stored.deducted))};
+        totals.leftOut = std::move(stored.leftOut);
+        return totals;
     }
+    totals.leftOut = addCountedRows(data, list, tier, inputSet, [&](int row, bool calculated) {
+        const ExactDecimal shown = ExactDecimal::fromTextOrZero(shownValue(data.cell(list, tier, row, column::Area), rules));
+        (calculated ? totals.sums.calculated : totals.sums.deducted) += shown;
+    });
     return totals;
 }
 

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <vector>
+
+#include "calc/AreaRules.h"
+#include "calc/ExactDecimal.h"
 #include "model/SurveyData.h"
 
 namespace mirota {
@@ -9,6 +13,8 @@ namespace mirota {
 struct TierTotals {
     float calculated = 0.0f;
     float deducted = 0.0f;
+    // The figures (from 0) whose values could not be calculated: counted in neither total.
+    std::vector<int> leftOut;
 
     // The net area: calculated less deducted.
     float net() const { return calculated - deducted; }
@@ -19,5 +25,22 @@ TierTotals UpdateTotals(const SurveyData& data, ListKind list, int tier, InputSe
 inline TierTotals UpdateTotals(const SurveyData& data, int tier, InputSet inputSet) {
     return UpdateTotals(data, ListKind::Chain, tier, inputSet);
 }
+
+// Calculated and deducted areas held exactly, and what they add up to.
+struct AreaSums {
+    ExactDecimal calculated;
+    ExactDecimal deducted;
+
+    ExactDecimal net() const { return calculated - deducted; }
+    AreaSums& operator+=(const AreaSums& other);
+};
+
+// The totals of one list of one tier and input set by the sum rule: the single-precision totals above
+// for the stored values, or the exact sum of every area as the rules show it.
+struct ListTotals {
+    AreaSums sums;
+    std::vector<int> leftOut;
+};
+ListTotals ListTotalsByRule(const SurveyData& data, ListKind list, int tier, InputSet inputSet, const AreaRules& rules);
 
 }  // namespace mirota

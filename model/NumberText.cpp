@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <iterator>
 #include <limits>
+#include <utility>
 
 namespace mirota::number {
 
@@ -321,6 +322,12 @@ std::optional<double> strictNumber(std::string_view text) {
     const auto d = wholeDecimal(trimmed);
     if (!d) return std::nullopt;
     return toDouble(*d);
+}
+
+std::optional<DecimalDigits> decimalDigits(std::string_view text) {
+    auto d = wholeDecimal(text);
+    if (!d) return std::nullopt;
+    return DecimalDigits{d->negative, std::move(d->digits), d->pointPos};
 }
 
 bool isNumericEntry(std::string_view text) {

@@ -17,6 +17,15 @@ double leadingNumber(std::string_view text);
 // The strict conversion: the whole text, blanks around it aside, must be one decimal number.
 std::optional<double> strictNumber(std::string_view text);
 
+// A whole text (blanks around it aside) that is one decimal number, as written: its sign, its digits
+// and where the point stands among them (value = 0.digits × 10^pointPosition). Nothing for any other text.
+struct DecimalDigits {
+    bool negative = false;
+    std::string digits;
+    int pointPosition = 0;
+};
+std::optional<DecimalDigits> decimalDigits(std::string_view text);
+
 // The numeric test of cell entry: one number, or numbers separated by "," (a position "X,Y").
 bool isNumericEntry(std::string_view text);
 

@@ -96,34 +96,42 @@ TEST(AreaCalculation, ASideOrElementNotGreaterThanZeroIsAnInputErrorOfItsFigure)
         ASSERT_TRUE(failure.has_value()) << c.values[0] << "," << c.values[1] << "," << c.values[2];
         EXPECT_EQ(failure->text, "数値入力に誤りがあります。（1段目 No.3）\r\n\r\n計算を中止します！");
         EXPECT_EQ(failure->inError, (FigureInError{c.list, 0, 2}));
-        EXPECT_EQ(area(data, c.list, 0, row), "old");
+        EXPECT_EQ(area(data, c.list, 0, row), "");  // what it held no longer belongs to its values
     }
 }
 
-TEST(AreaCalculation, SidesThatFormNoTriangleStopTheCalculationAndNameTheFigure) {
+TEST(AreaCalculation, AFaultyFigureIsNamedAndEveryOtherFigureIsStillCalculated) {
     SurveyData data;
     data.changeTierCount(3);
     data.setFigureCount(ListKind::Chain, 1, 4);
     setSides(data, 0, 0, "3", "4", "5");
+    setSides(data, 0, 1, "13", "12", "30");  // figure 1 of tier 1, measured: no triangle
+    data.setCell(ListKind::Chain, 0, 1, column::Area, "old");
     setSides(data, 1, 6, "3", "4", "5");  // figure 4 of tier 2, design: fine
     setSides(data, 1, 7, "1", "1", "3");  // figure 4 of tier 2, measured: no triangle
-    data.setCell(ListKind::Chain, 1, 7, column::Area, "old");
-    setSides(data, 2, 0, "3", "4", "5");  // later tier: untouched
+    setSides(data, 2, 0, "6", "8", "10");  // a later tier
     data.setCell(ListKind::Exception, 0, 0, column::Type, "13");
     data.setCell(ListKind::Exception, 0, 0, column::SideB, "2");
 
     const auto message = CalculateAreas(data, "No.");
     ASSERT_TRUE(message.has_value());
-    EXPECT_EQ(message->text, "数値入力に誤りがあります。（2段目 No.4）\r\n\r\n計算を中止します！");
+    // The message names the first faulty figure, as before.
+    EXPECT_EQ(message->text, "数値入力に誤りがあります。（1段目 No.1）\r\n\r\n計算を中止します！");
     EXPECT_EQ(message->title, "データ入力エラー");
     EXPECT_EQ(message->icon, Message::Icon::Warning);
-    EXPECT_EQ(message->inError, (FigureInError{ListKind::Chain, 1, 3}));
-    EXPECT_EQ(area(data, ListKind::Chain, 0, 0), "6");       // done before
+    EXPECT_EQ(message->inError, (FigureInError{ListKind::Chain, 0, 0}));
+    ASSERT_EQ(message->faults.size(), 2u);
+    EXPECT_EQ(message->faults[1].figure, (FigureInError{ListKind::Chain, 1, 3}));
+    EXPECT_EQ(message->faults[1].inputSet, InputSet::Measured);
+    EXPECT_EQ(message->faults[1].message.text, "数値入力に誤りがあります。（2段目 No.4）\r\n\r\n計算を中止します！");
+    // Faulty rows show nothing; every other row of every tier and both lists is calculated.
+    EXPECT_EQ(s(data, 0, 1), "");
+    EXPECT_EQ(area(data, ListKind::Chain, 0, 1), "");
+    EXPECT_EQ(area(data, ListKind::Chain, 1, 7), "");
+    EXPECT_EQ(area(data, ListKind::Chain, 0, 0), "6");
     EXPECT_EQ(area(data, ListKind::Chain, 1, 6), "6");
-    EXPECT_EQ(s(data, 1, 7), "2.5");                           // its new S
-    EXPECT_EQ(area(data, ListKind::Chain, 1, 7), "old");       // its old area
-    EXPECT_EQ(s(data, 2, 0), "");                              // not reached
-    EXPECT_EQ(area(data, ListKind::Exception, 0, 0), "");      // exception list not reached
+    EXPECT_EQ(area(data, ListKind::Chain, 2, 0), "24");
+    EXPECT_EQ(area(data, ListKind::Exception, 0, 0), "3.141593");
     EXPECT_FALSE(data.view.calculationDone);
 }
 

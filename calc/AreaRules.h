@@ -1,0 +1,37 @@
+#pragma once
+
+namespace mirota {
+
+// How a computed value (S, an area, a total) is brought to the decimals shown. The rules act on the
+// value's decimal digits, never on a binary approximation of them.
+enum class RoundingRule {
+    HalfUp,  // 四捨五入: half away from zero
+    Down,    // 切り捨て: the digits beyond the shown ones are dropped
+    Up,      // 切り上げ: the last shown digit goes up when any digit beyond it is not zero
+};
+
+// What a total is the sum of.
+enum class SumRule {
+    Stored,  // the values as calculated (the totals formed as they always were)
+    Shown,   // the values as shown: what a reviewer adds up by hand
+};
+
+// The registered area asked for: the area of a parcel of land by its class, or a building's floor area.
+enum class RegisteredClass {
+    None,
+    Residential,  // 宅地・鉱泉地: fractions below 1/100 m² cut off
+    Other,        // その他の地目: as residential, but over 10 m² fractions below 1 m² cut off
+    Floor,        // 床面積: every tier a floor, each floor's net cut below 1/100 m², the total their sum
+};
+
+// The rules every computed value is shown by.
+struct AreaRules {
+    int decimals = 2;
+    RoundingRule rounding = RoundingRule::HalfUp;
+    SumRule sum = SumRule::Stored;
+    RegisteredClass registered = RegisteredClass::None;
+
+    bool operator==(const AreaRules&) const = default;
+};
+
+}  // namespace mirota
