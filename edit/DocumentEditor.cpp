@@ -1,5 +1,6 @@
 #include "edit/DocumentEditor.h"
 
+#include "edit/MovedFigureTypes.h"
 #include "model/ProgramTitle.h"
 
 namespace mirota {
@@ -87,6 +88,22 @@ void DocumentEditor::copyFigureValues(ListKind list, int tier, int from, int to)
     }
 }
 
+template <typename Origin>
+void DocumentEditor::moveTypes(ListKind list, int tier, int countBefore, Origin origin, int countAfter, int added) {
+    std::vector<int> origins;
+    for (int position = 0; position < countAfter; ++position) origins.push_back(position == added ? -1 : origin(position));
+    for (InputSet set : kInputSets) {
+        std::vector<std::string> before;
+        for (int position = 0; position < countBefore; ++position) {
+            before.push_back(data_.cell(list, tier, tableRow(position, set), column::Type));
+        }
+        const std::vector<std::string> after = typeCodesAfterMove(list, before, origins);
+        for (int position = 0; position < countAfter; ++position) {
+            data_.setCell(list, tier, tableRow(position, set), column::Type, after[static_cast<std::size_t>(position)]);
+        }
+    }
+}
+
 void DocumentEditor::clearFigureColumns(ListKind list, int tier, int figure, int firstColumn, int lastColumn) {
     for (InputSet set : kInputSets) {
         for (int col = firstColumn; col <= lastColumn; ++col) data_.setCell(list, tier, tableRow(figure, set), col, {});
@@ -107,6 +124,8 @@ std::optional<Message> DocumentEditor::insertFigure(ListKind list, int tier, int
     if (count >= data_.maxFigures()) return Message{"最高個数は\"100\"です。", kProgramTitle, Message::Icon::Warning};
     transact(EditKind::FigureInsert, {list, tier, tableRow(figure, InputSet::Design), 0}, [&](ChangeRecorder&) {
         for (int to = count; to > figure; --to) copyFigureValues(list, tier, to - 1, to);
+        moveTypes(list, tier, count, [&](int position) { return position < figure ? position : position - 1; },
+                  count + 1, figure);
         clearFigureColumns(list, tier, figure, column::SideA, column::Area);
         if (list == ListKind::Chain) {
             // The figure that moved down is now joined to the new, empty one.
@@ -127,6 +146,8 @@ std::optional<Message> DocumentEditor::deleteFigure(ListKind list, int tier, int
     if (count <= 1) return Message{"最低個数は\"1\"です。", kProgramTitle, Message::Icon::Warning};
     transact(EditKind::FigureDelete, {list, tier, tableRow(figure, InputSet::Design), 0}, [&](ChangeRecorder&) {
         for (int to = figure; to < count - 1; ++to) copyFigureValues(list, tier, to + 1, to);
+        moveTypes(list, tier, count, [&](int position) { return position < figure ? position : position + 1; },
+                  count - 1, -1);
         if (list == ListKind::Chain && figure >= 1 && figure < count - 1) joinToPrevious(tier, figure);
         data_.setFigureCount(list, tier, count - 1);
     });

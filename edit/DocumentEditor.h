@@ -33,10 +33,10 @@ public:
     bool clearCells(const std::vector<CellAddress>& cells, EditKind kind = EditKind::ClearCells);
 
     bool setFigureCount(ListKind list, int tier, int count);
-    // A new, empty figure before this one (the figures after it move down, types and join sides stay
-    // by position); refused with a message when the list is full.
+    // A new, empty figure before this one (the figures after it move down with their marks, see
+    // typeCodesAfterMove; join sides stay by position); refused with a message when the list is full.
     std::optional<Message> insertFigure(ListKind list, int tier, int figure);
-    // The figures after it move up; refused with a message for the last figure left.
+    // The figures after it move up with their marks; refused with a message for the last figure left.
     std::optional<Message> deleteFigure(ListKind list, int tier, int figure);
     bool setFigureType(ListKind list, int tier, int figure, FigureType type);
     // Every chain figure of the tier up and down in turn, the first one up or down.
@@ -70,6 +70,10 @@ private:
     // enterCell's writes, shared by the block operations.
     void storeCell(const CellAddress& cell, const std::string& text);
     void copyFigureValues(ListKind list, int tier, int from, int to);
+    // Gives the positions the type codes of the figures that moved: origin(position) is the figure that
+    // now stands there, `added` the new figure's position (-1 for none).
+    template <typename Origin>
+    void moveTypes(ListKind list, int tier, int countBefore, Origin origin, int countAfter, int added);
     void clearFigureColumns(ListKind list, int tier, int figure, int firstColumn, int lastColumn);
     void joinToPrevious(int tier, int figure);
 
