@@ -184,8 +184,10 @@ std::optional<std::string> compose(const SurveyData& document, std::string& byte
             const int rows = 2 * document.figureCount(list, tier);
             for (int row = 0; row < rows; ++row) {
                 for (int col = 0; col < SurveyData::kColumnCount; ++col) {
-                    // S and the area are computed, the position is not kept: never stored.
-                    const bool stored = col != column::HalfPerimeter && col != column::Area;
+                    // S and the area are computed: never stored. The exception list's position is kept in
+                    // the slot of that column, which older files hold empty.
+                    const bool computed = col == column::Area || (list == ListKind::Chain && col == column::HalfPerimeter);
+                    const bool stored = !computed;
                     out.text(stored ? std::string_view(document.cell(list, tier, row, col)) : std::string_view(),
                              {TextPlace::Kind::Cell, list, tier, row, col, 0});
                 }

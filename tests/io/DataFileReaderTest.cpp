@@ -66,7 +66,8 @@ TEST(DataFileReader, ReadsTheExampleAndKeepsWhatTheFileDoesNotHold) {
     EXPECT_EQ(document.cell(ListKind::Chain, 0, 0, 4), "");  // S was not saved
     EXPECT_EQ(document.cell(ListKind::Chain, 0, 3, 6), "2");
     EXPECT_EQ(document.cell(ListKind::Exception, 0, 1, 1), "名称1");
-    EXPECT_EQ(document.cell(ListKind::Exception, 0, 0, 4), "");  // nor the position
+    EXPECT_EQ(document.cell(ListKind::Exception, 0, 0, 4), "3.25,4.5");  // the position is kept
+    EXPECT_EQ(document.cell(ListKind::Exception, 0, 0, 5), "");          // the area is not
 
     EXPECT_EQ(document.conditions, (DrawingConditions{.referenceX = 1234.5f,
                                                       .referenceY = -0.25f,
@@ -193,6 +194,7 @@ TEST(DataFileReader, WritingWhatWasReadGivesTheSameBytes) {
         source.setCell(ListKind::Exception, 2, row, 0, "23");
         source.setCell(ListKind::Exception, 2, row, 1, "①～ｱ表\\~" + std::to_string(row));
         source.setCell(ListKind::Exception, 2, row, 2, "1,2");  // a comma inside quotes
+        source.setCell(ListKind::Exception, 2, row, 4, "-12.50," + std::to_string(row));  // the position
     }
     source.conditions.referenceAngle = 1.0f / 3.0f;
     source.conditions.tableX = -1e-7f;

@@ -56,8 +56,8 @@ std::vector<std::string> exampleLines() {
         // chain figure 2
         "\"11\"", "\"8.25\"", "\"9\"", "\"7.5\"", "\"\"", "\"\"", "\"2\"",
         "\"11\"", "\"8.2\"", "\"9.05\"", "\"7.5\"", "\"\"", "\"\"", "\"2\"",
-        // exception figure 1; the position is not written either
-        "\"23\"", name1, "\"1.5\"", "\"2\"", "\"\"", "\"\"", "\"\"",
+        // exception figure 1: its position is kept, its area is not
+        "\"23\"", name1, "\"1.5\"", "\"2\"", "\"3.25,4.5\"", "\"\"", "\"\"",
         "\"23\"", name1, "\"1.48\"", "\"2.02\"", "\"\"", "\"\"", "\"\"",
         // reference X, Y, angle, number and label heights, table X, Y, scale
         "1234.5", "-.25", "30", ".4", ".3", "10.5", "-20", "200",
