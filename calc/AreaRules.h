@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+#include <string_view>
+
 namespace mirota {
 
 // How a computed value (S, an area, a total) is brought to the decimals shown. The rules act on the
@@ -33,5 +36,14 @@ struct AreaRules {
 
     bool operator==(const AreaRules&) const = default;
 };
+
+// The rules by the names the command line and the preferences use: "half-up", "down", "up"; "stored",
+// "shown"; "none", "residential", "other", "floor". Nothing for any other name.
+std::optional<RoundingRule> roundingRuleNamed(std::string_view name);
+std::optional<SumRule> sumRuleNamed(std::string_view name);
+std::optional<RegisteredClass> registeredClassNamed(std::string_view name);
+std::string_view nameOf(RoundingRule rule);
+std::string_view nameOf(SumRule rule);
+std::string_view nameOf(RegisteredClass registered);
 
 }  // namespace mirota

@@ -2,14 +2,18 @@
 
 #include <array>
 #include <iostream>
+#include <optional>
 #include <utility>
 #include <vector>
 #include <nlohmann/json.hpp>
 
 #include "calc/AreaCalculation.h"
+#include "calc/DocumentSummary.h"
+#include "calc/ShownValue.h"
+#include "calc/SummaryTable.h"
 #include "calc/Totals.h"
+#include "cli/SummaryOutput.h"
 #include "cli/TextTable.h"
-#include "model/NumberText.h"
 
 namespace mirota::cli {
 
@@ -17,7 +21,7 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-Json tierResults(const SurveyData& data, int tier, const std::string& digitsFormat) {
+Json tierResults(const SurveyData& data, int tier, const AreaRules& rules) {
     Json chain = Json::array();
     for (int row = 0; row < 2 * data.figureCount(ListKind::Chain, tier); ++row) {
         chain.push_back({{"s", data.cell(ListKind::Chain, tier, row, column::HalfPerimeter)},
@@ -29,9 +33,8 @@ Json tierResults(const SurveyData& data, int tier, const std::string& digitsForm
     }
     Json totals = Json::array();
     for (InputSet set : {InputSet::Design, InputSet::Measured}) {
-        const TierTotals sums = UpdateTotals(data, tier, set);
-        totals.push_back({{"calc", number::formatSingle(sums.calculated, digitsFormat)},
-                          {"deduct", number::formatSingle(sums.deducted, digitsFormat)}});
+        const AreaSums sums = ListTotalsByRule(data, ListKind::Chain, tier, set, rules).sums;
+        totals.push_back({{"calc", shownValue(sums.calculated, rules)}, {"deduct", shownValue(sums.deducted, rules)}});
     }
     return {{"chain", chain}, {"exception", exception}, {"totals", totals}};
 }
@@ -40,24 +43,22 @@ constexpr std::size_t kLeftColumns = 3;  // 番号, 区分, タイプ; the value
 
 // The chain rows of one tier, design then measured value of each figure (S and area with the digits),
 // and the totals of both input sets: the rows of the table and of the CSV.
-std::vector<TextRow> tierRows(const SurveyData& data, int tier, const std::string& digitsFormat) {
+std::vector<TextRow> tierRows(const SurveyData& data, int tier, const AreaRules& rules) {
     std::vector<TextRow> rows;
     constexpr std::array<const char*, 2> kSetNames{"設計", "実測"};
     for (int row = 0; row < 2 * data.figureCount(ListKind::Chain, tier); ++row) {
         const auto cell = [&](int col) { return data.cell(ListKind::Chain, tier, row, col); };
         rows.push_back({std::to_string(row / 2 + 1), kSetNames[static_cast<std::size_t>(row % 2)],
                         cell(column::Type), cell(column::SideA), cell(column::SideB), cell(column::SideC),
-                        number::formatDigits(cell(column::HalfPerimeter), digitsFormat),
-                        number::formatDigits(cell(column::Area), digitsFormat)});
+                        shownValue(cell(column::HalfPerimeter), rules), shownValue(cell(column::Area), rules)});
     }
     for (InputSet set : {InputSet::Design, InputSet::Measured}) {
-        const TierTotals sums = UpdateTotals(data, tier, set);
+        const AreaSums sums = ListTotalsByRule(data, ListKind::Chain, tier, set, rules).sums;
         const char* setName = kSetNames[static_cast<std::size_t>(set)];
-        const std::pair<const char*, float> totals[] = {{"計算面積合計", sums.calculated},
-                                                         {"控除面積合計", sums.deducted},
-                                                         {"差引面積", sums.calculated - sums.deducted}};
+        const std::pair<const char*, ExactDecimal> totals[] = {
+            {"計算面積合計", sums.calculated}, {"控除面積合計", sums.deducted}, {"差引面積", sums.net()}};
         for (const auto& [name, value] : totals) {
-            rows.push_back({"", setName, name, "", "", "", "", number::formatSingle(value, digitsFormat)});
+            rows.push_back({"", setName, name, "", "", "", "", shownValue(value, rules)});
         }
     }
     return rows;
@@ -65,47 +66,84 @@ std::vector<TextRow> tierRows(const SurveyData& data, int tier, const std::strin
 
 const TextRow kHeader{"番号", "区分", "タイプ", "A辺", "B辺", "C辺", "S", "面積"};
 
-void printTable(const SurveyData& data, const std::string& digitsFormat) {
+constexpr std::size_t kSummaryLeftColumns = 3;  // 区分, 段, 一覧
+
+void printTable(const SurveyData& data, const AreaRules& rules, const DocumentSummary* summary) {
     for (int tier = 0; tier < data.tierCount(); ++tier) {
         std::vector<TextRow> rows{kHeader};
-        for (TextRow& row : tierRows(data, tier, digitsFormat)) rows.push_back(std::move(row));
+        for (TextRow& row : tierRows(data, tier, rules)) rows.push_back(std::move(row));
         std::cout << (tier > 0 ? "\n" : "") << tier + 1 << " 段目\n" << alignedTable(rows, kLeftColumns);
     }
+    if (summary) std::cout << "\n集計\n" << alignedTable(SummaryTable(*summary, rules, true), kSummaryLeftColumns);
 }
 
-void printCsv(const SurveyData& data, const std::string& digitsFormat) {
+void printCsv(const SurveyData& data, const AreaRules& rules, const DocumentSummary* summary) {
     TextRow header{"段"};
     header.insert(header.end(), kHeader.begin(), kHeader.end());
     std::cout << csvLine(header);
     for (int tier = 0; tier < data.tierCount(); ++tier) {
-        for (TextRow& row : tierRows(data, tier, digitsFormat)) {
+        for (TextRow& row : tierRows(data, tier, rules)) {
             row.insert(row.begin(), std::to_string(tier + 1));
             std::cout << csvLine(row);
         }
     }
+    if (!summary) return;
+    std::cout << "\r\n";  // the summary follows as a second table with a header of its own
+    for (const TextRow& row : SummaryTable(*summary, rules, true)) std::cout << csvLine(row);
 }
 
-void printJson(const SurveyData& data, const std::string& digitsFormat) {
+void printJson(const SurveyData& data, const AreaRules& rules, const DocumentSummary* summary) {
     Json tiers = Json::array();
-    for (int tier = 0; tier < data.tierCount(); ++tier) tiers.push_back(tierResults(data, tier, digitsFormat));
-    std::cout << Json{{"tiers", tiers}}.dump() << '\n';
+    for (int tier = 0; tier < data.tierCount(); ++tier) tiers.push_back(tierResults(data, tier, rules));
+    Json results{{"tiers", tiers}};
+    if (summary) results["summary"] = summaryJson(*summary, rules);
+    std::cout << results.dump() << '\n';
+}
+
+// Every fault on standard error under one title: the figure, its list when it is the exception list,
+// and its input set.
+void printFaults(const CalculationFailure& failure) {
+    std::cerr << failure.title << '\n';
+    for (const CalculationFault& fault : failure.faults) {
+        const std::string& text = fault.message.text;
+        std::cerr << text.substr(0, text.find('\r')) << (fault.figure.list == ListKind::Exception ? " 例外処理" : "")
+                  << ' ' << (fault.inputSet == InputSet::Design ? "設計値" : "実測値") << '\n';
+    }
 }
 
 }  // namespace
 
-int runCalc(const DocumentOptions& options) {
-    auto data = loadDocument(options);
+AreaRules CalcOptions::rules() const {
+    AreaRules rules;
+    rules.decimals = document.digits;
+    rules.rounding = roundingRuleNamed(rounding).value_or(rules.rounding);
+    rules.sum = sumRuleNamed(sum).value_or(rules.sum);
+    rules.registered = registeredClassNamed(registered).value_or(rules.registered);
+    return rules;
+}
+
+int runCalc(const CalcOptions& options) {
+    auto data = loadDocument(options.document);
     if (!data) return kRefused;
-    if (const auto failure = CalculateAreas(*data, options.prefix)) {
+    const auto failure = CalculateAreas(*data, options.document.prefix);
+    if (failure && !(options.keepGoing && failure->inError)) {
         printMessage(*failure);
         return kRefused;
     }
-    if (options.format == "table") {
-        printTable(*data, options.digitsFormat());
-    } else if (options.format == "csv") {
-        printCsv(*data, options.digitsFormat());
+    const AreaRules rules = options.rules();
+    std::optional<DocumentSummary> summary;
+    if (options.printsSummary()) summary = SummarizeDocument(*data, rules);
+    const DocumentSummary* shownSummary = summary ? &*summary : nullptr;
+    if (options.document.format == "table") {
+        printTable(*data, rules, shownSummary);
+    } else if (options.document.format == "csv") {
+        printCsv(*data, rules, shownSummary);
     } else {
-        printJson(*data, options.digitsFormat());
+        printJson(*data, rules, shownSummary);
+    }
+    if (failure) {
+        printFaults(*failure);
+        return kRefused;
     }
     return kDone;
 }

@@ -40,11 +40,24 @@ int main(int argc, char** argv) {
     // Options are spelt the same everywhere; a path such as "/data/x.txt" is never an option.
     app.allow_windows_style_options(false);
 
-    DocumentOptions options;
+    mirota::cli::CalcOptions calcOptions;
     CLI::App* calc = app.add_subcommand("calc", "calculate every area and print the results as JSON, a table or CSV");
-    addDocumentOptions(*calc, options, false);
-    calc->add_option("--format", options.format, "json (default), table (aligned, per tier) or csv (UTF-8, with a header)")
+    addDocumentOptions(*calc, calcOptions.document, false);
+    calc->add_option("--format", calcOptions.document.format,
+                     "json (default), table (aligned, per tier) or csv (UTF-8, with a header)")
         ->check(CLI::IsMember({"json", "table", "csv"}));
+    calc->add_flag("--keep-going", calcOptions.keepGoing,
+                   "calculate past faulty figures: print every valid one, name every fault (exit status 1)");
+    calc->add_option("--rounding", calcOptions.rounding, "computed values shown: half-up (default), down or up")
+        ->check(CLI::IsMember({"half-up", "down", "up"}));
+    calc->add_option("--sum", calcOptions.sum, "totals of the stored values (default) or of the values as shown")
+        ->check(CLI::IsMember({"stored", "shown"}));
+    calc->add_flag("--summary", calcOptions.summary, "also print the summary of the whole document");
+    calc->add_option("--registered", calcOptions.registered,
+                     "the summary with the registered area: none, residential (宅地・鉱泉地), other (その他の地目) or "
+                     "floor (床面積)")
+        ->check(CLI::IsMember({"none", "residential", "other", "floor"}));
+    DocumentOptions options;
     CLI::App* requests = app.add_subcommand("requests", "print the drawing's command texts, one JSON string a line");
     addDocumentOptions(*requests, options, true);
 
@@ -67,7 +80,7 @@ int main(int argc, char** argv) {
         // Help is a parse "error" that exits 0; every real one is wrong usage.
         return app.exit(error) == 0 ? mirota::cli::kDone : mirota::cli::kUsage;
     }
-    if (calc->parsed()) return mirota::cli::runCalc(options);
+    if (calc->parsed()) return mirota::cli::runCalc(calcOptions);
     if (requests->parsed()) return mirota::cli::runRequests(options);
     if (draw->parsed()) return mirota::cli::runDraw(drawOptions);
     return mirota::cli::runTemplate(templateOutput);
