@@ -30,6 +30,7 @@ class CentralArea;
 class DrawingProgress;
 class DrawingWindow;
 class PreviewPane;
+class SummaryWindow;
 class SidePaneSplitter;
 class SplitterBar;
 
@@ -83,6 +84,9 @@ public:
     SplitterBar* splitter(int index) const { return splitters_[static_cast<std::size_t>(index)]; }
     bool exceptionPaneShown() const { return exceptionPaneShown_; }
     PreviewPane* previewPane() const { return preview_; }
+    // The 集計 window (表示 > 集計), made when first shown.
+    SummaryWindow* summaryWindow() const { return summaryWindow_; }
+    void showSummaryWindow();
 
     void Form_Load();
 
@@ -163,6 +167,8 @@ private:
     // Every area calculated and the tier on screen showing them with its totals; the status bar names a
     // figure in error.
     std::optional<CalculationFailure> calculateAndShow();
+    // The 集計 window, when shown, brought up to date with the document and the rules.
+    void refreshSummary();
     // Before the tier count is lowered to count: asks when the tiers dropped hold values; false for No.
     bool confirmTierDrop(int count);
     void showDataMenuAt(QPoint globalPos);
@@ -207,6 +213,7 @@ private:
     DrawingProgress* frmDraw_ = nullptr;
     SidePaneSplitter* previewSplitter_ = nullptr;
     PreviewPane* preview_ = nullptr;
+    SummaryWindow* summaryWindow_ = nullptr;
 };
 
 }  // namespace mirota

@@ -3,10 +3,17 @@
 
 #include <algorithm>
 #include <exception>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include <QStatusBar>
 
 #include "app/RuntimeFailure.h"
+#include "app/SummaryWindow.h"
+#include "calc/DocumentSummary.h"
+#include "calc/SummaryTable.h"
+#include "grid/ShownRules.h"
 #include "ui/QtText.h"
 
 namespace mirota {
@@ -29,13 +36,38 @@ std::optional<CalculationFailure> MainWindow::calculateAndShow() {
     tierView_->showCalculatedColumns();
     tierView_->showTotals();
     if (failure && failure->inError) {
-        const FigureInError& figure = *failure->inError;
-        statusBar()->showMessage(qt(std::to_string(figure.tier + 1) + "段目 " + prefs_.stationPrefix +
-                                    std::to_string(figure.figure + 1) + " に数値入力の誤りがあります"));
+        // Every faulty figure once, in the order calculated: "1段目 No.3、2段目 例外処理 No.1".
+        std::vector<std::string> names;
+        for (const CalculationFault& fault : failure->faults) {
+            const FigureInError& figure = fault.figure;
+            std::string name = std::to_string(figure.tier + 1) + "段目 " +
+                               (figure.list == ListKind::Exception ? "例外処理 " : "") + prefs_.stationPrefix +
+                               std::to_string(figure.figure + 1);
+            if (std::ranges::find(names, name) == names.end()) names.push_back(std::move(name));
+        }
+        std::string joined;
+        for (const std::string& name : names) joined += (joined.empty() ? "" : "、") + name;
+        statusBar()->showMessage(qt(joined + " に数値入力の誤りがあります"));
     } else {
         statusBar()->clearMessage();
     }
+    refreshSummary();
     return failure;
+}
+
+void MainWindow::showSummaryWindow() {
+    if (!summaryWindow_) summaryWindow_ = new SummaryWindow(this);
+    summaryWindow_->show();
+    summaryWindow_->raise();
+    refreshSummary();
+}
+
+void MainWindow::refreshSummary() {
+    if (!summaryWindow_ || !summaryWindow_->isVisible()) return;
+    const AreaRules rules = areaRulesOf(prefs_);
+    const DocumentSummary summary = SummarizeDocument(data_, rules);
+    summaryWindow_->showSummary(SummaryTable(summary, rules, prefs_.showTsubo),
+                                summary.of(InputSet::Design).complete() && summary.of(InputSet::Measured).complete());
 }
 
 void MainWindow::mnuToolCalc_Click() {

@@ -155,7 +155,7 @@ void MainWindow::buildMenus() {
     // The drawing window once closed comes back from here, showing the drawing as it is.
     view->addSeparator();
     command(Command::ShowPreview)->setCheckable(true);
-    add(view, {Command::ShowDrawingWindow, Command::ShowPreview});
+    add(view, {Command::ShowDrawingWindow, Command::ShowPreview, Command::ShowSummary});
 
     dataMenu_ = topMenu("mnuData", "データ(&D)");
     connect(dataMenu_, &QMenu::aboutToShow, this, &MainWindow::PrepareDataMenu);
@@ -276,6 +276,7 @@ void MainWindow::runCommand(Command id) {
         break;
     case Command::ShowDrawingWindow: drawingWindow_->showLatestDrawing(); break;
     case Command::ShowPreview: setPreviewShown(command(Command::ShowPreview)->isChecked()); break;
+    case Command::ShowSummary: showSummaryWindow(); break;
     case Command::EditDesign: mnuDataChangeType_Click(static_cast<int>(InputSet::Design)); break;
     case Command::EditMeasured: mnuDataChangeType_Click(static_cast<int>(InputSet::Measured)); break;
     case Command::AllUpToDown: tierView_->mnuDataModeAllChg_Click(0); break;

@@ -51,6 +51,9 @@ void MainWindow::openSettingsDialog(bool modal) {
         dialog->refreshMainWindow = [this] {
             updateCaption();
             tierView_->cboMain_Click(ListKind::Chain);
+            tierView_->showCalculatedColumns();  // the area rules may have changed
+            tierView_->showTotals();
+            refreshSummary();
             preview_->refresh();
             Form_Resize();
         };

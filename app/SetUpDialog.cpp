@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/AreaRulesBox.h"
 #include "model/NumberText.h"
 #include "settings/RegModule.h"
 #include "ui/QtText.h"
@@ -257,13 +258,17 @@ void SetUpDialog::buildControls(bool offerDde) {
     layout->setContentsMargins(12, 12, 12, 12);
     layout->setSpacing(10);
     layout->addWidget(conditions);
+    areaRules_ = new AreaRulesBox;
+    layout->addWidget(areaRules_);
     layout->addLayout(lower);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     QWidget* order[] = {txtDrawIni(0), txtDrawIni(1), txtDrawIni(2), txtDrawIni(3), txtDrawIni(4), txtDrawIni(10),
                         txtDrawIni(5), txtDrawIni(6), txtDrawIni(7), cboDrawIni(0), cboDrawIni(1), ChkDrawini(0),
-                        ChkDrawini(1), txtDrawIni(8), txtDrawIni(9), Option1_, Option2_, cboOutput_, chkSetUp(0),
+                        ChkDrawini(1), txtDrawIni(8), txtDrawIni(9), areaRules_->rounding(), areaRules_->sum(),
+                        areaRules_->registered(), areaRules_->tsubo(), areaRules_->areaTableSummary(), Option1_,
+                        Option2_, cboOutput_, chkSetUp(0),
                         chkSetUp(1), txtSetUp_, cmdSetUp(0), cmdSetUp(1)};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
@@ -287,6 +292,7 @@ void SetUpDialog::Form_Load() {
     txtDrawIni(8)->setText(plainText(c.tableX));
     txtDrawIni(9)->setText(plainText(c.tableY));
     txtDrawIni(10)->setText(plainText(c.scale));
+    areaRules_->load(prefs_);
     // The text heights are shown as millimetres on paper at the scale; a scale of 0 is shown as 1:200.
     float scale = c.scale;
     if (scale == 0) {
@@ -492,6 +498,7 @@ bool SetUpDialog::storeEntries() {
     edits_.changeSettings(settings);
     prefs_.stationPrefix = txtSetUp_->text().toStdString();
     prefs_.drawingOutput = cboOutput_->currentData().toString().toStdString();
+    areaRules_->store(prefs_);
 
     auto key = OpenSettingsKey();
     for (std::size_t i = 0; i < kNumberedOptions.size(); ++i) {
@@ -499,6 +506,7 @@ bool SetUpDialog::storeEntries() {
     }
     WriteSettingText(*key, OptionTextName(1), prefs_.stationPrefix);
     WriteSettingText(*key, "Keta", prefs_.digitsFormat);
+    WriteAreaRuleSettings(*key, prefs_);
     return true;
 }
 

@@ -21,6 +21,8 @@ class QRadioButton;
 
 namespace mirota {
 
+class AreaRulesBox;
+
 // The settings dialog (frmSetUp, "設定"): the drawing conditions of the document, the CAD release, the
 // two options with the station-name prefix, and how a drawing reaches the CAD program.
 // The two lists, the release and the option boxes take effect the moment they are changed; the fields,
@@ -50,6 +52,7 @@ public:
     QCheckBox* chkSetUp(int index) const { return chkSetUp_.at(static_cast<std::size_t>(index)); }
     QLineEdit* txtSetUp() const { return txtSetUp_; }
     QComboBox* cboOutput() const { return cboOutput_; }
+    AreaRulesBox* areaRules() const { return areaRules_; }
     QPushButton* cmdSetUp(int index) const { return cmdSetUp_.at(static_cast<std::size_t>(index)); }
 
     // 0 "設 定": check the entries, store them, write the options, close; 1 "中 止": close.
@@ -93,6 +96,7 @@ private:
     std::array<QCheckBox*, 2> chkSetUp_{};
     QLineEdit* txtSetUp_ = nullptr;
     QComboBox* cboOutput_ = nullptr;
+    AreaRulesBox* areaRules_ = nullptr;
     std::array<QPushButton*, 2> cmdSetUp_{};
 };
 

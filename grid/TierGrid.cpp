@@ -154,6 +154,14 @@ void TierGrid::showTypeSymbol(int row, FigureType type) {
     if (cell->foreground().color() != colour) cell->setForeground(colour);
 }
 
+void TierGrid::markFaulty(int row, int col, const QString& reason) {
+    auto* cell = cellItem(row, col);
+    if (!cell) return;
+    const QColor colour = reason.isEmpty() ? QColor(Qt::black) : QColor(Qt::red);
+    if (cell->foreground().color() != colour) cell->setForeground(colour);
+    if (cell->toolTip() != reason) cell->setToolTip(reason);
+}
+
 void TierGrid::mergeFigureCells() {
     const int figures = rowCount() / 2;
     for (int figure = mergedFigures_; figure < figures; ++figure) {

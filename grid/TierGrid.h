@@ -39,6 +39,9 @@ public:
     CellState state(int row, int col) const;
     void setState(int row, int col, CellState state);
 
+    // A cell shown in red with the reason as its tooltip; an empty reason shows it as usual again.
+    void markFaulty(int row, int col, const QString& reason);
+
     // The symbol of the type in column 1 of the row, in the type's colour.
     void showTypeSymbol(int row, FigureType type);
     // One number, one type and (exception list) one name cell per figure.

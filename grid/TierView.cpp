@@ -1,10 +1,14 @@
 #include "grid/TierView.h"
 
 #include <QEvent>
+#include <QLineEdit>
+#include <QStringList>
 
 #include "calc/ComputedRows.h"
+#include "calc/ShownValue.h"
 #include "calc/Totals.h"
 #include "grid/GridCoordinates.h"
+#include "grid/ShownRules.h"
 #include "ui/Twips.h"
 #include "model/NumberText.h"
 #include "ui/QtText.h"
@@ -172,12 +176,37 @@ void TierView::FitGridToFrame(ListKind list) {
     g->setCurrentGridCell(grid::gridRow(0, view_.currentInputSet), grid::kFirstValueColumn);
 }
 
+namespace {
+
+constexpr const char* kLeftOutMark = "計算不可";
+
+// Faulty figures are named by the window's prefix: "No.3、No.5".
+QString figureNames(const std::vector<int>& figures, const std::string& prefix) {
+    QStringList names;
+    for (int figure : figures) names << qt(prefix + std::to_string(figure + 1));
+    return names.join(QStringLiteral("、"));
+}
+
+}  // namespace
+
 void TierView::showTotals() {
+    const AreaRules rules = areaRulesOf(prefs_);
     for (ListKind list : {ListKind::Chain, ListKind::Exception}) {
-        const TierTotals totals = UpdateTotals(data_, list, tier(), view_.currentInputSet);
-        const float shown[FigurePane::kTotalBoxes] = {totals.calculated, totals.deducted, totals.net()};
+        const ListTotals totals = ListTotalsByRule(data_, list, tier(), view_.currentInputSet, rules);
+        const ExactDecimal shown[FigurePane::kTotalBoxes] = {totals.sums.calculated, totals.sums.deducted,
+                                                             totals.sums.net()};
+        // Totals that leave figures out say so: a tinted box, and the figures named in its tooltip.
+        const QString leftOut =
+            totals.leftOut.empty()
+                ? QString()
+                : QStringLiteral("%1段目の %2 は数値入力の誤りで計算できないため、合計に含めていません")
+                      .arg(tier() + 1)
+                      .arg(figureNames(totals.leftOut, prefs_.stationPrefix));
         for (int box = 0; box < FigurePane::kTotalBoxes; ++box) {
-            pane(list)->totalBox(box)->setText(qt(number::formatSingle(shown[box], prefs_.digitsFormat)));
+            QLineEdit* field = pane(list)->totalBox(box);
+            field->setText(qt(shownValue(shown[box], rules)));
+            field->setToolTip(leftOut);
+            field->setStyleSheet(leftOut.isEmpty() ? QString() : QStringLiteral("background-color: #ffd8d8;"));
         }
     }
 }
@@ -186,8 +215,10 @@ QString TierView::shownText(ListKind list, int gridRow, int gridColumn) const {
     const int row = grid::tableRow(gridRow);
     const int col = grid::tableColumn(gridColumn);
     const bool computed = col == column::Area || (list == ListKind::Chain && col == column::HalfPerimeter);
-    if (computed && !hasComputedArea(data_, list, tier(), row)) return {};
-    return formatted(data_.cell(list, tier(), row, col));
+    if (!computed) return formatted(data_.cell(list, tier(), row, col));
+    if (!hasComputedArea(data_, list, tier(), row)) return {};
+    if (isLeftOut(data_, list, tier(), row)) return col == column::Area ? QString::fromUtf8(kLeftOutMark) : QString();
+    return qt(shownValue(data_.cell(list, tier(), row, col), areaRulesOf(prefs_)));
 }
 
 void TierView::showCalculatedColumns() {
@@ -196,6 +227,9 @@ void TierView::showCalculatedColumns() {
         const int first = grid::gridColumn(list == ListKind::Chain ? column::HalfPerimeter : column::Area);
         for (int row = 1; row < g->rows(); ++row) {
             for (int col = first; col <= grid::kLastValueColumn; ++col) g->setText(row, col, shownText(list, row, col));
+            const bool faulty = isLeftOut(data_, list, tier(), grid::tableRow(row));
+            g->markFaulty(row, grid::gridColumn(column::Area),
+                          faulty ? QStringLiteral("入力値に誤りがあるため計算できません（合計に含めていません）") : QString());
         }
     }
 }

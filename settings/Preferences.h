@@ -23,6 +23,12 @@ struct Preferences {
     bool showPreview = true;            // the development preview beside the grids
     WindowGeometry windowGeometry;
     std::string drawingOutput = "engine";  // how drawings reach the CAD program: engine, dde or script
+    // How computed values are shown and added up, by the names the calculation knows them by.
+    std::string roundingRule = "half-up";  // 端数処理: half-up 四捨五入, down 切り捨て, up 切り上げ
+    std::string sumRule = "stored";        // 合計の出し方: stored (as calculated) or shown (the shown parts)
+    std::string registeredClass = "none";  // 登記面積: none, residential, other, floor
+    bool showTsubo = false;                // the net in 坪 beside the square metres
+    bool areaTableSummary = false;         // the drawing's area table with net lines and a closing block
 };
 
 }  // namespace mirota

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <utility>
 
 #include <QString>
 
@@ -17,6 +18,12 @@ constexpr const char* kApplication = "VORN001";
 // How drawings reach the CAD program: "engine", "dde" or "script"; any other text is not taken.
 constexpr const char* kDrawOutputName = "DrawOutput";
 constexpr const char* kShowPreviewName = "ShowPreview";
+// The area rules by name; a name the calculation does not know counts as its default there.
+constexpr const char* kRoundingName = "Rounding";
+constexpr const char* kSumRuleName = "SumRule";
+constexpr const char* kRegisteredName = "Registered";
+constexpr const char* kShowTsuboName = "ShowTsubo";
+constexpr const char* kAreaTableSummaryName = "AreaTableSummary";
 
 
 // A whole number as the conversion of the stored text gives it: rounded half to even, within the type's range.
@@ -98,6 +105,15 @@ void LoadSettings(Preferences& prefs) {
     if (auto text = ReadSettingText(*key, kDrawOutputName)) {
         if (*text == "engine" || *text == "dde" || *text == "script") prefs.drawingOutput = *text;
     }
+    if (auto text = ReadSettingText(*key, kRoundingName)) prefs.roundingRule = *text;
+    if (auto text = ReadSettingText(*key, kSumRuleName)) prefs.sumRule = *text;
+    if (auto text = ReadSettingText(*key, kRegisteredName)) prefs.registeredClass = *text;
+    for (const auto& [name, flag] : {std::pair{kShowTsuboName, &prefs.showTsubo},
+                                     std::pair{kAreaTableSummaryName, &prefs.areaTableSummary}}) {
+        if (auto text = ReadSettingText(*key, name)) {
+            if (auto value = truthValue(*text)) *flag = *value;
+        }
+    }
     ReadSettingText(*key, "VerNo");  // read and not used
 }
 
@@ -115,7 +131,16 @@ void SaveSettings(const Preferences& prefs) {
     WriteSettingText(*key, "Height", std::to_string(prefs.windowGeometry.height));
     WriteSettingText(*key, "WindowState", std::to_string(prefs.windowGeometry.state));
     WriteSettingText(*key, kDrawOutputName, prefs.drawingOutput);
+    WriteAreaRuleSettings(*key, prefs);
     WriteSettingText(*key, "VerNo", "1");
+}
+
+void WriteAreaRuleSettings(QSettings& key, const Preferences& prefs) {
+    WriteSettingText(key, kRoundingName, prefs.roundingRule);
+    WriteSettingText(key, kSumRuleName, prefs.sumRule);
+    WriteSettingText(key, kRegisteredName, prefs.registeredClass);
+    WriteSettingText(key, kShowTsuboName, flagText(prefs.showTsubo));
+    WriteSettingText(key, kAreaTableSummaryName, flagText(prefs.areaTableSummary));
 }
 
 }  // namespace mirota

@@ -21,6 +21,9 @@ void LoadSettings(Preferences& prefs);
 // Writes every value, "VerNo" last.
 void SaveSettings(const Preferences& prefs);
 
+// Writes the rounding, sum and registered-area preferences, the 坪 display and the area-table option.
+void WriteAreaRuleSettings(QSettings& key, const Preferences& prefs);
+
 // One text value of an open key; nothing when the value does not exist.
 std::optional<std::string> ReadSettingText(QSettings& key, const std::string& name);
 // Writes one text value; returns the store's status code as decimal text ("0" when written).

@@ -38,6 +38,7 @@ constexpr std::array<CommandEntry<Command>, kCommandCount> kCommands{{
     {Command::ExceptionsRight, {.objectName = "mnuWindowExtRight", .caption = "例外処理を右に表示"}},
     {Command::ShowDrawingWindow, {.objectName = "mnuWindowDrawing", .caption = "図面ウィンドウ(&W)"}},
     {Command::ShowPreview, {.objectName = "mnuWindowPreview", .caption = "展開図プレビュー(&P)"}},
+    {Command::ShowSummary, {.objectName = "mnuWindowSummary", .caption = "集計(&S)"}},
     {Command::EditDesign, {.objectName = "mnuDataChangeType0", .caption = "設計値(&D)", .buttonCaption = "設計値",
                            .toolTip = "設計値を入力", .picture = picture::designValues}},
     {Command::EditMeasured, {.objectName = "mnuDataChangeType1", .caption = "実測値(&S)", .buttonCaption = "実測値",

@@ -24,6 +24,7 @@ enum class Command {
     ExceptionsRight,
     ShowDrawingWindow,
     ShowPreview,
+    ShowSummary,
     EditDesign,
     EditMeasured,
     AllUpToDown,

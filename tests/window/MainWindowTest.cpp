@@ -172,7 +172,7 @@ private slots:
                  (QStringList{"元に戻す(&U)", "やり直し(&R)", "-", "切り取り(&T)", "コピー(&C)", "貼り付け(&P)"}));
         QCOMPARE(captions(topMenu(w, "mnuWindow")),
                  (QStringList{"例外処理を表示しない", "例外処理を下に表示", "例外処理を右に表示", "-", "図面ウィンドウ(&W)",
-                              "展開図プレビュー(&P)"}));
+                              "展開図プレビュー(&P)", "集計(&S)"}));
         const QString types = "三角形〔上向き〕(&T),三角形〔下向き〕(&B),四角形(&S),円(&C)";
         QCOMPARE(captions(topMenu(w, "mnuData")),
                  (QStringList{"入力切替(&C)[設計値(&D),実測値(&S)]",
@@ -440,7 +440,8 @@ private slots:
             f.window->close();
         }
         auto key = OpenSettingsKey();
-        QCOMPARE(key->allKeys().size(), 11);  // the nine of the settings key, the drawing output and the preview
+        // The nine of the settings key, the drawing output, the preview and the five area rules.
+        QCOMPARE(key->allKeys().size(), 16);
         QCOMPARE(ReadSettingText(*key, "ShowPreview"), std::optional<std::string>("1"));
         QCOMPARE(ReadSettingText(*key, "DrawOutput"), std::optional<std::string>("engine"));
         QCOMPARE(ReadSettingText(*key, "WindowState"), std::optional<std::string>("2"));

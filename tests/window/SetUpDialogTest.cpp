@@ -352,7 +352,8 @@ private slots:
         QCOMPARE(stored("SetUpFlg(1)"), std::optional<std::string>("1"));
         QCOMPARE(stored("SetUpStr(1)"), std::optional<std::string>("測点"));
         QCOMPARE(stored("Keta"), std::optional<std::string>("0.000"));
-        QCOMPARE(OpenSettingsKey()->allKeys().size(), 4);
+        QCOMPARE(stored("Rounding"), std::optional<std::string>("half-up"));  // and the area rules
+        QCOMPARE(OpenSettingsKey()->allKeys().size(), 9);
     }
 
     void cancelWritesNothing() {

@@ -43,14 +43,19 @@ private slots:
         prefs.extWindowPos = true;
         prefs.showPreview = false;
         prefs.windowGeometry = {12000, 7000, 2};
+        prefs.roundingRule = "down";
+        prefs.sumRule = "shown";
+        prefs.registeredClass = "other";
+        prefs.showTsubo = true;
         SaveSettings(prefs);
         auto key = OpenSettingsKey();
         const std::pair<const char*, const char*> expected[] = {
             {"SetUpFlg(0)", "1"}, {"SetUpFlg(1)", "0"}, {"SetUpStr(1)", "測点"}, {"Keta", "0.00"},
             {"ExtWindowPos", "1"}, {"Width", "12000"}, {"Height", "7000"},   {"WindowState", "2"}, {"VerNo", "1"},
-            {"DrawOutput", "engine"}, {"ShowPreview", "0"},
+            {"DrawOutput", "engine"}, {"ShowPreview", "0"}, {"Rounding", "down"}, {"SumRule", "shown"},
+            {"Registered", "other"}, {"ShowTsubo", "1"}, {"AreaTableSummary", "0"},
         };
-        QCOMPARE(key->allKeys().size(), 11);
+        QCOMPARE(key->allKeys().size(), 16);
         for (const auto& [name, text] : expected) {
             QCOMPARE(ReadSettingText(*key, name), std::optional<std::string>(text));
         }
@@ -62,9 +67,13 @@ private slots:
         prefs.digitsFormat = "0.000";
         prefs.windowGeometry = {11800, 6500, 0};
         prefs.showPreview = false;
+        prefs.roundingRule = "up";
+        prefs.areaTableSummary = true;
         SaveSettings(prefs);
         Preferences loaded;
         LoadSettings(loaded);
+        QCOMPARE(loaded.roundingRule, std::string("up"));
+        QCOMPARE(loaded.areaTableSummary, true);
         QCOMPARE(loaded.optionFlags, prefs.optionFlags);
         QCOMPARE(loaded.stationPrefix, prefs.stationPrefix);
         QCOMPARE(loaded.digitsFormat, prefs.digitsFormat);
