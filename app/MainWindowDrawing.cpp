@@ -1,5 +1,6 @@
 // The drawing run: the drawing conditions are checked, the areas recalculated and the development
 // sent through the link the preference chooses, with the progress window up and the busy pointer.
+#include "grid/ShownRules.h"
 #include "app/MainWindow.h"
 
 #include <optional>
@@ -108,7 +109,9 @@ void MainWindow::runDrawing(CadLink& link, LinkKind kind, const std::function<st
     DrawingRunResult result;
     {
         RunScreens screens(*frmDraw_);
-        result = RunDrawing(data_, {prefs_.digitsFormat, prefs_.stationPrefix}, link,
+        const AreaRules rules = areaRulesOf(prefs_);
+        const AreaTableRules table{rules.rounding, rules.sum, rules.registered, prefs_.areaTableSummary};
+        result = RunDrawing(data_, {prefs_.digitsFormat, prefs_.stationPrefix, table}, link,
                             [&screens](int value, int maximum) { screens.report(value, maximum); });
         if (result.finished() && finish) {
             if (const auto failure = finish()) {

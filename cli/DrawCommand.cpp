@@ -91,7 +91,7 @@ int runDraw(const DrawOptions& options) {
 }
 
 int runTemplate(const std::string& output) {
-    return report(drawing::writeDxfFile(output, drawing::makeDrawingTemplate()));
+    return report(drawing::writeDxfFile(output, drawing::makeTemplateFile()));
 }
 
 }  // namespace mirota::cli

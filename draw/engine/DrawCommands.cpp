@@ -194,10 +194,13 @@ void runInsert(CommandContext& context) {
         *name = context.memory.lastBlock;
     }
     const Block* block = context.drawing.findBlock(*name);
-    if (!block) {
+    // A block in reserve joins the drawing only once its insert has gone through.
+    const Block* reserved = block ? nullptr : findByName(context.drawing.reserveBlocks, *name);
+    if (!block && !reserved) {
         input.refuse("その名前のブロックは定義されていません");
         return;
     }
+    const Block& definition = block ? *block : *reserved;
     const auto position = input.point("挿入位置");
     if (!position) return;
     const auto xScale = nonZeroScale(input, "X方向の尺度", 1.0);
@@ -207,14 +210,16 @@ void runInsert(CommandContext& context) {
     const auto rotation = input.number("挿入の回転角度", 0.0);
     if (!rotation) return;
     std::vector<std::string> values;
-    values.reserve(block->attributes.size());
-    for (const AttributeDefinition& attribute : block->attributes) {
+    values.reserve(definition.attributes.size());
+    for (const AttributeDefinition& attribute : definition.attributes) {
         const auto value = input.answer("属性「" + attribute.prompt + "」");
         if (!value) return;
         values.push_back(value->empty() ? attribute.text.text : *value);
     }
-    context.memory.lastBlock = block->name;
-    context.drawing.add(Insert{block->name, *position, *xScale, *yScale, normalizedDegrees(*rotation), std::move(values)});
+    const std::string blockName = definition.name;
+    if (reserved) context.drawing.takeInReserveBlock(blockName);
+    context.memory.lastBlock = blockName;
+    context.drawing.add(Insert{blockName, *position, *xScale, *yScale, normalizedDegrees(*rotation), std::move(values)});
 }
 
 }  // namespace mirota::drawing

@@ -20,6 +20,13 @@ const Layer* Drawing::findLayer(std::string_view name) const { return findByName
 
 const Block* Drawing::findBlock(std::string_view name) const { return findByName(blocks, name); }
 
+void Drawing::takeInReserveBlock(std::string_view name) {
+    const auto reserved = std::ranges::find_if(reserveBlocks, [&](const Block& block) { return sameName(block.name, name); });
+    if (reserved == reserveBlocks.end()) return;
+    blocks.push_back(std::move(*reserved));
+    reserveBlocks.erase(reserved);
+}
+
 void Drawing::add(Shape shape) { entities.push_back(Entity{nextEntityId++, currentLayer, std::move(shape)}); }
 
 }  // namespace mirota::drawing

@@ -95,6 +95,9 @@ struct Drawing {
     std::vector<Layer> layers{Layer{"0", 7, false}};
     std::string currentLayer = "0";
     std::vector<Block> blocks;
+    // Definitions the drawing takes into its blocks when one is first inserted, as a CAD program takes a
+    // block from a library; until then they are no part of it.
+    std::vector<Block> reserveBlocks;
     // In the order drawn, ids rising. A deque: a large drawing grows without moving what it holds.
     std::deque<Entity> entities;
     std::uint64_t nextEntityId = 1;
@@ -102,6 +105,8 @@ struct Drawing {
     // Names compare as the CAD program compares them: ASCII letters without regard to case.
     const Layer* findLayer(std::string_view name) const;
     const Block* findBlock(std::string_view name) const;
+    // Moves the block of that name from the reserve into the drawing's blocks.
+    void takeInReserveBlock(std::string_view name);
 
     // Adds an object on the current layer.
     void add(Shape shape);

@@ -101,11 +101,58 @@ Block footer() {
     return block;
 }
 
+// The frame of a closing block, as many pairs of lines tall as it holds: the caption columns merged,
+// the area and remark columns split into design above measured.
+void closingFrame(Block& block, int pairs) {
+    const std::array<double, 4> edges{kEdges[0], kEdges[5], kEdges[6], kRight};
+    verticals(block, edges, -6.0 * pairs);
+    for (int pair = 0; pair < pairs; ++pair) {
+        addLine(block, 0, -6.0 * (pair + 1), kRight, -6.0 * (pair + 1));
+        addLine(block, kEdges[5], -6.0 * pair - 3, kRight, -6.0 * pair - 3);
+    }
+}
+
+// A design value above its measured value in the area column of a closing block's pair of lines.
+void valuePair(Block& block, int pair, const std::string& tag, const char* caption) {
+    for (const ValueLine& valueLine : kRowLines) {
+        block.attributes.push_back({valueLine.tagPrefix + tag, caption + std::string(valueLine.promptSuffix),
+                                    text({rightOf(5), -6.0 * pair + valueLine.y}, kRightAligned, "")});
+    }
+}
+
+Block netLine() {
+    Block block{"hyou3", {}, {}};
+    closingFrame(block, 1);
+    block.geometry.push_back(text({kEdges[5] / 2.0, -3}, kCentred, "差引"));
+    valuePair(block, 0, "NET", "差引面積");
+    return block;
+}
+
+Block closingBlock() {
+    Block block{"hyou4", {}, {}};
+    closingFrame(block, 2);
+    block.geometry.push_back(text({kEdges[5] / 2.0, -3}, kCentred, "合計"));
+    valuePair(block, 0, "TOTAL", "差引面積の合計");
+    block.attributes.push_back({"REG_NAME", "登記面積の種類", text({kEdges[5] / 2.0, -9}, kCentred, "")});
+    valuePair(block, 1, "REG", "登記面積");
+    return block;
+}
+
 }  // namespace
 
 Drawing makeDrawingTemplate() {
     Drawing drawing;
     drawing.blocks = {header(), row(), footer()};
+    drawing.reserveBlocks = closingTableBlocks();
+    return drawing;
+}
+
+std::vector<Block> closingTableBlocks() { return {netLine(), closingBlock()}; }
+
+Drawing makeTemplateFile() {
+    Drawing drawing = makeDrawingTemplate();
+    for (Block& block : drawing.reserveBlocks) drawing.blocks.push_back(std::move(block));
+    drawing.reserveBlocks.clear();
     return drawing;
 }
 

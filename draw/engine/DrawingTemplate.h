@@ -14,6 +14,18 @@ namespace mirota::drawing {
 //  - "hyou2", the footer, 12 heights tall: the captions "計" and "控除計" over the first five columns,
 //    the totals in the area column, design above measured, as in the rows.
 // Columns (in text heights): number 5, sides A, B, C and S 8 each, area 10, remark 6.
+// The engine keeps the closing blocks below in reserve and takes one in when it is first inserted, so
+// that a drawing without them is written as it always was.
 Drawing makeDrawingTemplate();
+
+// The closing lines of the table, drawn only when the user asks for them:
+//  - "hyou3", a tier's net line, 6 heights tall under its footer: the caption "差引" over the first five
+//    columns, the net areas in the area column, design above measured.
+//  - "hyou4", the closing block, 12 heights tall: "合計" with the net of the whole document, then the
+//    registered area's caption (an attribute: "地積", "床面積" or none) with its values.
+std::vector<Block> closingTableBlocks();
+
+// The template file for a CAD program: every block of the table, the closing ones included.
+Drawing makeTemplateFile();
 
 }  // namespace mirota::drawing

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "calc/DocumentSummary.h"
+#include "calc/ShownValue.h"
 #include "draw/stream/CommandText.h"
 #include "model/FigureType.h"
 #include "model/NumberText.h"
@@ -14,9 +16,10 @@ constexpr int kValueColumns = 5;  // A, B, C, S, area
 // The footer block of the drawing template stands 12 text heights tall; the next tier's table
 // starts below it instead of on top of it.
 constexpr double kFooterHeight = 12.0;
+constexpr double kNetLineHeight = 6.0;  // the net line under a footer, "hyou3"
 constexpr std::string_view kDeductionRemark = "控除";
 
-struct TierTotals {
+struct TableTotals {
     double normalDesign = 0.0;
     double deductionDesign = 0.0;
     double normalMeasured = 0.0;
@@ -46,11 +49,22 @@ std::string negated(std::string text) {
 
 std::string inParentheses(const std::string& text) { return "(" + text + ")"; }
 
+std::string registeredCaption(RegisteredClass registered) {
+    switch (registered) {
+        case RegisteredClass::Residential:
+        case RegisteredClass::Other: return "地積";
+        case RegisteredClass::Floor: return "床面積";
+        case RegisteredClass::None: break;
+    }
+    return {};
+}
+
 class TableWriter {
 public:
-    TableWriter(const SurveyData& data, std::string_view digitsFormat)
+    TableWriter(const SurveyData& data, std::string_view digitsFormat, const AreaTableRules& rules)
         : data_(data),
-          digitsFormat_(digitsFormat),
+          rules_{number::decimalsOf(digitsFormat), rules.rounding, rules.sum, rules.registered},
+          summary_(rules.summary),
           word_(insertCommandWord(data.acadVersion)),
           unit_(unitText(data.conditions.displayUnit)),
           x_(number::singleText(data.conditions.tableX)),
@@ -60,6 +74,7 @@ public:
 
     std::vector<std::string> write() {
         for (int tier = 0; tier < data_.tierCount(); ++tier) writeTier(tier);
+        if (summary_) writeClosingBlock();
         return std::move(commands_);
     }
 
@@ -68,8 +83,12 @@ private:
         return command::answers({word_, block, command::point(x_, number::doubleText(y_)), height_, height_, ""});
     }
 
-    std::string formatted(const std::string& text) const { return number::formatDigits(text, digitsFormat_); }
-    std::string formatted(double total) const { return number::formatDouble(total, digitsFormat_); }
+    std::string formatted(const std::string& text) const { return shownValue(text, rules_); }
+    std::string formatted(double total) const { return shownValue(number::doubleText(total), rules_); }
+    // What a row adds to the totals: its value as stored, or as shown when the parts shown are summed.
+    double counted(const std::string& text) const {
+        return number::leadingNumber(rules_.sum == SumRule::Shown ? formatted(text) : text);
+    }
 
     void writeTier(int tier) {
         const std::string unit(unit_);
@@ -78,7 +97,7 @@ private:
                                               "A(" + unit + "2)", "適用"}));
         y_ -= 3.0 * step_;
 
-        TierTotals totals;
+        TableTotals totals;
         for (int figure = 0; figure < data_.figureCount(ListKind::Chain, tier); ++figure) {
             writeRow(tier, 2 * figure, totals);
             y_ -= 6.0 * step_;
@@ -89,9 +108,30 @@ private:
                                               inParentheses(formatted(totals.normalMeasured)),
                                               formatted(totals.deductionMeasured)}));
         y_ -= kFooterHeight * step_;
+        if (!summary_) return;
+        // The deductions were added negated.
+        commands_.push_back(insertion("hyou3") +
+                            command::answers({formatted(totals.normalDesign + totals.deductionDesign),
+                                              inParentheses(formatted(totals.normalMeasured + totals.deductionMeasured))}));
+        y_ -= kNetLineHeight * step_;
     }
 
-    void writeRow(int tier, int designRow, TierTotals& totals) {
+    // The net of the whole document (every tier, both lists) and the registered area, by the rules.
+    void writeClosingBlock() {
+        const DocumentSummary summary = SummarizeDocument(data_, rules_);
+        const InputSetSummary& design = summary.of(InputSet::Design);
+        const InputSetSummary& measured = summary.of(InputSet::Measured);
+        const auto registered = [](const InputSetSummary& set) {
+            return set.registered ? set.registered->text() : std::string();
+        };
+        commands_.push_back(insertion("hyou4") +
+                            command::answers({shownValue(design.total.net(), rules_),
+                                              inParentheses(shownValue(measured.total.net(), rules_)),
+                                              registeredCaption(rules_.registered), registered(design),
+                                              design.registered ? inParentheses(registered(measured)) : ""}));
+    }
+
+    void writeRow(int tier, int designRow, TableTotals& totals) {
         ++tableNumber_;
         const bool deduction = isDeductionCode(data_.cell(ListKind::Chain, tier, designRow, column::Type));
         std::array<std::string, kValueColumns> design;
@@ -105,11 +145,11 @@ private:
         if (deduction) {
             designArea = negated(designArea);
             measuredArea = negated(measuredArea);
-            totals.deductionDesign += number::leadingNumber(designArea);
-            totals.deductionMeasured += number::leadingNumber(measuredArea);
+            totals.deductionDesign += counted(designArea);
+            totals.deductionMeasured += counted(measuredArea);
         } else {
-            totals.normalDesign += number::leadingNumber(designArea);
-            totals.normalMeasured += number::leadingNumber(measuredArea);
+            totals.normalDesign += counted(designArea);
+            totals.normalMeasured += counted(measuredArea);
         }
 
         const std::string_view remark = deduction ? kDeductionRemark : std::string_view();
@@ -122,7 +162,8 @@ private:
     }
 
     const SurveyData& data_;
-    std::string_view digitsFormat_;
+    AreaRules rules_;
+    bool summary_;
     std::string_view word_;
     std::string_view unit_;
     std::string x_;
@@ -152,7 +193,12 @@ std::string_view unitText(DisplayUnit unit) {
 }
 
 std::vector<std::string> areaTableCommands(const SurveyData& data, std::string_view digitsFormat) {
-    return TableWriter(data, digitsFormat).write();
+    return areaTableCommands(data, digitsFormat, AreaTableRules{});
+}
+
+std::vector<std::string> areaTableCommands(const SurveyData& data, std::string_view digitsFormat,
+                                           const AreaTableRules& rules) {
+    return TableWriter(data, digitsFormat, rules).write();
 }
 
 }  // namespace mirota

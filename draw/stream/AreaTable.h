@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/AreaRules.h"
 #include "model/SurveyData.h"
 
 // The area table: per tier a header, one row per chain figure (design values above, measured values
@@ -22,5 +23,19 @@ std::string_view unitText(DisplayUnit unit);
 // set; a figure of a deduction type is marked "控除", shows its areas negated and counts into the
 // deduction totals.
 std::vector<std::string> areaTableCommands(const SurveyData& data, std::string_view digitsFormat);
+
+// The user's rules for the table: how S, areas and totals are rounded and added up, and whether the
+// table closes with the net areas (off by default: the table as it always was).
+struct AreaTableRules {
+    RoundingRule rounding = RoundingRule::HalfUp;
+    SumRule sum = SumRule::Stored;
+    RegisteredClass registered = RegisteredClass::None;
+    // Under every tier's footer a net line ("hyou3": 差引 of the design and measured values), and after
+    // the last tier a closing block ("hyou4": the net of the whole document, both lists, and the
+    // registered area asked for).
+    bool summary = false;
+};
+std::vector<std::string> areaTableCommands(const SurveyData& data, std::string_view digitsFormat,
+                                           const AreaTableRules& rules);
 
 }  // namespace mirota

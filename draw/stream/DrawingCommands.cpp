@@ -176,7 +176,7 @@ private:
         if (!sendNewLayer(conditions_.areaTableLayerName) || !sendLayerColour("BLUE", conditions_.areaTableLayerName)) {
             return false;
         }
-        for (const std::string& text : areaTableCommands(data_, settings_.digitsFormat)) {
+        for (const std::string& text : areaTableCommands(data_, settings_.digitsFormat, settings_.areaTable)) {
             if (!send(text)) return false;
         }
         return true;

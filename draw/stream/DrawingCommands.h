@@ -6,6 +6,7 @@
 
 #include "draw/CadLink.h"
 #include "draw/FigureGeometry.h"
+#include "draw/stream/AreaTable.h"
 #include "model/Message.h"
 #include "model/SurveyData.h"
 
@@ -13,6 +14,7 @@ namespace mirota {
 
 struct StreamSettings {
     std::string digitsFormat = "0.00";
+    AreaTableRules areaTable{};
 };
 
 // Told how far the drawing has gone. The maximum covers the figures of the first tier only, so with

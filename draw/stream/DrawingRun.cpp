@@ -56,7 +56,7 @@ DrawingRunResult RunDrawing(SurveyData& data, const DrawingRunSettings& settings
         return result;
     }
 
-    if (auto message = SendDrawingCommands(data, geometry, StreamSettings{settings.digitsFormat}, link, progress)) {
+    if (auto message = SendDrawingCommands(data, geometry, StreamSettings{settings.digitsFormat, settings.areaTable}, link, progress)) {
         result.outcome = Outcome::NotFinished;
         result.messages.push_back(std::move(*message));
         return result;

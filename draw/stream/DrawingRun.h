@@ -13,6 +13,7 @@ namespace mirota {
 struct DrawingRunSettings {
     std::string digitsFormat = "0.00";
     std::string stationPrefix = "No.";
+    AreaTableRules areaTable{};  // the user's area rules and the table's closing lines
 };
 
 struct DrawingRunResult {
