@@ -88,7 +88,12 @@ private slots:
         QCOMPARE(lastColumnOfDesign, (QStringList{"合計=6.44", "地積（宅地・鉱泉地）=6.43"}));
         QVERIFY(!summary->note()->text().isEmpty());  // figures are left out
 
-        f.enter(3, 5, "1.5");  // the summary follows the document
+        f.enter(3, 5, "1.5");  // the summary follows the document, its undo and a new one
+        QVERIFY(summary->note()->text().isEmpty());
+        f.window->command(Command::Undo)->trigger();
+        QVERIFY(!summary->note()->text().isEmpty());
+        f.answer = QMessageBox::Yes;
+        f.window->command(Command::NewFile)->trigger();
         QVERIFY(summary->note()->text().isEmpty());
     }
 };
