@@ -18,6 +18,7 @@ namespace {
 
 const QString kTitle = QString::fromUtf8(kProgramTitle);
 const QString kDataFilter = QStringLiteral("テキスト ファイル (*.txt)");
+const QString kDataSuffix = QStringLiteral("txt");
 
 QString shownPath(const std::string& path) { return QDir::toNativeSeparators(QString::fromStdString(path)); }
 
@@ -52,7 +53,7 @@ FileDialogRequest MainWindow::dataFileRequest(FileDialogRequest::Kind kind) cons
     using Kind = FileDialogRequest::Kind;
     if (kind == Kind::Open) return {Kind::Open, QStringLiteral("開く"), dialogStartFolder(), kDataFilter, {}};
     const QString start = data_.currentFilePath.empty() ? dialogStartFolder() : shownPath(data_.currentFilePath);
-    return {Kind::Save, QStringLiteral("名前を付けて保存"), start, kDataFilter, {}};
+    return {Kind::Save, QStringLiteral("名前を付けて保存"), start, kDataFilter, kDataSuffix};
 }
 
 QString MainWindow::dialogStartFolder() const {
@@ -123,7 +124,17 @@ void MainWindow::openDocumentFile(const QString& path) {
 }
 
 bool MainWindow::ShowSaveDialog() {
-    const QString path = askFileName(dataFileRequest(FileDialogRequest::Kind::Save));
+    QString path = askFileName(dataFileRequest(FileDialogRequest::Kind::Save));
+    // A name typed without ".txt" gets it, so that Open lists the file; the dialog asked about the name
+    // as typed, so a file already there under the new name is asked about here.
+    if (!path.isEmpty() && QFileInfo(path).suffix().compare(kDataSuffix, Qt::CaseInsensitive) != 0) {
+        path += QStringLiteral(".") + kDataSuffix;
+        const Message question{QDir::toNativeSeparators(path).toStdString() + " は既に存在します。\r\n上書きしますか？",
+                               kTitle.toStdString(), Message::Icon::Warning};
+        if (QFileInfo::exists(path) && showMessage(question, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
+            path.clear();
+        }
+    }
     data_.currentFilePath = path.isEmpty() ? std::string() : QDir::toNativeSeparators(path).toStdString();
     return !data_.currentFilePath.empty();
 }

@@ -69,13 +69,15 @@ QStringList savedLines(const QString& path) {
     return lines;
 }
 
-// Where dialogs start when there is neither a document file nor a folder chosen before.
+// Where dialogs start when there is neither a document file nor a folder chosen before: the documents
+// folder, or the home folder on an account that has none.
 QString documentsFolder() {
-    return QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir::toNativeSeparators(QDir(documents).exists() ? documents : QDir::homePath());
 }
 FileDialogRequest openRequest(const QString& start = documentsFolder()) { return {Kind::Open, "開く", start, kFilter, {}}; }
 FileDialogRequest saveRequest(const QString& start = documentsFolder()) {
-    return {Kind::Save, "名前を付けて保存", start, kFilter, {}};
+    return {Kind::Save, "名前を付けて保存", start, kFilter, "txt"};
 }
 
 }  // namespace
@@ -479,6 +481,42 @@ private slots:
         f.fileNames = {file};
         f.window->mnuOpen_Click();
         QCOMPARE(f.takeFileRequests(), std::vector<FileDialogRequest>{openRequest(sub)});
+    }
+
+    // A folder chosen before and removed since is not offered: its name would become the file name.
+    void dialogsNeverStartInAMissingFolder() {
+        const QString gone = path("gone");
+        QVERIFY(QDir().mkpath(gone));
+        WindowFixture f;
+        f.fileNames = {QDir(gone).filePath("site.txt")};
+        f.window->mnuOpen_Click();  // refused (no such file), but the folder is remembered
+        f.takeFileRequests();
+        f.takeMessages();
+        QVERIFY(QDir(gone).removeRecursively());
+        f.window->mnuSave_Click();
+        QCOMPARE(f.takeFileRequests(), std::vector<FileDialogRequest>{saveRequest()});
+    }
+
+    // A name typed without the data file's extension is saved with it, so that Open lists the file; a
+    // file already there under that name is asked about.
+    void nameWithoutExtensionGetsTxt() {
+        WindowFixture f;
+        f.enter(1, 3, "3");
+        f.fileNames = {path("Documents")};
+        f.window->mnuSave_Click();
+        QVERIFY(!QFile::exists(path("Documents")));
+        QCOMPARE(savedLines(path("Documents.txt")).size(), 66);
+        QCOMPARE(f.data().currentFilePath, path("Documents.txt").toStdString());
+        QVERIFY(f.takeMessages().empty());
+        f.takeFileRequests();
+
+        f.enter(1, 4, "4");
+        f.answer = QMessageBox::No;
+        f.fileNames = {path("Documents")};
+        f.window->mnuSaveNew_Click();  // No to the question is a cancel: the dialog comes again
+        QCOMPARE(f.takeMessages().size(), 1u);
+        QCOMPARE(f.takeFileRequests().size(), 2u);
+        QCOMPARE(savedLines(path("Documents.txt")).at(8), QString("\"3.00\""));  // the file as it was
     }
 
     void closingAsksAboutUnsavedChanges_data() {
