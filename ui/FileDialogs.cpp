@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "ui/FocusReturn.h"
+
 namespace mirota {
 
 QString DialogStartFolder(const QString& documentPath, const QString& lastUsedFolder) {
@@ -18,6 +20,7 @@ QString DialogStartFolder(const QString& documentPath, const QString& lastUsedFo
 }
 
 QString ShowFileDialog(QWidget* parent, const FileDialogRequest& request) {
+    const FocusReturn focusReturn;
     QFileDialog dialog(parent, request.caption, request.start, request.filter);
     const bool save = request.kind == FileDialogRequest::Kind::Save;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);

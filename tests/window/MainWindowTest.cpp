@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
+#include <QTimer>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -515,6 +516,25 @@ private slots:
         QVERIFY(!exception->isVisible());
         QVERIFY(!w.splitter(1)->isVisible());
         QCOMPARE(chain->height(), fullHeight);
+    }
+
+    // A closed message box gives the keyboard back to the window and the cell it came from, so that the
+    // window's shortcuts work at once (nothing else does so without a window manager).
+    void messageBoxGivesTheFocusBack() {
+        WindowFixture f;
+        f.select(3, 4);
+        QWidget* before = QApplication::focusWidget();
+        QCOMPARE(before, static_cast<QWidget*>(f.grid()));
+        QTimer::singleShot(0, [] {
+            QTRY_VERIFY(QApplication::activeModalWidget());
+            QWidget* box = QApplication::activeModalWidget();
+            box->hide();
+            QApplication::setActiveWindow(nullptr);  // as X leaves it when the box's window goes
+            box->close();
+        });
+        ShowMessageBox(f.window.get(), Message{"確認", "", Message::Icon::None}, QMessageBox::Ok);
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(f.window.get()));
+        QCOMPARE(QApplication::focusWidget(), before);
     }
 
     void splitterDragHidesTheContentsAndStopsAtItsLimit() {
