@@ -171,6 +171,10 @@ private:
     // Layout helpers.
     QRect tabClientRect() const;
     void placePanes();
+    // The exception pane beside the chain pane needs a grid area wide enough for both.
+    int smallestGridAreaWidth() const;
+    // False when neither the window nor the preview can give more.
+    bool widenGridArea(int missing);
     void picSplitter_MouseDown(int index);
     void picSplitter_MouseMove(int index, QPoint offset);
     void picSplitter_MouseUp(int index);
@@ -203,6 +207,9 @@ private:
     QMenu* joinMenu_ = nullptr;
     bool exceptionPaneShown_ = false;
     bool splitterDrag_ = false;
+    // The chain pane's share of the room it shares with the exception pane (under, right), once the user
+    // dragged the splitter; until then the panes share it by their smallest sizes.
+    std::array<std::optional<double>, 2> paneShare_{};
     std::unique_ptr<DrawingWindow> drawingWindow_;
     DrawingProgress* frmDraw_ = nullptr;
     SidePaneSplitter* previewSplitter_ = nullptr;

@@ -518,6 +518,48 @@ private slots:
         QCOMPARE(chain->height(), fullHeight);
     }
 
+    // At the start size, in either arrangement, every total box lies inside its pane and every value column
+    // shows a position "1.50,2.00" whole; a wider window widens both panes, the chain's the more.
+    void exceptionPaneReadableAtTheStartSize_data() {
+        QTest::addColumn<QString>("arrangement");
+        QTest::newRow("under") << "mnuWindowExtUnder";
+        QTest::newRow("right") << "mnuWindowExtRight";
+    }
+    void exceptionPaneReadableAtTheStartSize() {
+        QFETCH(QString, arrangement);
+        WindowFixture f;
+        MainWindow& w = *f.window;
+        w.menuItem(arrangement)->trigger();
+        QTest::qWait(50);
+        for (ListKind list : {ListKind::Chain, ListKind::Exception}) {
+            FigurePane* pane = f.view().pane(list);
+            for (int box = 0; box < FigurePane::kTotalBoxes; ++box) {
+                QVERIFY(pane->totalBox(box)->isVisible());
+                QVERIFY(pane->rect().contains(pane->totalBox(box)->geometry()));
+                QVERIFY(!pane->totalBox(box)->geometry().intersects(pane->countCombo()->geometry()));
+                QVERIFY(!pane->totalBox(box)->geometry().intersects(pane->grid()->geometry()));
+                QWidget* central = w.findChild<QWidget*>("centralArea");
+                const QPoint end = pane->totalBox(box)->mapTo(central, pane->totalBox(box)->rect().bottomRight());
+                QVERIFY(central->rect().contains(end));
+            }
+        }
+        TierGrid* exceptions = f.grid(ListKind::Exception);
+        const int position = exceptions->fontMetrics().horizontalAdvance("1.50,2.00");
+        for (int col = 3; col < TierGrid::kColumns; ++col) QVERIFY(exceptions->columnWidth(col) > position);
+        QVERIFY(w.splitter(arrangement.endsWith("Right") ? 1 : 0)->isVisible());
+
+        const bool right = arrangement.endsWith("Right");
+        const auto size = [right](QWidget* pane) { return right ? pane->width() : pane->height(); };
+        FigurePane* chain = f.view().pane(ListKind::Chain);
+        FigurePane* exception = f.view().pane(ListKind::Exception);
+        const int chainBefore = size(chain);
+        const int exceptionBefore = size(exception);
+        w.resize(w.width() + (right ? 300 : 0), w.height() + (right ? 0 : 300));
+        QTRY_VERIFY(size(chain) > chainBefore + 100);
+        QVERIFY(size(exception) > exceptionBefore);
+        QVERIFY(size(chain) - chainBefore > size(exception) - exceptionBefore);
+    }
+
     // A closed message box gives the keyboard back to the window and the cell it came from, so that the
     // window's shortcuts work at once (nothing else does so without a window manager).
     void messageBoxGivesTheFocusBack() {
