@@ -84,10 +84,10 @@ private slots:
         f.enter(1, 3, "3");
         f.enter(1, 4, "4");
         QCOMPARE(shownFigures(f, 0), 0);
-        QCOMPARE(faultShown(f), QString("入力データを確認して下さい！ 【1段目1】"));
+        QCOMPARE(faultShown(f), QString("入力データを確認して下さい！ 【1段目 No.1 設計値のＣ辺が空です】"));
         f.enter(1, 5, "5");
         QCOMPARE(shownFigures(f, 0), 1);
-        QCOMPARE(faultShown(f), QString("入力データを確認して下さい！ 【1段目3】"));
+        QCOMPARE(faultShown(f), QString("入力データを確認して下さい！ 【1段目 No.2 設計値のＢ辺が空です】"));
         f.enter(3, 4, "4");
         f.enter(3, 5, "3");
         QCOMPARE(shownFigures(f, 0), 2);
@@ -120,11 +120,11 @@ private slots:
         f.select(5, 4);
         f.view().mnuDataAddData_Click();
         QCOMPARE(shownFigures(f, 0), 2);
-        QVERIFY(faultShown(f).contains(QStringLiteral("1段目5")));
+        QVERIFY(faultShown(f).contains(QStringLiteral("【1段目 No.3 設計値の")));
         f.select(3, 4);
         f.view().ChangeFigureType(21);  // the base becomes a deduction: no base left in the tier
         QCOMPARE(shownFigures(f, 0), 0);
-        QCOMPARE(faultShown(f), QString("1段目： タイプ変更で基準を指定して下さい！"));
+        QCOMPARE(faultShown(f), QString("タイプ変更で基準を指定して下さい！ 【1段目に基準の図形がありません】"));
         QVERIFY(f.takeMessages().empty());
     }
 
