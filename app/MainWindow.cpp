@@ -248,6 +248,7 @@ void MainWindow::mnuNewFile_Click() {
     command(Command::Draw)->setEnabled(false);
     command(Command::MakeBase)->setEnabled(true);
     data_.reset();
+    if (data_.view.currentInputSet != InputSet::Design) mnuDataChangeType_Click(0);  // a new document starts on design values
     if (cboBlk_->currentIndex() != 0) {
         cboBlk_->setCurrentIndex(0);
     } else {

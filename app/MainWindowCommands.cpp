@@ -321,7 +321,9 @@ void MainWindow::askAndDraw() {
 
 void MainWindow::UpdateCommandState() {
     const int tier = data_.view.currentTier;
-    const bool sides = chainHasCompleteSides(data_, tier);
+    // The calculation and the drawing take every tier: any tier with a complete figure is enough.
+    bool sides = false;
+    for (int t = 0; t < data_.tierCount() && !sides; ++t) sides = chainHasCompleteSides(data_, t);
     command(Command::Calculate)->setEnabled(sides);
     command(Command::Draw)->setEnabled(sides);
     command(Command::MakeBase)->setEnabled(!chainHasBase(data_, tier));

@@ -316,7 +316,7 @@ private slots:
         }
     }
 
-    // The rules read the document: the rows of both input sets of the tier on screen, within its figure count.
+    // The rules read the document: the rows of both input sets of every tier, within its figure count.
     void calculationFollowsTheDocument_data() {
         QTest::addColumn<int>("tier");
         QTest::addColumn<int>("row");
@@ -324,7 +324,8 @@ private slots:
         QTest::newRow("design row") << 0 << 2 << true;
         QTest::newRow("measured row") << 0 << 3 << true;
         QTest::newRow("row past the figure count") << 0 << 4 << false;
-        QTest::newRow("row of another tier") << 1 << 0 << false;
+        QTest::newRow("row of another tier") << 1 << 0 << true;  // the calculation and the drawing take every tier
+        QTest::newRow("row of a tier past the tier count") << 2 << 0 << false;
     }
     void calculationFollowsTheDocument() {
         QFETCH(int, tier);
@@ -382,6 +383,19 @@ private slots:
         QCOMPARE(f.cell(0, 1), std::string());
         QCOMPARE(f.grid()->text(1, 3), QString());
         QCOMPARE(f.window->tag(), std::string());
+    }
+
+    // A new document starts on the design values, whichever set was being entered.
+    void newStartsOnDesignValues() {
+        WindowFixture f;
+        f.window->toolMain_ButtonClick(Command::EditMeasured);
+        QCOMPARE(f.data().view.currentInputSet, InputSet::Measured);
+        f.window->mnuNewFile_Click();
+        QCOMPARE(f.data().view.currentInputSet, InputSet::Design);
+        QVERIFY(!f.window->toolbarControl("mnuDataChangeType0")->isEnabled());
+        QVERIFY(f.window->toolbarControl("mnuDataChangeType1")->isEnabled());
+        QCOMPARE(f.grid()->state(1, 3), CellState::Editable);
+        QCOMPARE(f.grid()->state(2, 3), CellState::OtherSet);
     }
 
     void newAsksNothingWithoutChanges() {
