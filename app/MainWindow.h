@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <QMainWindow>
 
@@ -103,6 +104,9 @@ public:
     // of an input error comes only for a figure the change wrote (any figure after an Open).
     void recalculate(bool reportAnyError);
     void mnuOpen_Click();
+    // A document of the File menu's last ones: opened as one handed over, or, when it is gone, said so and
+    // taken off the list.
+    void openRecentFile(const QString& path);
     // A file handed over from outside (the command line, a later start): asks about unsaved changes, opens it.
     void openRequestedFile(const QString& path);
     void mnuSave_Click();
@@ -156,6 +160,8 @@ private:
     // Asks through chooseFile and remembers the folder of the answer for the next dialog.
     QString askFileName(const FileDialogRequest& request);
     void openDocumentFile(const QString& path);
+    // The File menu's items of the last documents, made afresh before the menu opens.
+    void listRecentFiles(QMenu* fileMenu);
     // finish runs after every command went out; its failure means the drawing did not finish.
     void runDrawing(CadLink& link, LinkKind kind, const std::function<std::optional<LinkError>()>& finish);
     QString askScriptPath();
@@ -202,6 +208,8 @@ private:
     CommandActions<Command> commands_;
     // The command whose toolbar button is held down: its trigger comes from the toolbar.
     std::optional<Command> buttonDown_;
+    QAction* recentFilesEnd_ = nullptr;
+    std::vector<QAction*> recentFileItems_;
     QMenu* dataMenu_ = nullptr;
     QMenu* bulkChangeMenu_ = nullptr;
     QMenu* joinMenu_ = nullptr;

@@ -136,8 +136,9 @@ void MainWindow::buildMenus() {
 
     QMenu* file = topMenu("mnuFile", "ファイル(&F)");
     add(file, {Command::NewFile, Command::Open, Command::SaveAs, Command::Save});
-    file->addSeparator();
+    recentFilesEnd_ = file->addSeparator();  // the last documents come before it, each time the menu opens
     add(file, {Command::Exit});
+    connect(file, &QMenu::aboutToShow, this, [this, file] { listRecentFiles(file); });
 
     QMenu* edit = topMenu("mnuEdit", "編集(&E)");
     add(edit, {Command::Undo, Command::Redo});

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "model/NumberText.h"
+#include "settings/RecentFiles.h"
 
 namespace mirota {
 
@@ -17,6 +18,9 @@ constexpr const char* kApplication = "VORN001";
 // How drawings reach the CAD program: "engine", "dde" or "script"; any other text is not taken.
 constexpr const char* kDrawOutputName = "DrawOutput";
 constexpr const char* kShowPreviewName = "ShowPreview";
+
+// "RecentFile(1)" .. "RecentFile(8)": the File menu's last documents, the most recent first.
+std::string recentFileName(std::size_t index) { return "RecentFile(" + std::to_string(index + 1) + ")"; }
 
 
 // A whole number as the conversion of the stored text gives it: rounded half to even, within the type's range.
@@ -98,6 +102,11 @@ void LoadSettings(Preferences& prefs) {
     if (auto text = ReadSettingText(*key, kDrawOutputName)) {
         if (*text == "engine" || *text == "dde" || *text == "script") prefs.drawingOutput = *text;
     }
+    prefs.recentFiles.clear();
+    for (std::size_t index = 0; index < kRecentFileCount; ++index) {
+        const auto text = ReadSettingText(*key, recentFileName(index));
+        if (text && !text->empty()) prefs.recentFiles.push_back(*text);
+    }
     ReadSettingText(*key, "VerNo");  // read and not used
 }
 
@@ -115,6 +124,13 @@ void SaveSettings(const Preferences& prefs) {
     WriteSettingText(*key, "Height", std::to_string(prefs.windowGeometry.height));
     WriteSettingText(*key, "WindowState", std::to_string(prefs.windowGeometry.state));
     WriteSettingText(*key, kDrawOutputName, prefs.drawingOutput);
+    for (std::size_t index = 0; index < kRecentFileCount; ++index) {
+        if (index < prefs.recentFiles.size()) {
+            WriteSettingText(*key, recentFileName(index), prefs.recentFiles[index]);
+        } else {
+            key->remove(QString::fromStdString(recentFileName(index)));
+        }
+    }
     WriteSettingText(*key, "VerNo", "1");
 }
 
