@@ -215,6 +215,7 @@ private:
     QMenu* joinMenu_ = nullptr;
     bool exceptionPaneShown_ = false;
     bool splitterDrag_ = false;
+    bool steppedBack_ = false;  // while the window follows an undo
     // The chain pane's share of the room it shares with the exception pane (under, right), once the user
     // dragged the splitter; until then the panes share it by their smallest sizes.
     std::array<std::optional<double>, 2> paneShare_{};

@@ -52,10 +52,11 @@ void MainWindow::recalculate(bool reportAnyError) {
         const auto failure = calculateAndShow();
         if (!failure) return;
         // An error the user did not just make is not raised again at every keystroke: the status bar names it.
-        // The step just done or redone is the next to undo; the one just undone is the next to redo.
+        // The step just done or redone is the next to undo; the one just undone is the next to redo. The
+        // step on the other side of it was taken earlier and says nothing about this change.
         const EditHistory& history = edits_.history();
-        const bool made = !failure->inError || touches(history.nextUndo(), *failure->inError) ||
-                          touches(history.nextRedo(), *failure->inError);
+        const EditStep* step = steppedBack_ ? history.nextRedo() : history.nextUndo();
+        const bool made = !failure->inError || touches(step, *failure->inError);
         if (reportAnyError || made) showMessage(*failure, QMessageBox::Ok);
     } catch (const std::exception& failure) {
         showMessage(RuntimeFailure(failure, "mnuToolCalc"), QMessageBox::Ok);
