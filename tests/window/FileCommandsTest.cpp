@@ -71,12 +71,7 @@ QStringList savedLines(const QString& path) {
     return lines;
 }
 
-// Where dialogs start when there is neither a document file nor a folder chosen before: the documents
-// folder, or the home folder on an account that has none.
-QString documentsFolder() {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QDir::toNativeSeparators(QDir(documents).exists() ? documents : QDir::homePath());
-}
+QString documentsFolder() { return QDir::toNativeSeparators(test::firstDialogFolder()); }
 FileDialogRequest openRequest(const QString& start = documentsFolder()) { return {Kind::Open, "開く", start, kFilter, {}}; }
 FileDialogRequest saveRequest(const QString& start = documentsFolder()) {
     return {Kind::Save, "名前を付けて保存", start, kFilter, "txt"};
