@@ -101,16 +101,15 @@ int MainWindow::smallestGridAreaWidth() const {
 bool MainWindow::widenGridArea(int missing) {
     // The window takes what the screen has, the preview gives up the rest; one step at a time, as each
     // brings its own resize.
+    // A maximised window keeps its size.
+    const bool sizeFixed = windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
     const QScreen* screen = this->screen();
-    const int room = screen ? screen->availableGeometry().width() - width() : missing;
-    if (missing <= room || previewSplitter_->sideRoom() == 0) {
-        resize(width() + missing, height());
+    const int room = sizeFixed ? 0 : screen ? screen->availableGeometry().width() - width() : missing;
+    if (room > 0 || (previewSplitter_->sideRoom() == 0 && !sizeFixed)) {
+        resize(width() + (room > 0 ? std::min(room, missing) : missing), height());
         return true;
     }
-    if (room > 0) {
-        resize(width() + room, height());
-        return true;
-    }
+    if (previewSplitter_->sideRoom() == 0) return false;
     const int before = previewSplitter_->sideWidth();
     previewSplitter_->setSideWidth(before - missing);
     return previewSplitter_->sideWidth() != before;
