@@ -59,7 +59,8 @@ MainWindow::MainWindow(Preferences& prefs, QString appFolder, QWidget* parent)
 
     auto* corner = new QWidget(tabMain_);
     auto* cornerLayout = new QHBoxLayout(corner);
-    cornerLayout->setContentsMargins(4, 1, 4, 1);
+    // The strip reaches 90 twips past the window's edge (its border out of sight): the combo stays inside.
+    cornerLayout->setContentsMargins(4, 1, 4 + twipsToPixels(90), 1);
     auto* tiersLabel = new QLabel(QStringLiteral("段数："), corner);
     cboBlk_ = new QComboBox(corner);
     cboBlk_->setObjectName(QStringLiteral("cboBlk"));
@@ -247,6 +248,7 @@ void MainWindow::mnuNewFile_Click() {
     command(Command::Draw)->setEnabled(false);
     command(Command::MakeBase)->setEnabled(true);
     data_.reset();
+    if (data_.view.currentInputSet != InputSet::Design) mnuDataChangeType_Click(0);  // a new document starts on design values
     if (cboBlk_->currentIndex() != 0) {
         cboBlk_->setCurrentIndex(0);
     } else {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <QMainWindow>
 
@@ -107,6 +108,9 @@ public:
     // of an input error comes only for a figure the change wrote (any figure after an Open).
     void recalculate(bool reportAnyError);
     void mnuOpen_Click();
+    // A document of the File menu's last ones: opened as one handed over, or, when it is gone, said so and
+    // taken off the list.
+    void openRecentFile(const QString& path);
     // A file handed over from outside (the command line, a later start): asks about unsaved changes, opens it.
     void openRequestedFile(const QString& path);
     void mnuSave_Click();
@@ -160,6 +164,8 @@ private:
     // Asks through chooseFile and remembers the folder of the answer for the next dialog.
     QString askFileName(const FileDialogRequest& request);
     void openDocumentFile(const QString& path);
+    // The File menu's items of the last documents, made afresh before the menu opens.
+    void listRecentFiles(QMenu* fileMenu);
     // finish runs after every command went out; its failure means the drawing did not finish.
     void runDrawing(CadLink& link, LinkKind kind, const std::function<std::optional<LinkError>()>& finish);
     QString askScriptPath();
@@ -177,6 +183,10 @@ private:
     // Layout helpers.
     QRect tabClientRect() const;
     void placePanes();
+    // The exception pane beside the chain pane needs a grid area wide enough for both.
+    int smallestGridAreaWidth() const;
+    // False when neither the window nor the preview can give more.
+    bool widenGridArea(int missing);
     void picSplitter_MouseDown(int index);
     void picSplitter_MouseMove(int index, QPoint offset);
     void picSplitter_MouseUp(int index);
@@ -204,11 +214,17 @@ private:
     CommandActions<Command> commands_;
     // The command whose toolbar button is held down: its trigger comes from the toolbar.
     std::optional<Command> buttonDown_;
+    QAction* recentFilesEnd_ = nullptr;
+    std::vector<QAction*> recentFileItems_;
     QMenu* dataMenu_ = nullptr;
     QMenu* bulkChangeMenu_ = nullptr;
     QMenu* joinMenu_ = nullptr;
     bool exceptionPaneShown_ = false;
     bool splitterDrag_ = false;
+    bool steppedBack_ = false;  // while the window follows an undo
+    // The chain pane's share of the room it shares with the exception pane (under, right), once the user
+    // dragged the splitter; until then the panes share it by their smallest sizes.
+    std::array<std::optional<double>, 2> paneShare_{};
     std::unique_ptr<DrawingWindow> drawingWindow_;
     DrawingProgress* frmDraw_ = nullptr;
     SidePaneSplitter* previewSplitter_ = nullptr;

@@ -88,11 +88,12 @@ void MainWindow::recalculate(bool reportAnyError) {
             return;
         }
         // An error the user did not just make is not raised again at every keystroke: the status bar names it.
-        // The step just done or redone is the next to undo; the one just undone is the next to redo.
+        // The step just done or redone is the next to undo; the one just undone is the next to redo. The
+        // step on the other side of it was taken earlier and says nothing about this change.
         const EditHistory& history = edits_.history();
-        const auto made = std::ranges::find_if(failure->faults, [&](const CalculationFault& fault) {
-            return touches(history.nextUndo(), fault.figure) || touches(history.nextRedo(), fault.figure);
-        });
+        const EditStep* step = steppedBack_ ? history.nextRedo() : history.nextUndo();
+        const auto made = std::ranges::find_if(failure->faults,
+                                               [&](const CalculationFault& fault) { return touches(step, fault.figure); });
         if (made != failure->faults.end()) showMessage(made->message, QMessageBox::Ok);
     } catch (const std::exception& failure) {
         showMessage(RuntimeFailure(failure, "mnuToolCalc"), QMessageBox::Ok);

@@ -136,8 +136,9 @@ void MainWindow::buildMenus() {
 
     QMenu* file = topMenu("mnuFile", "ファイル(&F)");
     add(file, {Command::NewFile, Command::Open, Command::SaveAs, Command::Save});
-    file->addSeparator();
+    recentFilesEnd_ = file->addSeparator();  // the last documents come before it, each time the menu opens
     add(file, {Command::Exit});
+    connect(file, &QMenu::aboutToShow, this, [this, file] { listRecentFiles(file); });
 
     QMenu* edit = topMenu("mnuEdit", "編集(&E)");
     add(edit, {Command::Undo, Command::Redo});
@@ -322,7 +323,9 @@ void MainWindow::askAndDraw() {
 
 void MainWindow::UpdateCommandState() {
     const int tier = data_.view.currentTier;
-    const bool sides = chainHasCompleteSides(data_, tier);
+    // The calculation and the drawing take every tier: any tier with a complete figure is enough.
+    bool sides = false;
+    for (int t = 0; t < data_.tierCount() && !sides; ++t) sides = chainHasCompleteSides(data_, t);
     command(Command::Calculate)->setEnabled(sides);
     command(Command::Draw)->setEnabled(sides);
     command(Command::MakeBase)->setEnabled(!chainHasBase(data_, tier));

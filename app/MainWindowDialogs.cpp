@@ -1,7 +1,9 @@
 // The small windows of the frame: the settings dialog, the version box and the help.
 #include "app/MainWindow.h"
 
+#include <QApplication>
 #include <QFileInfo>
+#include <QTimer>
 
 #include "app/HelpWindow.h"
 #include "app/PreviewPane.h"
@@ -36,6 +38,12 @@ Window* showSingle(QWidget* owner, Make make) {
     if (!window) {
         window = make();
         window->setAttribute(Qt::WA_DeleteOnClose);
+        // Closed, it hands the keyboard back to its owner when no other window took it (no window manager does).
+        QObject::connect(window, &QObject::destroyed, owner, [owner] {
+            QTimer::singleShot(0, owner, [owner] {
+                if (!QApplication::activeWindow() && owner->isVisible()) owner->activateWindow();
+            });
+        });
     }
     bringToFront(window);
     return window;

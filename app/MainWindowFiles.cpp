@@ -8,9 +8,13 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include <QAction>
+#include <QMenu>
+
 #include "io/DataFileReader.h"
 #include "io/DataFileWriter.h"
 #include "model/ProgramTitle.h"
+#include "settings/RecentFiles.h"
 
 namespace mirota {
 
@@ -18,6 +22,7 @@ namespace {
 
 const QString kTitle = QString::fromUtf8(kProgramTitle);
 const QString kDataFilter = QStringLiteral("テキスト ファイル (*.txt)");
+const QString kDataSuffix = QStringLiteral("txt");
 
 QString shownPath(const std::string& path) { return QDir::toNativeSeparators(QString::fromStdString(path)); }
 
@@ -52,7 +57,7 @@ FileDialogRequest MainWindow::dataFileRequest(FileDialogRequest::Kind kind) cons
     using Kind = FileDialogRequest::Kind;
     if (kind == Kind::Open) return {Kind::Open, QStringLiteral("開く"), dialogStartFolder(), kDataFilter, {}};
     const QString start = data_.currentFilePath.empty() ? dialogStartFolder() : shownPath(data_.currentFilePath);
-    return {Kind::Save, QStringLiteral("名前を付けて保存"), start, kDataFilter, {}};
+    return {Kind::Save, QStringLiteral("名前を付けて保存"), start, kDataFilter, kDataSuffix};
 }
 
 QString MainWindow::dialogStartFolder() const {
@@ -103,6 +108,33 @@ void MainWindow::openRequestedFile(const QString& path) {
     openDocumentFile(path);
 }
 
+void MainWindow::openRecentFile(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        ForgetRecentFile(prefs_.recentFiles, QDir::toNativeSeparators(path).toStdString());
+        showMessage(Message{"ファイルが見つかりません。\r\n" + shownPath(path.toStdString()).toStdString() +
+                                "\r\n\r\n最近使ったファイルの一覧から削除しました。",
+                            kTitle.toStdString(), Message::Icon::Warning},
+                    QMessageBox::Ok);
+        return;
+    }
+    openRequestedFile(path);
+}
+
+void MainWindow::listRecentFiles(QMenu* fileMenu) {
+    for (QAction* item : recentFileItems_) delete item;
+    recentFileItems_.clear();
+    for (std::size_t i = 0; i < prefs_.recentFiles.size(); ++i) {
+        const QString path = shownPath(prefs_.recentFiles[i]);
+        QString caption = QStringLiteral("&%1 ").arg(i + 1) + QString(path).replace('&', QStringLiteral("&&"));
+        auto* item = new QAction(caption, fileMenu);
+        item->setObjectName(QStringLiteral("mnuRecentFile%1").arg(i + 1));
+        connect(item, &QAction::triggered, this, [this, path] { openRecentFile(path); });
+        fileMenu->insertAction(recentFilesEnd_, item);
+        recentFileItems_.push_back(item);
+    }
+    if (!recentFileItems_.empty()) recentFileItems_.push_back(fileMenu->insertSeparator(recentFileItems_.front()));
+}
+
 void MainWindow::openDocumentFile(const QString& path) {
     // The reader puts the file in place of the document only when all of it could be read.
     if (const auto failure = readDataFile(QDir::toNativeSeparators(path).toStdString(), data_)) {
@@ -111,6 +143,7 @@ void MainWindow::openDocumentFile(const QString& path) {
         return;
     }
     edits_.markOpened();
+    RememberRecentFile(prefs_.recentFiles, data_.currentFilePath);
     setCaption(captionFor(data_.currentFilePath));
     if (cboBlk_->currentIndex() + 1 == data_.tierCount()) {
         cboBlk_Click();
@@ -123,7 +156,17 @@ void MainWindow::openDocumentFile(const QString& path) {
 }
 
 bool MainWindow::ShowSaveDialog() {
-    const QString path = askFileName(dataFileRequest(FileDialogRequest::Kind::Save));
+    QString path = askFileName(dataFileRequest(FileDialogRequest::Kind::Save));
+    // A name typed without ".txt" gets it, so that Open lists the file; the dialog asked about the name
+    // as typed, so a file already there under the new name is asked about here.
+    if (!path.isEmpty() && QFileInfo(path).suffix().compare(kDataSuffix, Qt::CaseInsensitive) != 0) {
+        path += QStringLiteral(".") + kDataSuffix;
+        const Message question{QDir::toNativeSeparators(path).toStdString() + " は既に存在します。\r\n上書きしますか？",
+                               kTitle.toStdString(), Message::Icon::Warning};
+        if (QFileInfo::exists(path) && showMessage(question, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
+            path.clear();
+        }
+    }
     data_.currentFilePath = path.isEmpty() ? std::string() : QDir::toNativeSeparators(path).toStdString();
     return !data_.currentFilePath.empty();
 }
@@ -136,6 +179,7 @@ bool MainWindow::saveDocument(const std::string& pathBefore) {
         showMessage(*failure, QMessageBox::Ok);
         return false;
     }
+    RememberRecentFile(prefs_.recentFiles, data_.currentFilePath);
     setCaption(captionFor(data_.currentFilePath));
     setDocumentModified(false);
     return true;

@@ -40,7 +40,11 @@ void MainWindow::updateHistoryCommands() {
 
 void MainWindow::mnuEditUndo_Click() {
     tierView_->HideCellEditors();
-    if (const EditStep* step = edits_.undo()) showStep(*step);
+    if (const EditStep* step = edits_.undo()) {
+        steppedBack_ = true;
+        showStep(*step);
+        steppedBack_ = false;
+    }
 }
 
 void MainWindow::mnuEditRedo_Click() {

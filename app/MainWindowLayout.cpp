@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include <QEvent>
+#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -21,7 +22,7 @@ using window_size::kMinHeight;
 using window_size::kMinWidth;
 constexpr int kTabTop = 90;
 constexpr int kPaneTop = 60;
-constexpr int kSplitterThickness = 60;
+constexpr int kSplitterThickness = 105;  // wide enough to find and to hold
 constexpr int kVerticalSplitterLimit = 1200;
 constexpr int kHorizontalSplitterLimit = 1800;
 
@@ -61,6 +62,7 @@ void MainWindow::Form_Resize() {
         resize(width() - gridAreaWidth + twipsToPixels(window_size::kStartWidth), height());
         return;
     }
+    if (gridAreaWidth < smallestGridAreaWidth() && widenGridArea(smallestGridAreaWidth() - gridAreaWidth)) return;
     if (pixelsToTwips(height()) < kMinHeight) {
         resize(width(), twipsToPixels(window_size::kStartHeight));
         return;
@@ -77,6 +79,42 @@ void MainWindow::Form_Resize() {
     tierView_->pane(ListKind::Exception)->placeTotals();
 }
 
+namespace {
+
+// Where the chain pane ends in room shared with the exception pane: each gets its smallest size and the
+// chain three fifths of what is left; in too little room both give up alike.
+int chainShareOf(int room, int chainSmallest, int exceptionSmallest) {
+    const int spare = room - chainSmallest - exceptionSmallest;
+    if (spare >= 0) return chainSmallest + spare * 3 / 5;
+    return room * chainSmallest / std::max(1, chainSmallest + exceptionSmallest);
+}
+
+}  // namespace
+
+int MainWindow::smallestGridAreaWidth() const {
+    if (!exceptionPaneShown_ || !prefs_.extWindowPos) return 0;
+    // Side by side: both panes at their smallest, the splitter between them and the strip's frame around.
+    return tierView_->pane(ListKind::Chain)->smallestWidth() + tierView_->pane(ListKind::Exception)->smallestWidth() +
+           twipsToPixels(kSplitterThickness + 60) + 4;
+}
+
+bool MainWindow::widenGridArea(int missing) {
+    // The window takes what the screen has, the preview gives up the rest; one step at a time, as each
+    // brings its own resize.
+    // A maximised window keeps its size.
+    const bool sizeFixed = windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
+    const QScreen* screen = this->screen();
+    const int room = sizeFixed ? 0 : screen ? screen->availableGeometry().width() - width() : missing;
+    if (room > 0 || (previewSplitter_->sideRoom() == 0 && !sizeFixed)) {
+        resize(width() + (room > 0 ? std::min(room, missing) : missing), height());
+        return true;
+    }
+    if (previewSplitter_->sideRoom() == 0) return false;
+    const int before = previewSplitter_->sideWidth();
+    previewSplitter_->setSideWidth(before - missing);
+    return previewSplitter_->sideWidth() != before;
+}
+
 void MainWindow::placePanes() {
     const QRect client = tabClientRect();
     FigurePane* chain = tierView_->pane(ListKind::Chain);
@@ -89,7 +127,11 @@ void MainWindow::placePanes() {
     if (!exceptionPaneShown_) {
         chain->setGeometry(client.left(), paneTop, client.width(), paneBottom - paneTop);
     } else if (!prefs_.extWindowPos) {
-        int top = under->y() > 0 ? under->y() : paneTop + (paneBottom - paneTop) * 3 / 5;
+        // The panes keep their shares of the height as the window grows; a drag sets the share.
+        const int room = std::max(1, paneBottom - paneTop - thickness);
+        if (splitterDrag_) paneShare_[0] = double(under->y() - paneTop) / room;
+        int top = paneTop + (paneShare_[0] ? qRound(*paneShare_[0] * room)
+                                           : chainShareOf(room, chain->smallestHeight(), exception->smallestHeight()));
         top = std::clamp(top, twipsToPixels(kHorizontalSplitterLimit),
                          std::max(twipsToPixels(kHorizontalSplitterLimit), height() - twipsToPixels(kHorizontalSplitterLimit)));
         top = std::min(top, paneBottom - thickness);
@@ -97,12 +139,17 @@ void MainWindow::placePanes() {
         chain->setGeometry(client.left(), paneTop, client.width(), top - paneTop);
         exception->setGeometry(client.left(), top + thickness, client.width(), paneBottom - top - thickness);
     } else {
-        int left = right->x() > 0 ? right->x() : client.left() + client.width() * 3 / 5;
+        const int gap = twipsToPixels(60);
+        const int room = std::max(1, client.width() - thickness - gap);
+        if (splitterDrag_) paneShare_[1] = double(right->x() - client.left() - gap) / room;
+        int left = client.left() + gap +
+                   (paneShare_[1] ? qRound(*paneShare_[1] * room)
+                                  : chainShareOf(room, chain->smallestWidth(), exception->smallestWidth()));
         left = std::clamp(left, twipsToPixels(kVerticalSplitterLimit),
                           std::max(twipsToPixels(kVerticalSplitterLimit), central_->width() - twipsToPixels(kVerticalSplitterLimit)));
         right->setGeometry(left, client.top(), thickness, client.height());
         const int height = client.height() - twipsToPixels(120);
-        chain->setGeometry(client.left(), paneTop, left - twipsToPixels(60) - client.left(), height);
+        chain->setGeometry(client.left(), paneTop, left - gap - client.left(), height);
         const int exceptionLeft = left + thickness;
         exception->setGeometry(exceptionLeft, paneTop, client.right() + 1 - exceptionLeft, height);
     }

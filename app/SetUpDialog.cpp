@@ -37,12 +37,13 @@ constexpr bool isNumericField(int index) { return index <= 4 || index >= 8; }
 struct NumberField {
     int field;
     float DrawingConditions::*value;
+    const char* caption;  // as the messages name the field
 };
-constexpr NumberField kTypedNumbers[] = {{0, &DrawingConditions::referenceX},
-                                         {1, &DrawingConditions::referenceY},
-                                         {2, &DrawingConditions::referenceAngle},
-                                         {8, &DrawingConditions::tableX},
-                                         {9, &DrawingConditions::tableY}};
+constexpr NumberField kTypedNumbers[] = {{0, &DrawingConditions::referenceX, "基準図形の座標値 X"},
+                                         {1, &DrawingConditions::referenceY, "基準図形の座標値 Y"},
+                                         {2, &DrawingConditions::referenceAngle, "基準図形の角度"},
+                                         {8, &DrawingConditions::tableX, "面積表位置 X"},
+                                         {9, &DrawingConditions::tableY, "面積表位置 Y"}};
 
 struct LayerField {
     int field;
@@ -453,7 +454,7 @@ bool SetUpDialog::storeEntries() {
     // stored as each passes, the rest once all have.
     DocumentSettings settings = DocumentSettings::of(data_);
     DrawingConditions& c = settings.conditions;
-    for (const auto& [field, stored] : kTypedNumbers) {
+    for (const auto& [field, stored, fieldCaption] : kTypedNumbers) {
         const QString text = txtDrawIni(field)->text();
         float value = 0;
         if (!text.isEmpty()) {
@@ -465,7 +466,8 @@ bool SetUpDialog::storeEntries() {
             }
             if (!number) {
                 edits_.changeSettings(settings);  // the reference point and angle that passed stay stored
-                refuse(field, Message{"作図条件は数値を入力してください！", "入力形式指定", Message::Icon::Warning});
+                refuse(field, Message{"作図条件は数値を入力してください！ 【" + std::string(fieldCaption) + "】", "入力形式指定",
+                                      Message::Icon::Warning});
                 return false;
             }
             value = *number;

@@ -1,6 +1,7 @@
 #include "app/SplitterBar.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace mirota {
 
@@ -9,12 +10,27 @@ SplitterBar::SplitterBar(int index, QWidget* parent) : QFrame(parent), index_(in
     setCursor(index == 0 ? Qt::SplitVCursor : Qt::SplitHCursor);
     setAutoFillBackground(true);
     setPressedLook(false);
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setToolTip(QStringLiteral("ドラッグすると、表の大きさを変えられます"));
 }
 
 void SplitterBar::setPressedLook(bool pressed) {
     QPalette look = palette();
     look.setColor(QPalette::Window, palette().color(pressed ? QPalette::Dark : QPalette::Button));
     setPalette(look);
+}
+
+void SplitterBar::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(palette().color(QPalette::Dark));
+    const bool across = index_ == 0;  // the horizontal bar lies across the window
+    const QPoint middle = rect().center();
+    for (int dot = -3; dot <= 3; ++dot) {
+        const QPoint at = across ? QPoint(middle.x() + 5 * dot, middle.y()) : QPoint(middle.x(), middle.y() + 5 * dot);
+        painter.drawEllipse(at, 1, 1);
+    }
 }
 
 void SplitterBar::mousePressEvent(QMouseEvent* event) {

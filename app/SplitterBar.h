@@ -25,6 +25,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // A raised bar with a grip in its middle, so that it is found between two white grids.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     int index_;

@@ -1,5 +1,11 @@
 #include "grid/FigurePane.h"
 
+#include "grid/GridCoordinates.h"
+
+#include <algorithm>
+
+#include <QHeaderView>
+
 #include "ui/Twips.h"
 
 namespace mirota {
@@ -11,10 +17,12 @@ constexpr int kGridTop = 600;
 constexpr int kGridBottomMargin = 120;
 constexpr int kTotalBoxWidth = 1500;
 constexpr int kTotalGap = 60;
+constexpr int kTotalBoxHeight = 22;
+constexpr int kValueColumns = grid::kLastValueColumn - grid::kFirstValueColumn + 1;
 
 }  // namespace
 
-FigurePane::FigurePane(ListKind list, QWidget* parent) : QGroupBox(parent) {
+FigurePane::FigurePane(ListKind list, QWidget* parent) : QGroupBox(parent), list_(list) {
     const int index = static_cast<int>(list);
     setObjectName(QStringLiteral("fraMain%1").arg(index));
     if (list == ListKind::Exception) setTitle(QStringLiteral("例外処理"));
@@ -55,23 +63,32 @@ FigurePane::FigurePane(ListKind list, QWidget* parent) : QGroupBox(parent) {
     countCombo_->setGeometry(twipsToPixels(kGridLeft) + 44, comboTop, 72, 24);
 }
 
+bool FigurePane::totalsBesideCount() const {
+    const int totalsWidth = kTotalBoxes * twipsToPixels(kTotalBoxWidth) + (kTotalBoxes - 1) * twipsToPixels(kTotalGap);
+    return countCombo_->geometry().right() + 8 + totalsWidth + twipsToPixels(kGridLeft) <= width();
+}
+
+int FigurePane::gridTop() const {
+    if (totalsBesideCount()) return twipsToPixels(kGridTop);
+    // A line of their own: captions, then boxes, under the count combo.
+    return countCombo_->geometry().bottom() + 4 + captions_[0]->fontMetrics().height() + kTotalBoxHeight + 4;
+}
+
 void FigurePane::placeGrid() {
     const int left = twipsToPixels(kGridLeft);
-    const int top = twipsToPixels(kGridTop);
+    const int top = gridTop();
     grid_->setGeometry(left, top, width() - 2 * left, height() - top - twipsToPixels(kGridBottomMargin));
 }
 
 void FigurePane::placeTotals() {
     const int boxWidth = twipsToPixels(kTotalBoxWidth);
-    const int boxHeight = 22;
-    const int top = grid_->y() - boxHeight - 2;
+    const int top = grid_->y() - kTotalBoxHeight - 2;
     const int step = boxWidth + twipsToPixels(kTotalGap);
     const int leftLeft = grid_->x() + grid_->width() - boxWidth - (kTotalBoxes - 1) * step;
     for (int i = 0; i < kTotalBoxes; ++i) {
-        totals_[static_cast<std::size_t>(i)]->setGeometry(leftLeft + i * step, top, boxWidth, boxHeight);
+        totals_[static_cast<std::size_t>(i)]->setGeometry(leftLeft + i * step, top, boxWidth, kTotalBoxHeight);
     }
-    // In a pane too narrow for them the boxes would cover the count combo: they stay out of sight there.
-    const bool shown = grid_->isVisibleTo(this) && leftLeft >= countCombo_->geometry().right() + 8;
+    const bool shown = grid_->isVisibleTo(this);
     for (int i = 0; i < kTotalBoxes; ++i) {
         QLineEdit* box = totals_[static_cast<std::size_t>(i)];
         QLabel* caption = captions_[static_cast<std::size_t>(i)];
@@ -80,6 +97,23 @@ void FigurePane::placeTotals() {
         box->setVisible(shown);
         caption->setVisible(shown);
     }
+}
+
+int FigurePane::smallestWidth() const {
+    // A common value at two decimals: a side, or a position "x,y".
+    const QString common = list_ == ListKind::Chain ? QStringLiteral("000.00") : QStringLiteral("0.00,0.00");
+    const int column = grid_->fontMetrics().horizontalAdvance(common) + 6;
+    int fixed = 0;
+    for (int col = 0; col < grid::kFirstValueColumn; ++col) fixed += grid_->columnWidth(col);
+    const int totals = kTotalBoxes * twipsToPixels(kTotalBoxWidth) + (kTotalBoxes - 1) * twipsToPixels(kTotalGap);
+    // What the value columns share of the grid leaves room for the border and the scroll bar.
+    const int gridWidth = fixed + kValueColumns * column + twipsToPixels(120 + 240);
+    return std::max(gridWidth, totals) + 2 * twipsToPixels(kGridLeft);
+}
+
+int FigurePane::smallestHeight() const {
+    return twipsToPixels(kGridTop) + grid_->horizontalHeader()->height() + 2 * twipsToPixels(TierGrid::kRowHeightTwips) +
+           2 * grid_->frameWidth() + twipsToPixels(kGridBottomMargin);
 }
 
 void FigurePane::setContentsVisible(bool visible) {

@@ -29,13 +29,22 @@ public:
     QLineEdit* totalBox(int index) const { return totals_[static_cast<std::size_t>(index)]; }
     QLabel* totalCaption(int index) const { return captions_[static_cast<std::size_t>(index)]; }
 
-    // Places the grid by its frame and the total boxes right-aligned with the grid.
+    // Places the grid by its frame and the total boxes right-aligned with the grid: beside the count
+    // combo, or on a line of their own under it when the frame is too narrow for both.
     void placeGrid();
     void placeTotals();
+    // The narrowest frame in which every column still shows its values, and the lowest in which the grid
+    // shows its header and one figure.
+    int smallestWidth() const;
+    int smallestHeight() const;
     // Hides or shows everything but the frame itself, as during a splitter drag.
     void setContentsVisible(bool visible);
 
 private:
+    bool totalsBesideCount() const;
+    int gridTop() const;
+
+    ListKind list_;
     TierGrid* grid_;
     CellEditor* editor_;
     QLabel* countLabel_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "model/OptionFlags.h"
 
@@ -21,6 +22,7 @@ struct Preferences {
     std::string digitsFormat;           // "0." followed by 0 to 5 zeros
     bool extWindowPos = false;          // exception pane: false under the chain pane, true to its right
     bool showPreview = true;            // the development preview beside the grids
+    std::vector<std::string> recentFiles;  // the File menu's last documents, most recent first
     WindowGeometry windowGeometry;
     std::string drawingOutput = "engine";  // how drawings reach the CAD program: engine, dde or script
     // How computed values are shown and added up, by the names the calculation knows them by.

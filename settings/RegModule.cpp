@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "model/NumberText.h"
+#include "settings/RecentFiles.h"
 
 namespace mirota {
 
@@ -24,6 +25,9 @@ constexpr const char* kSumRuleName = "SumRule";
 constexpr const char* kRegisteredName = "Registered";
 constexpr const char* kShowTsuboName = "ShowTsubo";
 constexpr const char* kAreaTableSummaryName = "AreaTableSummary";
+
+// "RecentFile(1)" .. "RecentFile(8)": the File menu's last documents, the most recent first.
+std::string recentFileName(std::size_t index) { return "RecentFile(" + std::to_string(index + 1) + ")"; }
 
 
 // A whole number as the conversion of the stored text gives it: rounded half to even, within the type's range.
@@ -114,6 +118,11 @@ void LoadSettings(Preferences& prefs) {
             if (auto value = truthValue(*text)) *flag = *value;
         }
     }
+    prefs.recentFiles.clear();
+    for (std::size_t index = 0; index < kRecentFileCount; ++index) {
+        const auto text = ReadSettingText(*key, recentFileName(index));
+        if (text && !text->empty()) prefs.recentFiles.push_back(*text);
+    }
     ReadSettingText(*key, "VerNo");  // read and not used
 }
 
@@ -132,6 +141,13 @@ void SaveSettings(const Preferences& prefs) {
     WriteSettingText(*key, "WindowState", std::to_string(prefs.windowGeometry.state));
     WriteSettingText(*key, kDrawOutputName, prefs.drawingOutput);
     WriteAreaRuleSettings(*key, prefs);
+    for (std::size_t index = 0; index < kRecentFileCount; ++index) {
+        if (index < prefs.recentFiles.size()) {
+            WriteSettingText(*key, recentFileName(index), prefs.recentFiles[index]);
+        } else {
+            key->remove(QString::fromStdString(recentFileName(index)));
+        }
+    }
     WriteSettingText(*key, "VerNo", "1");
 }
 

@@ -5,15 +5,22 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "ui/FocusReturn.h"
+
 namespace mirota {
 
 QString DialogStartFolder(const QString& documentPath, const QString& lastUsedFolder) {
-    if (!documentPath.isEmpty()) return QDir::toNativeSeparators(QFileInfo(documentPath).absolutePath());
-    if (!lastUsedFolder.isEmpty()) return QDir::toNativeSeparators(lastUsedFolder);
-    return QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    const QString candidates[] = {documentPath.isEmpty() ? QString() : QFileInfo(documentPath).absolutePath(),
+                                  lastUsedFolder,
+                                  QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)};
+    for (const QString& folder : candidates) {
+        if (!folder.isEmpty() && QFileInfo(folder).isDir()) return QDir::toNativeSeparators(folder);
+    }
+    return QDir::toNativeSeparators(QDir::homePath());
 }
 
 QString ShowFileDialog(QWidget* parent, const FileDialogRequest& request) {
+    const FocusReturn focusReturn;
     QFileDialog dialog(parent, request.caption, request.start, request.filter);
     const bool save = request.kind == FileDialogRequest::Kind::Save;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);

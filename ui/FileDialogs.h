@@ -27,7 +27,9 @@ struct FileDialogRequest {
 using FileDialogSink = std::function<QString(const FileDialogRequest&)>;
 
 // Where a file dialog starts: the folder of the document (if it has a file), else the folder last chosen,
-// else the user's documents folder. Never the program's own folder, where a user may not write.
+// else the user's documents folder, else the home folder: the first of them that exists, so that a
+// dialog never offers a missing folder's name as the file name. Never the program's own folder,
+// where a user may not write.
 QString DialogStartFolder(const QString& documentPath, const QString& lastUsedFolder);
 
 // The platform's file dialog over parent.

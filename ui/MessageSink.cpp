@@ -1,5 +1,7 @@
 #include "ui/MessageSink.h"
 
+#include "ui/FocusReturn.h"
+
 namespace mirota {
 
 namespace {
@@ -23,6 +25,7 @@ QString messageText(const Message& message) {
 
 QMessageBox::StandardButton ShowMessageBox(QWidget* parent, const Message& message,
                                            QMessageBox::StandardButtons buttons) {
+    const FocusReturn focusReturn;
     QMessageBox box(boxIcon(message.icon), QString::fromStdString(message.title), messageText(message), buttons,
                     parent);
     return static_cast<QMessageBox::StandardButton>(box.exec());

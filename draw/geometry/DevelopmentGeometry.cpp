@@ -129,7 +129,9 @@ private:
                 return true;
             }
         }
-        return setFailure(Message{"タイプ変更で基準を指定して下さい！", "入力必須項目", Message::Icon::Critical});
+        return setFailure(Message{"タイプ変更で基準を指定して下さい！ 【" + std::to_string(tier + 1) +
+                                      "段目に基準の図形がありません】",
+                                  "入力必須項目", Message::Icon::Critical});
     }
 
     bool placeFirstFigure(int tier) {
@@ -296,8 +298,9 @@ private:
             const std::string& text = data_.cell(ListKind::Chain, tier, row, column::SideA + side);
             const std::string sideName = kSideNames[static_cast<std::size_t>(side)];
             if (text.empty()) {
-                return setFailure(Message{"入力データを確認して下さい！ 【" + std::to_string(tier + 1) + "段目" +
-                                              std::to_string(row + 1) + "】",
+                const std::string inputSet = row % 2 == 0 ? "設計値" : "実測値";
+                return setFailure(Message{"入力データを確認して下さい！ 【" + figureName(tier, row) + " " + inputSet +
+                                              "の" + sideName + "が空です】",
                                           "", Message::Icon::None});
             }
             const auto value = number::strictNumber(text);
@@ -385,6 +388,8 @@ PartialDevelopment ComputePartialDevelopment(const SurveyData& data, std::string
 
 std::string FaultLine(const DevelopmentFault& fault) {
     std::string line = fault.message.text.substr(0, fault.message.text.find("\r\n\r\n"));
+    // The error number of a failure while computing means nothing to the user.
+    if (line.rfind("[No.", 0) == 0 && line.find("]\r\n") != std::string::npos) line.erase(0, line.find("]\r\n") + 3);
     for (std::size_t at = line.find("\r\n"); at != std::string::npos; at = line.find("\r\n", at)) {
         line.replace(at, 2, " ");
     }

@@ -43,8 +43,8 @@ struct PartialDevelopment {
 
 PartialDevelopment ComputePartialDevelopment(const SurveyData& data, std::string_view stationPrefix);
 
-// The fault as one line: the message up to its first blank line, its line breaks as spaces, led by
-// the tier when the message does not name it.
+// The fault as one line: the message up to its first blank line without its error number, its line
+// breaks as spaces, led by the tier when the message does not name it.
 std::string FaultLine(const DevelopmentFault& fault);
 
 }  // namespace mirota

@@ -137,6 +137,23 @@ private slots:
         QVERIFY(!w.shellRequests.join('|').contains(".chm"));
     }
 
+    void helpWindowClosesWithEscAndCtrlW_data() {
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::newRow("Esc") << QKeySequence(Qt::Key_Escape);
+        QTest::newRow("Ctrl+W") << QKeySequence(Qt::CTRL | Qt::Key_W);
+    }
+    void helpWindowClosesWithEscAndCtrlW() {
+        QFETCH(QKeySequence, keys);
+        WindowFixture w;
+        w.window->toolMain_ButtonClick(Command::Help);
+        auto* help = w.window->findChild<HelpWindow*>();
+        QVERIFY(help);
+        QApplication::setActiveWindow(help);
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(help));
+        QTest::keySequence(help->browser(), keys);
+        QTRY_VERIFY(w.window->findChildren<HelpWindow*>().isEmpty() || !help->isVisible());
+    }
+
     void contentsListEveryPageByItsTitle() {
         HelpWindow help;
         const QStringList files = HelpWindow::pageFiles();

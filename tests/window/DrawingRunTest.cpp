@@ -258,8 +258,7 @@ private slots:
         f.window->mnuToolDraw_Click();
         QCOMPARE(f.takeFileRequests(),
                  (std::vector<FileDialogRequest>{{FileDialogRequest::Kind::Save, "スクリプトファイルの保存",
-                                                  QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                                                      .filePath("展開図.scr"),
+                                                  QDir(test::firstDialogFolder()).filePath("展開図.scr"),
                                                   "スクリプト ファイル (*.scr)", "scr"}}));
         QCOMPARE(f.takeMessages(), std::vector<Message>{kFinished});
         QFile script(file);

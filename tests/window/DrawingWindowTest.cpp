@@ -295,7 +295,7 @@ private slots:
         QCOMPARE(asked[0].defaultSuffix, suffix);
         // An untitled document: the user's documents folder, never the program's.
         QCOMPARE(asked[0].start,
-                 QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath("展開図." + suffix));
+                 QDir(test::firstDialogFolder()).filePath("展開図." + suffix));
         QVERIFY(f.messages.empty());
         const QByteArray bytes = readFile(file);
         QVERIFY(bytes.trimmed().startsWith(start.trimmed()));

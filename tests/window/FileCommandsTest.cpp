@@ -4,9 +4,11 @@
 #include <QDir>
 #include <QStandardPaths>
 #include <QFile>
+#include <QMenu>
 #include <QTabWidget>
 
 #include "io/CodePage.h"
+#include "settings/RegModule.h"
 #include "WindowFixture.h"
 
 using namespace mirota;
@@ -69,13 +71,10 @@ QStringList savedLines(const QString& path) {
     return lines;
 }
 
-// Where dialogs start when there is neither a document file nor a folder chosen before.
-QString documentsFolder() {
-    return QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-}
+QString documentsFolder() { return QDir::toNativeSeparators(test::firstDialogFolder()); }
 FileDialogRequest openRequest(const QString& start = documentsFolder()) { return {Kind::Open, "開く", start, kFilter, {}}; }
 FileDialogRequest saveRequest(const QString& start = documentsFolder()) {
-    return {Kind::Save, "名前を付けて保存", start, kFilter, {}};
+    return {Kind::Save, "名前を付けて保存", start, kFilter, "txt"};
 }
 
 }  // namespace
@@ -479,6 +478,91 @@ private slots:
         f.fileNames = {file};
         f.window->mnuOpen_Click();
         QCOMPARE(f.takeFileRequests(), std::vector<FileDialogRequest>{openRequest(sub)});
+    }
+
+    // A folder chosen before and removed since is not offered: its name would become the file name.
+    void dialogsNeverStartInAMissingFolder() {
+        const QString gone = path("gone");
+        QVERIFY(QDir().mkpath(gone));
+        WindowFixture f;
+        f.fileNames = {QDir(gone).filePath("site.txt")};
+        f.window->mnuOpen_Click();  // refused (no such file), but the folder is remembered
+        f.takeFileRequests();
+        f.takeMessages();
+        QVERIFY(QDir(gone).removeRecursively());
+        f.window->mnuSave_Click();
+        QCOMPARE(f.takeFileRequests(), std::vector<FileDialogRequest>{saveRequest()});
+    }
+
+    // A name typed without the data file's extension is saved with it, so that Open lists the file; a
+    // file already there under that name is asked about.
+    void nameWithoutExtensionGetsTxt() {
+        WindowFixture f;
+        f.enter(1, 3, "3");
+        f.fileNames = {path("Documents")};
+        f.window->mnuSave_Click();
+        QVERIFY(!QFile::exists(path("Documents")));
+        QCOMPARE(savedLines(path("Documents.txt")).size(), 66);
+        QCOMPARE(f.data().currentFilePath, path("Documents.txt").toStdString());
+        QVERIFY(f.takeMessages().empty());
+        f.takeFileRequests();
+
+        f.enter(1, 4, "4");
+        f.answer = QMessageBox::No;
+        f.fileNames = {path("Documents")};
+        f.window->mnuSaveNew_Click();  // No to the question is a cancel: the dialog comes again
+        QCOMPARE(f.takeMessages().size(), 1u);
+        QCOMPARE(f.takeFileRequests().size(), 2u);
+        QCOMPARE(savedLines(path("Documents.txt")).at(8), QString("\"3.00\""));  // the file as it was
+    }
+
+    // The File menu lists the last 8 documents opened or saved, newest first, kept in the preferences; a
+    // listed file that is gone is said so and taken off the list.
+    void recentFilesListTheLastDocuments() {
+        WindowFixture f;
+        QStringList files;
+        for (int i = 0; i < 9; ++i) {
+            files << path(QString("recent%1.txt").arg(i));
+            writeFile(files.back(), fileBytes(documentValues(1)));
+            f.fileNames = {files.back()};
+            f.window->mnuOpen_Click();
+        }
+        f.fileNames = {path("saved-last.txt")};
+        f.window->mnuSaveNew_Click();
+        auto* menu = f.window->findChild<QMenu*>("mnuFile");
+        const auto listed = [&] {
+            emit menu->aboutToShow();
+            QStringList out;
+            for (int i = 1; QAction* item = f.window->findChild<QAction*>(QString("mnuRecentFile%1").arg(i)); ++i) {
+                out << item->text();
+            }
+            return out;
+        };
+        QStringList expected{"&1 " + path("saved-last.txt")};
+        for (int i = 8; i >= 2; --i) expected << QString("&%1 ").arg(10 - i) + files[i];
+        QCOMPARE(listed(), expected);
+        QCOMPARE(listed(), expected);  // made afresh, not added twice
+
+        // Kept across runs.
+        SaveSettings(f.prefs);
+        Preferences read;
+        LoadSettings(read);
+        QCOMPARE(read.recentFiles, f.prefs.recentFiles);
+
+        f.window->findChild<QAction*>("mnuRecentFile3")->trigger();  // recent7.txt
+        QCOMPARE(f.data().currentFilePath, files[7].toStdString());
+        QCOMPARE(listed().front(), "&1 " + files[7]);
+
+        QVERIFY(QFile::remove(files[5]));
+        const QString gone = f.window->findChild<QAction*>("mnuRecentFile5")->text();
+        QVERIFY(gone.endsWith(files[5]));
+        f.window->findChild<QAction*>("mnuRecentFile5")->trigger();
+        const std::vector<Message> said = f.takeMessages();
+        QCOMPARE(said.size(), 1u);
+        QVERIFY(QString::fromStdString(said[0].text).startsWith("ファイルが見つかりません。\r\n" + files[5]));
+        QCOMPARE(f.data().currentFilePath, files[7].toStdString());  // the document stays
+        QCOMPARE(listed().size(), 7);
+        QVERIFY(!listed().join('|').contains(files[5]));
     }
 
     void closingAsksAboutUnsavedChanges_data() {

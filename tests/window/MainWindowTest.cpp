@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
+#include <QTimer>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -315,7 +316,7 @@ private slots:
         }
     }
 
-    // The rules read the document: the rows of both input sets of the tier on screen, within its figure count.
+    // The rules read the document: the rows of both input sets of every tier, within its figure count.
     void calculationFollowsTheDocument_data() {
         QTest::addColumn<int>("tier");
         QTest::addColumn<int>("row");
@@ -323,7 +324,8 @@ private slots:
         QTest::newRow("design row") << 0 << 2 << true;
         QTest::newRow("measured row") << 0 << 3 << true;
         QTest::newRow("row past the figure count") << 0 << 4 << false;
-        QTest::newRow("row of another tier") << 1 << 0 << false;
+        QTest::newRow("row of another tier") << 1 << 0 << true;  // the calculation and the drawing take every tier
+        QTest::newRow("row of a tier past the tier count") << 2 << 0 << false;
     }
     void calculationFollowsTheDocument() {
         QFETCH(int, tier);
@@ -381,6 +383,19 @@ private slots:
         QCOMPARE(f.cell(0, 1), std::string());
         QCOMPARE(f.grid()->text(1, 3), QString());
         QCOMPARE(f.window->tag(), std::string());
+    }
+
+    // A new document starts on the design values, whichever set was being entered.
+    void newStartsOnDesignValues() {
+        WindowFixture f;
+        f.window->toolMain_ButtonClick(Command::EditMeasured);
+        QCOMPARE(f.data().view.currentInputSet, InputSet::Measured);
+        f.window->mnuNewFile_Click();
+        QCOMPARE(f.data().view.currentInputSet, InputSet::Design);
+        QVERIFY(!f.window->toolbarControl("mnuDataChangeType0")->isEnabled());
+        QVERIFY(f.window->toolbarControl("mnuDataChangeType1")->isEnabled());
+        QCOMPARE(f.grid()->state(1, 3), CellState::Editable);
+        QCOMPARE(f.grid()->state(2, 3), CellState::OtherSet);
     }
 
     void newAsksNothingWithoutChanges() {
@@ -516,6 +531,67 @@ private slots:
         QVERIFY(!exception->isVisible());
         QVERIFY(!w.splitter(1)->isVisible());
         QCOMPARE(chain->height(), fullHeight);
+    }
+
+    // At the start size, in either arrangement, every total box lies inside its pane and every value column
+    // shows a position "1.50,2.00" whole; a wider window widens both panes, the chain's the more.
+    void exceptionPaneReadableAtTheStartSize_data() {
+        QTest::addColumn<QString>("arrangement");
+        QTest::newRow("under") << "mnuWindowExtUnder";
+        QTest::newRow("right") << "mnuWindowExtRight";
+    }
+    void exceptionPaneReadableAtTheStartSize() {
+        QFETCH(QString, arrangement);
+        WindowFixture f;
+        MainWindow& w = *f.window;
+        w.menuItem(arrangement)->trigger();
+        QTest::qWait(50);
+        for (ListKind list : {ListKind::Chain, ListKind::Exception}) {
+            FigurePane* pane = f.view().pane(list);
+            for (int box = 0; box < FigurePane::kTotalBoxes; ++box) {
+                QVERIFY(pane->totalBox(box)->isVisible());
+                QVERIFY(pane->rect().contains(pane->totalBox(box)->geometry()));
+                QVERIFY(!pane->totalBox(box)->geometry().intersects(pane->countCombo()->geometry()));
+                QVERIFY(!pane->totalBox(box)->geometry().intersects(pane->grid()->geometry()));
+                QWidget* central = w.findChild<QWidget*>("centralArea");
+                const QPoint end = pane->totalBox(box)->mapTo(central, pane->totalBox(box)->rect().bottomRight());
+                QVERIFY(central->rect().contains(end));
+            }
+        }
+        TierGrid* exceptions = f.grid(ListKind::Exception);
+        const int position = exceptions->fontMetrics().horizontalAdvance("1.50,2.00");
+        for (int col = 3; col < TierGrid::kColumns; ++col) QVERIFY(exceptions->columnWidth(col) > position);
+        QVERIFY(w.splitter(arrangement.endsWith("Right") ? 1 : 0)->isVisible());
+
+        const bool right = arrangement.endsWith("Right");
+        const auto size = [right](QWidget* pane) { return right ? pane->width() : pane->height(); };
+        FigurePane* chain = f.view().pane(ListKind::Chain);
+        FigurePane* exception = f.view().pane(ListKind::Exception);
+        const int chainBefore = size(chain);
+        const int exceptionBefore = size(exception);
+        w.resize(w.width() + (right ? 300 : 0), w.height() + (right ? 0 : 300));
+        QTRY_VERIFY(size(chain) > chainBefore + 100);
+        QVERIFY(size(exception) > exceptionBefore);
+        QVERIFY(size(chain) - chainBefore > size(exception) - exceptionBefore);
+    }
+
+    // A closed message box gives the keyboard back to the window and the cell it came from, so that the
+    // window's shortcuts work at once (nothing else does so without a window manager).
+    void messageBoxGivesTheFocusBack() {
+        WindowFixture f;
+        f.select(3, 4);
+        QWidget* before = QApplication::focusWidget();
+        QCOMPARE(before, static_cast<QWidget*>(f.grid()));
+        QTimer::singleShot(0, [] {
+            QTRY_VERIFY(QApplication::activeModalWidget());
+            QWidget* box = QApplication::activeModalWidget();
+            box->hide();
+            QApplication::setActiveWindow(nullptr);  // as X leaves it when the box's window goes
+            box->close();
+        });
+        ShowMessageBox(f.window.get(), Message{"確認", "", Message::Icon::None}, QMessageBox::Ok);
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(f.window.get()));
+        QCOMPARE(QApplication::focusWidget(), before);
     }
 
     void splitterDragHidesTheContentsAndStopsAtItsLimit() {

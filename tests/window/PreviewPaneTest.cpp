@@ -3,7 +3,9 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QSplitter>
 #include <QTabWidget>
 
@@ -84,10 +86,10 @@ private slots:
         f.enter(1, 3, "3");
         f.enter(1, 4, "4");
         QCOMPARE(shownFigures(f, 0), 0);
-        QCOMPARE(faultShown(f), QString("入力データを確認して下さい！ 【1段目1】"));
+        QCOMPARE(faultShown(f), QString("入力データを確認して下さい！ 【1段目 No.1 設計値のＣ辺が空です】"));
         f.enter(1, 5, "5");
         QCOMPARE(shownFigures(f, 0), 1);
-        QCOMPARE(faultShown(f), QString("入力データを確認して下さい！ 【1段目3】"));
+        QCOMPARE(faultShown(f), QString("入力データを確認して下さい！ 【1段目 No.2 設計値のＢ辺が空です】"));
         f.enter(3, 4, "4");
         f.enter(3, 5, "3");
         QCOMPARE(shownFigures(f, 0), 2);
@@ -120,11 +122,11 @@ private slots:
         f.select(5, 4);
         f.view().mnuDataAddData_Click();
         QCOMPARE(shownFigures(f, 0), 2);
-        QVERIFY(faultShown(f).contains(QStringLiteral("1段目5")));
+        QVERIFY(faultShown(f).contains(QStringLiteral("【1段目 No.3 設計値の")));
         f.select(3, 4);
         f.view().ChangeFigureType(21);  // the base becomes a deduction: no base left in the tier
         QCOMPARE(shownFigures(f, 0), 0);
-        QCOMPARE(faultShown(f), QString("1段目： タイプ変更で基準を指定して下さい！"));
+        QCOMPARE(faultShown(f), QString("タイプ変更で基準を指定して下さい！ 【1段目に基準の図形がありません】"));
         QVERIFY(f.takeMessages().empty());
     }
 
@@ -136,6 +138,68 @@ private slots:
         QCOMPARE(figures.size(), std::size_t{2});
         QVERIFY(figures[0].base && !figures[0].deduction);
         QVERIFY(!figures[1].base && figures[1].deduction);
+    }
+
+    // The scene painted into an image: the highlight lies on the current figure of the tier on screen and on
+    // no other, the base is filled, a deduction hatched.
+    void highlightOnlyOnTheCurrentFigureOfTheCurrentTier() {
+        WindowFixture f;
+        // Two tiers side by side, each with its base and a deduction.
+        f.fileNames = {QStringLiteral(MIROTA_SOURCE_DIR "/examples/sample-survey.txt")};
+        f.window->mnuOpen_Click();
+        QCOMPARE(f.data().tierCount(), 2);
+        f.select(5, 4);  // tier 1, figure 3
+        const DevelopmentEmphasis emphasis = previewView(f)->emphasis();
+        QCOMPARE(emphasis.currentTier, 0);
+        QCOMPARE(emphasis.currentFigure, std::optional<int>(3));
+
+        const DevelopmentScene& scene = previewView(f)->scene();
+        const drawing::Extents& e = scene.extents();
+        const double size = 1000.0;
+        const double scale = size / std::max(e.max.x - e.min.x, e.max.y - e.min.y);
+        QTransform toImage;  // y turned down, the extents filling the image
+        toImage.translate(-e.min.x * scale, size + e.min.y * scale);
+        toImage.scale(scale, -scale);
+        QImage image(int(size) + 1, int(size) + 1, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            scene.paint(painter, toImage, emphasis);
+        }
+        // The colours of a patch inside the figure: between its middle (the circled number) and a corner.
+        const auto patch = [&](const DevelopmentFigure& figure) {
+            const QPolygonF o = toImage.map(figure.outline);
+            const QPointF middle = (o[0] + o[1] + o[2]) / 3.0;
+            const QPoint at = (middle + 0.45 * (o[1] - middle)).toPoint();
+            QList<QColor> colours;
+            for (int dx = -4; dx <= 4; ++dx) {
+                for (int dy = -4; dy <= 4; ++dy) colours << image.pixelColor(at + QPoint(dx, dy));
+            }
+            return colours;
+        };
+        const auto yellow = [](const QColor& c) { return c.red() > 230 && c.green() > 190 && c.blue() < 170; };
+        const auto blue = [](const QColor& c) { return c.blue() > c.red() + 20; };
+        const auto red = [](const QColor& c) { return c.red() > c.green() + 40 && c.red() > c.blue() + 40; };
+        const auto white = [](const QColor& c) { return c.red() > 245 && c.green() > 245 && c.blue() > 245; };
+        int seen = 0;
+        for (const DevelopmentFigure& figure : scene.figures()) {
+            const QList<QColor> colours = patch(figure);
+            const QString name = QString("tier %1 figure %2").arg(figure.tier + 1).arg(figure.number);
+            const bool current = figure.tier == 0 && figure.number == 3;
+            QVERIFY2(std::all_of(colours.begin(), colours.end(), yellow) == current, qPrintable(name));
+            QVERIFY2(std::any_of(colours.begin(), colours.end(), yellow) == current, qPrintable(name));
+            if (figure.base) QVERIFY2(std::all_of(colours.begin(), colours.end(), blue), qPrintable(name));
+            if (figure.deduction) {
+                QVERIFY2(std::any_of(colours.begin(), colours.end(), red), qPrintable(name));  // the hatching's lines
+                QVERIFY2(std::any_of(colours.begin(), colours.end(), white), qPrintable(name));  // and between them
+            }
+            if (!figure.base && !figure.deduction && !current) {
+                QVERIFY2(std::all_of(colours.begin(), colours.end(), white), qPrintable(name));
+            }
+            seen |= (figure.base ? 1 : 0) << figure.tier | (figure.deduction ? 4 : 0) << figure.tier;
+            seen |= figure.tier == 1 && figure.number == 3 ? 16 : 0;
+        }
+        QCOMPARE(seen, 31);  // a base and a deduction of each tier, and the current figure's number on the other tier
     }
 
     void clickSelectsTheFiguresRowOnItsTier() {

@@ -270,10 +270,10 @@ private slots:
                                                           << "寸法値を入力してください！(0以上)" << required << 4;
         QTest::newRow("height beyond a single") << QStringList{"10=1e30", "3=1e30"}
                                                 << "Noサイズを入力してください！(0以上)" << required << 3;
-        QTest::newRow("reference X a word") << QStringList{"0=x"} << "作図条件は数値を入力してください！" << format << 0;
-        QTest::newRow("angle a word") << QStringList{"2=30度"} << "作図条件は数値を入力してください！" << format << 2;
-        QTest::newRow("table X a word") << QStringList{"8=左"} << "作図条件は数値を入力してください！" << format << 8;
-        QTest::newRow("table Y a blank") << QStringList{"9= "} << "作図条件は数値を入力してください！" << format << 9;
+        QTest::newRow("reference X a word") << QStringList{"0=x"} << "作図条件は数値を入力してください！ 【基準図形の座標値 X】" << format << 0;
+        QTest::newRow("angle a word") << QStringList{"2=30度"} << "作図条件は数値を入力してください！ 【基準図形の角度】" << format << 2;
+        QTest::newRow("table X a word") << QStringList{"8=左"} << "作図条件は数値を入力してください！ 【面積表位置 X】" << format << 8;
+        QTest::newRow("table Y a blank") << QStringList{"9= "} << "作図条件は数値を入力してください！ 【面積表位置 Y】" << format << 9;
     }
     void confirmChecksInOrder() {
         QFETCH(QStringList, entries);

@@ -5,8 +5,10 @@
 #include <vector>
 
 #include <QApplication>
+#include <QDir>
 #include <QKeyEvent>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -37,6 +39,13 @@ namespace mirota::test {
 inline void useTemporarySettings(const QTemporaryDir& folder) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
+}
+
+// Where file dialogs start with no document file and no folder chosen before: the documents folder, or
+// the home folder on an account that has none.
+inline QString firstDialogFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(documents).exists() ? documents : QDir::homePath();
 }
 
 // A temporary folder that holds the settings while a test object lives; its tests may keep files there too.

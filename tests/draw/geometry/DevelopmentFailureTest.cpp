@@ -31,21 +31,21 @@ TEST(DevelopmentGeometryFailure, InputMessagesWithTheirExactTexts) {
              fillTier(d, 0, {{"10", "1", "1", "1"}, {"11", "1", "1", "1"}});
          },
          "No.",
-         {"タイプ変更で基準を指定して下さい！", "入力必須項目", Message::Icon::Critical}},
+         {"タイプ変更で基準を指定して下さい！ 【1段目に基準の図形がありません】", "入力必須項目", Message::Icon::Critical}},
         {"no base in the measured rows",
          [](SurveyData& d) {
              fillTier(d, 0, kGoodTier, InputSet::Measured);
              d.setCell(ListKind::Chain, 0, 1, column::Type, "10");
          },
          "No.",
-         {"タイプ変更で基準を指定して下さい！", "入力必須項目", Message::Icon::Critical}},
+         {"タイプ変更で基準を指定して下さい！ 【1段目に基準の図形がありません】", "入力必須項目", Message::Icon::Critical}},
         {"empty side B, measured row of figure 2",
          [](SurveyData& d) {
              fillTier(d, 0, kGoodTier, InputSet::Measured);
              d.setCell(ListKind::Chain, 0, 3, column::SideB, "");
          },
          "No.",
-         {"入力データを確認して下さい！ 【1段目4】", "", Message::Icon::None}},
+         {"入力データを確認して下さい！ 【1段目 No.2 実測値のＢ辺が空です】", "", Message::Icon::None}},
         {"no triangle, tier 2 figure 3",
          [](SurveyData& d) {
              fillTier(d, 0, kGoodTier);
@@ -188,7 +188,7 @@ TEST(DevelopmentGeometryFailure, TiersPlacedBeforeTheFailureKeepTheirValues) {
     FigureGeometry g;
     const auto failure = ComputeDevelopmentGeometry(data, "No.", g);
     ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->text, "タイプ変更で基準を指定して下さい！");
+    EXPECT_EQ(failure->text, "タイプ変更で基準を指定して下さい！ 【2段目に基準の図形がありません】");
     EXPECT_NEAR(g.at(0, 2, 1, FigureGeometry::VertexX), 15.0, 1e-5);
     EXPECT_NEAR(g.at(0, 2, 1, FigureGeometry::LabelX), 10.0, 1e-5);  // tier 0 was labelled
     EXPECT_EQ(g.baseFigureNumber(0), 1);

@@ -65,7 +65,7 @@ TEST(PartialDevelopment, LeavesOutTheFailingFigureAndTheRestOfItsTierAndGoesOn) 
          {kTier, withFigure(kTier, 3, {"11", "12", "", "10", "0"})},
          {4, 3},
          {{1, 4, {}}},
-         {"入力データを確認して下さい！ 【2段目7】"}},
+         {"入力データを確認して下さい！ 【2段目 No.4 設計値のＢ辺が空です】"}},
         {"tier 2's base left out: the tier cannot be put in place",
          {kTier, withFigure(kTier, 0, {"10", "1", "1", "5"})},
          {4, 0},
@@ -75,7 +75,7 @@ TEST(PartialDevelopment, LeavesOutTheFailingFigureAndTheRestOfItsTierAndGoesOn) 
          {withFigure(kTier, 1, {"11", "10", "10", "10", "0"}), kTier},
          {0, 0},
          {{0, 0, {}}, {1, 0, {}}},
-         {"1段目： タイプ変更で基準を指定して下さい！", ""}},
+         {"タイプ変更で基準を指定して下さい！ 【1段目に基準の図形がありません】", ""}},
         {"unknown join in tier 1 figure 4, the last one",
          {withFigure(kTier, 3, {"11", "12", "11", "10", "7"})},
          {3},
@@ -119,10 +119,13 @@ TEST(PartialDevelopment, TheDrawingsRoutineStillStopsAtTheFirstFault) {
     EXPECT_EQ(g.baseFigureNumber(1), -1);  // tier 2 was never reached
 }
 
-TEST(PartialDevelopment, FaultLineNamesTheTierOnce) {
+TEST(PartialDevelopment, FaultLineNamesTheTierOnceWithoutTheErrorNumber) {
     const Message computing{"[No.6]\r\n2段目を配置できません。1段目 No.1 の図形の", "DrawDataCalc0エラー",
                             Message::Icon::Critical};
-    EXPECT_EQ(FaultLine({1, 0, computing}), "[No.6] 2段目を配置できません。1段目 No.1 の図形の");
+    EXPECT_EQ(FaultLine({1, 0, computing}), "2段目を配置できません。1段目 No.1 の図形の");
+    const Message notANumber{"[No.13]\r\n1段目 No.1 の図形のＢ辺が数値ではありません。", "DrawDataCalc0エラー",
+                             Message::Icon::Critical};
+    EXPECT_EQ(FaultLine({0, 1, notANumber}), "1段目 No.1 の図形のＢ辺が数値ではありません。");
     const Message noBase{"タイプ変更で基準を指定して下さい！", "入力必須項目", Message::Icon::Critical};
     EXPECT_EQ(FaultLine({10, 0, noBase}), "11段目： タイプ変更で基準を指定して下さい！");
     // "1段目" inside "11段目" does not name tier 1.

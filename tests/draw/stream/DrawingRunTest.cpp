@@ -94,7 +94,7 @@ TEST_F(DrawingRunTest, DocumentWithoutBaseSendsNothing) {
     const DrawingRunResult result = run();
     EXPECT_EQ(result.outcome, Outcome::GeometryFailed);
     ASSERT_EQ(result.messages.size(), 1u);
-    EXPECT_EQ(result.messages[0], (Message{"タイプ変更で基準を指定して下さい！", "入力必須項目", Message::Icon::Critical}));
+    EXPECT_EQ(result.messages[0], (Message{"タイプ変更で基準を指定して下さい！ 【1段目に基準の図形がありません】", "入力必須項目", Message::Icon::Critical}));
     EXPECT_EQ(data.cell(ListKind::Chain, 0, 0, column::Area), "6");
     EXPECT_TRUE(link.opened().empty());
     EXPECT_TRUE(link.requests().empty());

@@ -1,0 +1,17 @@
+#include "settings/RecentFiles.h"
+
+#include <algorithm>
+
+namespace mirota {
+
+void RememberRecentFile(std::vector<std::string>& recent, const std::string& path) {
+    ForgetRecentFile(recent, path);
+    recent.insert(recent.begin(), path);
+    if (recent.size() > kRecentFileCount) recent.resize(kRecentFileCount);
+}
+
+void ForgetRecentFile(std::vector<std::string>& recent, const std::string& path) {
+    recent.erase(std::remove(recent.begin(), recent.end(), path), recent.end());
+}
+
+}  // namespace mirota
