@@ -81,11 +81,9 @@ int Module1Main(int argc, char** argv) {
         }
         Preferences prefs;
         const QString appFolder = AppFolderFor(QCoreApplication::applicationDirPath());
-        if (EnsureSettingsKey()) {
-            LoadSettings(prefs);
-        } else {
-            SetDefaultSettings(prefs);
-        }
+        // What the key lacks (a first run that ended before saving wrote the version alone) keeps its default.
+        SetDefaultSettings(prefs);
+        if (EnsureSettingsKey()) LoadSettings(prefs);
         MainWindow window(prefs, appFolder);
         window.data().conditions = DrawingConditions::startupDefaults();
         window.Form_Load();

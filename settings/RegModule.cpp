@@ -86,8 +86,9 @@ bool EnsureSettingsKey() {
 void LoadSettings(Preferences& prefs) {
     auto key = OpenSettingsKey();
     for (std::size_t index = 0; index < kNumberedOptions.size(); ++index) {
-        const auto text = ReadSettingText(*key, OptionFlagName(static_cast<int>(index)));
-        prefs.optionFlags.*kNumberedOptions[index] = text && *text != "0";
+        if (auto text = ReadSettingText(*key, OptionFlagName(static_cast<int>(index)))) {
+            prefs.optionFlags.*kNumberedOptions[index] = *text != "0";
+        }
     }
     if (auto text = ReadSettingText(*key, OptionTextName(1))) prefs.stationPrefix = *text;
     if (auto text = ReadSettingText(*key, "Keta")) prefs.digitsFormat = *text;

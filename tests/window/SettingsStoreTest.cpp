@@ -86,21 +86,25 @@ private slots:
 
     void optionFlagRule_data() {
         QTest::addColumn<QString>("stored");  // "(missing)" deletes the value
+        QTest::addColumn<bool>("before");
         QTest::addColumn<bool>("loaded");
-        QTest::newRow("one") << "1" << true;
-        QTest::newRow("zero") << "0" << false;
-        QTest::newRow("word") << "yes" << true;
-        QTest::newRow("empty") << "" << true;
-        QTest::newRow("missing") << "(missing)" << false;
+        QTest::newRow("one") << "1" << false << true;
+        QTest::newRow("zero") << "0" << true << false;
+        QTest::newRow("word") << "yes" << false << true;
+        QTest::newRow("empty") << "" << false << true;
+        // A value a first run never wrote keeps the default it had.
+        QTest::newRow("missing, on before") << "(missing)" << true << true;
+        QTest::newRow("missing, off before") << "(missing)" << false << false;
     }
     void optionFlagRule() {
         QFETCH(QString, stored);
+        QFETCH(bool, before);
         QFETCH(bool, loaded);
         SaveSettings(saved());
         if (stored == "(missing)") remove("SetUpFlg(1)");
         else write("SetUpFlg(1)", stored.toUtf8().constData());
         Preferences prefs;
-        prefs.optionFlags = {!loaded, !loaded};
+        prefs.optionFlags = {!before, before};
         LoadSettings(prefs);
         QCOMPARE(prefs.optionFlags.useStationPrefix, loaded);
         QCOMPARE(prefs.optionFlags.saveWindowSize, true);
@@ -128,16 +132,16 @@ private slots:
         QCOMPARE(QString::fromStdString(prefs.drawingOutput), loaded);
     }
 
-    void missingValuesLeaveTheStartingState() {
+    // A first run that ended before saving leaves a key with the version alone: the next start keeps every default.
+    void aKeyWithTheVersionAloneKeepsTheDefaults() {
         write("VerNo", "1");
-        Preferences prefs;
-        prefs.optionFlags = {true, true};
+        Preferences prefs = saved();
         LoadSettings(prefs);
-        QCOMPARE(prefs.optionFlags, OptionFlags{});
-        QCOMPARE(prefs.stationPrefix, std::string());
-        QCOMPARE(prefs.digitsFormat, std::string());
+        QCOMPARE(prefs.optionFlags, saved().optionFlags);
+        QCOMPARE(prefs.stationPrefix, std::string("No."));
+        QCOMPARE(prefs.digitsFormat, std::string("0.00"));
         QCOMPARE(prefs.extWindowPos, false);
-        QCOMPARE(prefs.windowGeometry.width, 0);
+        QCOMPARE(prefs.windowGeometry.width, 11500);
         QCOMPARE(prefs.windowGeometry.state, 0);
     }
 
