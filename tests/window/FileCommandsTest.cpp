@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QTabWidget>
 
-#include "io/CodePage.h"
+#include "model/CodePage.h"
 #include "WindowFixture.h"
 
 using namespace mirota;
