@@ -8,6 +8,7 @@
 #include "io/AtomicFile.h"
 #include "model/CodePage.h"
 #include "io/DataFileFormat.h"
+#include "io/DataFileReader.h"
 #include "model/NumberText.h"
 
 namespace mirota {
@@ -105,6 +106,11 @@ public:
         if (refusal_) return refusal_;
         codepage::Conversion converted = codepage::fromUtf8(text_);
         if (!converted.ok()) return unconvertible(*converted.failedAt);
+        if (converted.text.size() > kDataFileSizeLimit) {
+            return "データが大きすぎます（" + std::to_string(converted.text.size() / (1024 * 1024)) +
+                   " MiB）。データファイルとして開けるのは " + std::to_string(kDataFileSizeLimit / (1024 * 1024)) +
+                   " MiB までのため、保存できません。";
+        }
         bytes = std::move(converted.text);
         return std::nullopt;
     }
