@@ -26,11 +26,20 @@ JoinSide joinSideOf(const SurveyData& data, int tier, int row) {
 template <typename Edit>
 bool DocumentEditor::transact(EditKind kind, const CellAddress& place, Edit edit) {
     ChangeRecorder recorder(data_);
-    edit(recorder);
-    DocumentChange change = recorder.finish();
-    if (change.empty()) return false;
-    history_.push({kind, place, std::move(change)});
-    return true;
+    EditStep step{kind, place, {}};
+    try {
+        edit(recorder);
+        step.change = recorder.finish();
+        if (step.change.empty()) return false;
+        history_.push(std::move(step));
+        return true;
+    } catch (...) {
+        // All or nothing: a step that fails half-way (out of memory, a place outside the document)
+        // leaves the document and the history as they were.
+        recorder.rollback();
+        std::move(step.change).revert(data_);
+        throw;
+    }
 }
 
 void DocumentEditor::storeCell(const CellAddress& cell, const std::string& text) {
@@ -104,7 +113,10 @@ void DocumentEditor::joinToPrevious(int tier, int figure) {
 
 std::optional<Message> DocumentEditor::insertFigure(ListKind list, int tier, int figure) {
     const int count = data_.figureCount(list, tier);
-    if (count >= data_.maxFigures()) return Message{"最高個数は\"100\"です。", kProgramTitle, Message::Icon::Warning};
+    if (count >= data_.maxFigures()) {
+        return Message{"最高個数は\"" + std::to_string(data_.maxFigures()) + "\"です。", kProgramTitle,
+                       Message::Icon::Warning};
+    }
     transact(EditKind::FigureInsert, {list, tier, tableRow(figure, InputSet::Design), 0}, [&](ChangeRecorder&) {
         for (int to = count; to > figure; --to) copyFigureValues(list, tier, to - 1, to);
         clearFigureColumns(list, tier, figure, column::SideA, column::Area);
@@ -199,10 +211,17 @@ bool DocumentEditor::tierCountDropsValues(int count) const {
 }
 
 bool DocumentEditor::changeSettings(const DocumentSettings& settings) {
+    // Numbers compare as numbers: -0 for 0 is no change and is not stored. What the data file cannot
+    // hold (a number that is not finite, a layer name it refuses) is never stored.
+    const DocumentSettings before = DocumentSettings::of(data_);
+    if (settings == before || !settings.conditions.numbersAreFinite()) return false;
+    const DrawingConditions& c = settings.conditions;
+    for (const std::string* layer : {&c.drawingLayerName, &c.dimensionLayerName, &c.areaTableLayerName}) {
+        if (layerNameProblem(*layer)) return false;
+    }
     return transact(EditKind::Settings, {}, [&](ChangeRecorder& recorder) {
-        const DocumentSettings before = DocumentSettings::of(data_);
-        settings.applyTo(data_);
         recorder.recordSettings(before, settings);
+        settings.applyTo(data_);
     });
 }
 

@@ -48,6 +48,8 @@ public:
     // Lowering the tier count to count would drop a value of the user's in a tier beyond it: a side, an
     // element, a position or a name other than the one a figure is given.
     bool tierCountDropsValues(int count) const;
+    // Not taken when it holds what the data file cannot (a number not finite, a layer name the file
+    // refuses); a number equal to the one stored (-0 for 0) changes nothing.
     bool changeSettings(const DocumentSettings& settings);
 
     // Gives the shown figures of a list what a figure always has: its type (by position when it has

@@ -1,11 +1,15 @@
 #include "edit/EditHistory.h"
 
+#include <type_traits>
+
 namespace mirota {
 
-void EditHistory::push(EditStep step) {
-    if (saved_ && *saved_ > done_) saved_.reset();
-    steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(done_), steps_.end());
+void EditHistory::push(EditStep&& step) {
+    static_assert(std::is_nothrow_move_constructible_v<EditStep> && std::is_nothrow_move_assignable_v<EditStep>);
+    // Appended first, the only part that can fail; the step is moved only once the room is there.
     steps_.push_back(std::move(step));
+    steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(done_), steps_.end() - 1);
+    if (saved_ && *saved_ > done_) saved_.reset();
     ++done_;
     if (steps_.size() > depth_) {
         steps_.pop_front();
