@@ -7,8 +7,10 @@
 #include <nlohmann/json.hpp>
 
 #include "calc/AreaCalculation.h"
+#include "calc/ResultRows.h"
 #include "calc/Totals.h"
 #include "cli/TextTable.h"
+#include "io/CsvFile.h"
 #include "model/NumberText.h"
 
 namespace mirota::cli {
@@ -36,53 +38,22 @@ Json tierResults(const SurveyData& data, int tier, const std::string& digitsForm
     return {{"chain", chain}, {"exception", exception}, {"totals", totals}};
 }
 
-constexpr std::size_t kLeftColumns = 3;  // 番号, 区分, タイプ; the values are aligned right
-
-// The chain rows of one tier, design then measured value of each figure (S and area with the digits),
-// and the totals of both input sets: the rows of the table and of the CSV.
-std::vector<TextRow> tierRows(const SurveyData& data, int tier, const std::string& digitsFormat) {
-    std::vector<TextRow> rows;
-    constexpr std::array<const char*, 2> kSetNames{"設計", "実測"};
-    for (int row = 0; row < 2 * data.figureCount(ListKind::Chain, tier); ++row) {
-        const auto cell = [&](int col) { return data.cell(ListKind::Chain, tier, row, col); };
-        rows.push_back({std::to_string(row / 2 + 1), kSetNames[static_cast<std::size_t>(row % 2)],
-                        cell(column::Type), cell(column::SideA), cell(column::SideB), cell(column::SideC),
-                        number::formatDigits(cell(column::HalfPerimeter), digitsFormat),
-                        number::formatDigits(cell(column::Area), digitsFormat)});
-    }
-    for (InputSet set : {InputSet::Design, InputSet::Measured}) {
-        const TierTotals sums = UpdateTotals(data, tier, set);
-        const char* setName = kSetNames[static_cast<std::size_t>(set)];
-        const std::pair<const char*, float> totals[] = {{"計算面積合計", sums.calculated},
-                                                         {"控除面積合計", sums.deducted},
-                                                         {"差引面積", sums.calculated - sums.deducted}};
-        for (const auto& [name, value] : totals) {
-            rows.push_back({"", setName, name, "", "", "", "", number::formatSingle(value, digitsFormat)});
-        }
-    }
-    return rows;
-}
-
-const TextRow kHeader{"番号", "区分", "タイプ", "A辺", "B辺", "C辺", "S", "面積"};
-
+// Each tier's chain and exception list as aligned tables, the exception list under its heading;
+// numbers (the columns from A辺 and 要素１ on) aligned right.
 void printTable(const SurveyData& data, const std::string& digitsFormat) {
     for (int tier = 0; tier < data.tierCount(); ++tier) {
-        std::vector<TextRow> rows{kHeader};
-        for (TextRow& row : tierRows(data, tier, digitsFormat)) rows.push_back(std::move(row));
-        std::cout << (tier > 0 ? "\n" : "") << tier + 1 << " 段目\n" << alignedTable(rows, kLeftColumns);
+        const auto aligned = [](ResultSection section, std::size_t leftColumns) {
+            section.rows.insert(section.rows.begin(), std::move(section.header));
+            return alignedTable(section.rows, leftColumns);
+        };
+        std::cout << (tier > 0 ? "\n" : "") << tier + 1 << " 段目\n"
+                  << aligned(chainResults(data, tier, digitsFormat), 3) << "例外処理\n"
+                  << aligned(exceptionResults(data, tier, digitsFormat), 4);
     }
 }
 
 void printCsv(const SurveyData& data, const std::string& digitsFormat) {
-    TextRow header{"段"};
-    header.insert(header.end(), kHeader.begin(), kHeader.end());
-    std::cout << csvLine(header);
-    for (int tier = 0; tier < data.tierCount(); ++tier) {
-        for (TextRow& row : tierRows(data, tier, digitsFormat)) {
-            row.insert(row.begin(), std::to_string(tier + 1));
-            std::cout << csvLine(row);
-        }
-    }
+    for (const ResultRow& row : resultSpreadsheet(data, digitsFormat)) std::cout << csvLine(row);
 }
 
 void printJson(const SurveyData& data, const std::string& digitsFormat) {
