@@ -52,7 +52,7 @@ std::variant<TextTable, Message> splitPastedText(std::string_view text, int maxF
     };
     if (text.size() > kPastedTextMaxBytes) {
         return refused("貼り付ける値が多すぎます。一度に貼り付けられるのは " +
-                       std::to_string(kPastedTextMaxBytes / 1024) + " KB までです。");
+                       std::to_string(kPastedTextMaxBytes / (1024 * 1024)) + " MiB までです。");
     }
     // Lines counted as splitTabSeparated makes rows, stopping at the first one too many.
     int lines = 0;
