@@ -1,5 +1,7 @@
 #include "edit/DocumentEditor.h"
 
+#include <stdexcept>
+
 #include "model/ProgramTitle.h"
 
 namespace mirota {
@@ -113,6 +115,7 @@ void DocumentEditor::joinToPrevious(int tier, int figure) {
 
 std::optional<Message> DocumentEditor::insertFigure(ListKind list, int tier, int figure) {
     const int count = data_.figureCount(list, tier);
+    if (figure < 0 || figure > count) throw std::out_of_range("no figure to insert before");
     if (count >= data_.maxFigures()) {
         return Message{"最高個数は\"" + std::to_string(data_.maxFigures()) + "\"です。", kProgramTitle,
                        Message::Icon::Warning};
@@ -120,12 +123,16 @@ std::optional<Message> DocumentEditor::insertFigure(ListKind list, int tier, int
     transact(EditKind::FigureInsert, {list, tier, tableRow(figure, InputSet::Design), 0}, [&](ChangeRecorder&) {
         for (int to = count; to > figure; --to) copyFigureValues(list, tier, to - 1, to);
         clearFigureColumns(list, tier, figure, column::SideA, column::Area);
+        // A figure inserted after the last one moves none down.
+        const bool movedDown = figure < count;
         if (list == ListKind::Chain) {
             // The figure that moved down is now joined to the new, empty one.
-            const int joined = joinedColumn(joinSideOf(data_, tier, tableRow(figure + 1, InputSet::Design)));
-            clearFigureColumns(list, tier, figure + 1, joined, joined);
+            if (movedDown) {
+                const int joined = joinedColumn(joinSideOf(data_, tier, tableRow(figure + 1, InputSet::Design)));
+                clearFigureColumns(list, tier, figure + 1, joined, joined);
+            }
             if (figure >= 1) joinToPrevious(tier, figure);
-        } else {
+        } else if (movedDown) {
             clearFigureColumns(list, tier, figure + 1, column::SideA, column::SideA);  // given its new default name
         }
         data_.setFigureCount(list, tier, count + 1);

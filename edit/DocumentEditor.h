@@ -33,8 +33,9 @@ public:
     bool clearCells(const std::vector<CellAddress>& cells, EditKind kind = EditKind::ClearCells);
 
     bool setFigureCount(ListKind list, int tier, int count);
-    // A new, empty figure before this one (the figures after it move down, types and join sides stay
-    // by position); refused with a message when the list is full.
+    // A new, empty figure before this one, or after the last one when figure is the count (the figures
+    // after it move down, types and join sides stay by position); refused with a message when the list
+    // is full.
     std::optional<Message> insertFigure(ListKind list, int tier, int figure);
     // The figures after it move up; refused with a message for the last figure left.
     std::optional<Message> deleteFigure(ListKind list, int tier, int figure);

@@ -312,12 +312,28 @@ TEST(DocumentEditor, ShownFiguresAreCompletedWithoutAStep) {
 
 TEST(DocumentEditor, AStepOutsideTheDocumentThrowsAndLeavesItAsItWas) {
     SurveyData data = sampleDocument();
-    data.setCell(kChain, 0, 198, column::SideA, "9.00");  // a hidden figure the insert empties before it fails
     DocumentEditor editor(data);
     const SurveyData before = data;
-    EXPECT_THROW(editor.insertFigure(kChain, 0, 99), std::out_of_range);
+    // The first cell is emptied (and carried into figure 2) before the second is found outside.
+    EXPECT_THROW(editor.clearCells({{kChain, 0, 0, column::SideC}, {kChain, 0, 500, column::SideA}}), std::out_of_range);
+    EXPECT_EQ(differences(before, data), DocumentChange{});
+    EXPECT_THROW(editor.insertFigure(kChain, 0, 5), std::out_of_range);
     EXPECT_EQ(differences(before, data), DocumentChange{});
     EXPECT_FALSE(editor.history().canUndo());
+}
+
+TEST(DocumentEditor, AFigureAppendedAfterTheLastOneOfAListOfNinetyNine) {
+    for (ListKind list : {kChain, kException}) {
+        SurveyData data;
+        data.setFigureCount(list, 0, 99);
+        data.setCell(list, 0, tableRow(98, InputSet::Design), column::SideC, "4.00");
+        DocumentEditor editor(data);
+        ASSERT_FALSE(editor.insertFigure(list, 0, 99));
+        EXPECT_EQ(data.figureCount(list, 0), 100);
+        EXPECT_EQ(data.cell(list, 0, tableRow(98, InputSet::Design), column::SideC), "4.00");
+        // The chain's new figure is joined C-A to the old last one.
+        EXPECT_EQ(data.cell(list, 0, tableRow(99, InputSet::Design), column::SideA), list == kChain ? "4.00" : "名称100");
+    }
 }
 
 TEST(DocumentEditor, AStepKeepsRoomOnlyForWhatItChanged) {
