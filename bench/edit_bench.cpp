@@ -15,21 +15,30 @@
 // Every allocation of this program counted, to weigh what a history holds.
 std::atomic<long long> heldBytes{0};
 
-void* operator new(std::size_t size) {
-    // The size is kept before the block, so that delete can count it off.
+namespace {
+
+// The size is kept before the block, so that its release can count it off.
+void* takeBlock(std::size_t size) {
     void* block = std::malloc(size + alignof(std::max_align_t));
     if (!block) throw std::bad_alloc();
     *static_cast<std::size_t*>(block) = size;
     heldBytes += static_cast<long long>(size);
     return static_cast<char*>(block) + alignof(std::max_align_t);
 }
-void operator delete(void* memory) noexcept {
+
+void giveBack(void* memory) noexcept {
     if (!memory) return;
     void* block = static_cast<char*>(memory) - alignof(std::max_align_t);
     heldBytes -= static_cast<long long>(*static_cast<std::size_t*>(block));
     std::free(block);
 }
-void operator delete(void* memory, std::size_t) noexcept { operator delete(memory); }
+
+}  // namespace
+
+// Out of line, so that the compiler does not take the block given back for the one the caller was given.
+[[gnu::noinline]] void* operator new(std::size_t size) { return takeBlock(size); }
+[[gnu::noinline]] void operator delete(void* memory) noexcept { giveBack(memory); }
+[[gnu::noinline]] void operator delete(void* memory, std::size_t) noexcept { giveBack(memory); }
 
 namespace {
 

@@ -126,7 +126,8 @@ TEST(EditModel, RandomOperationsUndoRedoSaveAndReadBackExactly) {
     }
     std::deque<std::string> states{snapshot(data)};  // the states the history can reach, oldest first
     std::size_t position = 0;                         // the state the document is in
-    std::optional<std::size_t> saved = 0;
+    constexpr long kNoSavedState = -1;
+    long saved = 0;  // the state last saved, while the history can reach it
 
     for (int operation = 0; operation < operations; ++operation) {
         const int tier = random.below(data.tierCount());
@@ -192,28 +193,30 @@ TEST(EditModel, RandomOperationsUndoRedoSaveAndReadBackExactly) {
         }
         case 13:
             editor.markSaved();
-            saved = position;
+            saved = static_cast<long>(position);
             break;
         }
         if (kind <= 10) {
             std::string now = snapshot(data);
             const bool changed = now != states[position];
-            if (reported) ASSERT_EQ(*reported, changed) << "operation " << operation << " kind " << kind;
+            if (reported) {
+                ASSERT_EQ(*reported, changed) << "operation " << operation << " kind " << kind;
+            }
             if (changed) {
                 // A new step: what could have been redone is gone, and the oldest beyond the history's depth.
                 states.erase(states.begin() + static_cast<std::ptrdiff_t>(position) + 1, states.end());
-                if (saved && *saved > position) saved.reset();
+                if (saved > static_cast<long>(position)) saved = kNoSavedState;
                 states.push_back(std::move(now));
                 ++position;
                 if (states.size() > EditHistory::kDefaultDepth + 1) {
                     states.pop_front();
                     --position;
-                    saved = saved && *saved > 0 ? std::optional(*saved - 1) : std::nullopt;
+                    if (saved != kNoSavedState) --saved;
                 }
             }
             ASSERT_EQ(editor.history().size(), states.size() - 1) << "operation " << operation;
         }
-        ASSERT_EQ(editor.isModified(), saved != position) << "operation " << operation;
+        ASSERT_EQ(editor.isModified(), saved != static_cast<long>(position)) << "operation " << operation;
         expectSavedAndReadBack(data, operation);
         if (HasFatalFailure()) return;
     }
