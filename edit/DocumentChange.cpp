@@ -18,11 +18,16 @@ long long cellKey(ListKind list, int tier, int row, int col) {
 
 void DocumentChange::undo(SurveyData& data) const { DocumentChange(*this).revert(data); }
 
-void DocumentChange::redo(SurveyData& data) const {
-    for (const CellChange& c : cells) data.setCell(c.cell.list, c.cell.tier, c.cell.row, c.cell.col, c.after);
+void DocumentChange::redo(SurveyData& data) const { DocumentChange(*this).replay(data); }
+
+void DocumentChange::replay(SurveyData& data) && noexcept {
+    SurveyData::WriteObserver* const observer = data.writeObserver();
+    data.setWriteObserver(nullptr);
+    for (CellChange& c : cells) data.setCell(c.cell.list, c.cell.tier, c.cell.row, c.cell.col, std::move(c.after));
     for (const FigureCountChange& c : figureCounts) data.setFigureCount(c.list, c.tier, c.after);
     if (tierCount) data.restoreTierCounts(tierCount->after.count, tierCount->after.previous);
-    if (settings) settings->after.applyTo(data);
+    if (settings) std::move(settings->after).moveTo(data);
+    data.setWriteObserver(observer);
 }
 
 void DocumentChange::revert(SurveyData& data) && noexcept {

@@ -68,12 +68,14 @@ struct DocumentChange {
     std::optional<SettingsChange> settings;
 
     bool empty() const { return cells.empty() && figureCounts.empty() && !tierCount && !settings; }
-    // Puts the document back to its state before the change, or forward to the state after it.
+    // Puts the document back to its state before the change, or forward to the state after it; the
+    // change is copied first, so that running out of memory leaves the document as it was.
     void undo(SurveyData& data) const;
     void redo(SurveyData& data) const;
-    // undo() of a change that is not kept: the old values are moved back, so that it cannot fail. The
-    // document's write observer is told of neither.
+    // undo() and redo() of a change that is not kept: the values are moved into place, so that they
+    // cannot fail. The document's write observer is told of none of these.
     void revert(SurveyData& data) && noexcept;
+    void replay(SurveyData& data) && noexcept;
 
     bool operator==(const DocumentChange&) const = default;
 };

@@ -20,15 +20,17 @@ void EditHistory::push(EditStep&& step) {
 
 const EditStep* EditHistory::undo(SurveyData& data) {
     if (!canUndo()) return nullptr;
-    const EditStep& step = steps_[--done_];
-    step.change.undo(data);
+    const EditStep& step = steps_[done_ - 1];
+    step.change.undo(data);  // when it fails, nothing has moved
+    --done_;
     return &step;
 }
 
 const EditStep* EditHistory::redo(SurveyData& data) {
     if (!canRedo()) return nullptr;
-    const EditStep& step = steps_[done_++];
+    const EditStep& step = steps_[done_];
     step.change.redo(data);
+    ++done_;
     return &step;
 }
 

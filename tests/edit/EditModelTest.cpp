@@ -5,7 +5,6 @@
 //   MIROTA_EDIT_MODEL_OPERATIONS=50000 MIROTA_EDIT_MODEL_SEED=7 build/tests/edit/edit_tests --gtest_filter='EditModel*'
 #include <gtest/gtest.h>
 
-#include <charconv>
 #include <cstdlib>
 #include <deque>
 #include <limits>
@@ -14,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "DocumentSnapshot.h"
 #include "edit/DocumentEditor.h"
 #include "io/DataFileReader.h"
 #include "io/DataFileWriter.h"
@@ -23,32 +23,6 @@ namespace mirota {
 namespace {
 
 constexpr std::string_view kDigits = "0.00";
-
-std::string numberText(float value) {
-    char text[32];
-    return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
-}
-
-// Everything a step may change, as one text: every cell of the capacity, the counts, the settings.
-std::string snapshot(const SurveyData& data) {
-    std::string text;
-    for (ListKind list : {ListKind::Chain, ListKind::Exception}) {
-        for (int tier = 0; tier < data.maxTiers(); ++tier) {
-            text += std::to_string(data.figureCount(list, tier)) + '|';
-            for (int row = 0; row < data.rowCapacity(); ++row) {
-                for (int col = 0; col < SurveyData::kColumnCount; ++col) text += data.cell(list, tier, row, col) + '\x1f';
-            }
-        }
-    }
-    text += std::to_string(data.tierCount()) + '|' + std::to_string(data.previousTierCount()) + '|';
-    const DrawingConditions& c = data.conditions;
-    for (float n : {c.referenceX, c.referenceY, c.referenceAngle, c.numberHeight, c.labelHeight, c.tableX, c.tableY, c.scale}) {
-        text += numberText(n) + '|';
-    }
-    text += c.drawingLayerName + '|' + c.dimensionLayerName + '|' + c.areaTableLayerName + '|' + data.acadVersion + '|';
-    text += std::to_string(data.optionFlags.saveWindowSize) + std::to_string(data.optionFlags.useStationPrefix);
-    return text;
-}
 
 // The state is saved, read back and compared value by value: the file keeps every cell of the shown
 // figures but the computed ones (S, area, the exception position), the counts and the settings.
@@ -124,7 +98,7 @@ TEST(EditModel, RandomOperationsUndoRedoSaveAndReadBackExactly) {
     for (int tier = 0; tier < 2; ++tier) {
         for (ListKind list : {ListKind::Chain, ListKind::Exception}) editor.completeFigures(list, tier);
     }
-    std::deque<std::string> states{snapshot(data)};  // the states the history can reach, oldest first
+    std::deque<std::string> states{test::snapshot(data)};  // the states the history can reach, oldest first
     std::size_t position = 0;                         // the state the document is in
     constexpr long kNoSavedState = -1;
     long saved = 0;  // the state last saved, while the history can reach it
@@ -188,7 +162,7 @@ TEST(EditModel, RandomOperationsUndoRedoSaveAndReadBackExactly) {
             const bool moved = (undo ? editor.undo() : editor.redo()) != nullptr;
             ASSERT_EQ(moved, undo ? position > 0 : position + 1 < states.size()) << "operation " << operation;
             if (moved) position = undo ? position - 1 : position + 1;
-            ASSERT_EQ(snapshot(data), states[position]) << "operation " << operation << (undo ? " undo" : " redo");
+            ASSERT_EQ(test::snapshot(data), states[position]) << "operation " << operation << (undo ? " undo" : " redo");
             break;
         }
         case 13:
@@ -197,7 +171,7 @@ TEST(EditModel, RandomOperationsUndoRedoSaveAndReadBackExactly) {
             break;
         }
         if (kind <= 10) {
-            std::string now = snapshot(data);
+            std::string now = test::snapshot(data);
             const bool changed = now != states[position];
             if (reported) {
                 ASSERT_EQ(*reported, changed) << "operation " << operation << " kind " << kind;
@@ -223,10 +197,10 @@ TEST(EditModel, RandomOperationsUndoRedoSaveAndReadBackExactly) {
 
     while (editor.undo()) {
     }
-    EXPECT_EQ(snapshot(data), states.front()) << "undo all";
+    EXPECT_EQ(test::snapshot(data), states.front()) << "undo all";
     while (editor.redo()) {
     }
-    EXPECT_EQ(snapshot(data), states.back()) << "redo all";
+    EXPECT_EQ(test::snapshot(data), states.back()) << "redo all";
 }
 
 }  // namespace
