@@ -115,6 +115,8 @@ public:
     void openRequestedFile(const QString& path);
     void mnuSave_Click();
     void mnuSaveNew_Click();
+    // The areas and totals of every tier as a CSV file a spreadsheet opens.
+    void mnuExportCsv_Click();
     bool ShowSaveDialog();
     void mnuToolDraw_Click();
     void mnuToolSetUp_Click();

@@ -136,6 +136,8 @@ void MainWindow::buildMenus() {
 
     QMenu* file = topMenu("mnuFile", "ファイル(&F)");
     add(file, {Command::NewFile, Command::Open, Command::SaveAs, Command::Save});
+    file->addSeparator();
+    add(file, {Command::ExportCsv});
     recentFilesEnd_ = file->addSeparator();  // the last documents come before it, each time the menu opens
     add(file, {Command::Exit});
     connect(file, &QMenu::aboutToShow, this, [this, file] { listRecentFiles(file); });
@@ -263,6 +265,7 @@ void MainWindow::runCommand(Command id) {
     case Command::Open: mnuOpen_Click(); break;
     case Command::SaveAs: mnuSaveNew_Click(); break;
     case Command::Save: mnuSave_Click(); break;
+    case Command::ExportCsv: mnuExportCsv_Click(); break;
     case Command::Exit: mnuEnd_Click(); break;
     case Command::Undo: mnuEditUndo_Click(); break;
     case Command::Redo: mnuEditRedo_Click(); break;

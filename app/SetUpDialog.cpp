@@ -476,10 +476,9 @@ bool SetUpDialog::storeEntries() {
         entered[static_cast<std::size_t>(field)] = value;
     }
     for (const LayerField& layer : kLayerFields) {
-        if (isLayerNameTooLong(txtDrawIni(layer.field)->text().toStdString())) {
-            const std::string text = std::string(layer.caption) + "は" +
-                                     std::to_string(DrawingConditions::kLayerNameMaxCharacters) +
-                                     "文字以内で入力してください。";
+        // Too long, or a character the data file cannot hold: named as the save would name it.
+        if (const auto problem = layerNameProblem(txtDrawIni(layer.field)->text().toStdString())) {
+            const std::string text = std::string(layer.caption) + *problem;
             edits_.changeSettings(settings);  // the reference point and angle that passed stay stored
             refuse(layer.field, Message{text, "入力形式指定", Message::Icon::Warning});
             return false;

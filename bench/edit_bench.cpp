@@ -1,12 +1,44 @@
 // A block of 100 figures pasted from a spreadsheet into the chain of a full document, and its undo and
-// redo: the text split, every value checked and stored as one step.
+// redo: the text split, every value checked and stored as one step. A clipboard text far too large
+// for any list, refused. The memory a history of a thousand row operations holds.
 #include <benchmark/benchmark.h>
 
+#include <atomic>
+#include <cstdlib>
+#include <new>
 #include <string>
 
 #include "bench/FullDocument.h"
 #include "edit/DocumentEditor.h"
 #include "model/NumberText.h"
+
+// Every allocation of this program counted, to weigh what a history holds.
+std::atomic<long long> heldBytes{0};
+
+namespace {
+
+// The size is kept before the block, so that its release can count it off.
+void* takeBlock(std::size_t size) {
+    void* block = std::malloc(size + alignof(std::max_align_t));
+    if (!block) throw std::bad_alloc();
+    *static_cast<std::size_t*>(block) = size;
+    heldBytes += static_cast<long long>(size);
+    return static_cast<char*>(block) + alignof(std::max_align_t);
+}
+
+void giveBack(void* memory) noexcept {
+    if (!memory) return;
+    void* block = static_cast<char*>(memory) - alignof(std::max_align_t);
+    heldBytes -= static_cast<long long>(*static_cast<std::size_t*>(block));
+    std::free(block);
+}
+
+}  // namespace
+
+// Out of line, so that the compiler does not take the block given back for the one the caller was given.
+[[gnu::noinline]] void* operator new(std::size_t size) { return takeBlock(size); }
+[[gnu::noinline]] void operator delete(void* memory) noexcept { giveBack(memory); }
+[[gnu::noinline]] void operator delete(void* memory, std::size_t) noexcept { giveBack(memory); }
 
 namespace {
 
@@ -84,6 +116,37 @@ void UndoRedoHundredFigures(benchmark::State& state) {
     }
 }
 BENCHMARK(UndoRedoHundredFigures)->ArgName("redo")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Ten megabytes of lines, as a tester pasted them: refused before they are split.
+void RefuseTenMegabytePaste(benchmark::State& state) {
+    std::string text;
+    while (text.size() < 10 * 1024 * 1024) text += "1234567.891\t2\t3\r\n";
+    for (auto _ : state) {
+        auto split = mirota::splitPastedText(text, SurveyData::kFigureCapacity);
+        if (!std::holds_alternative<mirota::Message>(split)) state.SkipWithError("the paste was not refused");
+        benchmark::DoNotOptimize(split);
+    }
+}
+BENCHMARK(RefuseTenMegabytePaste)->Unit(benchmark::kMicrosecond);
+
+// A thousand inserts at the first figure of a 99-figure chain, each taken back by a delete: the memory
+// the history of these 2,000 steps (the newest 1,000 of them kept) holds.
+void HistoryOfAThousandInserts(benchmark::State& state) {
+    for (auto _ : state) {
+        SurveyData document;
+        document.setFigureCount(ListKind::Chain, 0, 99);
+        const long long before = heldBytes;
+        {
+            mirota::DocumentEditor editor(document);
+            for (int step = 0; step < 1000; ++step) {
+                editor.insertFigure(ListKind::Chain, 0, 0);
+                editor.deleteFigure(ListKind::Chain, 0, 0);
+            }
+            state.counters["held_MB"] = static_cast<double>(heldBytes - before) / (1024.0 * 1024.0);
+        }
+    }
+}
+BENCHMARK(HistoryOfAThousandInserts)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 

@@ -7,7 +7,7 @@
 #include <unistd.h>
 
 #include "bench/FullDocument.h"
-#include "io/CodePage.h"
+#include "model/CodePage.h"
 #include "io/DataFileReader.h"
 #include "io/DataFileWriter.h"
 

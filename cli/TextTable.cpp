@@ -53,23 +53,4 @@ std::string alignedTable(const std::vector<TextRow>& rows, std::size_t leftColum
     return out;
 }
 
-std::string csvLine(const TextRow& row) {
-    std::string line;
-    for (std::size_t col = 0; col < row.size(); ++col) {
-        if (col > 0) line += ',';
-        const std::string& cell = row[col];
-        if (cell.find_first_of(",\"\r\n") == std::string::npos) {
-            line += cell;
-            continue;
-        }
-        line += '"';
-        for (char c : cell) {
-            if (c == '"') line += '"';
-            line += c;
-        }
-        line += '"';
-    }
-    return line + "\r\n";
-}
-
 }  // namespace mirota::cli

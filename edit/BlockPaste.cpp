@@ -46,6 +46,28 @@ TextTable splitTabSeparated(std::string_view text) {
     return rows;
 }
 
+std::variant<TextTable, Message> splitPastedText(std::string_view text, int maxFigures) {
+    const auto refused = [](const std::string& why) {
+        return Message{"貼り付けできません。\r\n\r\n" + why, kProgramTitle, Message::Icon::Warning};
+    };
+    if (text.size() > kPastedTextMaxBytes) {
+        return refused("貼り付ける値が多すぎます。一度に貼り付けられるのは " +
+                       std::to_string(kPastedTextMaxBytes / (1024 * 1024)) + " MiB までです。");
+    }
+    // Lines counted as splitTabSeparated makes rows, stopping at the first one too many.
+    int lines = 0;
+    for (std::size_t start = 0; start < text.size(); ++lines) {
+        if (lines == maxFigures) {
+            return refused("貼り付ける行が多すぎます。一度に貼り付けられるのは " + std::to_string(maxFigures) +
+                           " 行（図形 " + std::to_string(maxFigures) + " 個分）までです。");
+        }
+        const std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) break;
+        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    }
+    return splitTabSeparated(text);
+}
+
 std::variant<PastePlan, Message> planBlockPaste(const SurveyData& data, const BlockPaste& paste) {
     PastePlan plan;
     plan.figureCount = data.figureCount(paste.list, paste.tier);

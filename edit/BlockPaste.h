@@ -19,6 +19,13 @@ using TextTable = std::vector<std::vector<std::string>>;
 // the last line starts no further row. Empty text is no row at all.
 TextTable splitTabSeparated(std::string_view text);
 
+// The largest text a paste takes: no real block of values comes near it.
+inline constexpr std::size_t kPastedTextMaxBytes = 1024 * 1024;
+
+// A pasted text split as splitTabSeparated splits it, or refused at once, before it is split, when
+// it is larger than kPastedTextMaxBytes or has more lines than a list holds figures (maxFigures).
+std::variant<TextTable, Message> splitPastedText(std::string_view text, int maxFigures);
+
 // A block of values pasted into one list of a tier: each row of values fills one figure's row of the
 // input set, from the given figure on; each value fills one column, from the given table column on.
 struct BlockPaste {

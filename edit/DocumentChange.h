@@ -68,16 +68,22 @@ struct DocumentChange {
     std::optional<SettingsChange> settings;
 
     bool empty() const { return cells.empty() && figureCounts.empty() && !tierCount && !settings; }
-    // Puts the document back to its state before the change, or forward to the state after it.
+    // Puts the document back to its state before the change, or forward to the state after it; the
+    // change is copied first, so that running out of memory leaves the document as it was.
     void undo(SurveyData& data) const;
     void redo(SurveyData& data) const;
+    // undo() and redo() of a change that is not kept: the values are moved into place, so that they
+    // cannot fail. The document's write observer is told of none of these.
+    void revert(SurveyData& data) && noexcept;
+    void replay(SurveyData& data) && noexcept;
 
     bool operator==(const DocumentChange&) const = default;
 };
 
 // Records every write of the document's cells and counts while it lives (the settings are
-// recorded by whoever replaces them); finish() gives what changed, writes that were undone by a
-// later one left out.
+// recorded by whoever replaces them), passing each on to the observer the document had before;
+// finish() gives what changed, writes that were undone by a later one left out, in room for exactly
+// that. Until then, rollback() puts back everything written, also after a failed write.
 class ChangeRecorder : private SurveyData::WriteObserver {
 public:
     explicit ChangeRecorder(SurveyData& data);
@@ -85,8 +91,10 @@ public:
     ChangeRecorder(const ChangeRecorder&) = delete;
     ChangeRecorder& operator=(const ChangeRecorder&) = delete;
 
+    // To be told before the settings are replaced.
     void recordSettings(const DocumentSettings& before, const DocumentSettings& after);
     DocumentChange finish();
+    void rollback() noexcept;
 
 private:
     void cellWriting(ListKind list, int tier, int row, int col, const std::string& before) override;
@@ -94,6 +102,7 @@ private:
     void tierCountWriting(int before, int previousBefore) override;
 
     SurveyData& data_;
+    SurveyData::WriteObserver* const outer_;
     DocumentChange change_;
     std::unordered_map<long long, std::size_t> recordedCells_;  // cell key -> index in change_.cells
 };

@@ -1,5 +1,7 @@
 #include "edit/DocumentEditor.h"
 
+#include <stdexcept>
+
 #include "edit/MovedFigureTypes.h"
 #include "model/ProgramTitle.h"
 
@@ -27,11 +29,20 @@ JoinSide joinSideOf(const SurveyData& data, int tier, int row) {
 template <typename Edit>
 bool DocumentEditor::transact(EditKind kind, const CellAddress& place, Edit edit) {
     ChangeRecorder recorder(data_);
-    edit(recorder);
-    DocumentChange change = recorder.finish();
-    if (change.empty()) return false;
-    history_.push({kind, place, std::move(change)});
-    return true;
+    EditStep step{kind, place, {}};
+    try {
+        edit(recorder);
+        step.change = recorder.finish();
+        if (step.change.empty()) return false;
+        history_.push(std::move(step));
+        return true;
+    } catch (...) {
+        // All or nothing: a step that fails half-way (out of memory, a place outside the document)
+        // leaves the document and the history as they were.
+        recorder.rollback();
+        std::move(step.change).revert(data_);
+        throw;
+    }
 }
 
 void DocumentEditor::storeCell(const CellAddress& cell, const std::string& text) {
@@ -121,18 +132,26 @@ void DocumentEditor::joinToPrevious(int tier, int figure) {
 
 std::optional<Message> DocumentEditor::insertFigure(ListKind list, int tier, int figure) {
     const int count = data_.figureCount(list, tier);
-    if (count >= data_.maxFigures()) return Message{"最高個数は\"100\"です。", kProgramTitle, Message::Icon::Warning};
+    if (figure < 0 || figure > count) throw std::out_of_range("no figure to insert before");
+    if (count >= data_.maxFigures()) {
+        return Message{"最高個数は\"" + std::to_string(data_.maxFigures()) + "\"です。", kProgramTitle,
+                       Message::Icon::Warning};
+    }
     transact(EditKind::FigureInsert, {list, tier, tableRow(figure, InputSet::Design), 0}, [&](ChangeRecorder&) {
         for (int to = count; to > figure; --to) copyFigureValues(list, tier, to - 1, to);
         moveTypes(list, tier, count, [&](int position) { return position < figure ? position : position - 1; },
                   count + 1, figure);
         clearFigureColumns(list, tier, figure, column::SideA, column::Area);
+        // A figure inserted after the last one moves none down.
+        const bool movedDown = figure < count;
         if (list == ListKind::Chain) {
             // The figure that moved down is now joined to the new, empty one.
-            const int joined = joinedColumn(joinSideOf(data_, tier, tableRow(figure + 1, InputSet::Design)));
-            clearFigureColumns(list, tier, figure + 1, joined, joined);
+            if (movedDown) {
+                const int joined = joinedColumn(joinSideOf(data_, tier, tableRow(figure + 1, InputSet::Design)));
+                clearFigureColumns(list, tier, figure + 1, joined, joined);
+            }
             if (figure >= 1) joinToPrevious(tier, figure);
-        } else {
+        } else if (movedDown) {
             clearFigureColumns(list, tier, figure + 1, column::SideA, column::SideA);  // given its new default name
         }
         data_.setFigureCount(list, tier, count + 1);
@@ -220,10 +239,17 @@ bool DocumentEditor::tierCountDropsValues(int count) const {
 }
 
 bool DocumentEditor::changeSettings(const DocumentSettings& settings) {
+    // Numbers compare as numbers: -0 for 0 is no change and is not stored. What the data file cannot
+    // hold (a number that is not finite, a layer name it refuses) is never stored.
+    const DocumentSettings before = DocumentSettings::of(data_);
+    if (settings == before || !settings.conditions.numbersAreFinite()) return false;
+    const DrawingConditions& c = settings.conditions;
+    for (const std::string* layer : {&c.drawingLayerName, &c.dimensionLayerName, &c.areaTableLayerName}) {
+        if (layerNameProblem(*layer)) return false;
+    }
     return transact(EditKind::Settings, {}, [&](ChangeRecorder& recorder) {
-        const DocumentSettings before = DocumentSettings::of(data_);
-        settings.applyTo(data_);
         recorder.recordSettings(before, settings);
+        settings.applyTo(data_);
     });
 }
 

@@ -33,8 +33,9 @@ public:
     bool clearCells(const std::vector<CellAddress>& cells, EditKind kind = EditKind::ClearCells);
 
     bool setFigureCount(ListKind list, int tier, int count);
-    // A new, empty figure before this one (the figures after it move down with their marks, see
-    // typeCodesAfterMove; join sides stay by position); refused with a message when the list is full.
+    // A new, empty figure before this one, or after the last one when figure is the count (the figures
+    // after it move down with their marks, see typeCodesAfterMove; join sides stay by position); refused
+    // with a message when the list is full.
     std::optional<Message> insertFigure(ListKind list, int tier, int figure);
     // The figures after it move up with their marks; refused with a message for the last figure left.
     std::optional<Message> deleteFigure(ListKind list, int tier, int figure);
@@ -48,6 +49,8 @@ public:
     // Lowering the tier count to count would drop a value of the user's in a tier beyond it: a side, an
     // element, a position or a name other than the one a figure is given.
     bool tierCountDropsValues(int count) const;
+    // Not taken when it holds what the data file cannot (a number not finite, a layer name the file
+    // refuses); a number equal to the one stored (-0 for 0) changes nothing.
     bool changeSettings(const DocumentSettings& settings);
 
     // Gives the shown figures of a list what a figure always has: its type (by position when it has

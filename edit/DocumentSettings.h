@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "model/DrawingConditions.h"
 #include "model/SurveyData.h"
@@ -15,9 +16,11 @@ struct DocumentSettings {
     decltype(SurveyData::optionFlags) optionFlags{};
 
     static DocumentSettings of(const SurveyData& data) { return {data.conditions, data.acadVersion, data.optionFlags}; }
-    void applyTo(SurveyData& data) const {
-        data.conditions = conditions;
-        data.acadVersion = acadVersion;
+    // Copied whole before anything is replaced: a failure leaves the document's settings as they were.
+    void applyTo(SurveyData& data) const { DocumentSettings(*this).moveTo(data); }
+    void moveTo(SurveyData& data) && noexcept {
+        data.conditions = std::move(conditions);
+        data.acadVersion = std::move(acadVersion);
         data.optionFlags = optionFlags;
     }
 

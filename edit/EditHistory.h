@@ -41,8 +41,9 @@ public:
 
     explicit EditHistory(std::size_t depth = kDefaultDepth) : depth_(depth) {}
 
-    // A new step drops the steps that could have been redone.
-    void push(EditStep step);
+    // A new step drops the steps that could have been redone. When it fails (out of memory), the
+    // history is as it was and the step is still the caller's.
+    void push(EditStep&& step);
     bool canUndo() const { return done_ > 0; }
     bool canRedo() const { return done_ < steps_.size(); }
     // The step undone or redone, or nullptr when there is none.

@@ -134,7 +134,13 @@ void TierView::mnuEditCut_Click() {
 
 void TierView::mnuEditPaste_Click() {
     const ListKind list = view_.activeList;
-    TextTable values = splitTabSeparated(QGuiApplication::clipboard()->text().toStdString());
+    auto split = splitPastedText(QGuiApplication::clipboard()->text().toStdString(), data_.maxFigures());
+    if (const auto* refused = std::get_if<Message>(&split)) {
+        HideCellEditors();
+        showMessageOk(*refused);
+        return;
+    }
+    TextTable& values = std::get<TextTable>(split);
     if (values.size() > 1 || (values.size() == 1 && values.front().size() > 1)) {
         pasteBlock(list, std::move(values));
         return;

@@ -8,7 +8,7 @@
 #include <variant>
 
 #include "io/AtomicFile.h"
-#include "io/CodePage.h"
+#include "model/CodePage.h"
 #include "io/DataFileFormat.h"
 #include "model/NumberText.h"
 

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <vector>
 
 #include "io/AtomicFile.h"
-#include "io/CodePage.h"
+#include "model/CodePage.h"
 #include "io/DataFileFormat.h"
+#include "io/DataFileReader.h"
 #include "model/NumberText.h"
 
 namespace mirota {
@@ -44,23 +44,6 @@ std::string describe(const TextPlace& place) {
     }
     return datafile::tierListName(place.list, place.tier) + " 図形 " + std::to_string(place.row / 2 + 1) +
            (place.row % 2 == 0 ? "（設計値）の" : "（実測値）の") + std::string(columnName(place.list, place.column));
-}
-
-// "「〜」（U+301C）" for the character that starts at offset.
-std::string showCharacter(std::string_view text, std::size_t offset) {
-    if (offset >= text.size()) return "（UTF-8 として正しくない文字）";
-    const auto lead = static_cast<unsigned char>(text[offset]);
-    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
-    if (length == 0 || offset + length > text.size()) return "（UTF-8 として正しくない文字）";
-    char32_t code = length == 1 ? lead : lead & (0x7F >> length);
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(text[offset + i]);
-        if ((next & 0xC0) != 0x80) return "（UTF-8 として正しくない文字）";
-        code = (code << 6) | (next & 0x3F);
-    }
-    char number[16];
-    std::snprintf(number, sizeof number, "U+%04X", static_cast<unsigned>(code));
-    return "「" + std::string(text.substr(offset, length)) + "」（" + number + "）";
 }
 
 // The file's text is put together in UTF-8 and converted to the code page once at the end.
@@ -123,6 +106,11 @@ public:
         if (refusal_) return refusal_;
         codepage::Conversion converted = codepage::fromUtf8(text_);
         if (!converted.ok()) return unconvertible(*converted.failedAt);
+        if (converted.text.size() > kDataFileSizeLimit) {
+            return "データが大きすぎます（" + std::to_string(converted.text.size() / (1024 * 1024)) +
+                   " MiB）。データファイルとして開けるのは " + std::to_string(kDataFileSizeLimit / (1024 * 1024)) +
+                   " MiB までのため、保存できません。";
+        }
         bytes = std::move(converted.text);
         return std::nullopt;
     }
@@ -143,7 +131,7 @@ private:
     std::string unconvertible(std::size_t offset) const {
         const auto after = std::upper_bound(wide_.begin(), wide_.end(), offset,
                                             [](std::size_t at, const WideText& wide) { return at < wide.offset; });
-        const std::string character = showCharacter(text_, offset);
+        const std::string character = codepage::describeCharacterAt(text_, offset);
         if (after == wide_.begin()) return "文字" + character + "をコードページ 932 に変換できませんでした。";
         return describe(std::prev(after)->place) + "にコードページ 932（シフトJIS）で保存できない文字" + character +
                "があります。";

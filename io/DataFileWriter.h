@@ -12,7 +12,7 @@ namespace mirota {
 // in code page 932. Only the rows of each list's figure count are written, and the computed
 // columns (S, area; the exception list's position) as empty texts. A text the file cannot hold as
 // it is - a double quote, a line break, a character outside code page 932, a layer name too long -
-// is refused so that the file always reads back as the document: the message says where it is,
+// is refused, and so is a file larger than the reader opens, so that the file always reads back as the document: the message says where it is,
 // and bytes is left empty.
 std::optional<Message> formatDataFile(const SurveyData& document, std::string& bytes);
 

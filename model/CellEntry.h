@@ -15,7 +15,14 @@ enum class EntryRefusal {
     NotNumeric,   // a value cell needs one number (a position: numbers separated by ",")
     NotPosition,  // a position takes two numbers at most
     NotPositive,  // a side or element is a length: greater than 0
+    TooLong,      // longer than any real value; the file must stay small enough to be read back
+    NotStorable,  // a character code page 932 cannot hold
 };
+
+// The longest number a value cell takes (a position: each of its two numbers), in characters, and the
+// longest exception name, in characters.
+inline constexpr std::size_t kNumberMaxCharacters = 24;
+inline constexpr std::size_t kNameMaxCharacters = 100;
 
 struct RefusedEntry {
     EntryRefusal reason;
@@ -26,8 +33,9 @@ struct RefusedEntry {
 
 // What a text typed into a cell of the list's table column becomes, with the display format digits:
 // the text to store, or why it is refused. Blank text stores as empty; numbers are formatted with
-// the digits (a side or element must be greater than 0); an exception name loses its line breaks; a position "X,Y" is formatted part by part
-// (one number alone is Y).
+// the digits (a side or element must be greater than 0); an exception name loses its line breaks; a
+// position "X,Y" is formatted part by part (one number alone is Y). A text the data file cannot hold
+// (a double quote, a character outside code page 932) or longer than the limits above is refused.
 std::variant<std::string, RefusedEntry> enterCellText(std::string_view typed, ListKind list, int col,
                                                       std::string_view digits);
 

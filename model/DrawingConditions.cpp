@@ -1,6 +1,10 @@
 #include "model/DrawingConditions.h"
 
 #include <algorithm>
+#include <cmath>
+#include <iterator>
+
+#include "model/CodePage.h"
 
 namespace mirota {
 
@@ -10,6 +14,22 @@ bool isLayerNameTooLong(std::string_view name) {
         return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     });
     return static_cast<std::size_t>(characters) > DrawingConditions::kLayerNameMaxCharacters;
+}
+
+bool DrawingConditions::numbersAreFinite() const {
+    const float numbers[] = {referenceX, referenceY, referenceAngle, numberHeight, labelHeight, tableX, tableY, scale};
+    return std::all_of(std::begin(numbers), std::end(numbers), [](float n) { return std::isfinite(n); });
+}
+
+std::optional<std::string> layerNameProblem(std::string_view name) {
+    if (isLayerNameTooLong(name)) {
+        return "は" + std::to_string(DrawingConditions::kLayerNameMaxCharacters) + "文字以内で入力してください。";
+    }
+    if (name.find('"') != std::string_view::npos) return "に「\"」はデータファイルに保存できないため入力できません。";
+    if (const auto character = codepage::unstorableCharacter(name)) {
+        return "の文字" + *character + "はデータファイル（シフトJIS）に保存できないため入力できません。";
+    }
+    return std::nullopt;
 }
 
 }  // namespace mirota

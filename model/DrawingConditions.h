@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -53,10 +54,17 @@ struct DrawingConditions {
         return c;
     }
 
+    // Whether every number is finite: the data file holds no infinity and no NaN.
+    bool numbersAreFinite() const;
+
     bool operator==(const DrawingConditions&) const = default;
 };
 
 // Whether a UTF-8 layer name has more characters (code points) than a layer name may have.
 bool isLayerNameTooLong(std::string_view name);
+
+// Why a layer name cannot be kept (too long, a double quote or a character outside code page 932 that
+// the data file cannot hold), in words that follow the field's caption ("は…"), or nothing.
+std::optional<std::string> layerNameProblem(std::string_view name);
 
 }  // namespace mirota

@@ -64,9 +64,11 @@ public:
     // Empty tables of the given capacities as recreate makes them; everything else as a new document.
     SurveyData(int maxTiers, int maxFigures);
 
-    // At most one observer; nullptr ends the observation. A copy is not observed, and an assignment
-    // (copy or move) keeps the observer of the document assigned to.
+    // At most one observer (one that takes the place of another may pass on what it is told); nullptr
+    // ends the observation. A copy is not observed, and an assignment (copy or move) keeps the
+    // observer of the document assigned to.
     void setWriteObserver(WriteObserver* observer) { observer_.observer = observer; }
+    WriteObserver* writeObserver() const { return observer_.observer; }
 
     // New: full capacities, one tier with two chain figures and one exception figure, untitled.
     // Drawing conditions, the CAD release and the option flags stay as they are.

@@ -13,6 +13,7 @@ enum class Command {
     Open,
     SaveAs,
     Save,
+    ExportCsv,
     Exit,
     Undo,
     Redo,

@@ -8,7 +8,7 @@
 
 #include <string_view>
 
-#include "io/CodePage.h"
+#include "model/CodePage.h"
 
 namespace mirota {
 

@@ -14,7 +14,7 @@
 #include "draw/engine/Extents.h"
 #include "draw/engine/Placement.h"
 #include "io/AtomicFile.h"
-#include "io/CodePage.h"
+#include "model/CodePage.h"
 #include "model/NumberText.h"
 #include "model/ProgramTitle.h"
 

@@ -4,7 +4,7 @@
 
 #include "draw/stream/CommandText.h"
 #include "io/AtomicFile.h"
-#include "io/CodePage.h"
+#include "model/CodePage.h"
 
 namespace mirota {
 

@@ -172,6 +172,29 @@ TEST(AreaCalculation, ExceptionRectanglesAndCirclesByType) {
     }
 }
 
+TEST(AreaCalculation, AnExceptionRowThatLosesWhatItNeedsShowsNoAreaAfterTheNextCalculation) {
+    const struct {
+        const char* name;
+        int col;
+        const char* text;
+    } changes[] = {
+        {"element 2 emptied", column::SideC, ""},
+        {"element 1 emptied", column::SideB, ""},
+        {"a type no area is calculated for", column::Type, "10"},
+    };
+    for (const auto& c : changes) {
+        SurveyData data;
+        data.setCell(ListKind::Exception, 0, 0, column::Type, "12");
+        data.setCell(ListKind::Exception, 0, 0, column::SideB, "3");
+        data.setCell(ListKind::Exception, 0, 0, column::SideC, "4");
+        ASSERT_EQ(CalculateAreas(data, "No."), std::nullopt);
+        ASSERT_EQ(area(data, ListKind::Exception, 0, 0), "12");
+        data.setCell(ListKind::Exception, 0, 0, c.col, c.text);
+        CalculateAreas(data, "No.");
+        EXPECT_EQ(area(data, ListKind::Exception, 0, 0), "") << c.name;
+    }
+}
+
 TEST(AreaCalculation, ExceptionAreaBeyondTheRangeIsAnInputError) {
     SurveyData data;
     data.setCell(ListKind::Exception, 0, 0, column::Type, "13");

@@ -86,8 +86,10 @@ def shown_width(text):
     return sum(2 if unicodedata.east_asian_width(c) in 'WF' else 1 for c in text)
 
 
-# The calculation as a table and as CSV: the same rows as the JSON, the table aligned in terminal
-# columns (wide characters count two), the CSV UTF-8 with a header.
+# The calculation as a table and as CSV: the same rows as the JSON, types by the grid's symbols, the
+# chain and the exception list of every tier each with its totals; the table aligned in terminal
+# columns (wide characters count two), the CSV UTF-8 under one header.
+SYMBOLS = {'△', '▽', '▲', '▼', '基準△'}
 areas = json.loads(run('calc', EXAMPLE).stdout)['tiers']
 result = run('calc', EXAMPLE, '--format', 'table')
 check('table', result.returncode == 0, result.stderr.decode('utf-8'))
@@ -96,21 +98,37 @@ check('a table per tier', len(blocks) == len(areas), '%d blocks' % len(blocks))
 for number, block in enumerate(blocks, 1):
     lines = block.strip('\n').split('\n')
     check('tier heading %d' % number, lines[0] == '%d 段目' % number, lines[0])
-    check('header %d' % number, lines[1].split() == ['番号', '区分', 'タイプ', 'A辺', 'B辺', 'C辺', 'S', '面積'], lines[1])
-    widths = {shown_width(line) for line in lines[1:]}
-    check('aligned %d' % number, len(widths) == 1, repr(lines[1:4]))
-    totals = [line.split() for line in lines if '面積合計' in line or '差引面積' in line]
+    at = lines.index('例外処理') if '例外処理' in lines else len(lines)
+    chain, exception = lines[1:at], lines[at + 1:]
+    check('header %d' % number, chain[0].split() == ['番号', '区分', 'タイプ', 'A辺', 'B辺', 'C辺', 'S', '面積'], chain[0])
+    check('exception header %d' % number,
+          exception[:1] and exception[0].split() == ['番号', '区分', '名称', 'タイプ', '要素１', '要素２', '位置', '面積'],
+          repr(exception[:1]))
+    for name, section in (('chain', chain), ('exception', exception)):
+        check('aligned %s %d' % (name, number), len({shown_width(line) for line in section}) == 1, repr(section[:3]))
+    totals = [line.split() for line in chain if '面積合計' in line or '差引面積' in line]
     check('totals %d' % number, [t[1] for t in totals] == ['計算面積合計', '控除面積合計', '差引面積'] * 2, repr(totals))
-    check('rows %d' % number, len(lines) - 2 - len(totals) == len(areas[number - 1]['chain']))
+    figures = [line.split() for line in chain[1:] if line.split()[1] not in ('計算面積合計', '控除面積合計', '差引面積')]
+    check('rows %d' % number, len(figures) == len(areas[number - 1]['chain']))
+    check('symbols %d' % number, all(f[2] in SYMBOLS for f in figures), repr([f[2] for f in figures]))
     design = areas[number - 1]['totals'][0]
     check('design totals %d' % number, [totals[0][2], totals[1][2]] == [design['calc'], design['deduct']], repr(totals))
+    check('exception rows %d' % number, len(exception) - 1 - 6 == len(areas[number - 1]['exception']), repr(exception))
 
 result = run('calc', EXAMPLE, '--format', 'csv', '--digits', '3')
 rows = list(csv.reader(io.StringIO(result.stdout.decode('utf-8'), newline='')))
-check('csv header', rows[0] == ['段', '番号', '区分', 'タイプ', 'A辺', 'B辺', 'C辺', 'S', '面積'], repr(rows[:1]))
-check('csv rows', len(rows) == 1 + sum(len(t['chain']) + 6 for t in areas) and all(len(r) == 9 for r in rows))
+check('csv header', rows[0] == ['段', '一覧', '番号', '区分', '名称', 'タイプ', 'A辺', 'B辺', 'C辺', 'S', '要素１', '要素２',
+                                '位置', '面積'], repr(rows[:1]))
+check('csv rows', len(rows) == 1 + sum(len(t['chain']) + len(t['exception']) + 12 for t in areas)
+      and all(len(r) == 14 for r in rows))
 first = areas[0]['chain'][0]
-check('csv values', rows[1][:3] == ['1', '1', '設計'] and float(rows[1][8]) == round(float(first['area']), 3), repr(rows[1]))
+check('csv values', rows[1][:4] == ['1', '展開図形', '1', '設計'] and rows[1][5] in SYMBOLS
+      and float(rows[1][13]) == round(float(first['area']), 3), repr(rows[1]))
+named = [r[4] for r in rows if r[0] == '1' and r[1] == '例外処理' and r[2] and r[3] == '設計']
+check('csv exception figures', named == ['池', '物置', '花壇'], repr(named))
+exception_areas = [r[13] for r in rows if r[0] == '1' and r[1] == '例外処理' and r[2]]
+check('csv exception areas', [float(a) for a in exception_areas]
+      == [round(float(e['area']), 3) for e in areas[0]['exception']], repr(exception_areas))
 check('json stays the default', run('calc', EXAMPLE, '--format', 'json').stdout == run('calc', EXAMPLE).stdout)
 check('unknown format', run('calc', EXAMPLE, '--format', 'xml').returncode == 2)
 

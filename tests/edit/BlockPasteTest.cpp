@@ -61,6 +61,8 @@ SurveyData document() {
     return data;
 }
 
+const std::string kThirtyThousandDigits(30000, '7');
+
 struct PasteCase {
     const char* name;
     ListKind list;
@@ -155,6 +157,12 @@ INSTANTIATE_TEST_SUITE_P(
                   "No.101 の Ｂ辺：最高個数は\"100\"です。"},
         PasteCase{"FirstRefusedValueNamed", kChain, InputSet::Design, 0, column::SideB, "2\n2\tabc\n\"", {},
                   "No.2 の Ｃ辺：数値を入力してください！"},
+        PasteCase{"RefusedValueNamedByItsOwnFigure", kChain, InputSet::Design, 4, column::SideB, "1\nabc", {},
+                  "No.6 の Ｂ辺：数値を入力してください！"},
+        PasteCase{"NumberTooLong", kChain, InputSet::Design, 0, column::SideB, kThirtyThousandDigits, {},
+                  "No.1 の Ｂ辺：数値が長すぎます。数値は 24 文字以内で入力してください。"},
+        PasteCase{"CharacterTheFileCannotHold", kException, InputSet::Design, 0, column::SideA, "池😀", {},
+                  "No.1 の 名称：文字「😀」（U+1F600）はデータファイル（シフトJIS）に保存できないため入力できません。"},
         PasteCase{"PastTheLastColumn", kChain, InputSet::Design, 0, column::SideC, "1\t2\t3\t4", {},
                   "No.1：貼り付ける値が表の右端を越えています。"},
         PasteCase{"ExceptionNameElementsAndPosition", kException, InputSet::Measured, 0, column::SideA,
@@ -164,6 +172,56 @@ INSTANTIATE_TEST_SUITE_P(
                    {{kException, 0, 1, column::SideB}, "", "2.00"},
                    {{kException, 0, 1, column::HalfPerimeter}, "", "1.00,2.00"}}}),
     [](const testing::TestParamInfo<PasteCase>& info) { return std::string(info.param.name); });
+
+TEST(BlockPaste, AJoinedSideTypedWithOtherDigitsTakesTheSameValuePasted) {
+    const struct {
+        const char* stored;  // figure 1's side C and figure 2's joined side A, as typed or read
+        const char* pasted;
+    } cases[] = {{"5.0", "5.00"}, {"5", "5"}, {"5", "5.00"}, {"5.0", "5"}};
+    for (const auto& c : cases) {
+        SurveyData data = document();
+        data.setCell(kChain, 0, 0, column::SideC, c.stored);
+        data.setCell(kChain, 0, 2, column::SideA, c.stored);
+        DocumentEditor editor(data);
+        const BlockPaste paste{kChain, 0, InputSet::Design, 1, column::SideA,
+                               splitTabSeparated(std::string(c.pasted) + "\t9"), "0.00", "No."};
+        const auto refused = editor.pasteBlock(paste);
+        EXPECT_FALSE(refused) << c.stored << " / " << c.pasted << ": " << refused->text;
+        EXPECT_EQ(data.cell(kChain, 0, 2, column::SideB), "9.00") << c.stored << " / " << c.pasted;
+    }
+}
+
+TEST(BlockPaste, ATextNoListCanTakeIsRefusedBeforeItIsSplit) {
+    const std::string hundredLines = [] {
+        std::string text;
+        for (int line = 0; line < 100; ++line) text += "1\t2\r\n";
+        return text;
+    }();
+    const struct {
+        const char* name;
+        std::string text;
+        std::size_t rows;  // 0: refused
+    } cases[] = {
+        {"as many lines as figures", hundredLines, 100},
+        {"a line more", hundredLines + "3", 0},
+        {"a line more by a lone CR", hundredLines + "\r", 0},
+        {"the largest text", std::string(kPastedTextMaxBytes, '1'), 1},
+        {"a byte larger", std::string(kPastedTextMaxBytes + 1, '1'), 0},
+    };
+    for (const auto& c : cases) {
+        const auto split = splitPastedText(c.text, 100);
+        if (c.rows == 0) {
+            ASSERT_TRUE(std::holds_alternative<Message>(split)) << c.name;
+            EXPECT_EQ(std::get<Message>(split).text.rfind("貼り付けできません。", 0), 0u) << c.name;
+        } else {
+            ASSERT_TRUE(std::holds_alternative<TextTable>(split)) << c.name;
+            EXPECT_EQ(std::get<TextTable>(split).size(), c.rows) << c.name;
+        }
+    }
+    const auto full = splitPastedText(hundredLines, 40);
+    ASSERT_TRUE(std::holds_alternative<Message>(full));
+    EXPECT_NE(std::get<Message>(full).text.find("40 行"), std::string::npos) << std::get<Message>(full).text;
+}
 
 }  // namespace
 }  // namespace mirota

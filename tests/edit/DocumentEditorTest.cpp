@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
+#include <stdexcept>
 #include <functional>
 #include <ostream>
 #include <tuple>
@@ -119,6 +122,48 @@ TEST_P(DocumentEditorOperations, RecordsExactlyWhatChangedAndUndoesAndRedoesIt) 
     ASSERT_NE(editor.redo(), nullptr);
     EXPECT_EQ(differences(after, data), DocumentChange{});
     EXPECT_TRUE(editor.isModified());
+}
+
+// Throws at the write-th write of a cell or a count it is told of (counted from 1).
+class FailingWrite : public SurveyData::WriteObserver {
+public:
+    explicit FailingWrite(int write) : left_(write) {}
+    void cellWriting(ListKind, int, int, int, const std::string&) override { count(); }
+    void figureCountWriting(ListKind, int, int) override { count(); }
+    void tierCountWriting(int, int) override { count(); }
+
+private:
+    void count() {
+        if (--left_ == 0) throw std::runtime_error("write refused");
+    }
+    int left_;
+};
+
+TEST_P(DocumentEditorOperations, AStepWhoseWriteFailsLeavesTheDocumentAndTheHistoryAsTheyWere) {
+    for (int write = 1;; ++write) {
+        SurveyData data = sampleDocument();
+        DocumentEditor editor(data);
+        // One step to undo and one to redo, both kept by a failed step.
+        ASSERT_TRUE(editor.enterCell({kException, 1, 0, column::SideB}, "1.00"));
+        ASSERT_TRUE(editor.enterCell({kException, 1, 0, column::SideB}, "2.00"));
+        editor.undo();
+        const SurveyData before = data;
+        FailingWrite failing(write);
+        data.setWriteObserver(&failing);
+        try {
+            GetParam().apply(editor);
+            data.setWriteObserver(nullptr);
+            return;  // past the last write of the step (the settings are not cells: none)
+        } catch (const std::runtime_error&) {
+        }
+        data.setWriteObserver(nullptr);
+        ASSERT_EQ(differences(before, data), DocumentChange{}) << "write " << write;
+        ASSERT_EQ(editor.history().size(), 2u) << "write " << write;
+        ASSERT_TRUE(editor.history().canRedo()) << "write " << write;
+        ASSERT_TRUE(editor.isModified()) << "write " << write;
+        editor.undo();
+        ASSERT_EQ(data.cell(kException, 1, 0, column::SideB), "") << "write " << write;
+    }
 }
 
 DocumentSettings changedSettings() {
@@ -263,6 +308,116 @@ TEST(DocumentEditor, ShownFiguresAreCompletedWithoutAStep) {
     EXPECT_EQ(data.cell(kException, 0, 0, column::Join), "");
     EXPECT_FALSE(editor.history().canUndo());
     EXPECT_FALSE(editor.isModified());
+}
+
+TEST(DocumentEditor, AStepOutsideTheDocumentThrowsAndLeavesItAsItWas) {
+    SurveyData data = sampleDocument();
+    DocumentEditor editor(data);
+    const SurveyData before = data;
+    // The first cell is emptied (and carried into figure 2) before the second is found outside.
+    EXPECT_THROW(editor.clearCells({{kChain, 0, 0, column::SideC}, {kChain, 0, 500, column::SideA}}), std::out_of_range);
+    EXPECT_EQ(differences(before, data), DocumentChange{});
+    EXPECT_THROW(editor.insertFigure(kChain, 0, 5), std::out_of_range);
+    EXPECT_EQ(differences(before, data), DocumentChange{});
+    EXPECT_FALSE(editor.history().canUndo());
+}
+
+TEST(DocumentEditor, AFigureAppendedAfterTheLastOneOfAListOfNinetyNine) {
+    for (ListKind list : {kChain, kException}) {
+        SurveyData data;
+        data.setFigureCount(list, 0, 99);
+        data.setCell(list, 0, tableRow(98, InputSet::Design), column::SideC, "4.00");
+        DocumentEditor editor(data);
+        ASSERT_FALSE(editor.insertFigure(list, 0, 99));
+        EXPECT_EQ(data.figureCount(list, 0), 100);
+        EXPECT_EQ(data.cell(list, 0, tableRow(98, InputSet::Design), column::SideC), "4.00");
+        // The chain's new figure is joined C-A to the old last one.
+        EXPECT_EQ(data.cell(list, 0, tableRow(99, InputSet::Design), column::SideA), list == kChain ? "4.00" : "名称100");
+    }
+}
+
+TEST(DocumentEditor, AStepKeepsRoomOnlyForWhatItChanged) {
+    SurveyData data;
+    data.setFigureCount(kChain, 0, 99);
+    DocumentEditor editor(data);
+    editor.completeFigures(kChain, 0);
+    ASSERT_FALSE(editor.insertFigure(kChain, 0, 0));  // about a thousand writes, nearly all of them changing nothing
+    const std::vector<CellChange>& cells = editor.history().nextUndo()->change.cells;
+    EXPECT_LE(cells.size(), 2u * SurveyData::kColumnCount);
+    EXPECT_EQ(cells.capacity(), cells.size());
+}
+
+TEST(DocumentEditor, AFullListNamesItsOwnCapacity) {
+    SurveyData data(SurveyData::kTierCapacity, 40);  // as a file of 40 figures a list opens
+    data.setFigureCount(kChain, 0, 40);
+    DocumentEditor editor(data);
+    EXPECT_EQ(editor.insertFigure(kChain, 0, 0), (Message{"最高個数は\"40\"です。", "LTミロタ展開図", Message::Icon::Warning}));
+    EXPECT_EQ(data.figureCount(kChain, 0), 40);
+}
+
+TEST(DocumentEditor, SettingsTakeNeitherAnEqualNumberNorWhatTheFileCannotHold) {
+    const struct {
+        const char* name;
+        void (*change)(DocumentSettings&);
+    } cases[] = {
+        {"minus zero for zero", [](DocumentSettings& s) { s.conditions.referenceX = -0.0f; }},
+        {"not a number", [](DocumentSettings& s) { s.conditions.scale = std::numeric_limits<float>::quiet_NaN(); }},
+        {"infinity", [](DocumentSettings& s) { s.conditions.tableY = -std::numeric_limits<float>::infinity(); }},
+        {"wave dash in a layer", [](DocumentSettings& s) { s.conditions.dimensionLayerName = "寸法〜値"; }},
+        {"emoji in a layer", [](DocumentSettings& s) { s.conditions.drawingLayerName = "図面😀"; }},
+        {"layer too long", [](DocumentSettings& s) { s.conditions.areaTableLayerName = std::string(256, 'L'); }},
+    };
+    for (const auto& c : cases) {
+        SurveyData data;
+        DocumentEditor editor(data);
+        DocumentSettings settings = DocumentSettings::of(data);
+        c.change(settings);
+        EXPECT_FALSE(editor.changeSettings(settings)) << c.name;
+        EXPECT_FALSE(editor.history().canUndo()) << c.name;
+        EXPECT_FALSE(std::signbit(data.conditions.referenceX)) << c.name;
+        EXPECT_EQ(DocumentSettings::of(data), DocumentSettings::of(SurveyData{})) << c.name;
+    }
+}
+
+TEST(DocumentEditor, ADefaultHistoryKeepsExactlyAThousandSteps) {
+    SurveyData data;
+    DocumentEditor editor(data);
+    SurveyData afterFirstStep;
+    for (int step = 1; step <= 1001; ++step) {
+        ASSERT_TRUE(editor.enterCell({kChain, 0, 0, column::SideA}, std::to_string(step) + ".00"));
+        if (step == 1) afterFirstStep = data;
+    }
+    EXPECT_EQ(editor.history().size(), 1000u);
+    int undone = 0;
+    while (editor.undo()) ++undone;
+    EXPECT_EQ(undone, 1000);
+    EXPECT_EQ(differences(afterFirstStep, data), DocumentChange{});
+}
+
+TEST(DocumentEditor, TheLastShownFigureCarriesNothingIntoAHiddenOne) {
+    SurveyData data = sampleDocument();
+    data.setFigureCount(kChain, 0, 3);  // figure 4 stays in the table, hidden, joined C-A
+    DocumentEditor editor(data);
+    ASSERT_TRUE(editor.enterCell({kChain, 0, 4, column::SideC}, "9.00"));
+    ASSERT_TRUE(editor.enterCell({kChain, 0, 5, column::SideC}, "9.10"));
+    EXPECT_EQ(data.cell(kChain, 0, 6, column::SideA), "3.00");
+    EXPECT_EQ(data.cell(kChain, 0, 7, column::SideA), "");
+}
+
+TEST(DocumentEditor, InsertAndDeleteMoveTheDesignAndTheMeasuredRowsTogether) {
+    SurveyData data = sampleDocument();
+    const auto measuredC = [&](int figure) { return data.cell(kChain, 0, tableRow(figure, InputSet::Measured), column::SideC); };
+    for (int figure = 0; figure < 4; ++figure) {
+        data.setCell(kChain, 0, tableRow(figure, InputSet::Measured), column::SideC, std::to_string(figure + 1) + ".50");
+    }
+    DocumentEditor editor(data);
+    ASSERT_FALSE(editor.insertFigure(kChain, 0, 1));
+    EXPECT_EQ(measuredC(1), "");
+    for (int figure : {2, 3, 4}) EXPECT_EQ(measuredC(figure), std::to_string(figure) + ".50");
+    EXPECT_EQ(data.cell(kChain, 0, tableRow(4, InputSet::Design), column::SideC), "2.50");
+    ASSERT_FALSE(editor.deleteFigure(kChain, 0, 0));
+    for (int figure : {1, 2, 3}) EXPECT_EQ(measuredC(figure), std::to_string(figure + 1) + ".50");
+    EXPECT_EQ(data.cell(kChain, 0, tableRow(3, InputSet::Design), column::SideC), "2.50");
 }
 
 }  // namespace

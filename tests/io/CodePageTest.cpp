@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "io/CodePage.h"
+#include "model/CodePage.h"
 
 namespace mirota::codepage {
 namespace {

@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "IoTestSupport.h"
+#include "io/DataFileReader.h"
 #include "io/DataFileWriter.h"
 
 namespace mirota {
@@ -142,6 +143,30 @@ TEST(DataFileWriter, RefusesValuesTheReaderWouldRefuse) {
     ASSERT_TRUE(refused);
     EXPECT_NE(refused->text.find("2 段目の例外処理の図形数 0 は 1 ～ 100 の範囲にありません。"), std::string::npos)
         << refused->text;
+}
+
+TEST(DataFileWriter, RefusesAFileLargerThanTheReaderOpensAndLeavesTheOldOne) {
+    test::TemporaryFolder folder;
+    const std::string path = folder.file("調査.txt");
+    ASSERT_FALSE(writeDataFile(exampleDocument(), path));
+    SurveyData document = exampleDocument();
+    // Texts no entry accepts, put in through the API: the file would be just over the limit.
+    const std::size_t cellBytes = kDataFileSizeLimit / 3;
+    for (int row = 0; row < 3; ++row) document.setCell(ListKind::Chain, 0, row, column::SideA, std::string(cellBytes, '7'));
+    std::string bytes;
+    const auto refused = formatDataFile(document, bytes);
+    ASSERT_TRUE(refused);
+    EXPECT_NE(refused->text.find("16 MiB までのため、保存できません。"), std::string::npos) << refused->text;
+    EXPECT_TRUE(bytes.empty());
+    ASSERT_TRUE(writeDataFile(document, path));
+    EXPECT_EQ(test::readAll(path), joinLines(exampleLines()));
+
+    // Just under the limit, the file is written and read back.
+    document.setCell(ListKind::Chain, 0, 2, column::SideA, std::string(cellBytes - 1024, '7'));
+    ASSERT_FALSE(writeDataFile(document, path));
+    SurveyData read;
+    ASSERT_FALSE(readDataFile(path, read));
+    EXPECT_EQ(read.cell(ListKind::Chain, 0, 2, column::SideA).size(), cellBytes - 1024);
 }
 
 TEST(DataFileWriter, SavesToAFileAndRefusesWithoutTouchingIt) {

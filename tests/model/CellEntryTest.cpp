@@ -12,12 +12,30 @@ const Message kNotPositive{"辺長・要素には0より大きい数値を入力
 const Message kDoubleQuote{"「\"」（ダブルクォーテーション）はデータファイルに保存できないため入力できません。",
                            "入力形式指定", Message::Icon::Warning};
 
+const RefusedEntry kTooLongNumber{EntryRefusal::TooLong,
+                                  {"数値が長すぎます。数値は 24 文字以内で入力してください。", "入力形式指定",
+                                   Message::Icon::Warning}};
+const RefusedEntry kTooLongName{EntryRefusal::TooLong,
+                                {"名称が長すぎます。名称は 100 文字以内で入力してください。", "入力形式指定",
+                                 Message::Icon::Warning}};
+RefusedEntry notStorable(const std::string& named) {
+    return {EntryRefusal::NotStorable,
+            {"文字" + named + "はデータファイル（シフトJIS）に保存できないため入力できません。", "入力形式指定",
+             Message::Icon::Warning}};
+}
+const std::string k24Digits(24, '9');
+std::string repeated(const std::string& piece, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i) text += piece;
+    return text;
+}
+
 constexpr ListKind kChain = ListKind::Chain;
 constexpr ListKind kException = ListKind::Exception;
 
 struct EntryCase {
     const char* name;
-    const char* typed;
+    std::string typed;
     ListKind list;
     int col;
     const char* digits;
@@ -60,6 +78,19 @@ TEST(CellEntry, StoresOrRefusesWhatIsTyped) {
          RefusedEntry{EntryRefusal::DoubleQuote, kDoubleQuote}},
         {"double quote in a side", "\"", kChain, column::SideA, "0.00",
          RefusedEntry{EntryRefusal::DoubleQuote, kDoubleQuote}},
+        {"longest number", "1234567890123456789.1234", kChain, column::SideA, "0.0000", "1234567890123456789.1234"},
+        {"number a digit too long", "1" + k24Digits, kChain, column::SideB, "0.00", kTooLongNumber},
+        {"number too long once formatted", "12345678901234567890.5", kChain, column::SideB, "0.00000",
+         kTooLongNumber},
+        {"exponent stored too long", "1e30", kException, column::SideC, "0.00", kTooLongNumber},
+        {"30,000 digits", std::string(30000, '7'), kChain, column::SideC, "0.00", kTooLongNumber},
+        {"position part too long", "1," + k24Digits, kException, column::HalfPerimeter, "0.00", kTooLongNumber},
+        {"longest name", repeated("杭", 100), kException, column::SideA, "0.00", repeated("杭", 100)},
+        {"name a character too long", repeated("杭", 101), kException, column::SideA, "0.00", kTooLongName},
+        {"emoji in a name", "池😀", kException, column::SideA, "0.00", notStorable("「😀」（U+1F600）")},
+        {"wave dash the file reads back as another", "〜", kException, column::SideA, "0.00",
+         notStorable("「〜」（U+301C）")},
+        {"full-width tilde of the code page", "花壇～１", kException, column::SideA, "0.00", "花壇～１"},
     };
     for (const EntryCase& c : cases) {
         EXPECT_EQ(enterCellText(c.typed, c.list, c.col, c.digits), c.expected) << c.name;

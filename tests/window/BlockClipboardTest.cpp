@@ -120,6 +120,28 @@ private slots:
         QVERIFY(!f.editor()->isVisible());
     }
 
+    void pasteNoListCanTakeIsRefusedAtOnce_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("more lines than figures") << QString("1\r\n").repeated(101);
+        QTest::newRow("one value of two megabytes") << QString(2 * 1024 * 1024, '7');
+    }
+    void pasteNoListCanTakeIsRefusedAtOnce() {
+        QFETCH(QString, text);
+        WindowFixture f;
+        f.enter(1, 3, "3");
+        const std::size_t steps = f.window->editHistory().size();
+        const std::vector<std::string> before = documentCells(f);
+        QGuiApplication::clipboard()->setText(text);
+        f.select(1, 4);
+        f.window->menuItem("mnuEditPaste")->trigger();
+        const auto shown = f.takeMessages();
+        QCOMPARE(shown.size(), std::size_t{1});
+        QVERIFY2(shown[0].text.rfind("貼り付けできません。", 0) == 0, shown[0].text.c_str());
+        QCOMPARE(documentCells(f), before);
+        QCOMPARE(f.window->editHistory().size(), steps);
+        QVERIFY(!f.editor()->isVisible());
+    }
+
     void deleteClearsTheEditableCellsOfTheBlock() {
         WindowFixture f;
         for (int col = 3; col <= 5; ++col) f.enter(1, col, "5");

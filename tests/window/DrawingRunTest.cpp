@@ -11,7 +11,7 @@
 #include "app/DrawingProgress.h"
 #include "viewer/DrawingView.h"
 #include "draw/stream/RecordingCadLink.h"
-#include "io/CodePage.h"
+#include "model/CodePage.h"
 #include "WindowFixture.h"
 
 using namespace mirota;

@@ -15,7 +15,7 @@
 #include "app/DrawingProgress.h"
 #include "viewer/DrawingScene.h"
 #include "viewer/DrawingView.h"
-#include "io/CodePage.h"
+#include "model/CodePage.h"
 #include "WindowFixture.h"
 
 using namespace mirota;

@@ -7,7 +7,7 @@
 #include <QMenu>
 #include <QTabWidget>
 
-#include "io/CodePage.h"
+#include "model/CodePage.h"
 #include "settings/RegModule.h"
 #include "WindowFixture.h"
 
@@ -228,6 +228,26 @@ private slots:
         f.window->menuItem("mnuSave")->trigger();
         QVERIFY(f.takeFileRequests().empty());
         QCOMPARE(savedLines(file).at(9), QString("\"4.50\""));
+        QVERIFY(!f.window->documentModified());
+    }
+
+    void csvExportWritesTheResultsBesideTheDocument() {
+        const QString file = path("survey.txt");
+        writeFile(file, fileBytes(documentValues(2)));
+        WindowFixture f;
+        f.fileNames = {file};
+        f.window->mnuOpen_Click();
+        f.takeFileRequests();
+        const QString csv = path("survey.csv");
+        f.fileNames = {csv};
+        f.window->menuItem("mnuExportCsv")->trigger();
+        const FileDialogRequest asked{Kind::Save, "CSV で書き出し", QDir::toNativeSeparators(csv), "CSV ファイル (*.csv)", "csv"};
+        QCOMPARE(f.takeFileRequests(), std::vector<FileDialogRequest>{asked});
+        const QByteArray bytes = readFile(csv);
+        QVERIFY2(bytes.startsWith("\xEF\xBB\xBF段,一覧,番号"), bytes.left(40).constData());
+        const QStringList lines = QString::fromUtf8(bytes.mid(3)).split("\r\n");
+        QVERIFY2(lines.contains("1,展開図形,1,設計,,基準△,3,4,5,6.00,,,,6.00"), qPrintable(lines.join('\n')));
+        QVERIFY2(lines.contains("2,例外処理,1,実測,池,○,,,,,2,,,3.14"), qPrintable(lines.join('\n')));
         QVERIFY(!f.window->documentModified());
     }
 

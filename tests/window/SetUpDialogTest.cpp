@@ -274,6 +274,10 @@ private slots:
         QTest::newRow("angle a word") << QStringList{"2=30度"} << "作図条件は数値を入力してください！ 【基準図形の角度】" << format << 2;
         QTest::newRow("table X a word") << QStringList{"8=左"} << "作図条件は数値を入力してください！ 【面積表位置 X】" << format << 8;
         QTest::newRow("table Y a blank") << QStringList{"9= "} << "作図条件は数値を入力してください！ 【面積表位置 Y】" << format << 9;
+        QTest::newRow("layer the file cannot hold")
+            << QStringList{"6=寸法〜値"}
+            << "寸法値レイヤ名の文字「〜」（U+301C）はデータファイル（シフトJIS）に保存できないため入力できません。" << format
+            << 6;
     }
     void confirmChecksInOrder() {
         QFETCH(QStringList, entries);
@@ -484,7 +488,8 @@ private slots:
         QFETCH(QString, message);
         DialogFixture f;
         f.open();
-        // 𠮷 is one character in two UTF-16 units: 255 of them are still within the limit.
+        // 𠮷 is one character in two UTF-16 units: counted as characters, 256 are too many (the length is
+        // told before the character the file cannot hold).
         f.fill(index, QString(QStringLiteral("𠮷")).repeated(255) + QStringLiteral("図"));
         f.confirm();
         const auto shown = f.takeMessages();
@@ -496,7 +501,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f.field(index)));
         QCOMPARE(f.data.conditions, DrawingConditions::startupDefaults());
 
-        f.fill(index, QString(QStringLiteral("𠮷")).repeated(255));
+        f.fill(index, QString(QStringLiteral("図")).repeated(255));
         f.confirm();
         QVERIFY(f.takeMessages().empty());
         QVERIFY(!f.dialog->isVisible());

@@ -27,6 +27,13 @@ inline std::string characterAt(std::string_view utf8, std::size_t offset) {
     return std::string(utf8.substr(offset, end - offset));
 }
 
+// The UTF-8 character that starts at offset as a message names it: "「〜」（U+301C）"; a malformed
+// sequence is named as such.
+std::string describeCharacterAt(std::string_view utf8, std::size_t offset);
+
+// The character of a UTF-8 text that code page 932 cannot hold, named as describeCharacterAt names it.
+std::optional<std::string> unstorableCharacter(std::string_view utf8);
+
 // UTF-8 to code page 932. Fails at malformed UTF-8 and at a character that code page 932 cannot
 // hold or would read back as a different character (for example U+301C, stored as U+FF5E).
 Conversion fromUtf8(std::string_view utf8);

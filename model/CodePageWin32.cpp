@@ -1,4 +1,4 @@
-#include "io/CodePage.h"
+#include "model/CodePage.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX

@@ -1,4 +1,4 @@
-#include "io/CodePage.h"
+#include "model/CodePage.h"
 
 #include <cerrno>
 #include <iconv.h>
