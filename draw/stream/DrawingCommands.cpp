@@ -6,6 +6,7 @@
 #include "draw/stream/Angles.h"
 #include "draw/stream/AreaTable.h"
 #include "draw/stream/CommandText.h"
+#include "draw/stream/DevelopmentPlacement.h"
 #include "draw/stream/FigureCommands.h"
 #include "model/NumberText.h"
 #include "model/ProgramTitle.h"
@@ -19,14 +20,12 @@ constexpr double kCoordinateLimit = 1e15;
 
 int drawnRowCount(const SurveyData& data, int tier) { return 2 * data.figureCount(ListKind::Chain, tier); }
 int firstDrawnRow(const SurveyData& data) { return static_cast<int>(data.view.currentInputSet); }
-int baseRowOf(const SurveyData& data, const FigureGeometry& geometry) {
-    return firstDrawnRow(data) + 2 * (geometry.baseFigureNumber(0) - 1);
-}
 
 bool isDrawableCoordinate(float value) { return std::isfinite(value) && std::fabs(value) <= kCoordinateLimit; }
 
-// Why the geometry or the conditions cannot be drawn, if they cannot.
-std::optional<std::string> undrawableCause(const SurveyData& data, const FigureGeometry& geometry) {
+}  // namespace
+
+std::optional<std::string> UndrawableCause(const SurveyData& data, const FigureGeometry& geometry) {
     const DrawingConditions& c = data.conditions;
     for (float value :
          {c.referenceX, c.referenceY, c.referenceAngle, c.numberHeight, c.labelHeight, c.tableX, c.tableY}) {
@@ -56,6 +55,8 @@ std::optional<std::string> undrawableCause(const SurveyData& data, const FigureG
     }
     return std::nullopt;
 }
+
+namespace {
 
 // One run of the command stream over an open link; stops at the first command not delivered.
 class DrawingStream {
@@ -200,7 +201,7 @@ private:
 std::optional<Message> SendDrawingCommands(const SurveyData& data, const FigureGeometry& geometry,
                                            const StreamSettings& settings, CadLink& link,
                                            const ProgressCallback& progress) {
-    if (const auto cause = undrawableCause(data, geometry)) return DrawingNotFinishedMessage(*cause);
+    if (const auto cause = UndrawableCause(data, geometry)) return DrawingNotFinishedMessage(*cause);
     if (const auto failure = link.open(kAcadApplication, kAcadTopic)) {
         return DrawingNotFinishedMessage(failure->description);
     }
