@@ -49,7 +49,7 @@ bool drawInto(const DrawOptions& options, CadLink& link) {
     if (!data) return false;
     const DrawingRunResult result = RunDrawing(*data, runSettings(options), link, ProgressCallback());
     if (!result.finished()) printMessages(result.messages);
-    for (const std::string& line : result.leftOut) std::cerr << line << '\n';
+    for (const std::string& line : result.notices) std::cerr << line << '\n';
     return result.finished();
 }
 
@@ -72,6 +72,7 @@ int exportSima(const DrawOptions& options) {
     if (!data) return kRefused;
     const DrawingRunResult result = ExportSima(*data, runSettings(options), options.output);
     if (!result.finished()) printMessages(result.messages);
+    for (const std::string& line : result.notices) std::cerr << line << '\n';
     return result.finished() ? kDone : kRefused;
 }
 

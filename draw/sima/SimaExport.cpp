@@ -1,5 +1,6 @@
 #include "draw/sima/SimaExport.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "draw/sima/SimaWriter.h"
@@ -17,6 +18,15 @@ std::string documentName(const SurveyData& data) {
     return std::string(stem.begin(), stem.end());
 }
 
+// Names the first few lots; the rest are counted.
+std::string lotsOffAreaText(const std::vector<std::string>& lots) {
+    constexpr std::size_t kNamed = 5;
+    std::string names;
+    for (std::size_t i = 0; i < std::min(kNamed, lots.size()); ++i) names += (i ? "、" : "") + lots[i];
+    if (lots.size() > kNamed) names += " ほか " + std::to_string(lots.size() - kNamed) + " 区画";
+    return "次の区画は、座標から求めた面積が計算面積と合いません（接合する辺の長さが前の図形の辺と同じか確かめてください）：\r\n" + names;
+}
+
 }  // namespace
 
 DrawingRunResult ExportSima(SurveyData& data, const DrawingRunSettings& settings, const std::string& path) {
@@ -25,13 +35,13 @@ DrawingRunResult ExportSima(SurveyData& data, const DrawingRunSettings& settings
     const auto geometry = LayOutDevelopment(data, settings.stationPrefix, result);
     if (!geometry) return result;
 
-    auto bytes = simaBytes(data, *geometry, {documentName(data), settings.stationPrefix});
+    auto file = simaFile(data, *geometry, {documentName(data), settings.stationPrefix});
     std::optional<Message> failure;
-    if (auto* message = std::get_if<Message>(&bytes)) {
+    if (auto* message = std::get_if<Message>(&file)) {
         failure = std::move(*message);
     } else {
         // Like a drawing, the file can be made again at any time: not flushed before it replaces the old one.
-        failure = replaceFile(path, std::get<std::string>(bytes), Durability::Replaced);
+        failure = replaceFile(path, std::get<SimaFile>(file).bytes, Durability::Replaced);
     }
     if (failure) {
         result.outcome = Outcome::NotFinished;
@@ -39,7 +49,11 @@ DrawingRunResult ExportSima(SurveyData& data, const DrawingRunSettings& settings
         return result;
     }
     result.outcome = Outcome::Finished;
-    result.messages.push_back({"SIMA ファイルを書き出しました。\r\n\r\n" + path, kProgramTitle, Message::Icon::Information});
+    const std::vector<std::string>& offArea = std::get<SimaFile>(file).lotsOffArea;
+    std::string text = "SIMA ファイルを書き出しました。\r\n\r\n" + path;
+    if (!offArea.empty()) text += "\r\n\r\n" + lotsOffAreaText(offArea);
+    result.messages.push_back({text, kProgramTitle, offArea.empty() ? Message::Icon::Information : Message::Icon::Warning});
+    for (const std::string& lot : offArea) result.notices.push_back("区画 " + lot + " の座標による面積が計算面積と合いません");
     return result;
 }
 

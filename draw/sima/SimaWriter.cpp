@@ -1,12 +1,14 @@
 #include "draw/sima/SimaWriter.h"
 
 #include <charconv>
+#include <cmath>
 #include <unordered_map>
 #include <vector>
 
 #include "draw/stream/DevelopmentPlacement.h"
 #include "draw/stream/DrawingCommands.h"
 #include "io/CodePage.h"
+#include "model/NumberText.h"
 #include "model/ProgramTitle.h"
 
 namespace mirota {
@@ -21,7 +23,7 @@ public:
     SimaComposer(const SurveyData& data, const FigureGeometry& geometry, const DevelopmentPlacement& placement)
         : data_(data), geometry_(geometry), placement_(placement) {}
 
-    std::string compose(const SimaNames& names) {
+    SimaFile compose(const SimaNames& names) {
         collectLots(names.stationPrefix);
         record({"G00", "01", names.title});
         record({"Z00", "座標データ"});
@@ -38,7 +40,11 @@ public:
             record({"D99"});
         }
         record({"A99", "END"});
-        return std::move(out_);
+        SimaFile file{std::move(out_), {}};
+        for (const Lot& lot : lots_) {
+            if (!hasCalculatedArea(lot)) file.lotsOffArea.push_back(lot.name);
+        }
+        return file;
     }
 
 private:
@@ -48,6 +54,8 @@ private:
     };
     struct Lot {
         std::string name;
+        int tier = 0;
+        int row = 0;
         std::vector<std::size_t> points;
     };
 
@@ -65,7 +73,7 @@ private:
         const int firstRow = static_cast<int>(data_.view.currentInputSet);
         for (int tier = 0; tier < data_.tierCount(); ++tier) {
             for (int row = firstRow; row < 2 * data_.figureCount(ListKind::Chain, tier); row += 2) {
-                Lot lot{std::to_string(tier + 1) + "-" + stationPrefix + std::to_string(row / 2 + 1), {}};
+                Lot lot{std::to_string(tier + 1) + "-" + stationPrefix + std::to_string(row / 2 + 1), tier, row, {}};
                 for (int vertex = 0; vertex < FigureGeometry::kVertices; ++vertex) {
                     lot.points.push_back(pointOf(geometry_.at(tier, row, vertex, FigureGeometry::VertexX),
                                                  geometry_.at(tier, row, vertex, FigureGeometry::VertexY)));
@@ -73,6 +81,24 @@ private:
                 lots_.push_back(std::move(lot));
             }
         }
+    }
+
+    // The shoelace area of the lot from its coordinates as written against the figure's calculated area.
+    bool hasCalculatedArea(const Lot& lot) const {
+        double twice = 0.0;
+        for (std::size_t i = 0; i < lot.points.size(); ++i) {
+            const WrittenPoint& p = points_[lot.points[i]];
+            const WrittenPoint& q = points_[lot.points[(i + 1) % lot.points.size()]];
+            twice += writtenValue(p.x) * writtenValue(q.y) - writtenValue(q.x) * writtenValue(p.y);
+        }
+        const double calculated = number::leadingNumber(data_.cell(ListKind::Chain, lot.tier, lot.row, column::Area));
+        return std::fabs(std::fabs(twice) / 2.0 - calculated) <= kLotAreaTolerance * std::fabs(calculated);
+    }
+
+    static double writtenValue(const std::string& text) {
+        double value = 0.0;
+        std::from_chars(text.data(), text.data() + text.size(), value);
+        return value;
     }
 
     // A vertex joined figures share has the same coordinates in each of them: one point.
@@ -103,21 +129,22 @@ std::string simaCoordinate(double value) {
     return text;
 }
 
-std::variant<std::string, Message> simaBytes(const SurveyData& data, const FigureGeometry& geometry,
-                                             const SimaNames& names) {
+std::variant<SimaFile, Message> simaFile(const SurveyData& data, const FigureGeometry& geometry,
+                                         const SimaNames& names) {
     const auto refused = [](const std::string& cause) {
         return Message{"SIMA ファイルを書き出せませんでした。\r\n\r\n" + cause, kProgramTitle, Message::Icon::Critical};
     };
     if (const auto cause = UndrawableCause(data, geometry)) return refused(*cause);
     const auto placement = DevelopmentPlacement::of(data, geometry);
     if (!placement) return refused("基準図形の頂点が重なっているため、図面の向きを決められません。");
-    const std::string text = SimaComposer(data, geometry, *placement).compose(names);
-    codepage::Conversion bytes = codepage::fromUtf8(text);
+    SimaFile file = SimaComposer(data, geometry, *placement).compose(names);
+    codepage::Conversion bytes = codepage::fromUtf8(file.bytes);
     if (!bytes.ok()) {
-        return refused("「" + codepage::characterAt(text, *bytes.failedAt) +
+        return refused("「" + codepage::characterAt(file.bytes, *bytes.failedAt) +
                        "」はシフト JIS（コードページ 932）で書けない文字です。");
     }
-    return std::move(bytes.text);
+    file.bytes = std::move(bytes.text);
+    return file;
 }
 
 }  // namespace mirota

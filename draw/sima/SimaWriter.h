@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "draw/FigureGeometry.h"
 #include "model/Message.h"
@@ -28,10 +29,22 @@ struct SimaNames {
     std::string stationPrefix;  // before the figure number of a lot's name
 };
 
-// The file's bytes from a laid-out development; a message when it cannot be written (a development that
+// The largest difference, relative to the calculated area, between a lot's area from its written
+// coordinates and its figure's calculated area that the file is trusted with.
+inline constexpr double kLotAreaTolerance = 1e-4;
+
+struct SimaFile {
+    std::string bytes;
+    // The names of the lots whose area from the written coordinates is not the calculated area: their
+    // figure is not laid out with the sides it was calculated from (a joined side typed with another
+    // length than the side it joins).
+    std::vector<std::string> lotsOffArea;
+};
+
+// The file from a laid-out development; a message when it cannot be written (a development that
 // cannot be placed, a name that code page 932 cannot hold).
-std::variant<std::string, Message> simaBytes(const SurveyData& data, const FigureGeometry& geometry,
-                                             const SimaNames& names);
+std::variant<SimaFile, Message> simaFile(const SurveyData& data, const FigureGeometry& geometry,
+                                         const SimaNames& names);
 
 // A coordinate as the file writes it: fixed, 4 decimals, "0.0000" for a negative zero.
 std::string simaCoordinate(double value);

@@ -35,8 +35,9 @@ struct DrawingRunResult {
     // Every message to show, in order: the check's, or the calculation's, then the geometry's,
     // the failure of the drawing or its completion.
     std::vector<Message> messages;
-    // Lines for the status: what the drawing left out (an exception figure without a position).
-    std::vector<std::string> leftOut;
+    // Lines for the status: what the drawing left out (an exception figure without a position), lots
+    // of a SIMA file whose area is not the calculated one.
+    std::vector<std::string> notices;
 
     bool finished() const { return outcome == Outcome::Finished; }
     // After a missing text height or scale the window opens the settings dialog (not modal).

@@ -1,4 +1,5 @@
 #include "draw/sima/SimaExport.h"
+#include "draw/sima/SimaWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -102,42 +103,75 @@ double shoelaceArea(const SimaContent& content, const Lot& lot) {
     return std::fabs(twice) / 2.0;
 }
 
-fs::path exportTo(SurveyData& data, const std::string& name) {
+fs::path exportTo(SurveyData& data, const std::string& name) {  // expects the export to finish
     const fs::path path = fs::temp_directory_path() / name;
     const DrawingRunResult result = ExportSima(data, {}, path.string());
     EXPECT_TRUE(result.finished()) << (result.messages.empty() ? "" : result.messages.back().text);
     return path;
 }
 
-TEST(SimaExportTest, EveryLotOfTheFullCapacityDocumentHasItsCalculatedArea) {
-    SurveyData data;
-    const fs::path document = fs::path(MIROTA_SOURCE_DIR) / ".." / "shared" / "bench" / "full-capacity.txt";
-    if (fs::exists(document)) {
-        ASSERT_FALSE(readDataFile(document.string(), data));
-    } else {
-        data = bench::fullDocument();  // the same kind of survey, made here
-    }
-    const fs::path path = exportTo(data, "mirota-full-capacity.sim");
-    const SimaContent content = contentOf(readSima(path));
-
-    std::set<std::pair<double, double>> distinct;
-    for (const auto& [number, xy] : content.points) distinct.insert(xy);
-    EXPECT_EQ(distinct.size(), content.points.size()) << "a place written as two points";
-
+// Every lot's area from its written coordinates against its figure's calculated area; the names of the
+// lots that are off by more than the tolerance.
+std::vector<std::string> lotsOffArea(const SurveyData& data, const SimaContent& content) {
+    std::vector<std::string> off;
     std::size_t lotIndex = 0;
     for (int tier = 0; tier < data.tierCount(); ++tier) {
         for (int figure = 0; figure < data.figureCount(ListKind::Chain, tier); ++figure, ++lotIndex) {
-            ASSERT_LT(lotIndex, content.lots.size());
+            if (lotIndex >= content.lots.size()) {
+                ADD_FAILURE() << "too few lots";
+                return off;
+            }
             const Lot& lot = content.lots[lotIndex];
             EXPECT_EQ(lot.name, std::to_string(tier + 1) + "-No." + std::to_string(figure + 1));
-            ASSERT_EQ(lot.points.size(), 3u);
+            EXPECT_EQ(lot.points.size(), 3u);
             const double area = std::stod(data.cell(ListKind::Chain, tier, tableRow(figure, InputSet::Design), column::Area));
-            EXPECT_NEAR(shoelaceArea(content, lot), area, area * 1e-4) << lot.name;
+            if (std::fabs(shoelaceArea(content, lot) - area) > area * 1e-4) off.push_back(lot.name);
         }
     }
     EXPECT_EQ(content.lots.size(), lotIndex);
+    return off;
+}
+
+void expectDistinctPoints(const SimaContent& content) {
+    std::set<std::pair<double, double>> distinct;
+    for (const auto& [number, xy] : content.points) distinct.insert(xy);
+    EXPECT_EQ(distinct.size(), content.points.size()) << "a place written as two points";
+}
+
+TEST(SimaExportTest, EveryLotOfAFullCapacitySurveyHasItsCalculatedArea) {
+    SurveyData data = bench::fullDocument();
+    const fs::path path = fs::temp_directory_path() / "mirota-full-survey.sim";
+    const DrawingRunResult result = ExportSima(data, {}, path.string());
+    ASSERT_TRUE(result.finished());
+    const SimaContent content = contentOf(readSima(path));
+    expectDistinctPoints(content);
+    EXPECT_EQ(lotsOffArea(data, content), std::vector<std::string>{});
+    EXPECT_EQ(result.notices, std::vector<std::string>{});
     // A strip of joined triangles shares two vertices with the one before: n + 2 points per tier.
     EXPECT_EQ(content.points.size(), static_cast<std::size_t>(data.tierCount()) * (SurveyData::kFigureCapacity + 2));
+    fs::remove(path);
+}
+
+// The shared full-capacity document types every figure with the same three sides, so a joined side
+// (A = 10.25) is laid out with the length of the side it joins (C = 10.125): most of its laid-out
+// figures are not the calculated triangles, and the export must name exactly those.
+TEST(SimaExportTest, TheSharedFullCapacityDocumentHasEveryLotOffItsAreaNamed) {
+    const fs::path document = fs::path(MIROTA_SOURCE_DIR) / ".." / "shared" / "bench" / "full-capacity.txt";
+    if (!fs::exists(document)) GTEST_SKIP() << document << " is not there (it lies beside the lead's checkout)";
+    SurveyData data;
+    ASSERT_FALSE(readDataFile(document.string(), data));
+    DrawingRunResult run;
+    const auto geometry = LayOutDevelopment(data, "No.", run);
+    ASSERT_TRUE(geometry);
+    const auto file = simaFile(data, *geometry, {"full-capacity", "No."});
+    ASSERT_TRUE(std::holds_alternative<SimaFile>(file));
+    const fs::path path = fs::temp_directory_path() / "mirota-full-capacity.sim";
+    std::ofstream(path, std::ios::binary) << std::get<SimaFile>(file).bytes;
+    const SimaContent content = contentOf(readSima(path));
+    expectDistinctPoints(content);
+    const std::vector<std::string> off = lotsOffArea(data, content);
+    EXPECT_EQ(off, std::get<SimaFile>(file).lotsOffArea);
+    EXPECT_GT(off.size(), 1000u);
     fs::remove(path);
 }
 
