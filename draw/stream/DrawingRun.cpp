@@ -6,6 +6,7 @@
 #include "calc/AreaCalculation.h"
 #include "draw/FigureGeometry.h"
 #include "draw/geometry/DevelopmentGeometry.h"
+#include "draw/geometry/ExceptionLayout.h"
 #include "model/NumberText.h"
 
 namespace mirota {
@@ -75,6 +76,7 @@ DrawingRunResult RunDrawing(SurveyData& data, const DrawingRunSettings& settings
     }
     result.outcome = Outcome::Finished;
     result.messages.push_back(DrawingFinishedMessage());
+    if (settings.exceptionFigures) result.notices = layOutExceptionFigures(data, settings.stationPrefix).withoutPosition;
     return result;
 }
 
