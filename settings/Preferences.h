@@ -23,6 +23,21 @@ struct Preferences {
     bool showPreview = true;            // the development preview beside the grids
     WindowGeometry windowGeometry;
     std::string drawingOutput = "engine";  // how drawings reach the CAD program: engine, dde or script
+    // Drawing options; they only add to the drawing, which with all of them off is the plain one.
+    bool drawHeightLines = false;       // 三斜: every triangle's height to its base, with its value
+    bool drawExceptionFigures = false;  // the exception list's rectangles and circles at their positions
+    bool hatchDeductions = false;       // deduction figures hatched
+};
+
+// The drawing options by the names they are stored under.
+struct DrawingOptionSetting {
+    const char* name;
+    bool Preferences::*value;
+};
+inline constexpr DrawingOptionSetting kDrawingOptionSettings[] = {
+    {"DrawHeightLines", &Preferences::drawHeightLines},
+    {"DrawExceptionFigures", &Preferences::drawExceptionFigures},
+    {"HatchDeductions", &Preferences::hatchDeductions},
 };
 
 }  // namespace mirota

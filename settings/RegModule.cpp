@@ -98,6 +98,11 @@ void LoadSettings(Preferences& prefs) {
     if (auto text = ReadSettingText(*key, kDrawOutputName)) {
         if (*text == "engine" || *text == "dde" || *text == "script") prefs.drawingOutput = *text;
     }
+    for (const DrawingOptionSetting& option : kDrawingOptionSettings) {
+        if (auto text = ReadSettingText(*key, option.name)) {
+            if (auto flag = truthValue(*text)) prefs.*option.value = *flag;
+        }
+    }
     ReadSettingText(*key, "VerNo");  // read and not used
 }
 
@@ -115,6 +120,9 @@ void SaveSettings(const Preferences& prefs) {
     WriteSettingText(*key, "Height", std::to_string(prefs.windowGeometry.height));
     WriteSettingText(*key, "WindowState", std::to_string(prefs.windowGeometry.state));
     WriteSettingText(*key, kDrawOutputName, prefs.drawingOutput);
+    for (const DrawingOptionSetting& option : kDrawingOptionSettings) {
+        WriteSettingText(*key, option.name, flagText(prefs.*option.value));
+    }
     WriteSettingText(*key, "VerNo", "1");
 }
 

@@ -5,6 +5,7 @@
 
 #include "calc/BaseAndHeight.h"
 #include "calc/ComputedRows.h"
+#include "draw/geometry/SideAngles.h"
 #include "model/NumberText.h"
 
 namespace mirota {
@@ -55,6 +56,9 @@ std::optional<HeightLine> heightLineOf(const SurveyData& data, const FigureGeome
     const double towardsTo = along < length / 2.0 ? 1.0 : -1.0;
     line.alongBaseX = towardsTo * ux;
     line.alongBaseY = towardsTo * uy;
+    line.textX = line.footX + (apex[0] - line.footX) * 2.0 / 3.0;
+    line.textY = line.footY + (apex[1] - line.footY) * 2.0 / 3.0;
+    line.slope = static_cast<float>(geometry::slopeAngle(apex[0] - line.footX, apex[1] - line.footY).value_or(0.0));
     return line;
 }
 

@@ -18,6 +18,11 @@ struct HeightLine {
     double footY = 0.0;
     double alongBaseX = 1.0;  // unit direction along the base from the foot towards its farther end
     double alongBaseY = 0.0;
+    // Where the height's value is written: two thirds of the way up, clear of the figure number at the
+    // centre (a third of the way up), along the line's slope (radians, -π/2..π/2).
+    double textX = 0.0;
+    double textY = 0.0;
+    float slope = 0.0f;
 };
 
 // For a placed chain row with its three sides and calculated area; nothing for a row without them or

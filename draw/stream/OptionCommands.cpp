@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "draw/geometry/SideAngles.h"
 #include "draw/stream/Angles.h"
 #include "draw/stream/CommandText.h"
 #include "draw/stream/FigureCommands.h"
@@ -49,10 +48,7 @@ std::vector<std::string> heightLineCommands(const HeightLine& line, float textHe
     commands.push_back(command::answers(
         {"line", pointText(onBase), pointText(offset(onBase, ux, uy, mark)), pointText(offset(foot, ux, uy, mark)), ""}));
 
-    const auto slope = geometry::slopeAngle(apex.x - foot.x, apex.y - foot.y);
-    const double degrees = labelAngle(static_cast<float>(slope.value_or(0.0)), flipped);
-    // Two thirds of the way up, clear of the figure number at the centre (a third of the way up).
-    commands.push_back(textCommand("BC", offset(foot, ux, uy, length * 2.0 / 3.0), textHeight, degrees, heightText));
+    commands.push_back(textCommand("BC", {line.textX, line.textY}, textHeight, labelAngle(line.slope, flipped), heightText));
     return commands;
 }
 

@@ -17,7 +17,7 @@ std::string segmentCommand(hatching::Point from, hatching::Point to);
 
 // A triangle's height (三斜) as a dashed line from the apex to the base (dashes as long as the text is
 // high, gaps half that), a right-angle mark on the base at the foot, and the height's value written
-// along the line two thirds of the way up, the right way up once the drawing is turned (as the side labels).
+// along the line where HeightLine puts it, the right way up once the drawing is turned (as the side labels).
 std::vector<std::string> heightLineCommands(const HeightLine& line, float textHeight, bool flipped,
                                             std::string_view heightText);
 

@@ -440,7 +440,9 @@ private slots:
             f.window->close();
         }
         auto key = OpenSettingsKey();
-        QCOMPARE(key->allKeys().size(), 11);  // the nine of the settings key, the drawing output and the preview
+        // The nine of the settings key, the drawing output, the preview and the three drawing options.
+        QCOMPARE(key->allKeys().size(), 14);
+        QCOMPARE(ReadSettingText(*key, "DrawHeightLines"), std::optional<std::string>("0"));
         QCOMPARE(ReadSettingText(*key, "ShowPreview"), std::optional<std::string>("1"));
         QCOMPARE(ReadSettingText(*key, "DrawOutput"), std::optional<std::string>("engine"));
         QCOMPARE(ReadSettingText(*key, "WindowState"), std::optional<std::string>("2"));

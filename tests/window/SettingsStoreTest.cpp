@@ -43,14 +43,17 @@ private slots:
         prefs.extWindowPos = true;
         prefs.showPreview = false;
         prefs.windowGeometry = {12000, 7000, 2};
+        prefs.drawHeightLines = true;
+        prefs.hatchDeductions = true;
         SaveSettings(prefs);
         auto key = OpenSettingsKey();
         const std::pair<const char*, const char*> expected[] = {
             {"SetUpFlg(0)", "1"}, {"SetUpFlg(1)", "0"}, {"SetUpStr(1)", "測点"}, {"Keta", "0.00"},
             {"ExtWindowPos", "1"}, {"Width", "12000"}, {"Height", "7000"},   {"WindowState", "2"}, {"VerNo", "1"},
-            {"DrawOutput", "engine"}, {"ShowPreview", "0"},
+            {"DrawOutput", "engine"}, {"ShowPreview", "0"}, {"DrawHeightLines", "1"}, {"DrawExceptionFigures", "0"},
+            {"HatchDeductions", "1"},
         };
-        QCOMPARE(key->allKeys().size(), 11);
+        QCOMPARE(key->allKeys().size(), 14);
         for (const auto& [name, text] : expected) {
             QCOMPARE(ReadSettingText(*key, name), std::optional<std::string>(text));
         }
