@@ -171,7 +171,10 @@ void DrawingWindow::showNotices(const std::vector<std::string>& lines) {
     QStringList all;
     for (const std::string& line : lines) all << QString::fromStdString(line);
     statusBar()->setToolTip(all.join(QLatin1Char('\n')));
-    if (all.isEmpty()) return;
+    if (all.isEmpty()) {
+        statusBar()->clearMessage();
+        return;
+    }
     const QString more = all.size() > 1 ? QStringLiteral("（ほか %1 件）").arg(all.size() - 1) : QString();
     statusBar()->showMessage(all.front() + more);
 }
