@@ -88,8 +88,7 @@ void DrawingWindow::buildMenus() {
     file->setObjectName(QStringLiteral("mnuDrawingFile"));
     file->addAction(command(New));
     file->addSeparator();
-    for (DrawingCommand id : {SaveDxf, SaveSvg, SavePdf}) file->addAction(command(id));
-    file->addAction(command(SaveSima));
+    for (DrawingCommand id : {SaveDxf, SaveSima, SaveSvg, SavePdf}) file->addAction(command(id));
     file->addSeparator();
     file->addAction(command(Print));
     file->addSeparator();

@@ -263,8 +263,8 @@ private slots:
         for (QAction* menu : w->menuBar()->actions()) bar << menu->text();
         QCOMPARE(bar, (QStringList{"ファイル(&F)", "表示(&V)"}));
         QCOMPARE(captions(w->findChild<QMenu*>("mnuDrawingFile")),
-                 (QStringList{"新しい図面(&N)", "-", "DXF 形式で保存(&D)...", "SVG 形式で保存(&S)...",
-                              "PDF 形式で保存(&P)...", "SIMA 形式で書き出し(&M)...", "-", "印刷(&R)...", "-",
+                 (QStringList{"新しい図面(&N)", "-", "DXF 形式で保存(&D)...", "SIMA 形式で書き出し(&M)...",
+                              "SVG 形式で保存(&S)...", "PDF 形式で保存(&P)...", "-", "印刷(&R)...", "-",
                               "閉じる(&C)"}));
         QCOMPARE(captions(w->findChild<QMenu*>("mnuDrawingView")), (QStringList{"全体表示(&F)", "拡大(&I)", "縮小(&O)"}));
         QCOMPARE(w->windowTitle(), QString("図面 - LTミロタ展開図"));
