@@ -23,12 +23,13 @@ constexpr std::array<SideVertices, 3> kSides{{{0, 2, 1}, {0, 1, 2}, {1, 2, 0}}};
 }  // namespace
 
 std::optional<HeightLine> heightLineOf(const SurveyData& data, const FigureGeometry& geometry, int tier, int row) {
-    if (!hasAllSides(data, tier, row)) return std::nullopt;
+    const std::string& area = data.cell(ListKind::Chain, tier, row, column::Area);
+    if (!hasAllSides(data, tier, row) || area.empty()) return std::nullopt;  // not calculated yet
     std::array<double, 3> sides{};
     for (int side = 0; side < 3; ++side) {
         sides[static_cast<std::size_t>(side)] = number::leadingNumber(data.cell(ListKind::Chain, tier, row, column::SideA + side));
     }
-    const auto form = baseAndHeightOf(sides, number::leadingNumber(data.cell(ListKind::Chain, tier, row, column::Area)));
+    const auto form = baseAndHeightOf(sides, number::leadingNumber(area));
     if (!form) return std::nullopt;
 
     const auto vertex = [&](int v) {

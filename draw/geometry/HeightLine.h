@@ -25,8 +25,8 @@ struct HeightLine {
     float slope = 0.0f;
 };
 
-// For a placed chain row with its three sides and calculated area; nothing for a row without them or
-// whose base has no length in the layout.
+// For a placed chain row with its three sides and calculated area; nothing for a row without them (an
+// area not calculated yet) or whose base has no length in the layout.
 std::optional<HeightLine> heightLineOf(const SurveyData& data, const FigureGeometry& geometry, int tier, int row);
 
 }  // namespace mirota
