@@ -1,5 +1,6 @@
 #include "cli/DrawCommand.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -26,6 +27,13 @@ DrawingRunSettings runSettings(const DrawOptions& options) {
     return settings;
 }
 
+// What a finished run left out or found off, to standard error: the first lines and a count of the rest.
+void printNotices(const std::vector<std::string>& lines) {
+    constexpr std::size_t kShown = 10;
+    for (std::size_t i = 0; i < std::min(kShown, lines.size()); ++i) std::cerr << lines[i] << '\n';
+    if (lines.size() > kShown) std::cerr << "ほか " << lines.size() - kShown << " 件\n";
+}
+
 std::string extensionOf(const std::string& path) {
     std::string extension = std::filesystem::path(path).extension().string();
     for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -49,7 +57,7 @@ bool drawInto(const DrawOptions& options, CadLink& link) {
     if (!data) return false;
     const DrawingRunResult result = RunDrawing(*data, runSettings(options), link, ProgressCallback());
     if (!result.finished()) printMessages(result.messages);
-    for (const std::string& line : result.notices) std::cerr << line << '\n';
+    printNotices(result.notices);
     return result.finished();
 }
 
@@ -72,7 +80,7 @@ int exportSima(const DrawOptions& options) {
     if (!data) return kRefused;
     const DrawingRunResult result = ExportSima(*data, runSettings(options), options.output);
     if (!result.finished()) printMessages(result.messages);
-    for (const std::string& line : result.notices) std::cerr << line << '\n';
+    printNotices(result.notices);
     return result.finished() ? kDone : kRefused;
 }
 

@@ -53,7 +53,7 @@ DrawingRunResult ExportSima(SurveyData& data, const DrawingRunSettings& settings
     std::string text = "SIMA ファイルを書き出しました。\r\n\r\n" + path;
     if (!offArea.empty()) text += "\r\n\r\n" + lotsOffAreaText(offArea);
     result.messages.push_back({text, kProgramTitle, offArea.empty() ? Message::Icon::Information : Message::Icon::Warning});
-    for (const std::string& lot : offArea) result.notices.push_back("区画 " + lot + " の座標による面積が計算面積と合いません");
+    for (const std::string& lot : offArea) result.notices.push_back("区画 " + lot + " は座標から求めた面積が計算面積と合いません（接合する辺の長さを確かめてください）");
     return result;
 }
 
