@@ -50,7 +50,8 @@ int main(int argc, char** argv) {
 
     mirota::cli::DrawOptions drawOptions;
     CLI::App* draw = app.add_subcommand(
-        "draw", "make the development drawing into a DXF, SVG, script or SIMA file, or (Windows) in the running CAD program");
+        "draw",
+        "make the development drawing into a DXF, SVG, script or SIMA file, or (Windows) in the running CAD program");
     addDocumentOptions(*draw, drawOptions.document, true);
     draw->add_option("-o,--output", drawOptions.output,
                      "OUT.dxf, OUT.svg or OUT.scr; OUT.sim for SIMA points and lots; none with --link dde");

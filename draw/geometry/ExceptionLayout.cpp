@@ -41,7 +41,9 @@ ExceptionLayout layOutExceptionFigures(const SurveyData& data, std::string_view 
     for (int tier = 0; tier < data.tierCount(); ++tier) {
         for (int row = firstRow; row < 2 * data.figureCount(ListKind::Exception, tier); row += 2) {
             if (!hasExceptionArea(data, tier, row)) continue;
-            const auto cell = [&](int col) -> const std::string& { return data.cell(ListKind::Exception, tier, row, col); };
+            const auto cell = [&](int col) -> const std::string& {
+                return data.cell(ListKind::Exception, tier, row, col);
+            };
             const int number = row / 2 + 1;
             const auto centre = positionOf(cell(column::HalfPerimeter));
             if (!centre) {

@@ -27,7 +27,8 @@ std::optional<HeightLine> heightLineOf(const SurveyData& data, const FigureGeome
     if (!hasAllSides(data, tier, row) || area.empty()) return std::nullopt;  // not calculated yet
     std::array<double, 3> sides{};
     for (int side = 0; side < 3; ++side) {
-        sides[static_cast<std::size_t>(side)] = number::leadingNumber(data.cell(ListKind::Chain, tier, row, column::SideA + side));
+        sides[static_cast<std::size_t>(side)] =
+            number::leadingNumber(data.cell(ListKind::Chain, tier, row, column::SideA + side));
     }
     const auto form = baseAndHeightOf(sides, number::leadingNumber(area));
     if (!form) return std::nullopt;

@@ -24,7 +24,8 @@ std::string lotsOffAreaText(const std::vector<std::string>& lots) {
     std::string names;
     for (std::size_t i = 0; i < std::min(kNamed, lots.size()); ++i) names += (i ? "、" : "") + lots[i];
     if (lots.size() > kNamed) names += " ほか " + std::to_string(lots.size() - kNamed) + " 区画";
-    return "次の区画は、座標から求めた面積が計算面積と合いません（接合する辺の長さが前の図形の辺と同じか確かめてください）：\r\n" + names;
+    return "次の区画は、座標から求めた面積が計算面積と合いません"
+           "（接合する辺の長さが前の図形の辺と同じか確かめてください）：\r\n" + names;
 }
 
 }  // namespace
@@ -52,8 +53,12 @@ DrawingRunResult ExportSima(SurveyData& data, const DrawingRunSettings& settings
     const std::vector<std::string>& offArea = std::get<SimaFile>(file).lotsOffArea;
     std::string text = "SIMA ファイルを書き出しました。\r\n\r\n" + path;
     if (!offArea.empty()) text += "\r\n\r\n" + lotsOffAreaText(offArea);
-    result.messages.push_back({text, kProgramTitle, offArea.empty() ? Message::Icon::Information : Message::Icon::Warning});
-    for (const std::string& lot : offArea) result.notices.push_back("区画 " + lot + " は座標から求めた面積が計算面積と合いません（接合する辺の長さを確かめてください）");
+    result.messages.push_back(
+        {text, kProgramTitle, offArea.empty() ? Message::Icon::Information : Message::Icon::Warning});
+    for (const std::string& lot : offArea) {
+        result.notices.push_back("区画 " + lot + " は座標から求めた面積が計算面積と合いません"
+                                 "（接合する辺の長さを確かめてください）");
+    }
     return result;
 }
 

@@ -38,7 +38,7 @@ StreamSettings streamSettings(const DrawingRunSettings& settings) {
 }  // namespace
 
 std::optional<FigureGeometry> LayOutDevelopment(SurveyData& data, std::string_view stationPrefix,
-                                               DrawingRunResult& result) {
+                                                DrawingRunResult& result) {
     using Outcome = DrawingRunResult::Outcome;
     if (auto message = missingCondition(data.conditions)) {
         result.outcome = Outcome::ConditionsMissing;
@@ -76,7 +76,9 @@ DrawingRunResult RunDrawing(SurveyData& data, const DrawingRunSettings& settings
     }
     result.outcome = Outcome::Finished;
     result.messages.push_back(DrawingFinishedMessage());
-    if (settings.exceptionFigures) result.notices = layOutExceptionFigures(data, settings.stationPrefix).withoutPosition;
+    if (settings.exceptionFigures) {
+        result.notices = layOutExceptionFigures(data, settings.stationPrefix).withoutPosition;
+    }
     return result;
 }
 

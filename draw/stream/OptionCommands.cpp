@@ -40,15 +40,17 @@ std::vector<std::string> heightLineCommands(const HeightLine& line, float textHe
     const double dash = textHeight;
     const double period = 1.5 * dash;
     for (double start = 0.0; start < length; start += period) {
-        commands.push_back(segmentCommand(offset(foot, ux, uy, start), offset(foot, ux, uy, std::min(start + dash, length))));
+        commands.push_back(
+            segmentCommand(offset(foot, ux, uy, start), offset(foot, ux, uy, std::min(start + dash, length))));
     }
 
     const double mark = textHeight / 2.0;
     const hatching::Point onBase = offset(foot, line.alongBaseX, line.alongBaseY, mark);
-    commands.push_back(command::answers(
-        {"line", pointText(onBase), pointText(offset(onBase, ux, uy, mark)), pointText(offset(foot, ux, uy, mark)), ""}));
+    commands.push_back(command::answers({"line", pointText(onBase), pointText(offset(onBase, ux, uy, mark)),
+                                         pointText(offset(foot, ux, uy, mark)), ""}));
 
-    commands.push_back(textCommand("BC", {line.textX, line.textY}, textHeight, labelAngle(line.slope, flipped), heightText));
+    commands.push_back(
+        textCommand("BC", {line.textX, line.textY}, textHeight, labelAngle(line.slope, flipped), heightText));
     return commands;
 }
 
@@ -60,7 +62,9 @@ std::vector<std::string> hatchCommands(const std::vector<hatching::Segment>& seg
 }
 
 std::string exceptionOutlineCommand(const PlacedExceptionFigure& figure) {
-    if (figure.circle) return numberCircleCommand({figure.centre.x, figure.centre.y}, static_cast<float>(figure.radius));
+    if (figure.circle) {
+        return numberCircleCommand({figure.centre.x, figure.centre.y}, static_cast<float>(figure.radius));
+    }
     const auto& c = figure.corners;
     return command::answers({"line", pointText(c[0]), pointText(c[1]), pointText(c[2]), pointText(c[3]), "c"});
 }
@@ -76,7 +80,9 @@ std::vector<std::string> exceptionLabelCommands(const PlacedExceptionFigure& fig
     const std::string areaText = number::formatDouble(figure.deduction ? -area : area, digitsFormat);
     std::vector<std::string> commands;
     // An empty text would end DTEXT early and its last Enter repeat the command: a nameless figure shows its area only.
-    if (!figure.name.empty()) commands.push_back(textCommand("BC", figure.centre, textHeight, referenceAngle, figure.name));
+    if (!figure.name.empty()) {
+        commands.push_back(textCommand("BC", figure.centre, textHeight, referenceAngle, figure.name));
+    }
     commands.push_back(textCommand("TC", figure.centre, textHeight, referenceAngle, areaText));
     return commands;
 }

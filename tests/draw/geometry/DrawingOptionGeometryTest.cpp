@@ -24,8 +24,8 @@ double shoelace(const std::vector<hatching::Point>& p) {
 
 TEST(HeightLineTest, TheHeightOfA345TriangleStandsOnSide5) {
     // The same triangle typed three ways round: the base is always the side of 5.
-    for (const auto& [sides, baseSide] : {std::pair{std::array{"3", "4", "5"}, 2}, {std::array{"5", "3", "4"}, 0},
-                                          {std::array{"4", "5", "3"}, 1}}) {
+    for (const auto& [sides, baseSide] :
+         {std::pair{std::array{"3", "4", "5"}, 2}, {std::array{"5", "3", "4"}, 0}, {std::array{"4", "5", "3"}, 1}}) {
         SurveyData data;
         data.setFigureCount(ListKind::Chain, 0, 1);
         data.setRow(ListKind::Chain, 0, 0, {"0", sides[0], sides[1], sides[2], "", "", "0"});
@@ -42,7 +42,9 @@ TEST(HeightLineTest, TheHeightOfA345TriangleStandsOnSide5) {
         EXPECT_NEAR(std::hypot(dx, dy), 2.4, 1e-5) << "the line is as long as the height";
         EXPECT_NEAR(dx * line->alongBaseX + dy * line->alongBaseY, 0.0, 1e-5) << "square to the base";
         // The foot divides the base 1.8 : 3.2 (the squares of 3 and 4 over 5); the mark points along the longer part.
-        const std::array<int, 2> ends = baseSide == 0 ? std::array{0, 2} : baseSide == 1 ? std::array{0, 1} : std::array{1, 2};
+        const std::array<int, 2> ends = baseSide == 0   ? std::array{0, 2}
+                                        : baseSide == 1 ? std::array{0, 1}
+                                                        : std::array{1, 2};
         std::array<double, 2> toEnd{};
         for (int i = 0; i < 2; ++i) {
             toEnd[i] = std::hypot(geometry.at(0, 0, ends[i], FigureGeometry::VertexX) - line->footX,

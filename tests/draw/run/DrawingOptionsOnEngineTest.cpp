@@ -62,13 +62,15 @@ TEST_F(DrawingOptionsTest, TheEngineTakesEveryOptionAndPlacesItsFigures) {
     EngineCadLink link;
     const DrawingRunResult result = RunDrawing(data, settings(true), link, {});
     ASSERT_TRUE(result.finished()) << result.messages.back().text;
-    EXPECT_EQ(result.notices, std::vector<std::string>{"例外処理 1段目 No.2「池」は位置（X,Y）がないため作図していません"});
+    EXPECT_EQ(result.notices,
+              std::vector<std::string>{"例外処理 1段目 No.2「池」は位置（X,Y）がないため作図していません"});
 
     std::vector<const Text*> texts;
     std::vector<Line> drawingLines;
     for (const auto& entity : link.drawing().entities) {
         if (const auto* text = std::get_if<Text>(&entity.shape)) texts.push_back(text);
-        if (const auto* line = std::get_if<Line>(&entity.shape); line && entity.layer == "図面") drawingLines.push_back(*line);
+        const auto* line = std::get_if<Line>(&entity.shape);
+        if (line && entity.layer == "図面") drawingLines.push_back(*line);
     }
     const auto textOf = [&](const std::string& value) {
         const auto found = std::find_if(texts.begin(), texts.end(), [&](const Text* t) { return t->text == value; });
