@@ -160,6 +160,8 @@ private:
     // Asks through chooseFile and remembers the folder of the answer for the next dialog.
     QString askFileName(const FileDialogRequest& request);
     void openDocumentFile(const QString& path);
+    // The development as laid out, as a SIMA file for survey CAD; the message to show, if any.
+    std::optional<Message> writeSima(const std::string& path);
     // finish runs after every command went out; its failure means the drawing did not finish.
     void runDrawing(CadLink& link, LinkKind kind, const std::function<std::optional<LinkError>()>& finish);
     QString askScriptPath();

@@ -63,9 +63,15 @@ int main(int argc, char** argv) {
 
     mirota::cli::DrawOptions drawOptions;
     CLI::App* draw = app.add_subcommand(
-        "draw", "make the development drawing into a DXF, SVG or script file, or (Windows) in the running CAD program");
+        "draw",
+        "make the development drawing into a DXF, SVG, script or SIMA file, or (Windows) in the running CAD program");
     addDocumentOptions(*draw, drawOptions.document, true);
-    draw->add_option("-o,--output", drawOptions.output, "OUT.dxf, OUT.svg or OUT.scr; none with --link dde");
+    draw->add_option("-o,--output", drawOptions.output,
+                     "OUT.dxf, OUT.svg or OUT.scr; OUT.sim for SIMA points and lots; none with --link dde");
+    draw->add_flag("--height-lines", drawOptions.heightLines, "draw every triangle's base and height (三斜)");
+    draw->add_flag("--exception-figures", drawOptions.exceptionFigures,
+                   "draw the exception list's rectangles and circles at their positions");
+    draw->add_flag("--hatch-deductions", drawOptions.deductionHatching, "hatch the deduction figures");
     draw->add_option("--link", drawOptions.link,
                      "back end: engine, script, or dde (Windows; taken when no output file is given)")
         ->check(CLI::IsMember({"engine", "script", "dde"}));

@@ -114,6 +114,11 @@ void LoadSettings(Preferences& prefs) {
             if (auto value = truthValue(*text)) *flag = *value;
         }
     }
+    for (const DrawingOptionSetting& option : kDrawingOptionSettings) {
+        if (auto text = ReadSettingText(*key, option.name)) {
+            if (auto flag = truthValue(*text)) prefs.*option.value = *flag;
+        }
+    }
     ReadSettingText(*key, "VerNo");  // read and not used
 }
 
@@ -132,6 +137,9 @@ void SaveSettings(const Preferences& prefs) {
     WriteSettingText(*key, "WindowState", std::to_string(prefs.windowGeometry.state));
     WriteSettingText(*key, kDrawOutputName, prefs.drawingOutput);
     WriteAreaRuleSettings(*key, prefs);
+    for (const DrawingOptionSetting& option : kDrawingOptionSettings) {
+        WriteSettingText(*key, option.name, flagText(prefs.*option.value));
+    }
     WriteSettingText(*key, "VerNo", "1");
 }
 

@@ -1,5 +1,6 @@
 // The development preview beside the grids: it follows the typing and the row operations, points
 // back to the grid, shows what cannot be laid out, and leaves the window as it was when hidden.
+#include <cmath>
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
@@ -136,6 +137,25 @@ private slots:
         QCOMPARE(figures.size(), std::size_t{2});
         QVERIFY(figures[0].base && !figures[0].deduction);
         QVERIFY(!figures[1].base && figures[1].deduction);
+    }
+
+    // 三斜: with the drawing option on, every triangle shows its height from the apex to its longest side.
+    void heightLinesFollowTheDrawingOption() {
+        WindowFixture f;
+        fillTier(f, 0, {{"0", "3", "4", "5"}});
+        f.reload();
+        QVERIFY(!previewView(f)->scene().figures().front().heightLine);
+        f.prefs.drawHeightLines = true;
+        f.reload();
+        QVERIFY(!previewView(f)->scene().figures().front().heightLine);  // no area calculated yet: no height
+        f.window->mnuToolCalc_Click();
+        f.takeMessages();
+        f.reload();
+        const DevelopmentFigure& figure = previewView(f)->scene().figures().front();
+        QVERIFY(figure.heightLine);
+        const drawing::Line& line = *figure.heightLine;
+        QVERIFY(std::fabs(std::hypot(line.end.x - line.start.x, line.end.y - line.start.y) - 2.4) < 1e-5);
+        QCOMPARE(QString::fromStdString(figure.heightText.text), QString("2.40"));
     }
 
     void clickSelectsTheFiguresRowOnItsTier() {
