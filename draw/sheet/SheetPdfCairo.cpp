@@ -17,6 +17,14 @@ constexpr const char* kFontFamily = "IPAGothic";
 struct CairoDeleter {
     void operator()(cairo_t* cairo) const { cairo_destroy(cairo); }
     void operator()(cairo_surface_t* surface) const { cairo_surface_destroy(surface); }
+    void operator()(cairo_font_face_t* face) const { cairo_font_face_destroy(face); }
+};
+using FontFace = std::unique_ptr<cairo_font_face_t, CairoDeleter>;
+
+// The font's two faces, looked up once for the whole sheet.
+struct Fonts {
+    FontFace normal{cairo_toy_font_face_create(kFontFamily, CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL)};
+    FontFace bold{cairo_toy_font_face_create(kFontFamily, CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD)};
 };
 
 cairo_status_t toSink(void* closure, const unsigned char* data, unsigned int length) {
@@ -24,7 +32,7 @@ cairo_status_t toSink(void* closure, const unsigned char* data, unsigned int len
     return CAIRO_STATUS_SUCCESS;
 }
 
-void paintPage(cairo_t* cr, const Page& page) {
+void paintPage(cairo_t* cr, const Page& page, const Fonts& fonts) {
     cairo_save(cr);
     cairo_scale(cr, kPointsPerMillimetre, kPointsPerMillimetre);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
@@ -59,8 +67,7 @@ void paintPage(cairo_t* cr, const Page& page) {
         cairo_stroke(cr);
     }
     for (const Text& text : page.texts) {
-        cairo_select_font_face(cr, kFontFamily, CAIRO_FONT_SLANT_NORMAL,
-                               text.bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+        cairo_set_font_face(cr, (text.bold ? fonts.bold : fonts.normal).get());
         cairo_set_font_size(cr, text.size);
         double x = text.at.x;
         if (text.align != Align::Left) {
@@ -86,10 +93,11 @@ std::optional<Message> writeSheetPdf(const Sheet& sheet, const std::string& path
                 toSink, const_cast<ByteSink*>(&sink), width * kPointsPerMillimetre, height * kPointsPerMillimetre));
             cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_TITLE, sheet.title.c_str());
             std::unique_ptr<cairo_t, CairoDeleter> cr(cairo_create(surface.get()));
+            const Fonts fonts;
             for (const Page& page : sheet.pages) {
                 cairo_pdf_surface_set_size(surface.get(), page.width * kPointsPerMillimetre,
                                            page.height * kPointsPerMillimetre);
-                paintPage(cr.get(), page);
+                paintPage(cr.get(), page, fonts);
                 cairo_show_page(cr.get());
             }
             cr.reset();
