@@ -10,6 +10,7 @@
 
 #include "app/CadLinkFactory.h"
 #include "calc/AreaCalculation.h"
+#include "draw/sheet/SheetLayout.h"
 #include "ui/Commands.h"
 #include "edit/DocumentEditor.h"
 #include "ui/FileDialogs.h"
@@ -112,6 +113,8 @@ public:
     void mnuSave_Click();
     void mnuSaveNew_Click();
     bool ShowSaveDialog();
+    // ファイル > 求積表: the dialog that makes the area calculation sheet as a PDF file, in print preview or on paper.
+    void mnuSheet_Click();
     void mnuToolDraw_Click();
     void mnuToolSetUp_Click();
     // The settings dialog: modal from the menu, modeless when a drawing run finds a size missing.
@@ -160,6 +163,11 @@ private:
     // Asks through chooseFile and remembers the folder of the answer for the next dialog.
     QString askFileName(const FileDialogRequest& request);
     void openDocumentFile(const QString& path);
+    // The sheet of the document with the chosen form, paper and input set, by the preferences' rules.
+    sheet::Sheet sheetFor(sheet::Options chosen) const;
+    void saveSheetPdf(const sheet::Sheet& sheet);
+    void previewSheet(const sheet::Sheet& sheet);
+    void printSheet(const sheet::Sheet& sheet);
     // The development as laid out, as a SIMA file for survey CAD; the message to show, if any.
     std::optional<Message> writeSima(const std::string& path);
     // finish runs after every command went out; its failure means the drawing did not finish.

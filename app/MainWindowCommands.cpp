@@ -137,6 +137,8 @@ void MainWindow::buildMenus() {
     QMenu* file = topMenu("mnuFile", "ファイル(&F)");
     add(file, {Command::NewFile, Command::Open, Command::SaveAs, Command::Save});
     file->addSeparator();
+    add(file, {Command::Sheet});
+    file->addSeparator();
     add(file, {Command::Exit});
 
     QMenu* edit = topMenu("mnuEdit", "編集(&E)");
@@ -262,6 +264,7 @@ void MainWindow::runCommand(Command id) {
     case Command::Open: mnuOpen_Click(); break;
     case Command::SaveAs: mnuSaveNew_Click(); break;
     case Command::Save: mnuSave_Click(); break;
+    case Command::Sheet: mnuSheet_Click(); break;
     case Command::Exit: mnuEnd_Click(); break;
     case Command::Undo: mnuEditUndo_Click(); break;
     case Command::Redo: mnuEditRedo_Click(); break;

@@ -13,6 +13,7 @@ enum class Command {
     Open,
     SaveAs,
     Save,
+    Sheet,
     Exit,
     Undo,
     Redo,

@@ -167,7 +167,7 @@ private slots:
         for (QAction* menu : w.menuBar()->actions()) bar << menu->text();
         QCOMPARE(bar, (QStringList{"ファイル(&F)", "編集(&E)", "表示(&V)", "データ(&D)", "ツール(&T)", "ヘルプ(&H)"}));
         QCOMPARE(captions(topMenu(w, "mnuFile")),
-                 (QStringList{"新規作成(&N)", "開く", "名前を付けて保存", "保存", "-", "終了(&E)"}));
+                 (QStringList{"新規作成(&N)", "開く", "名前を付けて保存", "保存", "-", "求積表(&R)...", "-", "終了(&E)"}));
         QCOMPARE(captions(topMenu(w, "mnuEdit")),
                  (QStringList{"元に戻す(&U)", "やり直し(&R)", "-", "切り取り(&T)", "コピー(&C)", "貼り付け(&P)"}));
         QCOMPARE(captions(topMenu(w, "mnuWindow")),
