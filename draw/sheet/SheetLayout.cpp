@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <utility>
 
 #include "draw/sheet/SheetDevelopment.h"
@@ -161,6 +162,7 @@ public:
             x += column.width * pages.usableWidth() / total;
         }
         edges_.push_back(x);
+        ruleFrom_.resize(edges_.size());
     }
 
     void write() {
@@ -170,12 +172,14 @@ public:
         header();
         for (const Row& row : table_.rows) {
             if (pages_.room() < kRowHeight) {
+                closeRules();
                 pages_.newPage();
                 pages_.heading(table_.heading + "（続き）");
                 header();
             }
             cells(row.cells, row.labelSpan, false);
         }
+        closeRules();
         pages_.advance(4.0);
     }
 
@@ -193,13 +197,15 @@ private:
     }
 
     // One row: its texts, the rule under it and the column rules beside it (none inside a total's label).
+    // A column rule runs on over the rows that have it as one line.
     void cells(const std::vector<std::string>& texts, int labelSpan, bool header) {
         Page& page = pages_.page();
         const double top = pages_.y();
         const double bottom = top + kRowHeight;
         for (std::size_t i = 0; i < edges_.size(); ++i) {
-            if (i > 0 && i < static_cast<std::size_t>(labelSpan)) continue;
-            page.lines.push_back({{edges_[i], top}, {edges_[i], bottom}, kTableRuleWidth});
+            const bool ruled = i == 0 || i >= static_cast<std::size_t>(labelSpan);
+            if (ruled && !ruleFrom_[i]) ruleFrom_[i] = top;
+            if (!ruled) closeRule(i, top);
         }
         page.lines.push_back({{edges_.front(), bottom}, {edges_.back(), bottom}, kTableRuleWidth});
         for (std::size_t i = 0; i < texts.size() && i + 1 < edges_.size(); ++i) {
@@ -218,9 +224,19 @@ private:
         pages_.advance(kRowHeight);
     }
 
+    void closeRule(std::size_t edge, double to) {
+        if (!ruleFrom_[edge]) return;
+        pages_.page().lines.push_back({{edges_[edge], *ruleFrom_[edge]}, {edges_[edge], to}, kTableRuleWidth});
+        ruleFrom_[edge].reset();
+    }
+    void closeRules() {
+        for (std::size_t i = 0; i < edges_.size(); ++i) closeRule(i, pages_.y());
+    }
+
     Pages& pages_;
     const Table& table_;
     std::vector<double> edges_;  // the column rules, left to right
+    std::vector<std::optional<double>> ruleFrom_;  // where each column rule began, while it runs
 };
 
 void development(Pages& pages, const SurveyData& data) {

@@ -70,10 +70,10 @@ void paintPage(cairo_t* cr, const Page& page, const Fonts& fonts) {
         cairo_set_font_face(cr, (text.bold ? fonts.bold : fonts.normal).get());
         cairo_set_font_size(cr, text.size);
         double x = text.at.x;
+        // The font is monospaced: the width is known without asking the font.
         if (text.align != Align::Left) {
-            cairo_text_extents_t extents;
-            cairo_text_extents(cr, text.text.c_str(), &extents);
-            x -= text.align == Align::Center ? extents.x_advance / 2.0 : extents.x_advance;
+            const double width = textWidth(text.text, text.size);
+            x -= text.align == Align::Center ? width / 2.0 : width;
         }
         cairo_move_to(cr, x, text.at.y);
         cairo_show_text(cr, text.text.c_str());
