@@ -106,6 +106,17 @@ lines, _ = sheet_lines(triangle, 'triangle-sansha', '--form', 'sansha')
 expect_in_order('三斜 3-4-5', lines, [['三斜式（底辺・高さ）'], ['1', '5.00', '2.40', '12.0000', '6.00'],
                                      ['計算面積合計', '6.00'], ['差引面積', '6.00']])
 
+# A figure that forms no triangle: marked on the sheet and left out of its totals, named on standard error, status 1.
+faulty = '%s/triangle-faulty.txt' % WORK
+with open(faulty, 'wb') as f:
+    f.write(''.join(line + '\r\n' for line in lines_345).replace('"5"', '"9"').encode('cp932'))
+result = run('report', faulty, '-o', WORK + '/faulty.pdf')
+check('faulty status', result.returncode == 1 and '（1段目 No.1）' in result.stderr.decode('utf-8'),
+      result.stderr.decode('utf-8', 'replace'))
+text = subprocess.run(['pdftotext', '-layout', WORK + '/faulty.pdf', '-'], capture_output=True).stdout.decode('utf-8')
+expect_in_order('faulty sheet', [line.split() for line in text.splitlines()],
+                [['1', '計算不可'], ['計算面積合計', '0.00'], ['差引面積', '0.00', '計算不可を除く']])
+
 # Wrong calls: usage 2; a document or an output that cannot be had: 1 with a message, no file left behind.
 check('unknown form', run('report', EXAMPLE, '-o', WORK + '/x.pdf', '--form', 'other').returncode == 2)
 check('no output', run('report', EXAMPLE).returncode == 2)
