@@ -123,9 +123,12 @@ TEST(SheetLayout, TheBaseAndHeightFormOfA345Triangle) {
     EXPECT_EQ(rows[0], (Line{"1", "5.00", "2.40", "12.0000", "6.00"}));
     EXPECT_EQ(rows[1], (Line{"計算面積合計", "6.00"}));
     EXPECT_EQ(rows[3], (Line{"差引面積", "6.00"}));
-    // The drawing shows the height, dashed.
-    const auto& lines = sheet.pages.back().lines;
-    EXPECT_EQ(std::ranges::count_if(lines, [](const sheet::Line& l) { return l.dashed; }), 1);
+    // The drawing shows the height, dashed, and the figure by the table's number.
+    const Page& last = sheet.pages.back();
+    EXPECT_EQ(std::ranges::count_if(last.lines, [](const sheet::Line& l) { return l.dashed; }), 1);
+    const auto heading = std::ranges::find_if(last.texts, [](const Text& t) { return t.text.starts_with("展開図（縮尺 1/"); });
+    ASSERT_NE(heading, last.texts.end());
+    EXPECT_EQ(std::ranges::count_if(last.texts, [&](const Text& t) { return t.text == "1" && t.at.y > heading->at.y; }), 1);
 }
 
 TEST(SheetLayout, TotalsFollowTheSumRule) {
