@@ -73,6 +73,7 @@ void DrawingWindow::buildMenus() {
     using enum DrawingCommand;
     connect(command(New), &QAction::triggered, this, &DrawingWindow::newDrawing);
     connect(command(SaveDxf), &QAction::triggered, this, &DrawingWindow::saveAsDxf);
+    connect(command(SaveSima), &QAction::triggered, this, &DrawingWindow::saveAsSima);
     connect(command(SaveSvg), &QAction::triggered, this, &DrawingWindow::saveAsSvg);
     connect(command(SavePdf), &QAction::triggered, this, &DrawingWindow::saveAsPdf);
     connect(command(Print), &QAction::triggered, this, &DrawingWindow::printDrawing);
@@ -87,7 +88,7 @@ void DrawingWindow::buildMenus() {
     file->setObjectName(QStringLiteral("mnuDrawingFile"));
     file->addAction(command(New));
     file->addSeparator();
-    for (DrawingCommand id : {SaveDxf, SaveSvg, SavePdf}) file->addAction(command(id));
+    for (DrawingCommand id : {SaveDxf, SaveSima, SaveSvg, SavePdf}) file->addAction(command(id));
     file->addSeparator();
     file->addAction(command(Print));
     file->addSeparator();
@@ -105,7 +106,7 @@ void DrawingWindow::buildMenus() {
     bar->toggleViewAction()->setVisible(false);
     for (DrawingCommand id : {Fit, ZoomIn, ZoomOut}) bar->addAction(command(id));
     bar->addSeparator();
-    for (DrawingCommand id : {SaveDxf, SavePdf, Print}) bar->addAction(command(id));
+    for (DrawingCommand id : {SaveDxf, SaveSima, SavePdf, Print}) bar->addAction(command(id));
     setContextMenuPolicy(Qt::NoContextMenu);
 }
 
@@ -157,6 +158,24 @@ void DrawingWindow::saveAs(const QString& caption, const QString& filter, const 
 void DrawingWindow::saveAsDxf() {
     saveAs(QStringLiteral("DXF 形式で保存"), QStringLiteral("DXF ファイル (*.dxf)"), QStringLiteral("dxf"),
            [this](const std::string& path) { return drawing::writeDxfFile(path, drawing()); });
+}
+
+void DrawingWindow::saveAsSima() {
+    if (!writeSima) return;
+    saveAs(QStringLiteral("SIMA 形式で書き出し"), QStringLiteral("SIMA ファイル (*.sim)"), QStringLiteral("sim"),
+           writeSima);
+}
+
+void DrawingWindow::showNotices(const std::vector<std::string>& lines) {
+    QStringList all;
+    for (const std::string& line : lines) all << QString::fromStdString(line);
+    statusBar()->setToolTip(all.join(QLatin1Char('\n')));
+    if (all.isEmpty()) {
+        statusBar()->clearMessage();
+        return;
+    }
+    const QString more = all.size() > 1 ? QStringLiteral("（ほか %1 件）").arg(all.size() - 1) : QString();
+    statusBar()->showMessage(all.front() + more);
 }
 
 void DrawingWindow::saveAsSvg() {

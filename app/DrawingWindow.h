@@ -2,6 +2,9 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include <QMainWindow>
 
@@ -37,12 +40,17 @@ public:
     MessageSink showMessage;
     FileDialogSink chooseFile;
     std::function<bool(QPrinter& printer)> choosePrinter;
+    // Writes the document's development as laid out to a SIMA file at the path; the message to show
+    // when it failed or has a warning. Set by the main window, which holds the document.
+    std::function<std::optional<Message>(const std::string& path)> writeSima;
 
     // Where the save dialogs start: a path without its extension.
     void setSuggestedPath(const QString& path) { suggestedPath_ = path; }
 
     // Shows the engine's drawing as it is now, fitted to the window, and brings the window up.
     void showLatestDrawing();
+    // Lines about what the last drawing left out, in the status bar (all of them in its tool tip).
+    void showNotices(const std::vector<std::string>& lines);
 
     // Commands, each one action on the menus and the toolbar; by name, the objectName of its menu item
     // ("mnuDrawingSaveDxf", ...).
@@ -50,6 +58,7 @@ public:
     QAction* command(const QString& name) const { return commands_.find(name); }
     void newDrawing();
     void saveAsDxf();
+    void saveAsSima();
     void saveAsSvg();
     void saveAsPdf();
     void printDrawing();

@@ -83,6 +83,7 @@ MainWindow::MainWindow(Preferences& prefs, QString appFolder, QWidget* parent)
     frmDraw_ = new DrawingProgress(this);
     // A window of its own, like the CAD program's, so that it can lie beside the main window.
     drawingWindow_ = std::make_unique<DrawingWindow>();
+    drawingWindow_->writeSima = [this](const std::string& path) { return writeSima(path); };
 
     for (int index = 0; index < 2; ++index) {
         auto* bar = new SplitterBar(index, tabMain_);

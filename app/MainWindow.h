@@ -11,6 +11,7 @@
 
 #include "app/CadLinkFactory.h"
 #include "calc/AreaCalculation.h"
+#include "draw/sheet/SheetLayout.h"
 #include "ui/Commands.h"
 #include "edit/DocumentEditor.h"
 #include "ui/FileDialogs.h"
@@ -118,6 +119,8 @@ public:
     // The areas and totals of every tier as a CSV file a spreadsheet opens.
     void mnuExportCsv_Click();
     bool ShowSaveDialog();
+    // ファイル > 求積表: the dialog that makes the area calculation sheet as a PDF file, in print preview or on paper.
+    void mnuSheet_Click();
     void mnuToolDraw_Click();
     void mnuToolSetUp_Click();
     // The settings dialog: modal from the menu, modeless when a drawing run finds a size missing.
@@ -168,6 +171,13 @@ private:
     void openDocumentFile(const QString& path);
     // The File menu's items of the last documents, made afresh before the menu opens.
     void listRecentFiles(QMenu* fileMenu);
+    // The sheet of the document with the chosen form, paper and input set, by the preferences' rules.
+    sheet::Sheet sheetFor(sheet::Options chosen) const;
+    void saveSheetPdf(const sheet::Sheet& sheet);
+    void previewSheet(const sheet::Sheet& sheet);
+    void printSheet(const sheet::Sheet& sheet);
+    // The development as laid out, as a SIMA file for survey CAD; the message to show, if any.
+    std::optional<Message> writeSima(const std::string& path);
     // finish runs after every command went out; its failure means the drawing did not finish.
     void runDrawing(CadLink& link, LinkKind kind, const std::function<std::optional<LinkError>()>& finish);
     QString askScriptPath();

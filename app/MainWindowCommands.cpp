@@ -137,7 +137,7 @@ void MainWindow::buildMenus() {
     QMenu* file = topMenu("mnuFile", "ファイル(&F)");
     add(file, {Command::NewFile, Command::Open, Command::SaveAs, Command::Save});
     file->addSeparator();
-    add(file, {Command::ExportCsv});
+    add(file, {Command::ExportCsv, Command::Sheet});
     recentFilesEnd_ = file->addSeparator();  // the last documents come before it, each time the menu opens
     add(file, {Command::Exit});
     connect(file, &QMenu::aboutToShow, this, [this, file] { listRecentFiles(file); });
@@ -266,6 +266,7 @@ void MainWindow::runCommand(Command id) {
     case Command::SaveAs: mnuSaveNew_Click(); break;
     case Command::Save: mnuSave_Click(); break;
     case Command::ExportCsv: mnuExportCsv_Click(); break;
+    case Command::Sheet: mnuSheet_Click(); break;
     case Command::Exit: mnuEnd_Click(); break;
     case Command::Undo: mnuEditUndo_Click(); break;
     case Command::Redo: mnuEditRedo_Click(); break;

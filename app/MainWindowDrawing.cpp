@@ -12,6 +12,7 @@
 
 #include "app/DrawingProgress.h"
 #include "app/DrawingWindow.h"
+#include "draw/sima/SimaExport.h"
 #include "draw/stream/DrawingRun.h"
 #include "draw/stream/ScriptCadLink.h"
 #include "model/ProgramTitle.h"
@@ -57,7 +58,26 @@ std::optional<std::string> lockedLayerOf(const SurveyData& data, const drawing::
     return std::nullopt;
 }
 
+// The drawing run's settings: the user's preferences, as plain values.
+DrawingRunSettings runSettingsOf(const Preferences& prefs) {
+    const AreaRules rules = areaRulesOf(prefs);
+    DrawingRunSettings settings{prefs.digitsFormat, prefs.stationPrefix,
+                                {rules.rounding, rules.sum, rules.registered, prefs.areaTableSummary}};
+    settings.heightLines = prefs.drawHeightLines;
+    settings.exceptionFigures = prefs.drawExceptionFigures;
+    settings.deductionHatching = prefs.hatchDeductions;
+    return settings;
+}
+
 }  // namespace
+
+std::optional<Message> MainWindow::writeSima(const std::string& path) {
+    const DrawingRunResult result = ExportSima(data_, runSettingsOf(prefs_), path);
+    if (result.outcome != DrawingRunResult::Outcome::ConditionsMissing) tierView_->showCalculatedColumns();
+    // A finished export has one message; it is shown only when it warns.
+    if (result.finished() && result.messages.back().icon == Message::Icon::Information) return std::nullopt;
+    return result.messages.empty() ? std::nullopt : std::optional<Message>(result.messages.back());
+}
 
 void MainWindow::mnuToolDraw_Click() {
     const LinkKind kind = linkKindFor(prefs_.drawingOutput);
@@ -109,9 +129,7 @@ void MainWindow::runDrawing(CadLink& link, LinkKind kind, const std::function<st
     DrawingRunResult result;
     {
         RunScreens screens(*frmDraw_);
-        const AreaRules rules = areaRulesOf(prefs_);
-        const AreaTableRules table{rules.rounding, rules.sum, rules.registered, prefs_.areaTableSummary};
-        result = RunDrawing(data_, {prefs_.digitsFormat, prefs_.stationPrefix, table}, link,
+        result = RunDrawing(data_, runSettingsOf(prefs_), link,
                             [&screens](int value, int maximum) { screens.report(value, maximum); });
         if (result.finished() && finish) {
             if (const auto failure = finish()) {
@@ -134,7 +152,10 @@ void MainWindow::runDrawing(CadLink& link, LinkKind kind, const std::function<st
     }
     for (const Message& message : result.messages) showMessage(message, QMessageBox::Ok);
     // The drawing window comes up after the messages, so that it hides none of them.
-    if (sent && kind == LinkKind::Engine) drawingWindow_->showLatestDrawing();
+    if (sent && kind == LinkKind::Engine) {
+        drawingWindow_->showLatestDrawing();
+        drawingWindow_->showNotices(result.notices);
+    }
     if (result.openSettingsDialog()) openSettingsDialog(false);
 }
 

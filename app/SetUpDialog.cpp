@@ -91,6 +91,14 @@ struct OutputChoice {
     bool needsDde;
 };
 
+// The captions of the drawing options, in the order of kDrawingOptionSettings.
+constexpr const char* kDrawingOptionCaptions[] = {
+    "三斜（底辺と高さ）を作図する",
+    "例外処理の四角・円を位置に作図する",
+    "控除図形にハッチングをかける",
+};
+static_assert(std::size(kDrawingOptionCaptions) == std::size(kDrawingOptionSettings));
+
 constexpr OutputChoice kOutputs[] = {
     {"内蔵ビューア", "engine", false},
     {"AutoCAD LT (DDE)", "dde", true},
@@ -237,6 +245,16 @@ void SetUpDialog::buildControls(bool offerDde) {
     optionLayout->addWidget(txtSetUp_, 1, 1);
     optionLayout->setColumnStretch(2, 1);
 
+    auto* drawingOptions = new QGroupBox(QStringLiteral("作図オプション"));
+    auto* drawingOptionLayout = new QHBoxLayout(drawingOptions);
+    for (std::size_t i = 0; i < drawingOptions_.size(); ++i) {
+        auto* box = new QCheckBox(QString::fromUtf8(kDrawingOptionCaptions[i]));
+        box->setObjectName(QStringLiteral("chk") + QString::fromUtf8(kDrawingOptionSettings[i].name));
+        drawingOptions_[i] = box;
+        drawingOptionLayout->addWidget(box);
+    }
+    drawingOptionLayout->addStretch();
+
     auto* lower = new QHBoxLayout;
     lower->addWidget(release);
     lower->addWidget(output);
@@ -262,6 +280,7 @@ void SetUpDialog::buildControls(bool offerDde) {
     areaRules_ = new AreaRulesBox;
     layout->addWidget(areaRules_);
     layout->addLayout(lower);
+    layout->addWidget(drawingOptions);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -269,8 +288,8 @@ void SetUpDialog::buildControls(bool offerDde) {
                         txtDrawIni(5), txtDrawIni(6), txtDrawIni(7), cboDrawIni(0), cboDrawIni(1), ChkDrawini(0),
                         ChkDrawini(1), txtDrawIni(8), txtDrawIni(9), areaRules_->rounding(), areaRules_->sum(),
                         areaRules_->registered(), areaRules_->tsubo(), areaRules_->areaTableSummary(), Option1_,
-                        Option2_, cboOutput_, chkSetUp(0),
-                        chkSetUp(1), txtSetUp_, cmdSetUp(0), cmdSetUp(1)};
+                        Option2_, cboOutput_, chkSetUp(0), chkSetUp(1), txtSetUp_, drawingOption(0), drawingOption(1),
+                        drawingOption(2), cmdSetUp(0), cmdSetUp(1)};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -329,6 +348,9 @@ void SetUpDialog::Form_Load() {
 
     const int output = cboOutput_->findData(qt(prefs_.drawingOutput));
     cboOutput_->setCurrentIndex(output >= 0 ? output : 0);
+    for (std::size_t i = 0; i < drawingOptions_.size(); ++i) {
+        drawingOptions_[i]->setChecked(prefs_.*kDrawingOptionSettings[i].value);
+    }
     fraAreaTable_->setEnabled(ChkDrawini(1)->isChecked());
 }
 
@@ -500,6 +522,9 @@ bool SetUpDialog::storeEntries() {
     prefs_.stationPrefix = txtSetUp_->text().toStdString();
     prefs_.drawingOutput = cboOutput_->currentData().toString().toStdString();
     areaRules_->store(prefs_);
+    for (std::size_t i = 0; i < drawingOptions_.size(); ++i) {
+        prefs_.*kDrawingOptionSettings[i].value = drawingOptions_[i]->isChecked();
+    }
 
     auto key = OpenSettingsKey();
     for (std::size_t i = 0; i < kNumberedOptions.size(); ++i) {
@@ -508,6 +533,9 @@ bool SetUpDialog::storeEntries() {
     WriteSettingText(*key, OptionTextName(1), prefs_.stationPrefix);
     WriteSettingText(*key, "Keta", prefs_.digitsFormat);
     WriteAreaRuleSettings(*key, prefs_);
+    for (const DrawingOptionSetting& option : kDrawingOptionSettings) {
+        WriteSettingText(*key, option.name, prefs_.*option.value ? "1" : "0");
+    }
     return true;
 }
 

@@ -26,7 +26,7 @@ class AreaRulesBox;
 // The settings dialog (frmSetUp, "設定"): the drawing conditions of the document, the CAD release, the
 // two options with the station-name prefix, and how a drawing reaches the CAD program.
 // The two lists, the release and the option boxes take effect the moment they are changed; the fields,
-// the two drawing check boxes and the output choice are stored only by "設 定".
+// the two drawing check boxes, the output choice and the drawing options are stored only by "設 定".
 class SetUpDialog : public QDialog {
     Q_OBJECT
 
@@ -53,6 +53,8 @@ public:
     QLineEdit* txtSetUp() const { return txtSetUp_; }
     QComboBox* cboOutput() const { return cboOutput_; }
     AreaRulesBox* areaRules() const { return areaRules_; }
+    // The drawing options in the order of kDrawingOptionSettings: 三斜, exception figures, hatching.
+    QCheckBox* drawingOption(int index) const { return drawingOptions_.at(static_cast<std::size_t>(index)); }
     QPushButton* cmdSetUp(int index) const { return cmdSetUp_.at(static_cast<std::size_t>(index)); }
 
     // 0 "設 定": check the entries, store them, write the options, close; 1 "中 止": close.
@@ -97,6 +99,7 @@ private:
     QLineEdit* txtSetUp_ = nullptr;
     QComboBox* cboOutput_ = nullptr;
     AreaRulesBox* areaRules_ = nullptr;
+    std::array<QCheckBox*, std::size(kDrawingOptionSettings)> drawingOptions_{};
     std::array<QPushButton*, 2> cmdSetUp_{};
 };
 

@@ -1,6 +1,7 @@
 #include "calc/DocumentSummary.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace mirota {
 
@@ -8,21 +9,28 @@ bool InputSetSummary::complete() const {
     return std::ranges::all_of(tiers, [](const TierSummary& tier) { return tier.complete(); });
 }
 
-InputSetSummary SummarizeInputSet(const SurveyData& data, InputSet inputSet, const AreaRules& rules) {
+InputSetSummary SummarizeTiers(std::vector<TierSummary> tiers, DisplayUnit unit, const AreaRules& rules) {
     InputSetSummary summary;
+    summary.tiers = std::move(tiers);
     std::vector<ExactDecimal> floors;
-    for (int tier = 0; tier < data.tierCount(); ++tier) {
-        TierSummary& added = summary.tiers.emplace_back(
-            TierSummary{ListTotalsByRule(data, ListKind::Chain, tier, inputSet, rules),
-                        ListTotalsByRule(data, ListKind::Exception, tier, inputSet, rules)});
-        summary.total += added.chain.sums;
-        summary.total += added.exception.sums;
-        floors.push_back(squareMetres(added.net(), data.conditions.displayUnit));
+    for (const TierSummary& tier : summary.tiers) {
+        summary.total += tier.chain.sums;
+        summary.total += tier.exception.sums;
+        floors.push_back(squareMetres(tier.net(), unit));
     }
-    const ExactDecimal net = squareMetres(summary.total.net(), data.conditions.displayUnit);
+    const ExactDecimal net = squareMetres(summary.total.net(), unit);
     summary.registered = RegisteredAreaOf(rules.registered, net, floors);
     summary.tsubo = tsubo(net);
     return summary;
+}
+
+InputSetSummary SummarizeInputSet(const SurveyData& data, InputSet inputSet, const AreaRules& rules) {
+    std::vector<TierSummary> tiers;
+    for (int tier = 0; tier < data.tierCount(); ++tier) {
+        tiers.push_back({ListTotalsByRule(data, ListKind::Chain, tier, inputSet, rules),
+                         ListTotalsByRule(data, ListKind::Exception, tier, inputSet, rules)});
+    }
+    return SummarizeTiers(std::move(tiers), data.conditions.displayUnit, rules);
 }
 
 DocumentSummary SummarizeDocument(const SurveyData& data, const AreaRules& rules) {

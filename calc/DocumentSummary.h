@@ -37,6 +37,8 @@ struct DocumentSummary {
     const InputSetSummary& of(InputSet set) const { return inputSets[static_cast<std::size_t>(set)]; }
 };
 
+// What the tiers' totals add up to in the document's area unit: the grand total, 坪 and the registered area.
+InputSetSummary SummarizeTiers(std::vector<TierSummary> tiers, DisplayUnit unit, const AreaRules& rules);
 InputSetSummary SummarizeInputSet(const SurveyData& data, InputSet inputSet, const AreaRules& rules);
 DocumentSummary SummarizeDocument(const SurveyData& data, const AreaRules& rules);
 

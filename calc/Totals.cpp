@@ -53,9 +53,18 @@ ListTotals ListTotalsByRule(const SurveyData& data, ListKind list, int tier, Inp
         totals.leftOut = std::move(stored.leftOut);
         return totals;
     }
+    return ListTotalsOfAreas(data, list, tier, inputSet, rules, [&](int row) {
+        return ExactDecimal::fromTextOrZero(data.cell(list, tier, row, column::Area));
+    });
+}
+
+ListTotals ListTotalsOfAreas(const SurveyData& data, ListKind list, int tier, InputSet inputSet, const AreaRules& rules,
+                             const std::function<ExactDecimal(int row)>& areaOf) {
+    ListTotals totals;
     totals.leftOut = addCountedRows(data, list, tier, inputSet, [&](int row, bool calculated) {
-        const ExactDecimal shown = ExactDecimal::fromTextOrZero(shownValue(data.cell(list, tier, row, column::Area), rules));
-        (calculated ? totals.sums.calculated : totals.sums.deducted) += shown;
+        const ExactDecimal area = areaOf(row);
+        const ExactDecimal counted = rules.sum == SumRule::Shown ? area.rounded(rules.decimals, rules.rounding) : area;
+        (calculated ? totals.sums.calculated : totals.sums.deducted) += counted;
     });
     return totals;
 }

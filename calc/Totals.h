@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "calc/AreaRules.h"
@@ -42,5 +43,9 @@ struct ListTotals {
     std::vector<int> leftOut;
 };
 ListTotals ListTotalsByRule(const SurveyData& data, ListKind list, int tier, InputSet inputSet, const AreaRules& rules);
+// The same rows counted with areas of another form (the 三斜 form's hand-calculated ones), given row by
+// row: by the stored rule their exact sum, by the shown rule the sum of the areas as the rules show them.
+ListTotals ListTotalsOfAreas(const SurveyData& data, ListKind list, int tier, InputSet inputSet, const AreaRules& rules,
+                             const std::function<ExactDecimal(int row)>& areaOf);
 
 }  // namespace mirota

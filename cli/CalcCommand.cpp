@@ -73,27 +73,9 @@ void printJson(const SurveyData& data, const AreaRules& rules, const DocumentSum
     std::cout << results.dump() << '\n';
 }
 
-// Every fault on standard error under one title: the figure, its list when it is the exception list,
-// and its input set.
-void printFaults(const CalculationFailure& failure) {
-    std::cerr << failure.title << '\n';
-    for (const CalculationFault& fault : failure.faults) {
-        const std::string& text = fault.message.text;
-        std::cerr << text.substr(0, text.find('\r')) << (fault.figure.list == ListKind::Exception ? " 例外処理" : "")
-                  << ' ' << (fault.inputSet == InputSet::Design ? "設計値" : "実測値") << '\n';
-    }
-}
-
 }  // namespace
 
-AreaRules CalcOptions::rules() const {
-    AreaRules rules;
-    rules.decimals = document.digits;
-    rules.rounding = roundingRuleNamed(rounding).value_or(rules.rounding);
-    rules.sum = sumRuleNamed(sum).value_or(rules.sum);
-    rules.registered = registeredClassNamed(registered).value_or(rules.registered);
-    return rules;
-}
+AreaRules CalcOptions::rules() const { return areaRulesNamed(document.digits, rounding, sum, registered); }
 
 int runCalc(const CalcOptions& options) {
     auto data = loadDocument(options.document);

@@ -2,8 +2,11 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "calc/AreaCalculation.h"
+#include "calc/AreaRules.h"
 #include "model/Message.h"
 #include "model/SurveyData.h"
 
@@ -22,9 +25,17 @@ struct DocumentOptions {
     std::string digitsFormat() const;
 };
 
+// The rules by the names the options take ("half-up", "stored", "residential", ...); a name not known
+// (none given) keeps the default.
+AreaRules areaRulesNamed(int digits, std::string_view rounding, std::string_view sum, std::string_view registered);
+
 // Writes a message to standard error: its title on the first line, then its text.
 void printMessage(const Message& message);
 void printMessages(const std::vector<Message>& messages);
+
+// Every fault on standard error under one title: the figure, its list when it is the exception list,
+// and its input set.
+void printFaults(const CalculationFailure& failure);
 
 // Reads the document named by the options; on failure prints the message and gives nothing.
 std::optional<SurveyData> loadDocument(const DocumentOptions& options);

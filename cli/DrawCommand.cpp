@@ -1,5 +1,6 @@
 #include "cli/DrawCommand.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -8,6 +9,7 @@
 #include "draw/engine/DxfWriter.h"
 #include "draw/engine/EngineCadLink.h"
 #include "draw/engine/SvgWriter.h"
+#include "draw/sima/SimaExport.h"
 #include "draw/stream/DrawingRun.h"
 #include "draw/stream/ScriptCadLink.h"
 #include "draw/dde/DdeLinkFactory.h"
@@ -17,6 +19,20 @@ namespace mirota::cli {
 
 namespace {
 
+DrawingRunSettings runSettings(const DrawOptions& options) {
+    DrawingRunSettings settings{options.document.digitsFormat(), options.document.prefix};
+    settings.heightLines = options.heightLines;
+    settings.exceptionFigures = options.exceptionFigures;
+    settings.deductionHatching = options.deductionHatching;
+    return settings;
+}
+
+// What a finished run left out or found off, to standard error: the first lines and a count of the rest.
+void printNotices(const std::vector<std::string>& lines) {
+    constexpr std::size_t kShown = 10;
+    for (std::size_t i = 0; i < std::min(kShown, lines.size()); ++i) std::cerr << lines[i] << '\n';
+    if (lines.size() > kShown) std::cerr << "ほか " << lines.size() - kShown << " 件\n";
+}
 
 std::string extensionOf(const std::string& path) {
     std::string extension = std::filesystem::path(path).extension().string();
@@ -39,9 +55,9 @@ int report(const std::optional<Message>& failure) {
 bool drawInto(const DrawOptions& options, CadLink& link) {
     auto data = loadDocument(options.document);
     if (!data) return false;
-    const DrawingRunResult result = RunDrawing(
-        *data, {options.document.digitsFormat(), options.document.prefix}, link, ProgressCallback());
+    const DrawingRunResult result = RunDrawing(*data, runSettings(options), link, ProgressCallback());
     if (!result.finished()) printMessages(result.messages);
+    printNotices(result.notices);
     return result.finished();
 }
 
@@ -52,6 +68,20 @@ int drawOverDde(const DrawOptions& options, CadLink& link) {
         return kUsage;
     }
     return drawInto(options, link) ? kDone : kRefused;
+}
+
+// The laid-out development as a SIMA file; no CAD link takes part.
+int exportSima(const DrawOptions& options) {
+    if (!options.link.empty() && options.link != "engine") {
+        std::cerr << "SIMA ファイル（.sim）は --link を付けずに書き出してください。\n";
+        return kUsage;
+    }
+    auto data = loadDocument(options.document);
+    if (!data) return kRefused;
+    const DrawingRunResult result = ExportSima(*data, runSettings(options), options.output);
+    if (!result.finished()) printMessages(result.messages);
+    printNotices(result.notices);
+    return result.finished() ? kDone : kRefused;
 }
 
 }  // namespace
@@ -66,10 +96,11 @@ int runDraw(const DrawOptions& options) {
         }
     }
     if (options.output.empty()) {
-        std::cerr << "出力ファイル（-o OUT.dxf、OUT.svg、OUT.scr のいずれか）を指定してください。\n";
+        std::cerr << "出力ファイル（-o OUT.dxf、OUT.svg、OUT.scr、OUT.sim のいずれか）を指定してください。\n";
         return kUsage;
     }
     const std::string extension = extensionOf(options.output);
+    if (extension == ".sim") return exportSima(options);
     if (extension == ".scr") {
         ScriptCadLink link(options.output);
         if (!drawInto(options, link)) return kRefused;
@@ -77,7 +108,7 @@ int runDraw(const DrawOptions& options) {
         return kDone;
     }
     if (extension != ".dxf" && extension != ".svg") {
-        std::cerr << "出力ファイルの拡張子は .dxf、.svg、.scr のいずれかにしてください。\n";
+        std::cerr << "出力ファイルの拡張子は .dxf、.svg、.scr、.sim のいずれかにしてください。\n";
         return kUsage;
     }
     if (options.link == "script") {

@@ -10,10 +10,14 @@ struct DrawOptions {
     DocumentOptions document;
     std::string output;  // empty for the CAD program over DDE
     std::string link;    // "engine", "script", "dde", or empty: by the output file, or DDE without one
+    bool heightLines = false;
+    bool exceptionFigures = false;
+    bool deductionHatching = false;
 };
 
 // The whole drawing run into the chosen back end; the drawing is written by the output's extension:
-// .dxf or .svg from the embedded engine, .scr from the script back end. With DDE (Windows) the
+// .dxf or .svg from the embedded engine, .scr from the script back end; .sim writes the laid-out
+// development as SIMA points and lots instead. With DDE (Windows) the
 // drawing goes to the running CAD program and there is no output file.
 int runDraw(const DrawOptions& options);
 

@@ -9,6 +9,7 @@
 #include "cli/DrawCommand.h"
 #include "cli/PlatformText.h"
 #include "cli/ProcessMemory.h"
+#include "cli/ReportCommand.h"
 #include "cli/RequestsCommand.h"
 #include "model/ProgramTitle.h"
 
@@ -24,6 +25,19 @@ void addDocumentOptions(CLI::App& command, DocumentOptions& options, bool withIn
         command.add_option("--input-set", options.inputSet, "values to draw")
             ->check(CLI::IsMember({"design", "measured"}));
     }
+}
+
+void addRoundingOptions(CLI::App& command, std::string& rounding, std::string& sum) {
+    command.add_option("--rounding", rounding, "computed values shown: half-up (default), down or up")
+        ->check(CLI::IsMember({"half-up", "down", "up"}));
+    command.add_option("--sum", sum, "totals of the stored values (default) or of the values as shown")
+        ->check(CLI::IsMember({"stored", "shown"}));
+}
+
+void addRegisteredOption(CLI::App& command, std::string& registered, const std::string& what) {
+    command.add_option("--registered", registered,
+                       what + ": none, residential (宅地・鉱泉地), other (その他の地目) or floor (床面積)")
+        ->check(CLI::IsMember({"none", "residential", "other", "floor"}));
 }
 
 }  // namespace
@@ -48,27 +62,38 @@ int main(int argc, char** argv) {
         ->check(CLI::IsMember({"json", "table", "csv"}));
     calc->add_flag("--keep-going", calcOptions.keepGoing,
                    "calculate past faulty figures: print every valid one, name every fault (exit status 1)");
-    calc->add_option("--rounding", calcOptions.rounding, "computed values shown: half-up (default), down or up")
-        ->check(CLI::IsMember({"half-up", "down", "up"}));
-    calc->add_option("--sum", calcOptions.sum, "totals of the stored values (default) or of the values as shown")
-        ->check(CLI::IsMember({"stored", "shown"}));
+    addRoundingOptions(*calc, calcOptions.rounding, calcOptions.sum);
     calc->add_flag("--summary", calcOptions.summary, "also print the summary of the whole document");
-    calc->add_option("--registered", calcOptions.registered,
-                     "the summary with the registered area: none, residential (宅地・鉱泉地), other (その他の地目) or "
-                     "floor (床面積)")
-        ->check(CLI::IsMember({"none", "residential", "other", "floor"}));
+    addRegisteredOption(*calc, calcOptions.registered, "the summary with the registered area");
     DocumentOptions options;
     CLI::App* requests = app.add_subcommand("requests", "print the drawing's command texts, one JSON string a line");
     addDocumentOptions(*requests, options, true);
 
     mirota::cli::DrawOptions drawOptions;
     CLI::App* draw = app.add_subcommand(
-        "draw", "make the development drawing into a DXF, SVG or script file, or (Windows) in the running CAD program");
+        "draw",
+        "make the development drawing into a DXF, SVG, script or SIMA file, or (Windows) in the running CAD program");
     addDocumentOptions(*draw, drawOptions.document, true);
-    draw->add_option("-o,--output", drawOptions.output, "OUT.dxf, OUT.svg or OUT.scr; none with --link dde");
+    draw->add_option("-o,--output", drawOptions.output,
+                     "OUT.dxf, OUT.svg or OUT.scr; OUT.sim for SIMA points and lots; none with --link dde");
+    draw->add_flag("--height-lines", drawOptions.heightLines, "draw every triangle's base and height (三斜)");
+    draw->add_flag("--exception-figures", drawOptions.exceptionFigures,
+                   "draw the exception list's rectangles and circles at their positions");
+    draw->add_flag("--hatch-deductions", drawOptions.deductionHatching, "hatch the deduction figures");
     draw->add_option("--link", drawOptions.link,
                      "back end: engine, script, or dde (Windows; taken when no output file is given)")
         ->check(CLI::IsMember({"engine", "script", "dde"}));
+
+    mirota::cli::ReportOptions reportOptions;
+    CLI::App* report = app.add_subcommand("report", "write the area calculation sheet (求積表) as a PDF file");
+    addDocumentOptions(*report, reportOptions.document, true);
+    report->add_option("-o,--output", reportOptions.output, "sheet.pdf")->required();
+    report->add_option("--form", reportOptions.form, "heron (three sides, default) or sansha (base and height)")
+        ->check(CLI::IsMember({"heron", "sansha"}));
+    report->add_option("--paper", reportOptions.paper, "a4 (default) or a3, portrait")
+        ->check(CLI::IsMember({"a4", "a3"}));
+    addRoundingOptions(*report, reportOptions.rounding, reportOptions.sum);
+    addRegisteredOption(*report, reportOptions.registered, "the registered area on the sheet");
 
     std::string templateOutput;
     CLI::App* drawingTemplate = app.add_subcommand("template", "write the drawing template with the area-table blocks");
@@ -83,5 +108,6 @@ int main(int argc, char** argv) {
     if (calc->parsed()) return mirota::cli::runCalc(calcOptions);
     if (requests->parsed()) return mirota::cli::runRequests(options);
     if (draw->parsed()) return mirota::cli::runDraw(drawOptions);
+    if (report->parsed()) return mirota::cli::runReport(reportOptions);
     return mirota::cli::runTemplate(templateOutput);
 }

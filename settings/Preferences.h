@@ -31,6 +31,21 @@ struct Preferences {
     std::string registeredClass = "none";  // 登記面積: none, residential, other, floor
     bool showTsubo = false;                // the net in 坪 beside the square metres
     bool areaTableSummary = false;         // the drawing's area table with net lines and a closing block
+    // Drawing options; they only add to the drawing, which with all of them off is the plain one.
+    bool drawHeightLines = false;       // 三斜: every triangle's height to its base, with its value
+    bool drawExceptionFigures = false;  // the exception list's rectangles and circles at their positions
+    bool hatchDeductions = false;       // deduction figures hatched
+};
+
+// The drawing options by the names they are stored under.
+struct DrawingOptionSetting {
+    const char* name;
+    bool Preferences::*value;
+};
+inline constexpr DrawingOptionSetting kDrawingOptionSettings[] = {
+    {"DrawHeightLines", &Preferences::drawHeightLines},
+    {"DrawExceptionFigures", &Preferences::drawExceptionFigures},
+    {"HatchDeductions", &Preferences::hatchDeductions},
 };
 
 }  // namespace mirota

@@ -124,6 +124,11 @@ void LoadSettings(Preferences& prefs) {
         const auto text = ReadSettingText(*key, recentFileName(index));
         if (text && !text->empty()) prefs.recentFiles.push_back(*text);
     }
+    for (const DrawingOptionSetting& option : kDrawingOptionSettings) {
+        if (auto text = ReadSettingText(*key, option.name)) {
+            if (auto flag = truthValue(*text)) prefs.*option.value = *flag;
+        }
+    }
     ReadSettingText(*key, "VerNo");  // read and not used
 }
 
@@ -148,6 +153,9 @@ void SaveSettings(const Preferences& prefs) {
         } else {
             key->remove(QString::fromStdString(recentFileName(index)));
         }
+    }
+    for (const DrawingOptionSetting& option : kDrawingOptionSettings) {
+        WriteSettingText(*key, option.name, flagText(prefs.*option.value));
     }
     WriteSettingText(*key, "VerNo", "1");
 }

@@ -19,6 +19,7 @@ constexpr std::array<CommandEntry<Command>, kCommandCount> kCommands{{
     {Command::Save, {.objectName = "mnuSave", .caption = "保存", .buttonCaption = "保存", .toolTip = "保存",
                      .standardKey = QKeySequence::Save, .themeIcon = "document-save", .picture = picture::saveDisk}},
     {Command::ExportCsv, {.objectName = "mnuExportCsv", .caption = "CSV で書き出し(&V)"}},
+    {Command::Sheet, {.objectName = "mnuSheet", .caption = "求積表(&R)...", .toolTip = "求積表（PDF・印刷）"}},
     {Command::Exit, {.objectName = "mnuEnd", .caption = "終了(&E)"}},
     // The tooltips of these two name the step they would take back or take again.
     {Command::Undo, {.objectName = "mnuEditUndo", .caption = "元に戻す(&U)", .buttonCaption = "元に戻す",

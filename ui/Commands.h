@@ -14,6 +14,7 @@ enum class Command {
     SaveAs,
     Save,
     ExportCsv,
+    Sheet,
     Exit,
     Undo,
     Redo,

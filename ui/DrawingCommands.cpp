@@ -8,6 +8,8 @@ constexpr std::array<CommandEntry<DrawingCommand>, kDrawingCommandCount> kDrawin
     {DrawingCommand::New, {.objectName = "mnuDrawingNew", .caption = "新しい図面(&N)"}},
     {DrawingCommand::SaveDxf, {.objectName = "mnuDrawingSaveDxf", .caption = "DXF 形式で保存(&D)...",
                                .buttonCaption = "DXF", .toolTip = "DXF 形式で保存", .picture = picture::dxfFile}},
+    {DrawingCommand::SaveSima, {.objectName = "mnuDrawingSaveSima", .caption = "SIMA 形式で書き出し(&M)...",
+                                .buttonCaption = "SIMA", .toolTip = "座標と画地を SIMA 形式で書き出し（測量 CAD 用）"}},
     {DrawingCommand::SaveSvg, {.objectName = "mnuDrawingSaveSvg", .caption = "SVG 形式で保存(&S)..."}},
     {DrawingCommand::SavePdf, {.objectName = "mnuDrawingSavePdf", .caption = "PDF 形式で保存(&P)...",
                                .buttonCaption = "PDF", .toolTip = "PDF 形式で保存", .picture = picture::pdfFile}},

@@ -11,6 +11,7 @@ namespace mirota {
 enum class DrawingCommand {
     New,
     SaveDxf,
+    SaveSima,
     SaveSvg,
     SavePdf,
     Print,

@@ -6,6 +6,7 @@
 
 #include "draw/engine/Commands.h"
 #include "draw/engine/Placement.h"
+#include "draw/geometry/HeightLine.h"
 #include "draw/stream/Angles.h"
 #include "draw/stream/FigureCommands.h"
 #include "model/FigureType.h"
@@ -91,7 +92,7 @@ QColor faded(QColor colour, bool current) {
 }  // namespace
 
 DevelopmentScene::DevelopmentScene(const SurveyData& data, const PartialDevelopment& development,
-                                   std::string_view digitsFormat) {
+                                   std::string_view digitsFormat, bool heightLines) {
     const FigureGeometry& geometry = development.geometry;
     const LabelConditions conditions = labelConditions(data.conditions);
     const int firstRow = data.view.currentInputSet == InputSet::Measured ? 1 : 0;
@@ -133,6 +134,15 @@ DevelopmentScene::DevelopmentScene(const SurveyData& data, const PartialDevelopm
             figure.numberCircle = {at, conditions.numberHeight};
             extents_.include({at.x - conditions.numberHeight, at.y - conditions.numberHeight});
             extents_.include({at.x + conditions.numberHeight, at.y + conditions.numberHeight});
+            if (const auto line = heightLines ? heightLineOf(data, geometry, tier, row) : std::nullopt) {
+                figure.heightLine = drawing::Line{place({line->apexX, line->apexY}), place({line->footX, line->footY})};
+                figure.heightText.position = place({line->textX, line->textY});
+                figure.heightText.height = conditions.labelHeight;
+                figure.heightText.rotation = labelAngle(line->slope, place.alignment.flipped) + place.turn;
+                figure.heightText.justification = drawing::Justification{drawing::HorizontalAlignment::Center,
+                                                                         drawing::VerticalAlignment::Bottom};
+                figure.heightText.text = number::formatDouble(line->height, digitsFormat);
+            }
             figures_.push_back(std::move(figure));
         }
     }
@@ -188,6 +198,14 @@ void DevelopmentScene::paint(QPainter& painter, const QTransform& toDevice,
             const QColor textColour = faded(labelColour, currentTier);
             for (const drawing::Text& label : figure.sideLabels) {
                 paintDrawingText(painter, toDevice, label, textColour, kMinTextPixels);
+            }
+            if (figure.heightLine) {
+                QPen dashed(textColour, 1.0, Qt::DashLine);
+                dashed.setCosmetic(true);
+                painter.setPen(dashed);
+                painter.drawLine(toDevice.map(QPointF(figure.heightLine->start.x, figure.heightLine->start.y)),
+                                 toDevice.map(QPointF(figure.heightLine->end.x, figure.heightLine->end.y)));
+                paintDrawingText(painter, toDevice, figure.heightText, textColour, kMinTextPixels);
             }
             const double radius = figure.numberCircle.radius * scale;
             if (radius * 2.0 < kMinTextPixels) continue;

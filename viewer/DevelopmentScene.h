@@ -27,6 +27,8 @@ struct DevelopmentFigure {
     std::vector<drawing::Text> sideLabels;  // none when the drawing conditions draw no side labels
     drawing::Text numberText;
     drawing::Circle numberCircle;
+    std::optional<drawing::Line> heightLine;  // 三斜: from the apex to the base, when the option is on
+    drawing::Text heightText;
 };
 
 // What the view brings out: the tier on screen, and the figure of the current grid row in it.
@@ -40,8 +42,10 @@ struct DevelopmentEmphasis {
 class DevelopmentScene {
 public:
     DevelopmentScene() = default;
-    // Side labels are formatted with digitsFormat, as the drawing writes them.
-    DevelopmentScene(const SurveyData& data, const PartialDevelopment& development, std::string_view digitsFormat);
+    // Side labels (and heights) are formatted with digitsFormat, as the drawing writes them; heightLines
+    // adds every triangle's 三斜 height, as the drawing option does.
+    DevelopmentScene(const SurveyData& data, const PartialDevelopment& development, std::string_view digitsFormat,
+                     bool heightLines = false);
 
     const std::vector<DevelopmentFigure>& figures() const { return figures_; }
     const drawing::Extents& extents() const { return extents_; }

@@ -6,7 +6,10 @@
 #include "draw/stream/Angles.h"
 #include "draw/stream/AreaTable.h"
 #include "draw/stream/CommandText.h"
+#include "draw/stream/DevelopmentPlacement.h"
 #include "draw/stream/FigureCommands.h"
+#include "draw/stream/OptionCommands.h"
+#include "model/FigureType.h"
 #include "model/NumberText.h"
 #include "model/ProgramTitle.h"
 
@@ -19,14 +22,12 @@ constexpr double kCoordinateLimit = 1e15;
 
 int drawnRowCount(const SurveyData& data, int tier) { return 2 * data.figureCount(ListKind::Chain, tier); }
 int firstDrawnRow(const SurveyData& data) { return static_cast<int>(data.view.currentInputSet); }
-int baseRowOf(const SurveyData& data, const FigureGeometry& geometry) {
-    return firstDrawnRow(data) + 2 * (geometry.baseFigureNumber(0) - 1);
-}
 
 bool isDrawableCoordinate(float value) { return std::isfinite(value) && std::fabs(value) <= kCoordinateLimit; }
 
-// Why the geometry or the conditions cannot be drawn, if they cannot.
-std::optional<std::string> undrawableCause(const SurveyData& data, const FigureGeometry& geometry) {
+}  // namespace
+
+std::optional<std::string> UndrawableCause(const SurveyData& data, const FigureGeometry& geometry) {
     const DrawingConditions& c = data.conditions;
     for (float value :
          {c.referenceX, c.referenceY, c.referenceAngle, c.numberHeight, c.labelHeight, c.tableX, c.tableY}) {
@@ -57,6 +58,8 @@ std::optional<std::string> undrawableCause(const SurveyData& data, const FigureG
     return std::nullopt;
 }
 
+namespace {
+
 // One run of the command stream over an open link; stops at the first command not delivered.
 class DrawingStream {
 public:
@@ -81,9 +84,9 @@ private:
         if (conditions_.additionalDrawing == Switch::Off && !delivered(link_.EraseAcadDrawing())) return false;
         if (!sendNewLayer(conditions_.drawingLayerName)) return false;
         maximum_ = 4 * data_.figureCount(ListKind::Chain, 0);
-        return sendOutlines() && sendNewLayer(conditions_.dimensionLayerName) &&
+        return sendOutlines() && sendChainHatching() && sendNewLayer(conditions_.dimensionLayerName) &&
                sendLayerColour("red", conditions_.dimensionLayerName) && sendSideLabels() && sendFigureNumbers() &&
-               sendPlacement() && sendLayerLocks() && sendAreaTable();
+               sendHeightLines() && sendPlacement() && sendExceptionFigures() && sendLayerLocks() && sendAreaTable();
     }
 
     bool delivered(std::optional<LinkError> failure) {
@@ -122,6 +125,63 @@ private:
             report();
             return send(outlineCommand(geometry_, tier, row));
         });
+    }
+
+    bool sendEach(const std::vector<std::string>& texts) {
+        for (const std::string& text : texts) {
+            if (!send(text)) return false;
+        }
+        return true;
+    }
+
+    // Options: deduction triangles hatched on the drawing layer, before the move and turn.
+    bool sendChainHatching() {
+        if (!settings_.deductionHatching) return true;
+        return forEachDrawnRow([this](int tier, int row, int) {
+            if (!isDeductionCode(data_.cell(ListKind::Chain, tier, row, column::Type))) return true;
+            std::vector<hatching::Point> corners;
+            for (int vertex = 0; vertex < FigureGeometry::kVertices; ++vertex) {
+                corners.push_back({geometry_.at(tier, row, vertex, FigureGeometry::VertexX),
+                                   geometry_.at(tier, row, vertex, FigureGeometry::VertexY)});
+            }
+            return sendEach(hatchCommands(hatching::convexPolygon(corners, conditions_.labelHeight)));
+        });
+    }
+
+    // Options: the 三斜 height of every triangle on the dimension layer, before the move and turn.
+    bool sendHeightLines() {
+        if (!settings_.heightLines) return true;
+        return forEachDrawnRow([this](int tier, int row, int) {
+            const auto line = heightLineOf(data_, geometry_, tier, row);
+            if (!line) return true;
+            return sendEach(heightLineCommands(*line, conditions_.labelHeight, alignment_.flipped,
+                                              number::formatDouble(line->height, settings_.digitsFormat)));
+        });
+    }
+
+    // Options: the exception figures at their positions, which are the drawing's own coordinates, so
+    // after the move and turn: outlines (and hatching) on the drawing layer, names and areas on the
+    // dimension layer.
+    bool sendExceptionFigures() {
+        if (!settings_.exceptionFigures) return true;
+        const ExceptionLayout layout = layOutExceptionFigures(data_, "");
+        if (layout.placed.empty()) return true;
+        if (!send(command::answers({"-layer", "s", conditions_.drawingLayerName, ""}))) return false;
+        for (const PlacedExceptionFigure& figure : layout.placed) {
+            if (!send(exceptionOutlineCommand(figure))) return false;
+            if (settings_.deductionHatching && figure.deduction &&
+                !sendEach(hatchCommands(exceptionHatching(figure, conditions_.labelHeight)))) {
+                return false;
+            }
+        }
+        if (!send(command::answers({"-layer", "s", conditions_.dimensionLayerName, ""}))) return false;
+        for (const PlacedExceptionFigure& figure : layout.placed) {
+            if (!sendEach(exceptionLabelCommands(figure, conditions_.labelHeight, conditions_.referenceAngle,
+                                                settings_.digitsFormat))) {
+                return false;
+            }
+        }
+        return true;
     }
 
     bool sendSideLabels() {
@@ -176,10 +236,7 @@ private:
         if (!sendNewLayer(conditions_.areaTableLayerName) || !sendLayerColour("BLUE", conditions_.areaTableLayerName)) {
             return false;
         }
-        for (const std::string& text : areaTableCommands(data_, settings_.digitsFormat, settings_.areaTable)) {
-            if (!send(text)) return false;
-        }
-        return true;
+        return sendEach(areaTableCommands(data_, settings_.digitsFormat, settings_.areaTable));
     }
 
     const SurveyData& data_;
@@ -200,7 +257,7 @@ private:
 std::optional<Message> SendDrawingCommands(const SurveyData& data, const FigureGeometry& geometry,
                                            const StreamSettings& settings, CadLink& link,
                                            const ProgressCallback& progress) {
-    if (const auto cause = undrawableCause(data, geometry)) return DrawingNotFinishedMessage(*cause);
+    if (const auto cause = UndrawableCause(data, geometry)) return DrawingNotFinishedMessage(*cause);
     if (const auto failure = link.open(kAcadApplication, kAcadTopic)) {
         return DrawingNotFinishedMessage(failure->description);
     }

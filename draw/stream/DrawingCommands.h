@@ -15,6 +15,9 @@ namespace mirota {
 struct StreamSettings {
     std::string digitsFormat = "0.00";
     AreaTableRules areaTable{};
+    bool heightLines = false;        // 三斜: the height of every triangle, dashed, with its value; the base marked
+    bool exceptionFigures = false;   // the exception list's figures with a position, named, with their areas
+    bool deductionHatching = false;  // deductions hatched
 };
 
 // Told how far the drawing has gone. The maximum covers the figures of the first tier only, so with
@@ -33,6 +36,10 @@ inline constexpr const char* kAcadTopic = "System";
 std::optional<Message> SendDrawingCommands(const SurveyData& data, const FigureGeometry& geometry,
                                            const StreamSettings& settings, CadLink& link,
                                            const ProgressCallback& progress);
+
+// Why the geometry or the drawing conditions cannot be drawn (or written for another program), if
+// they cannot: a value out of range, a figure not laid out, a base figure that gives no direction.
+std::optional<std::string> UndrawableCause(const SurveyData& data, const FigureGeometry& geometry);
 
 // The message that ends a drawing sent in full.
 Message DrawingFinishedMessage();

@@ -6,6 +6,7 @@
 #include "calc/AreaCalculation.h"
 #include "draw/FigureGeometry.h"
 #include "draw/geometry/DevelopmentGeometry.h"
+#include "draw/geometry/ExceptionLayout.h"
 #include "model/NumberText.h"
 
 namespace mirota {
@@ -30,39 +31,55 @@ std::optional<Message> missingCondition(const DrawingConditions& conditions) {
     return std::nullopt;
 }
 
+StreamSettings streamSettings(const DrawingRunSettings& settings) {
+    return {settings.digitsFormat, settings.areaTable, settings.heightLines, settings.exceptionFigures,
+            settings.deductionHatching};
+}
+
 }  // namespace
+
+std::optional<FigureGeometry> LayOutDevelopment(SurveyData& data, std::string_view stationPrefix,
+                                                DrawingRunResult& result) {
+    using Outcome = DrawingRunResult::Outcome;
+    if (auto message = missingCondition(data.conditions)) {
+        result.outcome = Outcome::ConditionsMissing;
+        result.messages.push_back(std::move(*message));
+        return std::nullopt;
+    }
+
+    // Once any calculation has gone through, a later failed one still lets the drawing go on.
+    if (auto message = CalculateAreas(data, stationPrefix)) result.messages.push_back(std::move(*message));
+    if (!data.view.calculationDone) {
+        result.outcome = Outcome::NotCalculated;
+        return std::nullopt;
+    }
+
+    FigureGeometry geometry(data.tierCount(), data.rowCapacity());
+    if (auto message = ComputeDevelopmentGeometry(data, stationPrefix, geometry)) {
+        result.outcome = Outcome::GeometryFailed;
+        result.messages.push_back(std::move(*message));
+        return std::nullopt;
+    }
+    return geometry;
+}
 
 DrawingRunResult RunDrawing(SurveyData& data, const DrawingRunSettings& settings, CadLink& link,
                             const ProgressCallback& progress) {
     using Outcome = DrawingRunResult::Outcome;
     DrawingRunResult result;
-    if (auto message = missingCondition(data.conditions)) {
-        result.outcome = Outcome::ConditionsMissing;
-        result.messages.push_back(std::move(*message));
-        return result;
-    }
+    const auto geometry = LayOutDevelopment(data, settings.stationPrefix, result);
+    if (!geometry) return result;
 
-    // Once any calculation has gone through, a later failed one still lets the drawing go on.
-    if (auto message = CalculateAreas(data, settings.stationPrefix)) result.messages.push_back(std::move(*message));
-    if (!data.view.calculationDone) {
-        result.outcome = Outcome::NotCalculated;
-        return result;
-    }
-
-    FigureGeometry geometry(data.tierCount(), data.rowCapacity());
-    if (auto message = ComputeDevelopmentGeometry(data, settings.stationPrefix, geometry)) {
-        result.outcome = Outcome::GeometryFailed;
-        result.messages.push_back(std::move(*message));
-        return result;
-    }
-
-    if (auto message = SendDrawingCommands(data, geometry, StreamSettings{settings.digitsFormat, settings.areaTable}, link, progress)) {
+    if (auto message = SendDrawingCommands(data, *geometry, streamSettings(settings), link, progress)) {
         result.outcome = Outcome::NotFinished;
         result.messages.push_back(std::move(*message));
         return result;
     }
     result.outcome = Outcome::Finished;
     result.messages.push_back(DrawingFinishedMessage());
+    if (settings.exceptionFigures) {
+        result.notices = layOutExceptionFigures(data, settings.stationPrefix).withoutPosition;
+    }
     return result;
 }
 

@@ -153,6 +153,15 @@ err = result.stderr.decode('utf-8')
 check('draw over dde', result.returncode == 1 and err.split('\n')[0] == 'LTミロタ展開図' and 'DDE' in err,
       'exit %d: %s' % (result.returncode, err))
 
+# SIMA: the laid-out development as points and lots, code page 932, framed by its header and end records.
+sima = os.path.join(WORK, 'plan.sim')
+result = run('draw', EXAMPLE, '-o', sima)
+records = open(sima, 'rb').read().decode('cp932').split('\r\n') if result.returncode == 0 else []
+check('draw to sima', records[:3] == ['G00,01,sample-survey,', 'Z00,座標データ,', 'A00,'] and
+      records[-2:] == ['A99,END,', ''] and sum(r.startswith('D00,') for r in records) == 12,
+      'exit %d: %r' % (result.returncode, records[:3]))
+check('sima with a link', run('draw', EXAMPLE, '-o', sima, '--link', 'script').returncode == 2)
+
 if failures:
     print('\n'.join(failures))
     sys.exit(1)

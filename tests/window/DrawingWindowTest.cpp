@@ -263,8 +263,9 @@ private slots:
         for (QAction* menu : w->menuBar()->actions()) bar << menu->text();
         QCOMPARE(bar, (QStringList{"ファイル(&F)", "表示(&V)"}));
         QCOMPARE(captions(w->findChild<QMenu*>("mnuDrawingFile")),
-                 (QStringList{"新しい図面(&N)", "-", "DXF 形式で保存(&D)...", "SVG 形式で保存(&S)...",
-                              "PDF 形式で保存(&P)...", "-", "印刷(&R)...", "-", "閉じる(&C)"}));
+                 (QStringList{"新しい図面(&N)", "-", "DXF 形式で保存(&D)...", "SIMA 形式で書き出し(&M)...",
+                              "SVG 形式で保存(&S)...", "PDF 形式で保存(&P)...", "-", "印刷(&R)...", "-",
+                              "閉じる(&C)"}));
         QCOMPARE(captions(w->findChild<QMenu*>("mnuDrawingView")), (QStringList{"全体表示(&F)", "拡大(&I)", "縮小(&O)"}));
         QCOMPARE(w->windowTitle(), QString("図面 - LTミロタ展開図"));
     }
@@ -277,6 +278,7 @@ private slots:
         QTest::newRow("dxf") << "mnuDrawingSaveDxf" << "dxf" << "DXF ファイル (*.dxf)" << QByteArray("0\r\nSECTION");
         QTest::newRow("svg") << "mnuDrawingSaveSvg" << "svg" << "SVG ファイル (*.svg)" << QByteArray("<?xml");
         QTest::newRow("pdf") << "mnuDrawingSavePdf" << "pdf" << "PDF ファイル (*.pdf)" << QByteArray("%PDF-");
+        QTest::newRow("sim") << "mnuDrawingSaveSima" << "sim" << "SIMA ファイル (*.sim)" << QByteArray("G00,01,");
     }
     void savedAsDxfSvgAndPdf() {
         QFETCH(QString, command);
@@ -302,6 +304,11 @@ private slots:
         if (suffix == "dxf") {
             QVERIFY(bytes.contains(QByteArray::fromStdString(codepage::fromUtf8("寸法値").text)));
             QVERIFY(bytes.contains("ANSI_932"));
+        } else if (suffix == "sim") {
+            // The document's two figures as lots of three points, four points in all.
+            QCOMPARE(bytes.count("\r\nD00,"), 2);
+            QCOMPARE(bytes.count("\r\nB01,"), 6);
+            QCOMPARE(bytes.count("\r\nA01,"), 4);
         } else if (suffix == "svg") {
             QVERIFY(bytes.contains("<svg") && bytes.contains("<text"));
         } else {

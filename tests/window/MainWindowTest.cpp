@@ -168,7 +168,8 @@ private slots:
         for (QAction* menu : w.menuBar()->actions()) bar << menu->text();
         QCOMPARE(bar, (QStringList{"ファイル(&F)", "編集(&E)", "表示(&V)", "データ(&D)", "ツール(&T)", "ヘルプ(&H)"}));
         QCOMPARE(captions(topMenu(w, "mnuFile")),
-                 (QStringList{"新規作成(&N)", "開く", "名前を付けて保存", "保存", "-", "CSV で書き出し(&V)", "-", "終了(&E)"}));
+                 (QStringList{"新規作成(&N)", "開く", "名前を付けて保存", "保存", "-", "CSV で書き出し(&V)", "求積表(&R)...",
+                              "-", "終了(&E)"}));
         QCOMPARE(captions(topMenu(w, "mnuEdit")),
                  (QStringList{"元に戻す(&U)", "やり直し(&R)", "-", "切り取り(&T)", "コピー(&C)", "貼り付け(&P)"}));
         QCOMPARE(captions(topMenu(w, "mnuWindow")),
@@ -455,8 +456,10 @@ private slots:
             f.window->close();
         }
         auto key = OpenSettingsKey();
-        // The nine of the settings key, the drawing output, the preview and the five area rules.
-        QCOMPARE(key->allKeys().size(), 16);
+        // The nine of the settings key, the drawing output, the preview, the five area rules and the three
+        // drawing options.
+        QCOMPARE(key->allKeys().size(), 19);
+        QCOMPARE(ReadSettingText(*key, "DrawHeightLines"), std::optional<std::string>("0"));
         QCOMPARE(ReadSettingText(*key, "ShowPreview"), std::optional<std::string>("1"));
         QCOMPARE(ReadSettingText(*key, "DrawOutput"), std::optional<std::string>("engine"));
         QCOMPARE(ReadSettingText(*key, "WindowState"), std::optional<std::string>("2"));

@@ -1,5 +1,6 @@
 // The development preview beside the grids: it follows the typing and the row operations, points
 // back to the grid, shows what cannot be laid out, and leaves the window as it was when hidden.
+#include <cmath>
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
@@ -200,6 +201,25 @@ private slots:
             seen |= figure.tier == 1 && figure.number == 3 ? 16 : 0;
         }
         QCOMPARE(seen, 31);  // a base and a deduction of each tier, and the current figure's number on the other tier
+    }
+
+    // 三斜: with the drawing option on, every triangle shows its height from the apex to its longest side.
+    void heightLinesFollowTheDrawingOption() {
+        WindowFixture f;
+        fillTier(f, 0, {{"0", "3", "4", "5"}});
+        f.reload();
+        QVERIFY(!previewView(f)->scene().figures().front().heightLine);
+        f.prefs.drawHeightLines = true;
+        f.reload();
+        QVERIFY(!previewView(f)->scene().figures().front().heightLine);  // no area calculated yet: no height
+        f.window->mnuToolCalc_Click();
+        f.takeMessages();
+        f.reload();
+        const DevelopmentFigure& figure = previewView(f)->scene().figures().front();
+        QVERIFY(figure.heightLine);
+        const drawing::Line& line = *figure.heightLine;
+        QVERIFY(std::fabs(std::hypot(line.end.x - line.start.x, line.end.y - line.start.y) - 2.4) < 1e-5);
+        QCOMPARE(QString::fromStdString(figure.heightText.text), QString("2.40"));
     }
 
     void clickSelectsTheFiguresRowOnItsTier() {

@@ -357,7 +357,8 @@ private slots:
         QCOMPARE(stored("SetUpStr(1)"), std::optional<std::string>("測点"));
         QCOMPARE(stored("Keta"), std::optional<std::string>("0.000"));
         QCOMPARE(stored("Rounding"), std::optional<std::string>("half-up"));  // and the area rules
-        QCOMPARE(OpenSettingsKey()->allKeys().size(), 9);
+        QCOMPARE(stored("HatchDeductions"), std::optional<std::string>("0"));  // and the drawing options
+        QCOMPARE(OpenSettingsKey()->allKeys().size(), 12);
     }
 
     void cancelWritesNothing() {
@@ -443,6 +444,32 @@ private slots:
         f.open();
         QCOMPARE(f.text(6), QString("寸法値"));
         QCOMPARE(f.data.conditions.dimensionLayerName, std::string("寸法値"));
+    }
+
+    // The drawing options are the user's preferences, off at first, stored by "設 定" only and kept in
+    // the settings store; the document does not carry them.
+    void drawingOptionsArePreferencesStoredByConfirm() {
+        DialogFixture f;
+        SetUpDialog& d = f.open();
+        for (int i = 0; i < 3; ++i) QVERIFY(!d.drawingOption(i)->isChecked());
+        QCOMPARE(d.drawingOption(0)->text(), QString("三斜（底辺と高さ）を作図する"));
+        d.drawingOption(0)->click();
+        f.cancel();
+        QVERIFY(!f.prefs.drawHeightLines);
+
+        SetUpDialog& again = f.open();
+        const DrawingConditions conditions = f.data.conditions;
+        again.drawingOption(0)->click();
+        again.drawingOption(2)->click();
+        f.confirm();
+        QVERIFY(f.prefs.drawHeightLines);
+        QVERIFY(!f.prefs.drawExceptionFigures);
+        QVERIFY(f.prefs.hatchDeductions);
+        QVERIFY(f.data.conditions == conditions);
+        Preferences stored;
+        LoadSettings(stored);
+        QVERIFY(stored.drawHeightLines && !stored.drawExceptionFigures && stored.hatchDeductions);
+        QVERIFY(f.open().drawingOption(2)->isChecked());
     }
 
     // A file's value outside a list or a check box shows as no selection or unchecked, and stays

@@ -47,15 +47,18 @@ private slots:
         prefs.sumRule = "shown";
         prefs.registeredClass = "other";
         prefs.showTsubo = true;
+        prefs.drawHeightLines = true;
+        prefs.hatchDeductions = true;
         SaveSettings(prefs);
         auto key = OpenSettingsKey();
         const std::pair<const char*, const char*> expected[] = {
             {"SetUpFlg(0)", "1"}, {"SetUpFlg(1)", "0"}, {"SetUpStr(1)", "測点"}, {"Keta", "0.00"},
             {"ExtWindowPos", "1"}, {"Width", "12000"}, {"Height", "7000"},   {"WindowState", "2"}, {"VerNo", "1"},
             {"DrawOutput", "engine"}, {"ShowPreview", "0"}, {"Rounding", "down"}, {"SumRule", "shown"},
-            {"Registered", "other"}, {"ShowTsubo", "1"}, {"AreaTableSummary", "0"},
+            {"Registered", "other"}, {"ShowTsubo", "1"}, {"AreaTableSummary", "0"}, {"DrawHeightLines", "1"},
+            {"DrawExceptionFigures", "0"}, {"HatchDeductions", "1"},
         };
-        QCOMPARE(key->allKeys().size(), 16);
+        QCOMPARE(key->allKeys().size(), 19);
         for (const auto& [name, text] : expected) {
             QCOMPARE(ReadSettingText(*key, name), std::optional<std::string>(text));
         }

@@ -1,0 +1,90 @@
+// ファイル > 求積表: the area calculation sheet the core lays out, saved as PDF, previewed or printed.
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QStatusBar>
+
+#include "app/MainWindow.h"
+#include "app/SheetDialog.h"
+#include "grid/ShownRules.h"
+#include "model/ProgramTitle.h"
+#include "viewer/SheetPages.h"
+
+namespace mirota {
+
+namespace {
+
+const QString kTitle = QString::fromUtf8(kProgramTitle);
+
+// The printer ready for the sheet: its paper, the whole page to paint on.
+void prepare(QPrinter& printer, const sheet::Sheet& sheet) {
+    printer.setDocName(QString::fromStdString(sheet.title));
+    printer.setFullPage(true);
+    setPageForSheet(printer, sheet);
+}
+
+}  // namespace
+
+void MainWindow::mnuSheet_Click() {
+    tierView_->HideCellEditors();
+    auto* dialog = new SheetDialog(data_.view.currentInputSet, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &SheetDialog::pdfRequested, this, [this, dialog] { saveSheetPdf(sheetFor(dialog->chosen())); });
+    connect(dialog, &SheetDialog::previewRequested, this, [this, dialog] { previewSheet(sheetFor(dialog->chosen())); });
+    connect(dialog, &SheetDialog::printRequested, this, [this, dialog] { printSheet(sheetFor(dialog->chosen())); });
+    dialog->open();
+}
+
+sheet::Sheet MainWindow::sheetFor(sheet::Options chosen) const {
+    chosen.rules = areaRulesOf(prefs_);
+    chosen.stationPrefix = prefs_.stationPrefix;
+    chosen.documentName = QFileInfo(QString::fromStdString(data_.currentFilePath)).completeBaseName().toStdString();
+    const QDate today = QDate::currentDate();
+    chosen.date = sheet::sheetDate(today.year(), today.month(), today.day());
+    return sheet::layOutSheet(data_, chosen);
+}
+
+void MainWindow::saveSheetPdf(const sheet::Sheet& sheet) {
+    const QFileInfo document(QString::fromStdString(data_.currentFilePath));
+    const QString start = data_.currentFilePath.empty()
+                              ? dialogStartFolder()
+                              : document.absolutePath() + "/" + document.completeBaseName() + QStringLiteral("_求積表.pdf");
+    const QString path = askFileName({FileDialogRequest::Kind::Save, QStringLiteral("求積表を PDF で保存"), start,
+                                      QStringLiteral("PDF ファイル (*.pdf)"), QStringLiteral("pdf")});
+    if (path.isEmpty()) return;
+    if (const auto failure = writeSheetPdfFile(path.toStdString(), sheet)) {
+        showMessage(*failure, QMessageBox::Ok);
+        return;
+    }
+    statusBar()->showMessage(QStringLiteral("求積表を保存しました：") + QDir::toNativeSeparators(path), 5000);
+}
+
+void MainWindow::previewSheet(const sheet::Sheet& sheet) {
+    QPrinter printer(QPrinter::HighResolution);
+    prepare(printer, sheet);
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setWindowTitle(QStringLiteral("求積表 - 印刷プレビュー"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&sheet](QPrinter* target) {
+        QPainter painter(target);
+        paintSheet(painter, *target, sheet);
+    });
+    preview.exec();
+}
+
+void MainWindow::printSheet(const sheet::Sheet& sheet) {
+    QPrinter printer(QPrinter::HighResolution);
+    prepare(printer, sheet);
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("求積表の印刷"));
+    if (dialog.exec() != QDialog::Accepted) return;
+    QPainter painter;
+    if (!painter.begin(&printer) || !paintSheet(painter, printer, sheet)) {
+        showMessage(Message{"求積表を印刷できませんでした。", kTitle.toStdString(), Message::Icon::Critical}, QMessageBox::Ok);
+    }
+}
+
+}  // namespace mirota

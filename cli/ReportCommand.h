@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+#include "cli/CliSupport.h"
+
+namespace mirota::cli {
+
+struct ReportOptions {
+    DocumentOptions document;
+    std::string output;
+    std::string form = "heron";          // heron, sansha
+    std::string paper = "a4";            // a4, a3
+    std::string rounding = "half-up";    // half-up, down, up
+    std::string sum = "stored";          // stored, shown
+    std::string registered = "none";     // none, residential, other, floor
+};
+
+// Calculates every area and writes the area calculation sheet (求積表) as a PDF file. Figures that cannot
+// be calculated are marked on the sheet and left out of its totals; they are named on standard error and
+// the status is 1, the sheet written all the same.
+int runReport(const ReportOptions& options);
+
+}  // namespace mirota::cli

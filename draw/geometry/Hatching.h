@@ -1,0 +1,24 @@
+#pragma once
+
+#include <vector>
+
+// The hatching of deduction figures as plain line segments, which every CAD program and the drawing
+// engine take alike: parallel lines at 45° (rising to the right), `spacing` apart, clipped to the figure.
+namespace mirota::hatching {
+
+struct Point {
+    double x = 0.0;
+    double y = 0.0;
+};
+
+struct Segment {
+    Point from;
+    Point to;
+};
+
+// Inside a convex polygon (its vertices in order, either way round).
+std::vector<Segment> convexPolygon(const std::vector<Point>& vertices, double spacing);
+// Inside a circle.
+std::vector<Segment> circle(Point centre, double radius, double spacing);
+
+}  // namespace mirota::hatching

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "calc/AreaRules.h"
+#include "model/SurveyData.h"
+
+namespace mirota::sheet {
+
+// How the chain's triangles are written: by their three sides and Heron's formula, or by a base and a
+// height (三斜: 倍面積 = base × height, area = 倍面積 ÷ 2).
+enum class Form { Heron, BaseAndHeight };
+enum class Paper { A4, A3 };  // portrait
+
+struct Options {
+    InputSet inputSet = InputSet::Design;
+    Form form = Form::Heron;
+    Paper paper = Paper::A4;
+    AreaRules rules;
+    std::string stationPrefix = "No.";
+    std::string documentName;  // shown in the title block; "無題" when empty
+    std::string date;          // as the title block shows it, e.g. "2026年12月8日"
+};
+
+// By the names the command line uses: "heron", "sansha"; "a4", "a3". Nothing for any other name.
+std::optional<Form> formNamed(std::string_view name);
+std::optional<Paper> paperNamed(std::string_view name);
+
+// The date a sheet is dated with: "2026年12月8日".
+std::string sheetDate(int year, int month, int day);
+
+}  // namespace mirota::sheet

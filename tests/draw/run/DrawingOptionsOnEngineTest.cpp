@@ -1,0 +1,104 @@
+// The drawing options run through the stream into the embedded engine: they only add to the plain
+// drawing, every command they add is one the engine takes, and what they draw lands where it belongs.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "draw/engine/EngineCadLink.h"
+#include "draw/stream/DrawingRun.h"
+#include "draw/stream/RecordingCadLink.h"
+
+namespace mirota {
+namespace {
+
+using drawing::Line;
+using drawing::Text;
+
+class DrawingOptionsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        data.conditions = DrawingConditions::startupDefaults();
+        data.conditions.referenceX = 100.0f;
+        data.conditions.referenceY = 200.0f;
+        data.conditions.referenceAngle = 30.0f;
+        data.setFigureCount(ListKind::Chain, 0, 2);
+        data.setRow(ListKind::Chain, 0, 0, {"0", "3", "4", "5", "", "", "1"});
+        data.setRow(ListKind::Chain, 0, 2, {"21", "3", "4", "5", "", "", "1"});  // a deduction
+        data.setFigureCount(ListKind::Exception, 0, 2);
+        data.setRow(ListKind::Exception, 0, 0, {"22", "物置", "2", "6", "110,220", "", ""});
+        data.setRow(ListKind::Exception, 0, 2, {"13", "池", "4", "", "", "", ""});
+    }
+
+    DrawingRunSettings settings(bool on) const {
+        DrawingRunSettings s{"0.00", "No."};
+        s.heightLines = s.exceptionFigures = s.deductionHatching = on;
+        return s;
+    }
+
+    std::vector<std::string> requests(bool on) {
+        RecordingCadLink link;
+        EXPECT_TRUE(RunDrawing(data, settings(on), link, {}).finished());
+        return link.requests();
+    }
+
+    SurveyData data;
+};
+
+TEST_F(DrawingOptionsTest, OptionsOnlyAddToThePlainDrawing) {
+    const std::vector<std::string> plain = requests(false);
+    const std::vector<std::string> withOptions = requests(true);
+    ASSERT_GT(withOptions.size(), plain.size());
+    // Every plain command is still sent, in the same order.
+    auto next = withOptions.begin();
+    for (const std::string& text : plain) {
+        next = std::find(next, withOptions.end(), text);
+        ASSERT_NE(next, withOptions.end()) << "lost: " << text;
+        ++next;
+    }
+}
+
+TEST_F(DrawingOptionsTest, TheEngineTakesEveryOptionAndPlacesItsFigures) {
+    EngineCadLink link;
+    const DrawingRunResult result = RunDrawing(data, settings(true), link, {});
+    ASSERT_TRUE(result.finished()) << result.messages.back().text;
+    EXPECT_EQ(result.notices,
+              std::vector<std::string>{"例外処理 1段目 No.2「池」は位置（X,Y）がないため作図していません"});
+
+    std::vector<const Text*> texts;
+    std::vector<Line> drawingLines;
+    for (const auto& entity : link.drawing().entities) {
+        if (const auto* text = std::get_if<Text>(&entity.shape)) texts.push_back(text);
+        const auto* line = std::get_if<Line>(&entity.shape);
+        if (line && entity.layer == "図面") drawingLines.push_back(*line);
+    }
+    const auto textOf = [&](const std::string& value) {
+        const auto found = std::find_if(texts.begin(), texts.end(), [&](const Text* t) { return t->text == value; });
+        return found == texts.end() ? nullptr : *found;
+    };
+    // The height of both 3-4-5 triangles.
+    EXPECT_EQ(std::count_if(texts.begin(), texts.end(), [](const Text* t) { return t->text == "2.40"; }), 2);
+    // The rectangle's name and area (a deduction: negative) at its position, which is not moved or turned.
+    const Text* name = textOf("物置");
+    const Text* area = textOf("-12.00");
+    ASSERT_TRUE(name && area);
+    EXPECT_NEAR(name->position.x, 110.0, 1e-6);
+    EXPECT_NEAR(name->position.y, 220.0, 1e-6);
+    EXPECT_NEAR(name->rotation, 30.0, 1e-6);
+    EXPECT_EQ(area->position, name->position);
+    // Its outline: four sides 6 and 2 long around the position.
+    int rectangleSides = 0;
+    for (const Line& line : drawingLines) {
+        const double mx = (line.start.x + line.end.x) / 2.0 - 110.0;
+        const double my = (line.start.y + line.end.y) / 2.0 - 220.0;
+        const double length = std::hypot(line.end.x - line.start.x, line.end.y - line.start.y);
+        if ((std::fabs(length - 6.0) < 1e-6 && std::fabs(std::hypot(mx, my) - 1.0) < 1e-6) ||
+            (std::fabs(length - 2.0) < 1e-6 && std::fabs(std::hypot(mx, my) - 3.0) < 1e-6)) {
+            ++rectangleSides;
+        }
+    }
+    EXPECT_EQ(rectangleSides, 4);
+}
+
+}  // namespace
+}  // namespace mirota
