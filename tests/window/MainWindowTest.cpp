@@ -55,6 +55,14 @@ class MainWindowTest : public QObject {
 
     test::SettingsFolder folder_;
 
+    // A lock file as the platform writes it for this process, read while the lock is held.
+    QByteArray lockFileOfThisProcess() {
+        QLockFile probe(folder_.filePath("probe.lock"));
+        if (!probe.tryLock(0)) return {};
+        QFile written(folder_.filePath("probe.lock"));
+        return written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray();
+    }
+
 private slots:
     void appFolderEndsInOneSeparator_data() {
         QTest::addColumn<QString>("folder");
@@ -66,6 +74,17 @@ private slots:
         QFETCH(QString, folder);
         QFETCH(QString, expected);
         QCOMPARE(AppFolderFor(folder), QDir::toNativeSeparators(expected));
+    }
+
+    void lockNamingThisProcessIsTakenOver() {
+        // A copy that ended left its lock, and this copy has been given the same process number.
+        const QString path = folder_.filePath("same-number.lock");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(lockFileOfThisProcess());
+        file.close();
+        SingleInstanceLock lock(path);
+        QVERIFY(lock.acquire());
     }
 
     void secondCopyIsRefusedWhileTheFirstRuns() {
@@ -83,15 +102,7 @@ private slots:
         QVERIFY(ended.waitForStarted());
         const qint64 pid = ended.processId();
         QVERIFY(ended.waitForFinished());
-        // The lock file as this platform writes it (the machine's name differs by platform), naming that process.
-        QByteArray content;
-        {
-            QLockFile probe(folder_.filePath("probe.lock"));
-            QVERIFY(probe.tryLock(0));
-            QFile written(folder_.filePath("probe.lock"));
-            QVERIFY(written.open(QIODevice::ReadOnly));
-            content = written.readAll();
-        }
+        const QByteArray content = lockFileOfThisProcess();  // with the name of the machine as the platform writes it
         const QString path = folder_.filePath("crashed.lock");
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
