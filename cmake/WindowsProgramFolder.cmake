@@ -17,10 +17,13 @@ function(mirota_windows_program_folder)
     get_filename_component(sub ${plugin} DIRECTORY)
     list(APPEND files "${qt_prefix}/${QT6_INSTALL_PLUGINS}/${plugin}.dll|${sub}")
   endforeach()
-  # The runtime DLLs go in without their debugging symbols (libstdc++ shrinks from 24 MB to 2 MB).
+  # MinGW's runtime DLLs go in without their debugging symbols (libstdc++ shrinks from 24 MB to 2 MB).
   get_filename_component(compiler_folder ${CMAKE_CXX_COMPILER} DIRECTORY)
   set(runtime_dlls)
-  foreach(runtime libstdc++-6 libgcc_s_seh-1 libwinpthread-1)
+  if(MINGW)
+    set(runtimes libstdc++-6 libgcc_s_seh-1 libwinpthread-1)
+  endif()
+  foreach(runtime ${runtimes})
     find_file(MIROTA_RUNTIME_${runtime} ${runtime}.dll
       PATHS ${qt_prefix}/${QT6_INSTALL_BINS} ${compiler_folder} NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
     if(NOT MIROTA_RUNTIME_${runtime})

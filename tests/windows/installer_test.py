@@ -45,6 +45,11 @@ PROGRAM_FOLDER = drive_c("Program Files", "LTMirota")
 START_MENU_ENTRY = drive_c("ProgramData", "Microsoft", "Windows", "Start Menu", "Programs", TITLE + ".lnk")
 
 
+def txt_values(wine):
+    """The values of .txt itself (its default program among them); none when the key is not there."""
+    return registry_values(wine, TXT_KEY) or {}
+
+
 def check_installed(wine, txt_before):
     for name in ("mirota.exe", "mirota-cli.exe", "Qt6Widgets.dll", "platforms/qwindows.dll", "qt.conf",
                  "vorn.dxf", "translations/qtbase_ja.qm", "uninstall.exe"):
@@ -62,8 +67,8 @@ def check_installed(wine, txt_before):
         raise Failure("the Open with command is %r" % command)
     if registry_values(wine, TXT_LIST_KEY) is None:
         raise Failure(".txt does not list the program under Open with")
-    if registry_values(wine, TXT_KEY) != txt_before:
-        raise Failure(".txt's own values changed: %r" % registry_values(wine, TXT_KEY))
+    if txt_values(wine) != txt_before:
+        raise Failure(".txt's own values changed: %r" % txt_values(wine))
 
 
 def start_installed_program(wine):
@@ -86,8 +91,8 @@ def check_removed(wine, txt_before):
     left += [key for key in (UNINSTALL_KEY, OPEN_WITH_KEY, TXT_LIST_KEY) if registry_values(wine, key) is not None]
     if left:
         raise Failure("left behind by the uninstaller: %r" % left)
-    if registry_values(wine, TXT_KEY) != txt_before:
-        raise Failure(".txt's own values changed: %r" % registry_values(wine, TXT_KEY))
+    if txt_values(wine) != txt_before:
+        raise Failure(".txt's own values changed: %r" % txt_values(wine))
     if not registry_values(wine, SETTINGS_KEY):
         raise Failure("the uninstaller took the user's preferences")
 
@@ -98,7 +103,7 @@ def main():
         return 2
     wine, setup = sys.argv[1:]
     try:
-        txt_before = registry_values(wine, TXT_KEY)
+        txt_before = txt_values(wine)
         installed = wine_run(wine, os.path.abspath(setup), "/S", timeout=120)
         if installed.returncode != 0:
             raise Failure("the installer ended with status %d" % installed.returncode)
