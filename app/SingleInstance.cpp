@@ -1,5 +1,6 @@
 #include "app/SingleInstance.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -13,7 +14,12 @@ SingleInstanceLock::SingleInstanceLock(const QString& path) : lock_(path) {
 
 bool SingleInstanceLock::acquire() {
     QDir().mkpath(QFileInfo(lock_.fileName()).absolutePath());
-    return lock_.tryLock(0);
+    if (lock_.tryLock(0)) return true;
+    // Process numbers come round again (under wine the same ones after every start): a lock left by a
+    // copy that ended may name this very process. It is taken over unless a live lock holds the file.
+    qint64 owner = 0;
+    return lock_.getLockInfo(&owner, nullptr, nullptr) && owner == QCoreApplication::applicationPid() &&
+           lock_.removeStaleLockFile() && lock_.tryLock(0);
 }
 
 QString SingleInstanceLock::defaultPath() {

@@ -84,7 +84,8 @@ class FileCommandsTest : public QObject {
 
     test::SettingsFolder folder_;
 
-    QString path(const QString& name) const { return folder_.filePath(name); }
+    // As the program keeps and shows a file's name: with the platform's separators.
+    QString path(const QString& name) const { return QDir::toNativeSeparators(folder_.filePath(name)); }
 
 private slots:
     void openReadsTheFileIntoTheWindow() {
@@ -480,7 +481,7 @@ private slots:
     void dialogsStartWhereTheWorkIs() {
         const QString sub = path("work");
         QVERIFY(QDir().mkpath(sub));
-        const QString file = QDir(sub).filePath("site.txt");
+        const QString file = path("work/site.txt");
         writeFile(file, fileBytes(documentValues(1)));
         WindowFixture f;
         f.fileNames = {file};
