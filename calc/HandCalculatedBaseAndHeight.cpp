@@ -7,8 +7,6 @@
 #include <vector>
 
 #include "calc/BaseAndHeight.h"
-#include "calc/ComputedRows.h"
-#include "model/NumberText.h"
 
 namespace mirota {
 
@@ -53,14 +51,7 @@ ExactDecimal HandCalculatedTriangle::area() const { return doubleArea.times(5).t
 
 std::optional<HandCalculatedTriangle> handCalculatedTriangle(const SurveyData& data, int tier, int row,
                                                              const AreaRules& rules) {
-    const std::string& area = data.cell(ListKind::Chain, tier, row, column::Area);
-    if (!hasAllSides(data, tier, row) || area.empty()) return std::nullopt;
-    std::array<double, 3> sides{};
-    for (int side = 0; side < 3; ++side) {
-        sides[static_cast<std::size_t>(side)] =
-            number::leadingNumber(data.cell(ListKind::Chain, tier, row, column::SideA + side));
-    }
-    const auto form = baseAndHeightOf(sides, number::leadingNumber(area));
+    const auto form = baseAndHeightOfRow(data, tier, row);
     if (!form) return std::nullopt;
     HandCalculatedTriangle triangle;
     triangle.baseSide = form->baseSide;

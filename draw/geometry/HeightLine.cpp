@@ -4,9 +4,7 @@
 #include <cmath>
 
 #include "calc/BaseAndHeight.h"
-#include "calc/ComputedRows.h"
 #include "draw/geometry/SideAngles.h"
-#include "model/NumberText.h"
 
 namespace mirota {
 
@@ -23,14 +21,7 @@ constexpr std::array<SideVertices, 3> kSides{{{0, 2, 1}, {0, 1, 2}, {1, 2, 0}}};
 }  // namespace
 
 std::optional<HeightLine> heightLineOf(const SurveyData& data, const FigureGeometry& geometry, int tier, int row) {
-    const std::string& area = data.cell(ListKind::Chain, tier, row, column::Area);
-    if (!hasAllSides(data, tier, row) || area.empty()) return std::nullopt;  // not calculated yet
-    std::array<double, 3> sides{};
-    for (int side = 0; side < 3; ++side) {
-        sides[static_cast<std::size_t>(side)] =
-            number::leadingNumber(data.cell(ListKind::Chain, tier, row, column::SideA + side));
-    }
-    const auto form = baseAndHeightOf(sides, number::leadingNumber(area));
+    const auto form = baseAndHeightOfRow(data, tier, row);  // nothing before the area is calculated
     if (!form) return std::nullopt;
 
     const auto vertex = [&](int v) {

@@ -7,7 +7,7 @@
 
 #include "draw/stream/DevelopmentPlacement.h"
 #include "draw/stream/DrawingCommands.h"
-#include "io/CodePage.h"
+#include "model/CodePage.h"
 #include "model/NumberText.h"
 #include "model/ProgramTitle.h"
 

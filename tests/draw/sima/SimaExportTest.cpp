@@ -12,7 +12,7 @@
 
 #include "bench/FullDocument.h"
 #include "draw/sima/SimaWriter.h"
-#include "io/CodePage.h"
+#include "model/CodePage.h"
 #include "io/DataFileReader.h"
 
 namespace mirota {
