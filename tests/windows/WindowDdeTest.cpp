@@ -9,7 +9,7 @@
 #include "WindowFixture.h"
 #include "app/CadLinkFactory.h"
 #include "draw/stream/RecordingCadLink.h"
-#include "io/CodePage.h"
+#include "model/CodePage.h"
 
 using namespace mirota;
 
