@@ -166,6 +166,9 @@ private:
     bool saveChangesFirst();
     FileDialogRequest dataFileRequest(FileDialogRequest::Kind kind) const;
     QString dialogStartFolder() const;
+    // A file beside the document, under its name followed by nameEnd; for an untitled document the
+    // folder the dialogs start in.
+    QString besideDocument(const QString& nameEnd) const;
     // Asks through chooseFile and remembers the folder of the answer for the next dialog.
     QString askFileName(const FileDialogRequest& request);
     void openDocumentFile(const QString& path);

@@ -10,13 +10,14 @@
 
 namespace mirota {
 
+QString MainWindow::besideDocument(const QString& nameEnd) const {
+    if (data_.currentFilePath.empty()) return dialogStartFolder();
+    const QFileInfo document(QString::fromStdString(data_.currentFilePath));
+    return QDir::toNativeSeparators(document.dir().filePath(document.completeBaseName() + nameEnd));
+}
+
 void MainWindow::mnuExportCsv_Click() {
-    // Beside the document, under its name; an untitled document starts where the dialogs start.
-    QString start = dialogStartFolder();
-    if (!data_.currentFilePath.empty()) {
-        const QFileInfo document(QString::fromStdString(data_.currentFilePath));
-        start = document.dir().filePath(document.completeBaseName() + QStringLiteral(".csv"));
-    }
+    const QString start = besideDocument(QStringLiteral(".csv"));
     const QString path = askFileName({FileDialogRequest::Kind::Save, QStringLiteral("CSV で書き出し"), start,
                                       QStringLiteral("CSV ファイル (*.csv)"), QStringLiteral("csv")});
     if (path.isEmpty()) return;

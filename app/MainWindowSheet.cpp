@@ -49,10 +49,7 @@ sheet::Sheet MainWindow::sheetFor(sheet::Options chosen) const {
 }
 
 void MainWindow::saveSheetPdf(const sheet::Sheet& sheet) {
-    const QFileInfo document(QString::fromStdString(data_.currentFilePath));
-    const QString start = data_.currentFilePath.empty()
-                              ? dialogStartFolder()
-                              : document.absolutePath() + "/" + document.completeBaseName() + QStringLiteral("_求積表.pdf");
+    const QString start = besideDocument(QStringLiteral("_求積表.pdf"));
     const QString path = askFileName({FileDialogRequest::Kind::Save, QStringLiteral("求積表を PDF で保存"), start,
                                       QStringLiteral("PDF ファイル (*.pdf)"), QStringLiteral("pdf")});
     if (path.isEmpty()) return;

@@ -107,9 +107,15 @@ double shoelaceArea(const SimaContent& content, const Lot& lot) {
     return std::fabs(twice) / 2.0;
 }
 
+// The program takes paths as UTF-8 on every platform (on Windows a narrow path is in the ANSI code page).
+std::string utf8Path(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 fs::path exportTo(SurveyData& data, const std::string& name) {  // expects the export to finish
     const fs::path path = fs::temp_directory_path() / name;
-    const DrawingRunResult result = ExportSima(data, {}, path.string());
+    const DrawingRunResult result = ExportSima(data, {}, utf8Path(path));
     EXPECT_TRUE(result.finished()) << (result.messages.empty() ? "" : result.messages.back().text);
     return path;
 }
@@ -146,7 +152,7 @@ void expectDistinctPoints(const SimaContent& content) {
 TEST(SimaExportTest, EveryLotOfAFullCapacitySurveyHasItsCalculatedArea) {
     SurveyData data = bench::fullDocument();
     const fs::path path = fs::temp_directory_path() / "mirota-full-survey.sim";
-    const DrawingRunResult result = ExportSima(data, {}, path.string());
+    const DrawingRunResult result = ExportSima(data, {}, utf8Path(path));
     ASSERT_TRUE(result.finished());
     const SimaContent content = contentOf(readSima(path));
     expectDistinctPoints(content);
@@ -190,7 +196,7 @@ SurveyData rectangleOfTwoTriangles() {
     data.setFigureCount(ListKind::Chain, 0, 2);
     data.setRow(ListKind::Chain, 0, 0, {"0", "3", "4", "5", "", "", "0"});
     data.setRow(ListKind::Chain, 0, 2, {"11", "5", "3", "4", "", "", "0"});
-    data.currentFilePath = (fs::temp_directory_path() / "二つの三角形.txt").string();
+    data.currentFilePath = utf8Path(fs::temp_directory_path() / u8"二つの三角形.txt");
     return data;
 }
 
@@ -198,6 +204,7 @@ TEST(SimaExportTest, JoinedVerticesAreOnePointAndXIsTheNorthing) {
     SurveyData data = rectangleOfTwoTriangles();
     const fs::path path = exportTo(data, "mirota-two-triangles.sim");
     const std::vector<Record> records = readSima(path);
+    ASSERT_FALSE(records.empty());
     const SimaContent content = contentOf(records);
     EXPECT_EQ(records.front(), (Record{"G00", "01", "二つの三角形"}));
     ASSERT_EQ(content.points.size(), 4u);
