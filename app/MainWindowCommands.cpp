@@ -202,13 +202,13 @@ void MainWindow::buildMenus() {
     toolMain_->setFloatable(false);
     toolMain_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     toolMain_->setIconSize(QSize(20, 20));
-    // Nineteen captioned buttons and the digits combo fit the window's starting width: the buttons give
-    // the room beside their captions.
+    // Nineteen captioned buttons and the digits combo fit the window's starting width in a smaller font. The
+    // buttons keep their style's room beside the captions: with less, the Windows style cuts them to "…".
     QFont captions = toolMain_->font();
     captions.setPointSizeF(captions.pointSizeF() * 0.85);
     toolMain_->setFont(captions);
     toolMain_->setStyleSheet(QStringLiteral("QToolBar { spacing: 0px; padding: 0px; } "
-                                            "QToolButton { padding: 1px -4px; margin: 0px; }"));
+                                            "QToolButton { padding: 1px 0px; margin: 0px; }"));
     toolMain_->toggleViewAction()->setVisible(false);
     setContextMenuPolicy(Qt::NoContextMenu);
     cboKeta_ = new QComboBox;
