@@ -20,11 +20,16 @@ Point at(double normal, double along) {
 }
 
 // The distances along the normal of the hatch lines strictly between low and high, on a grid of
-// spacing so that neighbouring figures' hatching lines up.
+// spacing so that neighbouring figures' hatching lines up (a widened spacing keeps every n-th line).
 template <typename Visit>
 void forEachLine(double low, double high, double spacing, Visit visit) {
-    if (!(spacing > 0.0) || !std::isfinite(low) || !std::isfinite(high)) return;
-    for (double k = std::floor(low / spacing) + 1.0; k * spacing < high; k += 1.0) visit(k * spacing);
+    if (!(spacing > 0.0) || !std::isfinite(low) || !std::isfinite(high) || !std::isfinite(spacing)) return;
+    const double lines = (high - low) / spacing;
+    if (!std::isfinite(lines)) return;
+    if (lines > kMostLines) spacing *= std::ceil(lines / kMostLines);
+    // Counted, not stepped: far from the origin a step of one can vanish in the rounding.
+    const double first = std::floor(low / spacing) + 1.0;
+    for (int i = 0; i <= kMostLines + 1 && (first + i) * spacing < high; ++i) visit((first + i) * spacing);
 }
 
 }  // namespace

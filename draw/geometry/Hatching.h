@@ -4,7 +4,11 @@
 
 // The hatching of deduction figures as plain line segments, which every CAD program and the drawing
 // engine take alike: parallel lines at 45° (rising to the right), `spacing` apart, clipped to the figure.
+// A figure never gets more than kMostLines lines: a figure that large on paper is hatched a whole
+// multiple of the spacing apart, so that a hatch stays a small part of the drawing whatever its size.
 namespace mirota::hatching {
+
+inline constexpr int kMostLines = 32;
 
 struct Point {
     double x = 0.0;
