@@ -174,7 +174,7 @@ private:
                 corners.push_back({geometry_.at(tier, row, vertex, FigureGeometry::VertexX),
                                    geometry_.at(tier, row, vertex, FigureGeometry::VertexY)});
             }
-            return sendEach(hatchCommands(keepOuts.clip(hatching::convexPolygon(corners, hatchSpacing()))));
+            return sendEach(hatchCommands(keepOuts.clip(hatching::convexPolygon(corners, hatchSpacing(), hatching::kMostLines))));
         });
     }
 

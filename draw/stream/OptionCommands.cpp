@@ -70,8 +70,8 @@ std::string exceptionOutlineCommand(const PlacedExceptionFigure& figure) {
 }
 
 std::vector<hatching::Segment> exceptionHatching(const PlacedExceptionFigure& figure, double spacing) {
-    if (figure.circle) return hatching::circle(figure.centre, figure.radius, spacing);
-    return hatching::convexPolygon(figure.corners, spacing);
+    if (figure.circle) return hatching::circle(figure.centre, figure.radius, spacing, hatching::kMostLines);
+    return hatching::convexPolygon(figure.corners, spacing, hatching::kMostLines);
 }
 
 std::string exceptionAreaText(const PlacedExceptionFigure& figure, std::string_view digitsFormat) {

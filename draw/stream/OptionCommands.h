@@ -26,7 +26,7 @@ std::vector<std::string> hatchCommands(const std::vector<hatching::Segment>& seg
 
 // An exception figure's outline: a closed rectangle, or a circle.
 std::string exceptionOutlineCommand(const PlacedExceptionFigure& figure);
-// Its hatching, the lines spacing apart.
+// Its hatching, the lines spacing apart, no more than a figure of the drawing gets.
 std::vector<hatching::Segment> exceptionHatching(const PlacedExceptionFigure& figure, double spacing);
 // The area written under it: negative for a deduction, as in the area table.
 std::string exceptionAreaText(const PlacedExceptionFigure& figure, std::string_view digitsFormat);
