@@ -145,19 +145,25 @@ struct Deductions {
         for (int tier = 0; tier < data.tierCount(); ++tier) {
             for (int row = 0; row < 2 * data.figureCount(mirota::ListKind::Chain, tier); ++row) {
                 std::string type = data.cell(mirota::ListKind::Chain, tier, row, mirota::column::Type);
-                if (type == "10" || type == "11") data.setCell(mirota::ListKind::Chain, tier, row, mirota::column::Type, "2" + type.substr(1));
+                if (type == "10" || type == "11") {
+                    data.setCell(mirota::ListKind::Chain, tier, row, mirota::column::Type, "2" + type.substr(1));
+                }
                 if (!millimetres) continue;
                 for (int side = mirota::column::SideA; side <= mirota::column::SideC; ++side) {
                     const std::string metres = data.cell(mirota::ListKind::Chain, tier, row, side);
                     if (metres.empty()) continue;
                     const double millimetres = mirota::number::leadingNumber(metres) * 1000.0;
-                    data.setCell(mirota::ListKind::Chain, tier, row, side, mirota::number::formatDouble(millimetres, "0"));
+                    data.setCell(mirota::ListKind::Chain, tier, row, side,
+                                 mirota::number::formatDouble(millimetres, "0"));
                 }
             }
         }
         if (millimetres) data.conditions.displayUnit = mirota::DisplayUnit::Millimetre;
-        if (auto message = mirota::CalculateAreas(data, kPrefix)) failure = "calculation: " + message->text;
-        else if (auto message = mirota::ComputeDevelopmentGeometry(data, kPrefix, geometry)) failure = "geometry: " + message->text;
+        if (auto message = mirota::CalculateAreas(data, kPrefix)) {
+            failure = "calculation: " + message->text;
+        } else if (auto laidOut = mirota::ComputeDevelopmentGeometry(data, kPrefix, geometry)) {
+            failure = "geometry: " + laidOut->text;
+        }
     }
 };
 

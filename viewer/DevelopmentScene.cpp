@@ -100,7 +100,9 @@ QPainterPath hatchedArea(const DevelopmentFigure& figure, const QTransform& toDe
     const auto leaveFree = [&](const drawing::Text& text) {
         if (text.text.empty()) return;
         QPolygonF box;
-        for (const drawing::Point& corner : drawing::estimatedTextBox(text)) box << toDevice.map(QPointF(corner.x, corner.y));
+        for (const drawing::Point& corner : drawing::estimatedTextBox(text)) {
+            box << toDevice.map(QPointF(corner.x, corner.y));
+        }
         free.addPolygon(box);
         free.closeSubpath();
     };

@@ -156,11 +156,12 @@ private:
             const PlanePoint unplaced = placement->unplace(p.x, p.y);
             return hatching::Point{unplaced.x, unplaced.y};
         };
-        std::vector<hatching::KeepOut>& into = drawingFrame ? exceptions : chain;
-        for (const hatching::KeepOut& k : drawingFrame ? chain : exceptions) {
-            into.push_back(drawingFrame ? hatching::moved(k, place) : hatching::moved(k, unplace));
+        if (drawingFrame) {
+            for (const hatching::KeepOut& k : chain) exceptions.push_back(hatching::moved(k, place));
+            return hatching::KeepOuts(std::move(exceptions));
         }
-        return hatching::KeepOuts(std::move(into));
+        for (const hatching::KeepOut& k : exceptions) chain.push_back(hatching::moved(k, unplace));
+        return hatching::KeepOuts(std::move(chain));
     }
 
     // Options: deduction triangles hatched on the drawing layer, before the move and turn.
@@ -174,7 +175,8 @@ private:
                 corners.push_back({geometry_.at(tier, row, vertex, FigureGeometry::VertexX),
                                    geometry_.at(tier, row, vertex, FigureGeometry::VertexY)});
             }
-            return sendEach(hatchCommands(keepOuts.clip(hatching::convexPolygon(corners, hatchSpacing(), hatching::kMostLines))));
+            const auto lines = hatching::convexPolygon(corners, hatchSpacing(), hatching::kMostLines);
+            return sendEach(hatchCommands(keepOuts.clip(lines)));
         });
     }
 

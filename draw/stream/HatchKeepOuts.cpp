@@ -30,9 +30,10 @@ std::vector<hatching::KeepOut> chainKeepOuts(const SurveyData& data, const Figur
         for (int row = static_cast<int>(data.view.currentInputSet); row < 2 * data.figureCount(ListKind::Chain, tier);
              row += 2) {
             for (int side = 0; labelled && side < FigureGeometry::kVertices; ++side) {
+                const hatching::Point at{geometry.at(tier, row, side, FigureGeometry::LabelX),
+                                         geometry.at(tier, row, side, FigureGeometry::LabelY)};
                 keepOuts.push_back(hatching::textKeepOut(
-                    {geometry.at(tier, row, side, FigureGeometry::LabelX), geometry.at(tier, row, side, FigureGeometry::LabelY)},
-                    number::formatDigits(data.cell(ListKind::Chain, tier, row, column::SideA + side), digitsFormat),
+                    at, number::formatDigits(data.cell(ListKind::Chain, tier, row, column::SideA + side), digitsFormat),
                     conditions.labelHeight, labelAngle(geometry.at(tier, row, side, FigureGeometry::Slope), flipped),
                     anchorOf(conditions.dimensionPosition)));
             }

@@ -174,7 +174,8 @@ TEST_F(DrawingOptionsTest, HatchingFollowsThePaperNotTheUnit) {
         sized.conditions.numberHeight *= textFactor;
         for (int row : {0, 2}) {
             for (int side = 0; side < 3; ++side) {
-                sized.setCell(ListKind::Chain, 0, row, column::SideA + side, number::formatDouble((3 + side) * factor, "0"));
+                const std::string length = number::formatDouble((3 + side) * factor, "0");
+                sized.setCell(ListKind::Chain, 0, row, column::SideA + side, length);
             }
         }
         DrawingRunSettings unhatched = settings(false);
