@@ -198,10 +198,10 @@ protected:
     }
 
     // The reader's listing of the drawing written as a file.
-    std::vector<std::string> readBack(const Drawing& drawing, const DxfOptions& options = {}) {
+    std::vector<std::string> readBack(const Drawing& drawing) {
         const fs::path dxf = folder_ / "drawing.dxf";
         const fs::path listing = folder_ / "listing.txt";
-        const auto failure = writeDxfFile(dxf.string(), drawing, options);
+        const auto failure = writeDxfFile(dxf.string(), drawing);
         EXPECT_FALSE(failure) << failure->text;
         const std::string command = "/usr/bin/python3 \"" + std::string(MIROTA_SOURCE_DIR) +
                                     "/tests/draw/engine/read_dxf.py\" \"" + dxf.string() + "\" \"" + listing.string() + "\"";
@@ -265,35 +265,6 @@ TEST_F(ThirdPartyReaderTest, DrawingReadsBackAsWritten) {
     EXPECT_TRUE(has(records, "ATTRIB\t面積表\tNO=1\t1\t2\t11.000000\t-2.400000\t0.400000\t0.000000"));
     // The header's area caption: centred in the area column (37..47) half way down the 3 heights.
     EXPECT_TRUE(has(records, "ATTRIB\t面積表\tH_AREA=A(ｍ2)\t1\t2\t26.800000\t-0.600000\t0.400000\t0.000000"));
-}
-
-// For readers without attributes: every value the inserts carry is a TEXT at the attribute's place,
-// with its justification, height and angle; the blocks' lines and captions are plain lines and texts.
-TEST_F(ThirdPartyReaderTest, TableAsTextHasEveryValueAsTextAtItsPlace) {
-    const auto inserts = readBack(test::sampleDrawing());
-    const auto plain = readBack(test::sampleDrawing(), {.insertsAsText = true});
-    ASSERT_GE(plain.size(), 2u);
-    EXPECT_EQ(plain[1], "AUDIT\t0") << (plain.size() > 2 ? plain[2] : "");
-    EXPECT_EQ(count(plain, "INSERT\t"), 0);
-    long values = 0;
-    for (const std::string& r : inserts) {
-        if (r.rfind("ATTRIB\t", 0) != 0) continue;
-        const std::string tagged = field(r, 2);
-        const std::string value = tagged.substr(tagged.find('=') + 1);
-        if (value.empty()) continue;
-        ++values;
-        std::string rest;
-        for (int n = 3; n <= 8; ++n) rest += "\t" + field(r, n);
-        EXPECT_TRUE(has(plain, "TEXT\t面積表\t" + value + rest)) << r;
-    }
-    EXPECT_EQ(values, 7 + 13 + 4);  // the header, the row, the footer
-    // The footer's caption at (18.5, -9) of the block, scaled by 0.4 from (10, -3.6).
-    EXPECT_TRUE(has(plain, "TEXT\t面積表\t控除計\t1\t2\t17.400000\t-7.200000\t0.400000\t0.000000"));
-    EXPECT_EQ(count(plain, "TEXT\t面積表\t"), values + 2);  // and the footer's captions 計 and 控除計
-    // The frames: 2 + 8 lines of the header, 8 + 2 of the row, 4 + 4 of the footer.
-    EXPECT_EQ(count(plain, "LINE\t面積表"), 28);
-    EXPECT_EQ(count(plain, "LINE\t図面"), 3);
-    EXPECT_TRUE(has(plain, "BLOCK\thyou1"));
 }
 
 TEST_F(ThirdPartyReaderTest, TemplateAloneHasTheBlocksAndNoObjects) {

@@ -106,17 +106,14 @@ TEST_F(DrawingOptionsTest, TheEngineTakesEveryOptionAndPlacesItsFigures) {
 // The hatching's lines, as the engine holds them: the lines of the drawing layer the hatching adds.
 std::vector<Line> hatchLines(const drawing::Drawing& with, const drawing::Drawing& without) {
     std::vector<Line> lines;
-    for (std::size_t i = 0; i < with.entities.size(); ++i) {
-        const auto* line = std::get_if<Line>(&with.entities[i].shape);
-        if (line && with.entities[i].layer == "図面") lines.push_back(*line);
-    }
-    for (const auto& entity : without.entities) {
+    for (const auto& entity : with.entities) {
         const auto* line = std::get_if<Line>(&entity.shape);
         if (!line || entity.layer != "図面") continue;
-        const auto same = std::find_if(lines.begin(), lines.end(), [&](const Line& l) {
-            return l.start == line->start && l.end == line->end;
+        const bool unhatched = std::any_of(without.entities.begin(), without.entities.end(), [&](const auto& other) {
+            const auto* same = std::get_if<Line>(&other.shape);
+            return same && same->start == line->start && same->end == line->end;
         });
-        if (same != lines.end()) lines.erase(same);
+        if (!unhatched) lines.push_back(*line);
     }
     return lines;
 }
