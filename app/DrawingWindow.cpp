@@ -88,7 +88,14 @@ void DrawingWindow::buildMenus() {
     file->setObjectName(QStringLiteral("mnuDrawingFile"));
     file->addAction(command(New));
     file->addSeparator();
-    for (DrawingCommand id : {SaveDxf, SaveSima, SaveSvg, SavePdf}) file->addAction(command(id));
+    file->addAction(command(SaveDxf));
+    // For CAD programs that show no block attributes, where the table would stay an empty grid.
+    tableAsText_ = file->addAction(QStringLiteral("DXF の面積表を文字で書き出す(&T)"));
+    tableAsText_->setObjectName(QStringLiteral("mnuDrawingDxfTableAsText"));
+    tableAsText_->setCheckable(true);
+    tableAsText_->setStatusTip(
+        QStringLiteral("DXF 形式で保存するとき、面積表の値を属性ではなく文字で書き出します（属性を表示しない CAD 用）"));
+    for (DrawingCommand id : {SaveSima, SaveSvg, SavePdf}) file->addAction(command(id));
     file->addSeparator();
     file->addAction(command(Print));
     file->addSeparator();
@@ -157,7 +164,9 @@ void DrawingWindow::saveAs(const QString& caption, const QString& filter, const 
 
 void DrawingWindow::saveAsDxf() {
     saveAs(QStringLiteral("DXF 形式で保存"), QStringLiteral("DXF ファイル (*.dxf)"), QStringLiteral("dxf"),
-           [this](const std::string& path) { return drawing::writeDxfFile(path, drawing()); });
+           [this](const std::string& path) {
+               return drawing::writeDxfFile(path, drawing(), {.insertsAsText = tableAsText_->isChecked()});
+           });
 }
 
 void DrawingWindow::saveAsSima() {

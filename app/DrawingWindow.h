@@ -58,6 +58,8 @@ public:
     QAction* command(const QString& name) const { return commands_.find(name); }
     void newDrawing();
     void saveAsDxf();
+    // Checked: the DXF save writes the area table's values as plain texts instead of block attributes.
+    QAction* tableAsTextOption() const { return tableAsText_; }
     void saveAsSima();
     void saveAsSvg();
     void saveAsPdf();
@@ -76,6 +78,7 @@ private:
     QLabel* layers_ = nullptr;
     QLabel* pointer_ = nullptr;
     CommandActions<DrawingCommand> commands_;
+    QAction* tableAsText_ = nullptr;
     QString suggestedPath_;
 };
 

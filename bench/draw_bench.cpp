@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "draw/geometry/DevelopmentGeometry.h"
 #include "draw/stream/DrawingCommands.h"
 #include "draw/stream/RecordingCadLink.h"
+#include "model/NumberText.h"
 
 namespace {
 
@@ -129,6 +131,81 @@ void DxfBytes(benchmark::State& state) {
     state.counters["dxf_bytes"] = static_cast<double>(size);
 }
 BENCHMARK(DxfBytes)->Unit(benchmark::kMillisecond);
+
+// The hatching at full capacity: every chain figure of the document a deduction, hatched or not, in
+// metres as typed or as the same survey in millimetres (sides 1000 times larger). The hatched runs
+// count their requests and bytes against the unhatched run of the same document: a hatch of any
+// figure stays a small multiple of the drawing without it.
+struct Deductions {
+    SurveyData data = mirota::bench::fullDocument();
+    FigureGeometry geometry{data.tierCount(), data.rowCapacity()};
+    std::string failure;
+
+    explicit Deductions(bool millimetres) {
+        for (int tier = 0; tier < data.tierCount(); ++tier) {
+            for (int row = 0; row < 2 * data.figureCount(mirota::ListKind::Chain, tier); ++row) {
+                std::string type = data.cell(mirota::ListKind::Chain, tier, row, mirota::column::Type);
+                if (type == "10" || type == "11") {
+                    data.setCell(mirota::ListKind::Chain, tier, row, mirota::column::Type, "2" + type.substr(1));
+                }
+                if (!millimetres) continue;
+                for (int side = mirota::column::SideA; side <= mirota::column::SideC; ++side) {
+                    const std::string metres = data.cell(mirota::ListKind::Chain, tier, row, side);
+                    if (metres.empty()) continue;
+                    const double millimetres = mirota::number::leadingNumber(metres) * 1000.0;
+                    data.setCell(mirota::ListKind::Chain, tier, row, side,
+                                 mirota::number::formatDouble(millimetres, "0"));
+                }
+            }
+        }
+        if (millimetres) data.conditions.displayUnit = mirota::DisplayUnit::Millimetre;
+        if (auto message = mirota::CalculateAreas(data, kPrefix)) {
+            failure = "calculation: " + message->text;
+        } else if (auto laidOut = mirota::ComputeDevelopmentGeometry(data, kPrefix, geometry)) {
+            failure = "geometry: " + laidOut->text;
+        }
+    }
+};
+
+std::pair<std::size_t, std::size_t> sent(const Deductions& d, bool hatched) {
+    mirota::RecordingCadLink link;
+    mirota::StreamSettings settings;
+    settings.deductionHatching = hatched;
+    mirota::SendDrawingCommands(d.data, d.geometry, settings, link, {});
+    std::size_t bytes = 0;
+    for (const std::string& request : link.requests()) bytes += request.size();
+    return {link.requests().size(), bytes};
+}
+
+void HatchedDeductions(benchmark::State& state) {
+    const bool hatched = state.range(0) != 0;
+    const bool millimetres = state.range(1) != 0;
+    static const Deductions inMetres(false);
+    static const Deductions inMillimetres(true);
+    const Deductions& d = millimetres ? inMillimetres : inMetres;
+    if (!d.failure.empty()) {
+        state.SkipWithError(d.failure.c_str());
+        return;
+    }
+    std::optional<mirota::RecordingCadLink> link;
+    mirota::StreamSettings settings;
+    settings.deductionHatching = hatched;
+    for (auto _ : state) {
+        state.PauseTiming();
+        link.emplace();
+        state.ResumeTiming();
+        auto failure = mirota::SendDrawingCommands(d.data, d.geometry, settings, *link, {});
+        benchmark::DoNotOptimize(failure);
+    }
+    const auto [requests, bytes] = sent(d, hatched);
+    const auto [plainRequests, plainBytes] = sent(d, false);
+    state.counters["requests"] = static_cast<double>(requests);
+    state.counters["request_bytes"] = static_cast<double>(bytes);
+    state.counters["bytes_vs_unhatched"] = static_cast<double>(bytes) / static_cast<double>(plainBytes);
+    state.counters["requests_vs_unhatched"] = static_cast<double>(requests) / static_cast<double>(plainRequests);
+}
+BENCHMARK(HatchedDeductions)->ArgNames({"hatched", "mm"})->Args({0, 0})->Args({1, 0})->Args({0, 1})->Args({1, 1})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

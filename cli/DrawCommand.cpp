@@ -100,6 +100,10 @@ int runDraw(const DrawOptions& options) {
         return kUsage;
     }
     const std::string extension = extensionOf(options.output);
+    if (options.tableAsText && extension != ".dxf") {
+        std::cerr << "--table-as-text は DXF ファイル（-o OUT.dxf）の出力にだけ指定できます。\n";
+        return kUsage;
+    }
     if (extension == ".sim") return exportSima(options);
     if (extension == ".scr") {
         ScriptCadLink link(options.output);
@@ -117,7 +121,9 @@ int runDraw(const DrawOptions& options) {
     }
     EngineCadLink link;
     if (!drawInto(options, link)) return kRefused;
-    if (extension == ".dxf") return report(drawing::writeDxfFile(options.output, link.drawing()));
+    if (extension == ".dxf") {
+        return report(drawing::writeDxfFile(options.output, link.drawing(), {.insertsAsText = options.tableAsText}));
+    }
     return report(drawing::writeSvgFile(options.output, link.drawing()));
 }
 

@@ -13,6 +13,7 @@ struct DrawOptions {
     bool heightLines = false;
     bool exceptionFigures = false;
     bool deductionHatching = false;
+    bool tableAsText = false;  // DXF only: the area table's inserts as plain lines and texts
 };
 
 // The whole drawing run into the chosen back end; the drawing is written by the output's extension:

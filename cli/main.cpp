@@ -80,6 +80,8 @@ int main(int argc, char** argv) {
     draw->add_flag("--exception-figures", drawOptions.exceptionFigures,
                    "draw the exception list's rectangles and circles at their positions");
     draw->add_flag("--hatch-deductions", drawOptions.deductionHatching, "hatch the deduction figures");
+    draw->add_flag("--table-as-text", drawOptions.tableAsText,
+                   "DXF: the area table's values as plain TEXT at their places, for CAD programs without attributes");
     draw->add_option("--link", drawOptions.link,
                      "back end: engine, script, or dde (Windows; taken when no output file is given)")
         ->check(CLI::IsMember({"engine", "script", "dde"}));

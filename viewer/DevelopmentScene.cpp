@@ -3,8 +3,10 @@
 #include <cmath>
 
 #include <QPainter>
+#include <QPainterPath>
 
 #include "draw/engine/Commands.h"
+#include "draw/engine/Extents.h"
 #include "draw/engine/Placement.h"
 #include "draw/geometry/HeightLine.h"
 #include "draw/stream/Angles.h"
@@ -87,6 +89,28 @@ Placement placementFor(const PartialDevelopment& development, int firstRow, cons
 QColor faded(QColor colour, bool current) {
     if (!current) colour.setAlpha(90);
     return colour;
+}
+
+// A deduction's outline without its texts and its circled number, which the hatching leaves free.
+QPainterPath hatchedArea(const DevelopmentFigure& figure, const QTransform& toDevice) {
+    QPainterPath area;
+    area.addPolygon(toDevice.map(figure.outline));
+    area.closeSubpath();
+    QPainterPath free;
+    const auto leaveFree = [&](const drawing::Text& text) {
+        if (text.text.empty()) return;
+        QPolygonF box;
+        for (const drawing::Point& corner : drawing::estimatedTextBox(text)) {
+            box << toDevice.map(QPointF(corner.x, corner.y));
+        }
+        free.addPolygon(box);
+        free.closeSubpath();
+    };
+    for (const drawing::Text& label : figure.sideLabels) leaveFree(label);
+    if (figure.heightLine) leaveFree(figure.heightText);
+    const double radius = figure.numberCircle.radius * std::hypot(toDevice.m11(), toDevice.m12());
+    free.addEllipse(toDevice.map(QPointF(figure.numberCircle.centre.x, figure.numberCircle.centre.y)), radius, radius);
+    return area.subtracted(free);
 }
 
 }  // namespace
@@ -184,7 +208,10 @@ void DevelopmentScene::paint(QPainter& painter, const QTransform& toDevice,
             };
             if (!currentTier) painter.setOpacity(0.45);
             if (figure.base) fill(baseFill);
-            if (figure.deduction) fill(deductionHatch);
+            if (figure.deduction) {
+                painter.setBrush(deductionHatch);
+                painter.drawPath(hatchedArea(figure, toDevice));
+            }
             if (current) fill(currentFill);
             painter.setOpacity(1.0);
             const double width = current ? 2.5 : currentTier ? 1.4 : 1.0;

@@ -9,6 +9,7 @@
 #include <map>
 #include <optional>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "draw/engine/Extents.h"
@@ -190,7 +191,8 @@ private:
 
 class DxfComposer {
 public:
-    DxfComposer(const Drawing& drawing, const ByteSink& sink) : drawing_(drawing), dxf_(sink) {}
+    DxfComposer(const Drawing& drawing, const DxfOptions& options, const ByteSink& sink)
+        : drawing_(drawing), options_(options), dxf_(sink) {}
 
     std::optional<Message> compose() {
         header();
@@ -332,6 +334,20 @@ private:
         endSection();
     }
 
+    // An insert as plain lines and texts on its layer, when asked for and its block is defined.
+    bool insertAsShapes(std::string_view layer, const Insert& insert) {
+        const Block* block = options_.insertsAsText ? drawing_.findBlock(insert.blockName) : nullptr;
+        if (!block) return false;
+        forEachPlacedShape(insert, *block, [&](const auto& shape) {
+            if constexpr (std::is_same_v<std::decay_t<decltype(shape)>, Line>) {
+                lineEntity(layer, shape);
+            } else if (!shape.text.empty()) {
+                textEntity(layer, shape);
+            }
+        });
+        return true;
+    }
+
     void lineEntity(std::string_view layer, const Line& line) {
         dxf_.group(0, "LINE");
         dxf_.group(8, layer);
@@ -380,6 +396,7 @@ private:
     }
 
     void insertEntity(std::string_view layer, const Insert& insert) {
+        if (insertAsShapes(layer, insert)) return;
         const Block* block = drawing_.findBlock(insert.blockName);
         const bool withAttributes = block && !block->attributes.empty();
         dxf_.group(0, "INSERT");
@@ -399,22 +416,23 @@ private:
     }
 
     const Drawing& drawing_;
+    const DxfOptions& options_;
     DxfText dxf_;
 };
 
 }  // namespace
 
-std::variant<std::string, Message> dxfBytes(const Drawing& drawing) {
+std::variant<std::string, Message> dxfBytes(const Drawing& drawing, const DxfOptions& options) {
     std::string bytes;
-    if (auto failure = DxfComposer(drawing, [&bytes](std::string_view piece) { bytes += piece; }).compose()) {
+    if (auto failure = DxfComposer(drawing, options, [&bytes](std::string_view piece) { bytes += piece; }).compose()) {
         return *failure;
     }
     return bytes;
 }
 
-std::optional<Message> writeDxfFile(const std::string& path, const Drawing& drawing) {
+std::optional<Message> writeDxfFile(const std::string& path, const Drawing& drawing, const DxfOptions& options) {
     return replaceFile(
-        path, [&drawing](const ByteSink& sink) { return DxfComposer(drawing, sink).compose(); },
+        path, [&](const ByteSink& sink) { return DxfComposer(drawing, options, sink).compose(); },
         Durability::Replaced);
 }
 

@@ -1,32 +1,19 @@
 #include "draw/engine/Extents.h"
 
 #include <algorithm>
-#include <cstddef>
 #include <string_view>
 #include <type_traits>
 
 #include "draw/engine/Placement.h"
+#include "draw/geometry/TextWidth.h"
 
 namespace mirota::drawing {
 
 namespace {
 
-constexpr double kHalfWidth = 0.6;
-constexpr double kFullWidth = 1.0;
 constexpr double kDescent = 0.2;  // how far below the baseline the bottom of a text lies, in heights
 
-double estimatedWidth(const Text& text) {
-    double width = 0.0;
-    const auto* bytes = reinterpret_cast<const unsigned char*>(text.text.data());
-    for (std::size_t i = 0; i < text.text.size(); ++i) {
-        if (bytes[i] < 0x80) {
-            width += kHalfWidth;
-        } else if ((bytes[i] & 0xC0) == 0xC0) {  // the lead byte of a longer character
-            width += kFullWidth;
-        }
-    }
-    return width * text.height * text.widthFactor;
-}
+double estimatedWidth(const Text& text) { return estimatedTextWidth(text.text) * text.height * text.widthFactor; }
 
 }  // namespace
 

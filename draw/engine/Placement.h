@@ -32,6 +32,16 @@ struct Primitive {
     std::variant<Line, Circle, Text> shape;
 };
 
+// Calls visit(shape) with the Line or Text of every piece of the block as the insert places it: the
+// block's geometry, then its attribute texts with the insert's values.
+template <class Visit>
+void forEachPlacedShape(const Insert& insert, const Block& block, Visit&& visit) {
+    for (const BlockShape& shape : block.geometry) {
+        std::visit([&](const auto& local) { visit(placed(insert, local)); }, shape);
+    }
+    for (std::size_t i = 0; i < block.attributes.size(); ++i) visit(attributeText(insert, block, i));
+}
+
 // Calls visit(layer, shape) with a Line, Circle or Text for every primitive of the drawing in drawing
 // order, every insert expanded into its block's geometry and its attribute texts (an insert of a block
 // the drawing does not define shows nothing). Nothing is collected: fit for walks over large drawings.
@@ -48,12 +58,9 @@ void forEachPrimitive(const Drawing& drawing, Visit&& visit) {
                 entity.shape);
             continue;
         }
-        const Block* block = drawing.findBlock(insert->blockName);
-        if (!block) continue;
-        for (const BlockShape& shape : block->geometry) {
-            std::visit([&](const auto& local) { visit(layer, placed(*insert, local)); }, shape);
+        if (const Block* block = drawing.findBlock(insert->blockName)) {
+            forEachPlacedShape(*insert, *block, [&](const auto& shape) { visit(layer, shape); });
         }
-        for (std::size_t i = 0; i < block->attributes.size(); ++i) visit(layer, attributeText(*insert, *block, i));
     }
 }
 

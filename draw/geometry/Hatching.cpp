@@ -20,16 +20,24 @@ Point at(double normal, double along) {
 }
 
 // The distances along the normal of the hatch lines strictly between low and high, on a grid of
-// spacing so that neighbouring figures' hatching lines up.
+// spacing so that neighbouring figures' hatching lines up (a widened spacing keeps every n-th line).
 template <typename Visit>
-void forEachLine(double low, double high, double spacing, Visit visit) {
-    if (!(spacing > 0.0) || !std::isfinite(low) || !std::isfinite(high)) return;
-    for (double k = std::floor(low / spacing) + 1.0; k * spacing < high; k += 1.0) visit(k * spacing);
+void forEachLine(double low, double high, double spacing, int mostLines, Visit visit) {
+    if (!(spacing > 0.0) || !std::isfinite(low) || !std::isfinite(high) || !std::isfinite(spacing)) return;
+    double lines = (high - low) / spacing;
+    if (!std::isfinite(lines)) return;
+    if (lines > mostLines) {
+        spacing *= std::ceil(lines / mostLines);
+        lines = (high - low) / spacing;
+    }
+    // Counted, not stepped: far from the origin a step of one can vanish in the rounding.
+    const double first = std::floor(low / spacing) + 1.0;
+    for (double i = 0.0; i <= lines + 1.0 && (first + i) * spacing < high; i += 1.0) visit((first + i) * spacing);
 }
 
 }  // namespace
 
-std::vector<Segment> convexPolygon(const std::vector<Point>& vertices, double spacing) {
+std::vector<Segment> convexPolygon(const std::vector<Point>& vertices, double spacing, int mostLines) {
     std::vector<Segment> segments;
     if (vertices.size() < 3) return segments;
     double low = std::numeric_limits<double>::infinity();
@@ -38,7 +46,7 @@ std::vector<Segment> convexPolygon(const std::vector<Point>& vertices, double sp
         low = std::min(low, dot(v, kNormal));
         high = std::max(high, dot(v, kNormal));
     }
-    forEachLine(low, high, spacing, [&](double c) {
+    forEachLine(low, high, spacing, mostLines, [&](double c) {
         double first = std::numeric_limits<double>::infinity();
         double last = -first;
         for (std::size_t i = 0; i < vertices.size(); ++i) {
@@ -57,11 +65,11 @@ std::vector<Segment> convexPolygon(const std::vector<Point>& vertices, double sp
     return segments;
 }
 
-std::vector<Segment> circle(Point centre, double radius, double spacing) {
+std::vector<Segment> circle(Point centre, double radius, double spacing, int mostLines) {
     std::vector<Segment> segments;
     const double middle = dot(centre, kNormal);
     const double along = dot(centre, kAlong);
-    forEachLine(middle - radius, middle + radius, spacing, [&](double c) {
+    forEachLine(middle - radius, middle + radius, spacing, mostLines, [&](double c) {
         const double offset = c - middle;
         const double half = std::sqrt(std::max(0.0, radius * radius - offset * offset));
         segments.push_back({at(c, along - half), at(c, along + half)});

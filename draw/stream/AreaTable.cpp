@@ -19,6 +19,8 @@ constexpr double kFooterHeight = 12.0;
 constexpr double kNetLineHeight = 6.0;  // the net line under a footer, "hyou3"
 constexpr std::string_view kDeductionRemark = "控除";
 
+using RowValues = std::array<std::string, kValueColumns>;
+
 struct TableTotals {
     double normalDesign = 0.0;
     double deductionDesign = 0.0;
@@ -26,10 +28,21 @@ struct TableTotals {
     double deductionMeasured = 0.0;
 };
 
-// A value cell as the table reads it: an empty cell counts as zero.
+// A value cell of the chain as the table reads it: an empty cell counts as zero.
 std::string valueText(const SurveyData& data, int tier, int row, int col) {
     const std::string& text = data.cell(ListKind::Chain, tier, row, col);
     return text.empty() ? "0" : text;
+}
+
+// An exception figure is listed when an element of it is typed in either row: the list's default
+// row, a name and nothing else, stays out of the table.
+bool hasElements(const SurveyData& data, int tier, int figure) {
+    for (int row : {2 * figure, 2 * figure + 1}) {
+        for (int col : {column::SideB, column::SideC}) {
+            if (!data.cell(ListKind::Exception, tier, row, col).empty()) return true;
+        }
+    }
+    return false;
 }
 
 // Turns the sign of a number written as text, so that it is still rounded on its digits as
@@ -99,14 +112,20 @@ private:
 
         TableTotals totals;
         for (int figure = 0; figure < data_.figureCount(ListKind::Chain, tier); ++figure) {
-            writeRow(tier, 2 * figure, totals);
-            y_ -= 6.0 * step_;
+            writeChainRow(tier, figure, totals);
+        }
+        // The exception figures count in the table's totals only when it closes with the document's
+        // net, which holds both lists: then they are listed too, and the tier's lines add up to it.
+        if (summary_) {
+            for (int figure = 0; figure < data_.figureCount(ListKind::Exception, tier); ++figure) {
+                if (hasElements(data_, tier, figure)) writeExceptionRow(tier, figure, totals);
+            }
         }
 
         commands_.push_back(insertion("hyou2") +
                             command::answers({formatted(totals.normalDesign), formatted(totals.deductionDesign),
                                               inParentheses(formatted(totals.normalMeasured)),
-                                              formatted(totals.deductionMeasured)}));
+                                              inParentheses(formatted(totals.deductionMeasured))}));
         y_ -= kFooterHeight * step_;
         if (!summary_) return;
         // The deductions were added negated.
@@ -131,15 +150,39 @@ private:
                                               design.registered ? inParentheses(registered(measured)) : ""}));
     }
 
-    void writeRow(int tier, int designRow, TableTotals& totals) {
-        ++tableNumber_;
-        const bool deduction = isDeductionCode(data_.cell(ListKind::Chain, tier, designRow, column::Type));
-        std::array<std::string, kValueColumns> design;
-        std::array<std::string, kValueColumns> measured;
+    // A chain figure's row, numbered as the drawing's circled number: from 1 in every tier.
+    void writeChainRow(int tier, int figure, TableTotals& totals) {
+        const int designRow = 2 * figure;
+        RowValues design;
+        RowValues measured;
         for (int i = 0; i < kValueColumns; ++i) {
             design[i] = valueText(data_, tier, designRow, column::SideA + i);
             measured[i] = valueText(data_, tier, designRow + 1, column::SideA + i);
         }
+        writeRow(std::to_string(figure + 1), data_.cell(ListKind::Chain, tier, designRow, column::Type), design,
+                 measured, totals);
+    }
+
+    // An exception figure's row under its name, as the drawing labels it: its two elements in the
+    // A and B columns, no C or S, its area.
+    void writeExceptionRow(int tier, int figure, TableTotals& totals) {
+        const auto cell = [&](InputSet set, int col) {
+            return data_.cell(ListKind::Exception, tier, tableRow(figure, set), col);
+        };
+        const auto values = [&](InputSet set) {
+            const std::string& area = cell(set, column::Area);
+            return RowValues{cell(set, column::SideB), cell(set, column::SideC), "", "", area.empty() ? "0" : area};
+        };
+        writeRow(cell(InputSet::Design, column::SideA), cell(InputSet::Design, column::Type), values(InputSet::Design),
+                 values(InputSet::Measured), totals);
+    }
+
+    // A row of the table: design values above, measured values in parentheses below; a figure of a
+    // deduction type shows its areas negated, is marked "控除" and counts into the deduction totals.
+    // An empty value of an exception figure (no C, no S) stays empty.
+    void writeRow(const std::string& number, const std::string& typeCode, RowValues design, RowValues measured,
+                  TableTotals& totals) {
+        const bool deduction = isDeductionCode(typeCode);
         std::string& designArea = design.back();
         std::string& measuredArea = measured.back();
         if (deduction) {
@@ -153,12 +196,16 @@ private:
         }
 
         const std::string_view remark = deduction ? kDeductionRemark : std::string_view();
-        std::string text = insertion("hyou1") + command::answers({std::to_string(tableNumber_)});
-        for (const std::string& value : design) text += command::answers({formatted(value)});
+        const auto shown = [this](const std::string& value) { return value.empty() ? value : formatted(value); };
+        std::string text = insertion("hyou1") + command::answers({number});
+        for (const std::string& value : design) text += command::answers({shown(value)});
         text += command::answers({remark});
-        for (const std::string& value : measured) text += command::answers({inParentheses(formatted(value))});
+        for (const std::string& value : measured) {
+            text += command::answers({value.empty() ? value : inParentheses(formatted(value))});
+        }
         text += command::answers({remark});
         commands_.push_back(std::move(text));
+        y_ -= 6.0 * step_;
     }
 
     const SurveyData& data_;
@@ -170,7 +217,6 @@ private:
     double y_;
     std::string height_;
     double step_;
-    int tableNumber_ = 0;
     std::vector<std::string> commands_;
 };
 

@@ -38,4 +38,10 @@ PlanePoint DevelopmentPlacement::place(float x, float y) const {
     return {to_.x + dx * cos_ - dy * sin_, to_.y + dx * sin_ + dy * cos_};
 }
 
+PlanePoint DevelopmentPlacement::unplace(double x, double y) const {
+    const double dx = x - to_.x;
+    const double dy = y - to_.y;
+    return {from_.x + dx * cos_ + dy * sin_, from_.y - dx * sin_ + dy * cos_};
+}
+
 }  // namespace mirota

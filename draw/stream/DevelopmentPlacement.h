@@ -21,6 +21,8 @@ public:
     static std::optional<DevelopmentPlacement> of(const SurveyData& data, const FigureGeometry& geometry);
 
     PlanePoint place(float x, float y) const;
+    // The point of the development that place puts at (x, y).
+    PlanePoint unplace(double x, double y) const;
     // The turn of the whole drawing in degrees, counter-clockwise.
     float turnDegrees() const { return turn_; }
 

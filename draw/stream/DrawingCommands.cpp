@@ -8,6 +8,7 @@
 #include "draw/stream/CommandText.h"
 #include "draw/stream/DevelopmentPlacement.h"
 #include "draw/stream/FigureCommands.h"
+#include "draw/stream/HatchKeepOuts.h"
 #include "draw/stream/OptionCommands.h"
 #include "model/FigureType.h"
 #include "model/NumberText.h"
@@ -134,17 +135,48 @@ private:
         return true;
     }
 
+    // The hatching's spacing: as far apart on paper whatever the document's unit.
+    double hatchSpacing() const { return hatching::spacingOnPaper(conditions_.scale, conditions_.displayUnit); }
+
+    // The texts and circled numbers the hatching leaves free, in the development's own frame (the
+    // chain's, before the move and turn) or in the drawing's (the exception figures').
+    hatching::KeepOuts textKeepOuts(bool drawingFrame) const {
+        std::vector<hatching::KeepOut> chain =
+            chainKeepOuts(data_, geometry_, settings_.digitsFormat, settings_.heightLines, alignment_.flipped);
+        std::vector<hatching::KeepOut> exceptions;
+        if (settings_.exceptionFigures) {
+            exceptions = exceptionKeepOuts(layOutExceptionFigures(data_, ""), conditions_, settings_.digitsFormat);
+        }
+        const auto placement = DevelopmentPlacement::of(data_, geometry_);
+        const auto place = [&](hatching::Point p) {
+            const PlanePoint placed = placement->place(static_cast<float>(p.x), static_cast<float>(p.y));
+            return hatching::Point{placed.x, placed.y};
+        };
+        const auto unplace = [&](hatching::Point p) {
+            const PlanePoint unplaced = placement->unplace(p.x, p.y);
+            return hatching::Point{unplaced.x, unplaced.y};
+        };
+        if (drawingFrame) {
+            for (const hatching::KeepOut& k : chain) exceptions.push_back(hatching::moved(k, place));
+            return hatching::KeepOuts(std::move(exceptions));
+        }
+        for (const hatching::KeepOut& k : exceptions) chain.push_back(hatching::moved(k, unplace));
+        return hatching::KeepOuts(std::move(chain));
+    }
+
     // Options: deduction triangles hatched on the drawing layer, before the move and turn.
     bool sendChainHatching() {
         if (!settings_.deductionHatching) return true;
-        return forEachDrawnRow([this](int tier, int row, int) {
+        const hatching::KeepOuts keepOuts = textKeepOuts(false);
+        return forEachDrawnRow([&](int tier, int row, int) {
             if (!isDeductionCode(data_.cell(ListKind::Chain, tier, row, column::Type))) return true;
             std::vector<hatching::Point> corners;
             for (int vertex = 0; vertex < FigureGeometry::kVertices; ++vertex) {
                 corners.push_back({geometry_.at(tier, row, vertex, FigureGeometry::VertexX),
                                    geometry_.at(tier, row, vertex, FigureGeometry::VertexY)});
             }
-            return sendEach(hatchCommands(hatching::convexPolygon(corners, conditions_.labelHeight)));
+            const auto lines = hatching::convexPolygon(corners, hatchSpacing(), hatching::kMostLines);
+            return sendEach(hatchCommands(keepOuts.clip(lines)));
         });
     }
 
@@ -167,10 +199,12 @@ private:
         const ExceptionLayout layout = layOutExceptionFigures(data_, "");
         if (layout.placed.empty()) return true;
         if (!send(command::answers({"-layer", "s", conditions_.drawingLayerName, ""}))) return false;
+        std::optional<hatching::KeepOuts> keepOuts;
+        if (settings_.deductionHatching) keepOuts.emplace(textKeepOuts(true));
         for (const PlacedExceptionFigure& figure : layout.placed) {
             if (!send(exceptionOutlineCommand(figure))) return false;
-            if (settings_.deductionHatching && figure.deduction &&
-                !sendEach(hatchCommands(exceptionHatching(figure, conditions_.labelHeight)))) {
+            if (keepOuts && figure.deduction &&
+                !sendEach(hatchCommands(keepOuts->clip(exceptionHatching(figure, hatchSpacing()))))) {
                 return false;
             }
         }

@@ -70,14 +70,18 @@ std::string exceptionOutlineCommand(const PlacedExceptionFigure& figure) {
 }
 
 std::vector<hatching::Segment> exceptionHatching(const PlacedExceptionFigure& figure, double spacing) {
-    if (figure.circle) return hatching::circle(figure.centre, figure.radius, spacing);
-    return hatching::convexPolygon(figure.corners, spacing);
+    if (figure.circle) return hatching::circle(figure.centre, figure.radius, spacing, hatching::kMostLines);
+    return hatching::convexPolygon(figure.corners, spacing, hatching::kMostLines);
+}
+
+std::string exceptionAreaText(const PlacedExceptionFigure& figure, std::string_view digitsFormat) {
+    const double area = number::leadingNumber(figure.area);
+    return number::formatDouble(figure.deduction ? -area : area, digitsFormat);
 }
 
 std::vector<std::string> exceptionLabelCommands(const PlacedExceptionFigure& figure, float textHeight,
                                                 float referenceAngle, std::string_view digitsFormat) {
-    const double area = number::leadingNumber(figure.area);
-    const std::string areaText = number::formatDouble(figure.deduction ? -area : area, digitsFormat);
+    const std::string areaText = exceptionAreaText(figure, digitsFormat);
     std::vector<std::string> commands;
     // An empty text would end DTEXT early and its last Enter repeat the command: a nameless figure shows its area only.
     if (!figure.name.empty()) {

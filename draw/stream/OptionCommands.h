@@ -26,10 +26,11 @@ std::vector<std::string> hatchCommands(const std::vector<hatching::Segment>& seg
 
 // An exception figure's outline: a closed rectangle, or a circle.
 std::string exceptionOutlineCommand(const PlacedExceptionFigure& figure);
-// Its hatching, the lines as far apart as the text is high.
+// Its hatching, the lines spacing apart, no more than a figure of the drawing gets.
 std::vector<hatching::Segment> exceptionHatching(const PlacedExceptionFigure& figure, double spacing);
-// Its name above the centre and its area (negative for a deduction, as in the area table) below,
-// along the reference angle.
+// The area written under it: negative for a deduction, as in the area table.
+std::string exceptionAreaText(const PlacedExceptionFigure& figure, std::string_view digitsFormat);
+// Its name above the centre and its area below, along the reference angle.
 std::vector<std::string> exceptionLabelCommands(const PlacedExceptionFigure& figure, float textHeight,
                                                 float referenceAngle, std::string_view digitsFormat);
 

@@ -263,7 +263,8 @@ private slots:
         for (QAction* menu : w->menuBar()->actions()) bar << menu->text();
         QCOMPARE(bar, (QStringList{"ファイル(&F)", "表示(&V)"}));
         QCOMPARE(captions(w->findChild<QMenu*>("mnuDrawingFile")),
-                 (QStringList{"新しい図面(&N)", "-", "DXF 形式で保存(&D)...", "SIMA 形式で書き出し(&M)...",
+                 (QStringList{"新しい図面(&N)", "-", "DXF 形式で保存(&D)...", "DXF の面積表を文字で書き出す(&T)",
+                              "SIMA 形式で書き出し(&M)...",
                               "SVG 形式で保存(&S)...", "PDF 形式で保存(&P)...", "-", "印刷(&R)...", "-",
                               "閉じる(&C)"}));
         QCOMPARE(captions(w->findChild<QMenu*>("mnuDrawingView")), (QStringList{"全体表示(&F)", "拡大(&I)", "縮小(&O)"}));
@@ -315,6 +316,25 @@ private slots:
             QVERIFY(!bytes.contains("/Subtype /Image"));  // lines and glyphs, not a picture
             QVERIFY(bytes.size() > 2000);
         }
+    }
+
+    // The option writes the table's values as texts, no insert; unchecked the file is as before.
+    void dxfTableAsTextOption() {
+        WindowFixture f;
+        drawTwoFigures(f, true);
+        DrawingWindow* w = f.window->drawingWindow();
+        QVERIFY(!w->tableAsTextOption()->isChecked());
+        f.fileNames = {folder_.filePath("inserts.dxf"), folder_.filePath("text.dxf")};
+        w->saveAsDxf();
+        w->tableAsTextOption()->trigger();
+        w->saveAsDxf();
+        QVERIFY(f.messages.empty());
+        // The header's first value as a TEXT, its angle next; an attribute has its tag next.
+        const QByteArray caption = QByteArray::fromStdString(codepage::fromUtf8("  1\r\n番号\r\n 50\r\n").text);
+        const QByteArray withInserts = readFile(folder_.filePath("inserts.dxf"));
+        const QByteArray asText = readFile(folder_.filePath("text.dxf"));
+        QVERIFY(withInserts.count("\r\nINSERT\r\n") == 4 && withInserts.count(caption) == 0);
+        QVERIFY(asText.count("\r\nINSERT\r\n") == 0 && asText.count(caption) == 1);
     }
 
     void cancelledOrFailedSave() {

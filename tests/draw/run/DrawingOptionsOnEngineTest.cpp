@@ -6,6 +6,9 @@
 #include <cmath>
 
 #include "draw/engine/EngineCadLink.h"
+#include "draw/engine/Extents.h"
+#include "draw/geometry/Hatching.h"
+#include "model/NumberText.h"
 #include "draw/stream/DrawingRun.h"
 #include "draw/stream/RecordingCadLink.h"
 
@@ -98,6 +101,91 @@ TEST_F(DrawingOptionsTest, TheEngineTakesEveryOptionAndPlacesItsFigures) {
         }
     }
     EXPECT_EQ(rectangleSides, 4);
+}
+
+// The hatching's lines, as the engine holds them: the lines of the drawing layer the hatching adds.
+std::vector<Line> hatchLines(const drawing::Drawing& with, const drawing::Drawing& without) {
+    std::vector<Line> lines;
+    for (const auto& entity : with.entities) {
+        const auto* line = std::get_if<Line>(&entity.shape);
+        if (!line || entity.layer != "図面") continue;
+        const bool unhatched = std::any_of(without.entities.begin(), without.entities.end(), [&](const auto& other) {
+            const auto* same = std::get_if<Line>(&other.shape);
+            return same && same->start == line->start && same->end == line->end;
+        });
+        if (!unhatched) lines.push_back(*line);
+    }
+    return lines;
+}
+
+drawing::Drawing drawn(SurveyData data, const DrawingRunSettings& settings) {
+    EngineCadLink link;
+    EXPECT_TRUE(RunDrawing(data, settings, link, {}).finished());
+    return link.drawing();
+}
+
+TEST_F(DrawingOptionsTest, HatchingLeavesEveryTextAndCircledNumberFree) {
+    data.conditions.scale = 50.0f;  // lines 0.1 apart: many of them meet the texts
+    DrawingRunSettings unhatched = settings(true);
+    unhatched.deductionHatching = false;
+    const drawing::Drawing hatched = drawn(data, settings(true));
+    const std::vector<Line> lines = hatchLines(hatched, drawn(data, unhatched));
+    ASSERT_GT(lines.size(), 20u);
+    int texts = 0;
+    for (const auto& entity : hatched.entities) {
+        if (entity.layer != "寸法値") continue;
+        const auto* text = std::get_if<Text>(&entity.shape);
+        const auto* circle = std::get_if<drawing::Circle>(&entity.shape);
+        if (!text && !circle) continue;
+        if (text) ++texts;
+        const auto box = text ? drawing::estimatedTextBox(*text) : std::array<drawing::Point, 4>{};
+        const auto inside = [&](double x, double y) {
+            if (circle) return std::hypot(x - circle->centre.x, y - circle->centre.y) < circle->radius - 1e-6;
+            for (std::size_t i = 0; i < 4; ++i) {  // the box runs counter-clockwise
+                const drawing::Point& p = box[i];
+                const drawing::Point& q = box[(i + 1) % 4];
+                if ((q.x - p.x) * (y - p.y) - (q.y - p.y) * (x - p.x) < 1e-6) return false;
+            }
+            return true;
+        };
+        for (const Line& line : lines) {
+            for (int step = 0; step <= 400; ++step) {
+                const double t = step / 400.0;
+                const double x = line.start.x + t * (line.end.x - line.start.x);
+                const double y = line.start.y + t * (line.end.y - line.start.y);
+                ASSERT_FALSE(inside(x, y)) << (text ? text->text : "circle") << " at " << x << "," << y;
+            }
+        }
+    }
+    EXPECT_EQ(texts, 3 * 2 + 2 + 2 + 2);  // side labels, numbers, heights, the rectangle's name and area
+}
+
+// A 10 m figure in a millimetre document has sides of 10,000: its hatching is as far apart on paper as
+// in a metre document (with the texts as large on paper, the same lines exactly), not 10,000s of
+// lines; a figure ten times larger gets no more than a few dozen lines.
+TEST_F(DrawingOptionsTest, HatchingFollowsThePaperNotTheUnit) {
+    const auto hatchCount = [&](DisplayUnit unit, double factor, float textFactor = 1.0f) {
+        SurveyData sized = data;
+        sized.conditions.displayUnit = unit;
+        sized.conditions.labelHeight *= textFactor;
+        sized.conditions.numberHeight *= textFactor;
+        for (int row : {0, 2}) {
+            for (int side = 0; side < 3; ++side) {
+                const std::string length = number::formatDouble((3 + side) * factor, "0");
+                sized.setCell(ListKind::Chain, 0, row, column::SideA + side, length);
+            }
+        }
+        DrawingRunSettings unhatched = settings(false);
+        DrawingRunSettings hatchedOnly = settings(false);
+        hatchedOnly.deductionHatching = true;
+        return hatchLines(drawn(sized, hatchedOnly), drawn(sized, unhatched)).size();
+    };
+    const std::size_t metres = hatchCount(DisplayUnit::Metre, 2);  // 6, 8, 10 m: 24 mm to 40 mm at 1:200
+    EXPECT_GT(metres, 10u);
+    EXPECT_EQ(hatchCount(DisplayUnit::Millimetre, 2000, 1000.0f), metres);
+    EXPECT_LE(hatchCount(DisplayUnit::Millimetre, 2000), metres);  // texts that small cut no lines
+    EXPECT_LE(hatchCount(DisplayUnit::Millimetre, 20'000), 2u * hatching::kMostLines);
+    EXPECT_LE(hatchCount(DisplayUnit::Millimetre, 25'000), 2u * hatching::kMostLines);  // sides to 125,000
 }
 
 }  // namespace

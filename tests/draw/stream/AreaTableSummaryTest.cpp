@@ -36,12 +36,36 @@ SurveyData twoTiers() {
 TEST(AreaTableSummary, ANetLineUnderEveryTierAndTheClosingBlock) {
     const SurveyData data = twoTiers();
     const auto sent = areaTableCommands(data, "0.00", {.registered = RegisteredClass::Residential, .summary = true});
-    ASSERT_EQ(sent.size(), 9u);  // header, row, footer, net line; twice; the closing block
-    EXPECT_EQ(sent[3], typed({"-insert", "hyou3", "10,89.5", "0.5", "0.5", "", "6.00", "(6.20)"}));
-    EXPECT_EQ(sent[7], typed({"-insert", "hyou3", "10,76", "0.5", "0.5", "", "-0.43", "(-0.43)"}));
-    // 6 + 100 − 0.4330127 and 6.2 − 0.4330127: both lists of every tier; the registered area cut below 0.01.
-    EXPECT_EQ(sent[8], typed({"-insert", "hyou4", "10,73", "0.5", "0.5", "", "105.57", "(5.77)", "地積", "105.56",
+    // Header, the chain's row, the exception figure's row, footer, net line; then tier 2 without an
+    // exception figure; the closing block.
+    ASSERT_EQ(sent.size(), 10u);
+    // The exception figure counts in the closing block, so it is listed: under its name, its elements
+    // as A and B, no C or S; its measured row has no values but the area counted as zero.
+    EXPECT_EQ(sent[2], typed({"-insert", "hyou1", "10,95.5", "0.5", "0.5", "", "庭", "10.00", "10.00", "", "",
+                              "100.00", "", "", "", "", "", "(0.00)", ""}));
+    EXPECT_EQ(sent[3], typed({"-insert", "hyou2", "10,92.5", "0.5", "0.5", "", "106.00", "0.00", "(6.20)", "(0.00)"}));
+    EXPECT_EQ(sent[4], typed({"-insert", "hyou3", "10,86.5", "0.5", "0.5", "", "106.00", "(6.20)"}));
+    EXPECT_EQ(sent[8], typed({"-insert", "hyou3", "10,73", "0.5", "0.5", "", "-0.43", "(-0.43)"}));
+    // 6 + 100 − 0.4330127 and 6.2 − 0.4330127: the tiers' net lines added up; the registered area cut below 0.01.
+    EXPECT_EQ(sent[9], typed({"-insert", "hyou4", "10,70", "0.5", "0.5", "", "105.57", "(5.77)", "地積", "105.56",
                               "(5.76)"}));
+}
+
+// Without the closing block no total holds the exception list, and the table lists the chain only; an
+// exception row with no elements (the list's default row) is never listed; a deduction is negated and marked.
+TEST(AreaTableSummary, ExceptionFiguresAreListedWhenTheyCount) {
+    SurveyData data = twoTiers();
+    data.setFigureCount(ListKind::Exception, 0, 3);
+    data.setRow(ListKind::Exception, 0, 2, {"12", "名称2", "", "", "", "", ""});
+    data.setRow(ListKind::Exception, 0, 4, {"23", "池", "2", "", "", "12.566", ""});
+    data.setRow(ListKind::Exception, 0, 5, {"23", "池", "2.1", "", "", "13.854", ""});
+    EXPECT_EQ(areaTableCommands(data, "0.00", {}).size(), 6u);
+    const auto sent = areaTableCommands(data, "0.00", {.summary = true});
+    ASSERT_EQ(sent.size(), 11u);
+    EXPECT_EQ(sent[3], typed({"-insert", "hyou1", "10,92.5", "0.5", "0.5", "", "池", "2.00", "", "", "", "-12.57",
+                              "控除", "(2.10)", "", "", "", "(-13.85)", "控除"}));
+    EXPECT_EQ(sent[4], typed({"-insert", "hyou2", "10,89.5", "0.5", "0.5", "", "106.00", "-12.57", "(6.20)",
+                              "(-13.85)"}));
 }
 
 TEST(AreaTableSummary, RowsAndTotalsFollowTheRoundingAndSumRules) {

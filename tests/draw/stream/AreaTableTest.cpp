@@ -38,7 +38,7 @@ TEST_F(AreaTableTest, NormalRowSendsTheThirteenValues) {
     ASSERT_EQ(sent.size(), 3u);
     EXPECT_EQ(sent[1], typed({"-insert", "hyou1", "10,98.5", "0.5", "0.5", "", "1", "3.00", "4.00", "5.00", "6.00",
                               "6.00", "", "(3.10)", "(4.00)", "(5.00)", "(6.05)", "(6.20)", ""}));
-    EXPECT_EQ(sent[2], typed({"-insert", "hyou2", "10,95.5", "0.5", "0.5", "", "6.00", "0.00", "(6.20)", "0.00"}));
+    EXPECT_EQ(sent[2], typed({"-insert", "hyou2", "10,95.5", "0.5", "0.5", "", "6.00", "0.00", "(6.20)", "(0.00)"}));
 }
 
 TEST_F(AreaTableTest, DeductionRowIsNegatedAndMarked) {
@@ -47,7 +47,7 @@ TEST_F(AreaTableTest, DeductionRowIsNegatedAndMarked) {
     ASSERT_EQ(sent.size(), 3u);
     EXPECT_EQ(sent[1], typed({"-insert", "hyou1", "10,98.5", "0.5", "0.5", "", "1", "3.00", "4.00", "5.00", "6.00",
                               "-6.00", "控除", "(3.10)", "(4.00)", "(5.00)", "(6.05)", "(-6.20)", "控除"}));
-    EXPECT_EQ(sent[2], typed({"-insert", "hyou2", "10,95.5", "0.5", "0.5", "", "0.00", "-6.00", "(0.00)", "-6.20"}));
+    EXPECT_EQ(sent[2], typed({"-insert", "hyou2", "10,95.5", "0.5", "0.5", "", "0.00", "-6.00", "(0.00)", "(-6.20)"}));
 }
 
 TEST_F(AreaTableTest, EveryDeductionTypeAndOnlyThoseAreDeductions) {
@@ -73,7 +73,7 @@ TEST_F(AreaTableTest, OrdinaryFigureWithoutDesignAreaIsNoDeduction) {
     ASSERT_EQ(sent.size(), 3u);
     EXPECT_EQ(sent[1], typed({"-insert", "hyou1", "10,98.5", "0.5", "0.5", "", "1", "0.00", "0.00", "0.00", "0.00",
                               "0.00", "", "(3.00)", "(4.00)", "(5.00)", "(6.00)", "(6.00)", ""}));
-    EXPECT_EQ(sent[2], typed({"-insert", "hyou2", "10,95.5", "0.5", "0.5", "", "0.00", "0.00", "(6.00)", "0.00"}));
+    EXPECT_EQ(sent[2], typed({"-insert", "hyou2", "10,95.5", "0.5", "0.5", "", "0.00", "0.00", "(6.00)", "(0.00)"}));
 }
 
 TEST_F(AreaTableTest, HeaderShowsTheUnit) {
@@ -112,9 +112,9 @@ TEST_F(AreaTableTest, UnknownReleaseStartsEveryInsertWithAnEmptyWord) {
     for (const std::string& text : commands()) EXPECT_EQ(text.substr(0, 5), "\rhyou");
 }
 
-// Numbers run on across tiers; every tier starts with its own header below the previous footer
-// (12 text heights: the footer block's height), so that the tables do not overlap.
-TEST_F(AreaTableTest, TwoTiersContinueNumbersAndStartBelowTheFooter) {
+// Numbers restart at 1 in every tier, as the circled numbers do; every tier starts with its own header
+// below the previous footer (12 text heights: the footer block's height), so that the tables do not overlap.
+TEST_F(AreaTableTest, TwoTiersNumberFromOneAndStartBelowTheFooter) {
     data.changeTierCount(2);
     data.setFigureCount(ListKind::Chain, 0, 2);
     data.setFigureCount(ListKind::Chain, 1, 3);
@@ -127,12 +127,12 @@ TEST_F(AreaTableTest, TwoTiersContinueNumbersAndStartBelowTheFooter) {
     EXPECT_TRUE(startsWith(sent[0], lead + "hyou\r10,100\r"));
     EXPECT_TRUE(startsWith(sent[1], lead + "hyou1\r10,98.5\r0.5\r0.5\r\r1\r"));
     EXPECT_TRUE(startsWith(sent[2], lead + "hyou1\r10,95.5\r0.5\r0.5\r\r2\r"));
-    EXPECT_EQ(sent[3], typed({"-insert", "hyou2", "10,92.5", "0.5", "0.5", "", "12.00", "0.00", "(12.00)", "0.00"}));
+    EXPECT_EQ(sent[3], typed({"-insert", "hyou2", "10,92.5", "0.5", "0.5", "", "12.00", "0.00", "(12.00)", "(0.00)"}));
     EXPECT_TRUE(startsWith(sent[4], lead + "hyou\r10,86.5\r"));
-    EXPECT_TRUE(startsWith(sent[5], lead + "hyou1\r10,85\r0.5\r0.5\r\r3\r"));
-    EXPECT_TRUE(startsWith(sent[6], lead + "hyou1\r10,82\r0.5\r0.5\r\r4\r"));
-    EXPECT_TRUE(startsWith(sent[7], lead + "hyou1\r10,79\r0.5\r0.5\r\r5\r"));
-    EXPECT_EQ(sent[8], typed({"-insert", "hyou2", "10,76", "0.5", "0.5", "", "18.00", "0.00", "(18.00)", "0.00"}));
+    EXPECT_TRUE(startsWith(sent[5], lead + "hyou1\r10,85\r0.5\r0.5\r\r1\r"));
+    EXPECT_TRUE(startsWith(sent[6], lead + "hyou1\r10,82\r0.5\r0.5\r\r2\r"));
+    EXPECT_TRUE(startsWith(sent[7], lead + "hyou1\r10,79\r0.5\r0.5\r\r3\r"));
+    EXPECT_EQ(sent[8], typed({"-insert", "hyou2", "10,76", "0.5", "0.5", "", "18.00", "0.00", "(18.00)", "(0.00)"}));
 }
 
 // X is a single, Y a double: 0.4 as a single is 0.4000000059604645, so 3h lowers Y by 1.20000001788139.
@@ -159,7 +159,7 @@ TEST_F(AreaTableTest, FooterTotalsMixNormalAndDeductionFigures) {
     ASSERT_EQ(sent.size(), 5u);
     EXPECT_EQ(sent[2], typed({"-insert", "hyou1", "10,95.5", "0.5", "0.5", "", "2", "1.0", "1.0", "0.0", "0.0", "-1.3",
                               "控除", "(1.0)", "(1.0)", "(0.0)", "(0.0)", "(0.0)", "控除"}));
-    EXPECT_EQ(sent[4], typed({"-insert", "hyou2", "10,89.5", "0.5", "0.5", "", "8.1", "-1.3", "(8.8)", "0.0"}));
+    EXPECT_EQ(sent[4], typed({"-insert", "hyou2", "10,89.5", "0.5", "0.5", "", "8.1", "-1.3", "(8.8)", "(0.0)"}));
 }
 
 }  // namespace

@@ -329,7 +329,7 @@ TEST_F(DrawingCommandsTest, AreaTableFollowsTheLocks) {
     // 60 - 3 × 0.25, then 6 × 0.25 lower per row.
     EXPECT_TRUE(startsWith(sent[26], "_insert\rhyou1\r50,59.25\r0.25\r0.25\r\r1\r2.24\r4.00\r3.61\r4.92\r4.00\r\r"));
     EXPECT_TRUE(startsWith(sent[27], "_insert\rhyou1\r50,57.75\r0.25\r0.25\r\r2\r"));
-    EXPECT_EQ(sent[28], "_insert\rhyou2\r50,56.25\r0.25\r0.25\r\r8.00\r0.00\r(0.00)\r0.00\r");
+    EXPECT_EQ(sent[28], "_insert\rhyou2\r50,56.25\r0.25\r0.25\r\r8.00\r0.00\r(0.00)\r(0.00)\r");
 }
 
 TEST_F(DrawingCommandsTest, FailureToOpenSendsNothing) {
