@@ -80,6 +80,12 @@ std::optional<Message> MainWindow::writeSima(const std::string& path) {
 }
 
 void MainWindow::mnuToolDraw_Click() {
+    // Figures left out of the drawing's table are named first; a document never calculated in full is
+    // refused by the run itself.
+    if (const auto failure = calculateAndShow();
+        data_.view.calculationDone && !goOnWithoutFaultyFigures(failure, std::nullopt, "図面を作図します")) {
+        return;
+    }
     const LinkKind kind = linkKindFor(prefs_.drawingOutput);
     if (kind == LinkKind::Engine) {
         if (const auto locked = lockedLayerOf(data_, drawingWindow_->drawing())) {
