@@ -196,7 +196,7 @@ private:
     // Before a sheet or a drawing is made: when the calculation found figures (of the input set, when one
     // is given) that cannot be calculated, names them and asks whether to go on without them ("making" says
     // what: "求積表を作成します"); true to go on.
-    bool goOnWithoutFaultyFigures(const std::optional<CalculationFailure>& failure, std::optional<InputSet> inputSet,
+    bool goOnWithoutFaultyFigures(const CalculationFailure& failure, std::optional<InputSet> inputSet,
                                   const std::string& making);
     // The 集計 window, when shown, brought up to date with the document and the rules.
     void refreshSummary();

@@ -45,9 +45,9 @@ std::optional<CalculationFailure> MainWindow::calculateAndShow() {
     return failure;
 }
 
-bool MainWindow::goOnWithoutFaultyFigures(const std::optional<CalculationFailure>& failure,
-                                          std::optional<InputSet> inputSet, const std::string& making) {
-    const std::string names = failure ? faultyFigureNames(*failure, prefs_.stationPrefix, inputSet) : std::string();
+bool MainWindow::goOnWithoutFaultyFigures(const CalculationFailure& failure, std::optional<InputSet> inputSet,
+                                          const std::string& making) {
+    const std::string names = faultyFigureNames(failure, prefs_.stationPrefix, inputSet);
     if (names.empty()) return true;
     const Message question{"次の図形は計算できないため（計算不可）、面積の合計に入りません。\r\n" + names +
                                "\r\n\r\nこれらの図形を除いて" + making + "。よろしいですか？",

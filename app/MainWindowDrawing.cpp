@@ -80,12 +80,6 @@ std::optional<Message> MainWindow::writeSima(const std::string& path) {
 }
 
 void MainWindow::mnuToolDraw_Click() {
-    // Figures left out of the drawing's table are named first; a document never calculated in full is
-    // refused by the run itself.
-    if (const auto failure = calculateAndShow();
-        data_.view.calculationDone && !goOnWithoutFaultyFigures(failure, std::nullopt, "図面を作図します")) {
-        return;
-    }
     const LinkKind kind = linkKindFor(prefs_.drawingOutput);
     if (kind == LinkKind::Engine) {
         if (const auto locked = lockedLayerOf(data_, drawingWindow_->drawing())) {
@@ -135,7 +129,11 @@ void MainWindow::runDrawing(CadLink& link, LinkKind kind, const std::function<st
     DrawingRunResult result;
     {
         RunScreens screens(*frmDraw_);
-        result = RunDrawing(data_, runSettingsOf(prefs_), link,
+        DrawingRunSettings settings = runSettingsOf(prefs_);
+        settings.goOnWithoutFaultyFigures = [this](const CalculationFailure& failure) {
+            return goOnWithoutFaultyFigures(failure, std::nullopt, "図面を作図します");
+        };
+        result = RunDrawing(data_, settings, link,
                             [&screens](int value, int maximum) { screens.report(value, maximum); });
         if (result.finished() && finish) {
             if (const auto failure = finish()) {

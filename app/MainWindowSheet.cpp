@@ -51,7 +51,8 @@ std::optional<sheet::Sheet> MainWindow::sheetAskedFor(const SheetDialog& dialog)
         }
     }
     if (edits_.changeTitleBlock(chosen.titleBlock)) updateCaption();
-    if (!goOnWithoutFaultyFigures(calculateAndShow(), chosen.inputSet, "求積表を作成します")) return std::nullopt;
+    const auto failure = calculateAndShow();
+    if (failure && !goOnWithoutFaultyFigures(*failure, chosen.inputSet, "求積表を作成します")) return std::nullopt;
     return sheetFor(chosen);
 }
 

@@ -65,14 +65,38 @@ double distance(Point a, Point b) { return std::hypot(b.x - a.x, b.y - a.y); }
 
 std::string tierName(int tier) { return std::to_string(tier + 1) + "段目"; }
 
-// Puts texts along lines, the right way up, and remembers the side lengths written, so that a side two
-// figures share and measure alike is written once.
+// A text's room on paper: a rectangle about its centre, with half its size along its direction u and
+// across it (v).
+struct Box {
+    Point centre;
+    Point u;
+    double halfAlong = 0.0;
+    double halfAcross = 0.0;
+
+    bool overlaps(const Box& other) const {
+        const Point v{-u.y, u.x};
+        const Point ov{-other.u.y, other.u.x};
+        const Point between{other.centre.x - centre.x, other.centre.y - centre.y};
+        const auto dot = [](Point a, Point b) { return a.x * b.x + a.y * b.y; };
+        // Apart when a gap shows along one of the four edge directions.
+        for (const Point axis : {u, v, other.u, ov}) {
+            const double reach = halfAlong * std::abs(dot(u, axis)) + halfAcross * std::abs(dot(v, axis)) +
+                                 other.halfAlong * std::abs(dot(other.u, axis)) +
+                                 other.halfAcross * std::abs(dot(ov, axis));
+            if (std::abs(dot(between, axis)) > reach) return false;
+        }
+        return true;
+    }
+};
+
+// Puts texts along lines, the right way up, where no text written before stands (else in the middle), and
+// remembers the side lengths written, so that a side two figures share and measure alike is written once.
 class Labels {
 public:
     explicit Labels(Canvas& canvas) : canvas_(canvas) {}
 
-    // Along the segment p-q, centred on it, on the side of `inside` (a point of its figure). A side length
-    // names the side's middle, where it may have been written already.
+    // Along the segment p-q, on the side of `inside` (a point of its figure): at its middle, or moved along
+    // it clear of the texts before. A side length names the side's middle, where it may have been written.
     void along(Point p, Point q, Point inside, const std::string& text, double size,
                std::optional<Point> sideMiddle = std::nullopt) {
         const double length = distance(p, q);
@@ -94,19 +118,39 @@ public:
         const Point up{uy, -ux};
         const double towardsInside = (inside.x - middle.x) * up.x + (inside.y - middle.y) * up.y;
         const double offset = towardsInside >= 0.0 ? kLabelGap : -(kLabelGap + kCapHeight * size);
-        Text label{{middle.x + up.x * offset, middle.y + up.y * offset}, size, Align::Center, text};
+        const double width = textWidth(text, size);
+        const auto placed = [&](double shift) {
+            const Point at{middle.x + up.x * offset + ux * shift, middle.y + up.y * offset + uy * shift};
+            const double rise = kCapHeight * size / 2.0;
+            return Box{{at.x + up.x * rise, at.y + up.y * rise}, {ux, uy}, width / 2.0 + 0.2, rise + 0.1};
+        };
+        double shift = 0.0;
+        for (const double part : {0.0, -0.22, 0.22, -0.34, 0.34}) {
+            const double along = part * length;
+            if (std::abs(along) + width / 2.0 > length / 2.0) continue;
+            const Box box = placed(along);
+            if (std::ranges::none_of(boxes_, [&](const Box& b) { return b.overlaps(box); })) {
+                shift = along;
+                break;
+            }
+        }
+        const Box box = placed(shift);
+        boxes_.push_back(box);
+        Text label{{middle.x + up.x * offset + ux * shift, middle.y + up.y * offset + uy * shift}, size, Align::Center, text};
         label.angle = std::atan2(-uy, ux) * 180.0 / std::numbers::pi;
         canvas_.texts.push_back(std::move(label));
     }
 
-    // Centred on the point, upright.
-    void centred(Point at, const std::string& text, double size) {
+    // Centred on the point, upright, in a room of at least the given half width and height.
+    void centred(Point at, const std::string& text, double size, double halfRoom = 0.0) {
         canvas_.texts.push_back({{at.x, at.y + 0.35 * size}, size, Align::Center, text});
+        boxes_.push_back({at, {1.0, 0.0}, std::max(halfRoom, textWidth(text, size) / 2.0), std::max(halfRoom, size / 2.0)});
     }
 
 private:
     Canvas& canvas_;
     std::vector<std::pair<std::string, Point>> written_;
+    std::vector<Box> boxes_;
 };
 
 // A dashed line from a to b that leaves out its part inside the circle.
@@ -314,9 +358,10 @@ Canvas SheetDevelopment::drawn(double scale) const {
             labels.along(from, to, centre, label.text, kSideSize, middle);
         }
         canvas.circles.push_back({centre, kNumberRadius, 0.2});
-        labels.centred(centre, figure.number, kNumberSize);
+        labels.centred(centre, figure.number, kNumberSize, kNumberRadius);
         if (figure.base) {
-            canvas.texts.push_back({{centre.x + kNumberRadius + 0.6, centre.y + 0.35 * kSideSize}, kSideSize, Align::Left, "基準"});
+            const std::string mark = "基準";
+            labels.centred({centre.x + kNumberRadius + 0.6 + textWidth(mark, kSideSize) / 2.0, centre.y}, mark, kSideSize);
         }
         if (figure.height.size() == 2) {
             const Point apex = toPaper(figure.height[0]);

@@ -222,11 +222,15 @@ TEST(SheetLayout, TheDevelopmentWritesEverySideAlongItOnceAndCirclesTheTablesNum
             continue;
         }
         sides.insert(text->text);
-        // Along a side of the outline, beside its middle.
+        // Along a side of the outline, beside it.
         const bool along = std::ranges::any_of(page->lines, [&](const sheet::Line& line) {
             const double turn = std::fmod(std::abs(lineAngle(line) - std::fmod(text->angle + 360.0, 180.0)), 180.0);
-            const Point middle{(line.from.x + line.to.x) / 2.0, (line.from.y + line.to.y) / 2.0};
-            return std::min(turn, 180.0 - turn) < 1e-6 && std::hypot(middle.x - text->at.x, middle.y - text->at.y) < 3.0;
+            const double length = std::hypot(line.to.x - line.from.x, line.to.y - line.from.y);
+            const Point u{(line.to.x - line.from.x) / length, (line.to.y - line.from.y) / length};
+            const Point to{text->at.x - line.from.x, text->at.y - line.from.y};
+            const double at = to.x * u.x + to.y * u.y;
+            const double beside = std::abs(to.x * u.y - to.y * u.x);
+            return std::min(turn, 180.0 - turn) < 1e-6 && at > 0.0 && at < length && beside < 3.0;
         });
         EXPECT_TRUE(along) << text->text;
     }
