@@ -242,6 +242,33 @@ TEST(SheetLayout, TheDevelopmentWritesEverySideAlongItOnceAndCirclesTheTablesNum
     EXPECT_EQ(std::ranges::count_if(last.polygons, [](const Polygon& p) { return p.fill < 1.0 && p.points.size() == 3; }), 1);
 }
 
+double distanceToSegment(Point p, const sheet::Line& line) {
+    const Point d{line.to.x - line.from.x, line.to.y - line.from.y};
+    const double t = std::clamp(((p.x - line.from.x) * d.x + (p.y - line.from.y) * d.y) / (d.x * d.x + d.y * d.y), 0.0, 1.0);
+    return std::hypot(line.from.x + t * d.x - p.x, line.from.y + t * d.y - p.y);
+}
+
+TEST(SheetLayout, ADeductionIsHatchedClearOfItsNumberAndItsSideLengths) {
+    const SurveyData data = oneTier({{"0", "5", "6", "7"}, {"21", "6.5", "6", "5"}});
+    const Sheet sheet = layOutSheet(data, optionsOf(Form::Heron));
+    const Page& page = sheet.pages.back();
+    std::vector<const sheet::Line*> hatching;
+    for (const sheet::Line& line : page.lines) {
+        if (line.width < 0.11) hatching.push_back(&line);
+    }
+    ASSERT_GT(hatching.size(), 10u);
+    for (const sheet::Line* line : hatching) {
+        for (const Circle& circle : page.circles) EXPECT_GE(distanceToSegment(circle.centre, *line), circle.radius - 1e-9);
+        for (const auto& [drawnOn, text] : developmentTexts(sheet)) {
+            if (text->text.find('.') == std::string::npos) continue;
+            // The middle of a side length, half its height above its baseline.
+            const double angle = text->angle * 3.14159265358979 / 180.0;
+            const Point middle{text->at.x - std::sin(angle) * 0.375 * text->size, text->at.y - std::cos(angle) * 0.375 * text->size};
+            EXPECT_GE(distanceToSegment(middle, *line), 0.375 * text->size) << text->text;
+        }
+    }
+}
+
 TEST(SheetLayout, TheBaseAndHeightFormWritesTheTablesBaseAndHeightOnTheDevelopment) {
     const SurveyData data = oneTier({{"0", "3", "4", "5"}});
     std::multiset<std::string> texts;
