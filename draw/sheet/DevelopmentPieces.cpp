@@ -69,11 +69,13 @@ std::vector<CutPiece> cutCanvas(const Canvas& canvas, double pieceWidth, double 
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < columns; ++column) {
             const Rect cut{column * width, row * height, (column + 1) * width, (row + 1) * height};
-            const bool drawn = std::ranges::any_of(canvas.lines, [&](const Line& line) {
-                Point from = line.from;
-                Point to = line.to;
-                return clipSegment(from, to, cut);
-            });
+            const bool drawn =
+                std::ranges::any_of(canvas.lines, [&](const Line& line) {
+                    Point from = line.from;
+                    Point to = line.to;
+                    return clipSegment(from, to, cut);
+                }) ||
+                std::ranges::any_of(canvas.circles, [&](const Circle& circle) { return cut.contains(circle.centre); });
             if (!drawn) continue;
             index[static_cast<std::size_t>(row * columns + column)] = static_cast<int>(pieces.size());
             pieces.push_back({cut});

@@ -28,7 +28,7 @@ struct Rect {
 };
 
 // A canvas larger than one page, cut into pieces of at most the given size: an even grid, without the
-// cells where nothing is drawn, in reading order (rows down, each row left to right).
+// cells where no line and no circle's centre lies, in reading order (rows down, each row left to right).
 struct CutPiece {
     Rect cut;  // on the canvas
     // The piece beyond each side, as an index into the pieces; -1 at the canvas's edge or an empty cell.

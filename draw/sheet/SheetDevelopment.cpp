@@ -349,6 +349,14 @@ double SheetDevelopment::scaleFor(double boxWidth, double boxHeight) const {
     return std::min(fits, legibleScale());
 }
 
+double SheetDevelopment::withinPieces(double scale, double boxWidth, double boxHeight, int maxPieces) const {
+    const auto pieces = [&](double at) {
+        return std::ceil(paperWidth(at) / boxWidth) * std::ceil(paperHeight(at) / boxHeight);
+    };
+    if (pieces(scale) <= maxPieces) return scale;
+    return standardScales([&](double at) { return at > scale && pieces(at) <= maxPieces; });
+}
+
 Canvas SheetDevelopment::drawn(double scale) const {
     Canvas canvas;
     canvas.width = paperWidth(scale);

@@ -27,6 +27,9 @@ public:
     // holds its number and its side lengths; a development larger than the box at that scale runs over
     // several pieces.
     double scaleFor(double boxWidth, double boxHeight) const;
+    // The scale, or the first standard one after it at which the development runs over at most maxPieces
+    // boxes of the given size.
+    double withinPieces(double scale, double boxWidth, double boxHeight, int maxPieces) const;
 
     // Everything drawn at 1:scale, from the drawing's top left corner.
     Canvas drawn(double scale) const;

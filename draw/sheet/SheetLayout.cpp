@@ -252,6 +252,7 @@ private:
 };
 
 constexpr double kMatchBand = 5.0;  // around a piece of the development, for its match lines' names
+constexpr int kMostDevelopmentPages = 200;
 constexpr double kMatchTextSize = 2.5;
 
 // Where a piece goes on, on the next piece: a dashed line along the cut, named with that piece.
@@ -309,9 +310,14 @@ void development(Pages& pages, const SheetDevelopment& drawing, double scale) {
 Sheet layOutSheet(const SurveyData& data, const Options& options) {
     Pages pages(options);
     const SheetDevelopment drawing(data, options);
-    const double scale = drawing.empty()   ? 0.0
-                         : options.scale > 0.0 ? options.scale
-                                           : drawing.scaleFor(pages.usableWidth(), pages.bodyHeight() - kHeadingHeight);
+    const double boxWidth = pages.usableWidth();
+    const double boxHeight = pages.bodyHeight() - kHeadingHeight;
+    // However far the figures lie apart, the development takes a bounded number of pages.
+    const double scale = drawing.empty() ? 0.0
+                                         : drawing.withinPieces(options.scale > 0.0 ? options.scale
+                                                                                    : drawing.scaleFor(boxWidth, boxHeight),
+                                                                boxWidth - 2.0 * kMatchBand, boxHeight - 2.0 * kMatchBand,
+                                                                kMostDevelopmentPages);
     titleBlock(pages, data, scale > 0.0 ? scaleText(scale) : "");
     const InputSetSummary summary = sheetSummary(data, options);
     for (const Table& table : sheetTables(data, options, summary)) TableWriter(pages, table).write();

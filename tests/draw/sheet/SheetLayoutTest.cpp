@@ -269,6 +269,23 @@ TEST(SheetLayout, ADeductionIsHatchedClearOfItsNumberAndItsSideLengths) {
     }
 }
 
+TEST(SheetLayout, AFigureFarAwayTakesABoundedNumberOfPages) {
+    // A 3-4-5 triangle legible at 1/50 and a circle placed 1000 km away: 20,000 m wide at 1/50 would be
+    // over 100,000 pages.
+    SurveyData data = oneTier({{"0", "3", "4", "5"}});
+    data.setFigureCount(ListKind::Exception, 0, 1);
+    data.setRow(ListKind::Exception, 0, 0, {"13", "池", "2", "", "1000000,0", "", ""});
+    data = calculated(data);
+    for (const double scale : {0.0, 1.0}) {
+        Options options;
+        options.scale = scale;
+        std::vector<std::string> headings;
+        developmentTexts(layOutSheet(data, options), &headings);
+        EXPECT_GE(headings.size(), 2u) << scale;
+        EXPECT_LE(headings.size(), 200u) << scale;
+    }
+}
+
 TEST(SheetLayout, TheBaseAndHeightFormWritesTheTablesBaseAndHeightOnTheDevelopment) {
     const SurveyData data = oneTier({{"0", "3", "4", "5"}});
     std::multiset<std::string> texts;
