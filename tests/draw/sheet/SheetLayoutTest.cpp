@@ -286,6 +286,26 @@ TEST(SheetLayout, AFigureFarAwayTakesABoundedNumberOfPages) {
     }
 }
 
+TEST(SheetLayout, OnlyFiguresWithDataAreListed) {
+    SurveyData data = oneTier({{"0", "3", "4", "5"}, {"11", "", "", ""}, {"10", "5", "4", "3"}});
+    data.changeTierCount(2);  // tier 2: the new tier's empty figures, its exception row unnamed
+    data.setFigureCount(ListKind::Exception, 0, 3);
+    data.setRow(ListKind::Exception, 0, 0, {"23", "名称1", "", "", "", "", ""});  // as a new row stands
+    data.setRow(ListKind::Exception, 0, 2, {"23", "井戸", "", "", "", "", ""});   // named by the user
+    data.setRow(ListKind::Exception, 0, 4, {"12", "名称3", "2", "3", "", "", ""});
+    const Sheet sheet = layOutSheet(calculated(data), Options{});
+    const auto numbers = [&](const std::string& heading) {
+        std::vector<std::string> listed;
+        for (const Line& line : tableLines(sheet, heading)) listed.push_back(line.front());
+        return listed;
+    };
+    EXPECT_EQ(numbers("1 段目　展開図形（ヘロン式）"), (std::vector<std::string>{"1", "3", "計算面積合計", "控除面積合計", "差引面積"}));
+    EXPECT_EQ(numbers("1 段目　例外処理"), (std::vector<std::string>{"2", "3", "計算面積合計", "控除面積合計", "差引面積"}));
+    for (const std::vector<Line>& page : linesOf(sheet)) {
+        for (const Line& line : page) EXPECT_EQ(line.front().find("2 段目"), std::string::npos) << line.front();
+    }
+}
+
 TEST(SheetLayout, TheBaseAndHeightFormWritesTheTablesBaseAndHeightOnTheDevelopment) {
     const SurveyData data = oneTier({{"0", "3", "4", "5"}});
     std::multiset<std::string> texts;
