@@ -32,6 +32,7 @@ class CentralArea;
 class DrawingProgress;
 class DrawingWindow;
 class PreviewPane;
+class SheetDialog;
 class SummaryWindow;
 class SidePaneSplitter;
 class SplitterBar;
@@ -176,6 +177,10 @@ private:
     void listRecentFiles(QMenu* fileMenu);
     // The sheet of the document with the chosen form, paper and input set, by the preferences' rules.
     sheet::Sheet sheetFor(sheet::Options chosen) const;
+    // The sheet the dialog asks for: its title block kept with the document first (refused, with a
+    // message, when a field holds what the data file cannot), and asked about faulty figures; nothing
+    // when the user or a refused field stops it.
+    std::optional<sheet::Sheet> sheetAskedFor(const SheetDialog& dialog);
     void saveSheetPdf(const sheet::Sheet& sheet);
     void previewSheet(const sheet::Sheet& sheet);
     void printSheet(const sheet::Sheet& sheet);
@@ -188,6 +193,11 @@ private:
     // Every area calculated and the tier on screen showing them with its totals; the status bar names a
     // figure in error.
     std::optional<CalculationFailure> calculateAndShow();
+    // Before a sheet or a drawing is made: when the calculation found figures (of the input set, when one
+    // is given) that cannot be calculated, names them and asks whether to go on without them ("making" says
+    // what: "求積表を作成します"); true to go on.
+    bool goOnWithoutFaultyFigures(const CalculationFailure& failure, std::optional<InputSet> inputSet,
+                                  const std::string& making);
     // The 集計 window, when shown, brought up to date with the document and the rules.
     void refreshSummary();
     // Before the tier count is lowered to count: asks when the tiers dropped hold values; false for No.

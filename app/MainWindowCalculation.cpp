@@ -14,6 +14,7 @@
 #include "calc/DocumentSummary.h"
 #include "calc/SummaryTable.h"
 #include "grid/ShownRules.h"
+#include "model/ProgramTitle.h"
 #include "ui/QtText.h"
 
 namespace mirota {
@@ -36,23 +37,22 @@ std::optional<CalculationFailure> MainWindow::calculateAndShow() {
     tierView_->showCalculatedColumns();
     tierView_->showTotals();
     if (failure && failure->inError) {
-        // Every faulty figure once, in the order calculated: "1段目 No.3、2段目 例外処理 No.1".
-        std::vector<std::string> names;
-        for (const CalculationFault& fault : failure->faults) {
-            const FigureInError& figure = fault.figure;
-            std::string name = std::to_string(figure.tier + 1) + "段目 " +
-                               (figure.list == ListKind::Exception ? "例外処理 " : "") + prefs_.stationPrefix +
-                               std::to_string(figure.figure + 1);
-            if (std::ranges::find(names, name) == names.end()) names.push_back(std::move(name));
-        }
-        std::string joined;
-        for (const std::string& name : names) joined += (joined.empty() ? "" : "、") + name;
-        statusBar()->showMessage(qt(joined + " に数値入力の誤りがあります"));
+        statusBar()->showMessage(qt(faultyFigureNames(*failure, prefs_.stationPrefix) + " に数値入力の誤りがあります"));
     } else {
         statusBar()->clearMessage();
     }
     refreshSummary();
     return failure;
+}
+
+bool MainWindow::goOnWithoutFaultyFigures(const CalculationFailure& failure, std::optional<InputSet> inputSet,
+                                          const std::string& making) {
+    const std::string names = faultyFigureNames(failure, prefs_.stationPrefix, inputSet);
+    if (names.empty()) return true;
+    const Message question{"次の図形は計算できないため（計算不可）、面積の合計に入りません。\r\n" + names +
+                               "\r\n\r\nこれらの図形を除いて" + making + "。よろしいですか？",
+                           kProgramTitle, Message::Icon::Question};
+    return showMessage(question, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 void MainWindow::showSummaryWindow() {

@@ -129,7 +129,11 @@ void MainWindow::runDrawing(CadLink& link, LinkKind kind, const std::function<st
     DrawingRunResult result;
     {
         RunScreens screens(*frmDraw_);
-        result = RunDrawing(data_, runSettingsOf(prefs_), link,
+        DrawingRunSettings settings = runSettingsOf(prefs_);
+        settings.goOnWithoutFaultyFigures = [this](const CalculationFailure& failure) {
+            return goOnWithoutFaultyFigures(failure, std::nullopt, "図面を作図します");
+        };
+        result = RunDrawing(data_, settings, link,
                             [&screens](int value, int maximum) { screens.report(value, maximum); });
         if (result.finished() && finish) {
             if (const auto failure = finish()) {

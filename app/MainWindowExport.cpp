@@ -1,10 +1,11 @@
-// ファイル > CSV で書き出し: the areas and totals as the command line's CSV gives them.
+// ファイル > CSV で書き出し: the areas and totals with the summary, as the command line's CSV gives them.
 #include "app/MainWindow.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include "calc/ResultRows.h"
+#include "calc/DocumentSummary.h"
+#include "calc/SummaryTable.h"
 #include "grid/ShownRules.h"
 #include "io/CsvFile.h"
 
@@ -21,7 +22,8 @@ void MainWindow::mnuExportCsv_Click() {
     const QString path = askFileName({FileDialogRequest::Kind::Save, QStringLiteral("CSV で書き出し"), start,
                                       QStringLiteral("CSV ファイル (*.csv)"), QStringLiteral("csv")});
     if (path.isEmpty()) return;
-    const auto rows = resultSpreadsheet(data_, areaRulesOf(prefs_));
+    const AreaRules rules = areaRulesOf(prefs_);
+    const auto rows = spreadsheetWithSummary(data_, rules, SummarizeDocument(data_, rules));
     if (const auto failure = writeCsvFile(QDir::toNativeSeparators(path).toStdString(), rows)) {
         showMessage(*failure, QMessageBox::Ok);
     }

@@ -17,7 +17,9 @@ namespace mirota {
 namespace {
 
 // Steps of the whole document happen on no cell of their own.
-bool happensOnACell(EditKind kind) { return kind != EditKind::TierCount && kind != EditKind::Settings; }
+bool happensOnACell(EditKind kind) {
+    return kind != EditKind::TierCount && kind != EditKind::Settings && kind != EditKind::TitleBlock;
+}
 
 // The grid column that shows the step's cell; a figure's type shows as its symbol.
 int shownColumn(const CellAddress& place) {

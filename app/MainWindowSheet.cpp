@@ -31,20 +31,39 @@ void prepare(QPrinter& printer, const sheet::Sheet& sheet) {
 
 void MainWindow::mnuSheet_Click() {
     tierView_->HideCellEditors();
-    auto* dialog = new SheetDialog(data_.view.currentInputSet, this);
+    auto* dialog = new SheetDialog(data_.view.currentInputSet, data_.titleBlock, areaRulesOf(prefs_).registered, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &SheetDialog::pdfRequested, this, [this, dialog] { saveSheetPdf(sheetFor(dialog->chosen())); });
-    connect(dialog, &SheetDialog::previewRequested, this, [this, dialog] { previewSheet(sheetFor(dialog->chosen())); });
-    connect(dialog, &SheetDialog::printRequested, this, [this, dialog] { printSheet(sheetFor(dialog->chosen())); });
+    const auto make = [this, dialog](void (MainWindow::*use)(const sheet::Sheet&)) {
+        if (const auto sheet = sheetAskedFor(*dialog)) (this->*use)(*sheet);
+    };
+    connect(dialog, &SheetDialog::pdfRequested, this, [make] { make(&MainWindow::saveSheetPdf); });
+    connect(dialog, &SheetDialog::previewRequested, this, [make] { make(&MainWindow::previewSheet); });
+    connect(dialog, &SheetDialog::printRequested, this, [make] { make(&MainWindow::printSheet); });
     dialog->open();
+}
+
+std::optional<sheet::Sheet> MainWindow::sheetAskedFor(const SheetDialog& dialog) {
+    const sheet::Options chosen = dialog.chosen();
+    for (const TitleField& field : kTitleFields) {
+        if (const auto problem = titleFieldProblem(chosen.titleBlock.*field.field)) {
+            showMessage(Message{std::string(field.name) + *problem, kProgramTitle, Message::Icon::Warning}, QMessageBox::Ok);
+            return std::nullopt;
+        }
+    }
+    if (edits_.changeTitleBlock(chosen.titleBlock)) updateCaption();
+    const auto failure = calculateAndShow();
+    if (failure && !goOnWithoutFaultyFigures(*failure, chosen.inputSet, "求積表を作成します")) return std::nullopt;
+    return sheetFor(chosen);
 }
 
 sheet::Sheet MainWindow::sheetFor(sheet::Options chosen) const {
     chosen.rules = areaRulesOf(prefs_);
     chosen.stationPrefix = prefs_.stationPrefix;
     chosen.documentName = QFileInfo(QString::fromStdString(data_.currentFilePath)).completeBaseName().toStdString();
-    const QDate today = QDate::currentDate();
-    chosen.date = sheet::sheetDate(today.year(), today.month(), today.day());
+    if (chosen.date.empty()) {
+        const QDate today = QDate::currentDate();
+        chosen.date = sheet::sheetDate(today.year(), today.month(), today.day());
+    }
     return sheet::layOutSheet(data_, chosen);
 }
 

@@ -1,9 +1,11 @@
 #include "calc/AreaCalculation.h"
 
+#include <algorithm>
 #include <cmath>
 #include <new>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "calc/ComputedRows.h"
 #include "model/FigureType.h"
@@ -113,6 +115,22 @@ std::optional<CalculationFailure> CalculateAreas(SurveyData& data, std::string_v
     }
     data.view.calculationDone = true;
     return std::nullopt;
+}
+
+std::string faultyFigureNames(const CalculationFailure& failure, std::string_view stationPrefix,
+                              std::optional<InputSet> inputSet) {
+    std::vector<std::string> names;
+    for (const CalculationFault& fault : failure.faults) {
+        if (inputSet && fault.inputSet != *inputSet) continue;
+        const FigureInError& figure = fault.figure;
+        std::string name = std::to_string(figure.tier + 1) + "段目 " +
+                           (figure.list == ListKind::Exception ? "例外処理 " : "") + std::string(stationPrefix) +
+                           std::to_string(figure.figure + 1);
+        if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(std::move(name));
+    }
+    std::string joined;
+    for (const std::string& name : names) joined += (joined.empty() ? "" : "、") + name;
+    return joined;
 }
 
 }  // namespace mirota

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -41,5 +42,10 @@ struct CalculationFailure : Message {
 // is calculated; the failure names the first and lists them all. calculationDone is set only when
 // every row could be calculated.
 std::optional<CalculationFailure> CalculateAreas(SurveyData& data, std::string_view stationPrefix);
+
+// Every faulty figure of the failure once, in the order calculated: "1段目 No.3、2段目 例外処理 No.1"; only
+// those with a faulty row of the input set when one is given. Empty when there are none.
+std::string faultyFigureNames(const CalculationFailure& failure, std::string_view stationPrefix,
+                              std::optional<InputSet> inputSet = std::nullopt);
 
 }  // namespace mirota

@@ -45,5 +45,10 @@ std::optional<RegisteredClass> registeredClassNamed(std::string_view name);
 std::string_view nameOf(RoundingRule rule);
 std::string_view nameOf(SumRule rule);
 std::string_view nameOf(RegisteredClass registered);
+// The rules as the sheet and the CSV name them for a person: "四捨五入", "計算値の合計", "地積（宅地・鉱泉地）",
+// "なし" for no registered area.
+std::string_view captionOf(RoundingRule rule);
+std::string_view captionOf(SumRule rule);
+std::string_view captionOf(RegisteredClass registered);
 
 }  // namespace mirota

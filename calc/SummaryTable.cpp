@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "calc/ResultRows.h"
 #include "calc/ShownValue.h"
 
 namespace mirota {
@@ -11,22 +12,17 @@ namespace {
 
 constexpr std::array<const char*, 2> kSetNames{"設計", "実測"};
 
-const char* registeredName(RegisteredClass registered) {
-    switch (registered) {
-    case RegisteredClass::Residential: return "地積（宅地・鉱泉地）";
-    case RegisteredClass::Other: return "地積（その他の地目）";
-    case RegisteredClass::Floor: return "床面積";
-    case RegisteredClass::None: break;
-    }
-    return "";
-}
-
 }  // namespace
 
 std::string leftOutFigures(const ListTotals& totals) {
     std::string text;
     for (int figure : totals.leftOut) text += (text.empty() ? "" : " ") + std::to_string(figure + 1);
     return text;
+}
+
+SummaryRow rulesRow(const AreaRules& rules) {
+    return {"計算の規則", "端数処理", std::string(captionOf(rules.rounding)), "桁数", std::to_string(rules.decimals),
+            "合計の出し方", std::string(captionOf(rules.sum)), "登記面積", std::string(captionOf(rules.registered))};
 }
 
 std::vector<SummaryRow> SummaryTable(const DocumentSummary& summary, const AreaRules& rules, bool withTsubo) {
@@ -49,9 +45,19 @@ std::vector<SummaryRow> SummaryTable(const DocumentSummary& summary, const AreaR
                         sums.complete() ? "" : "あり"});
         if (withTsubo) rows.push_back({name, "全体", "坪", "", "", shownValue(sums.tsubo, rules), ""});
         if (sums.registered) {
-            rows.push_back({name, "全体", registeredName(rules.registered), "", "", sums.registered->text(), ""});
+            rows.push_back({name, "全体", std::string(captionOf(rules.registered)), "", "", sums.registered->text(), ""});
         }
     }
+    return rows;
+}
+
+std::vector<SummaryRow> spreadsheetWithSummary(const SurveyData& data, const AreaRules& rules,
+                                               const DocumentSummary& summary) {
+    std::vector<SummaryRow> rows = resultSpreadsheet(data, rules);
+    rows.emplace_back();  // the summary follows as a second table with a header of its own
+    for (SummaryRow& row : SummaryTable(summary, rules, true)) rows.push_back(std::move(row));
+    rows.emplace_back();
+    rows.push_back(rulesRow(rules));
     return rows;
 }
 

@@ -59,10 +59,8 @@ void printTable(const SurveyData& data, const AreaRules& rules, const DocumentSu
 }
 
 void printCsv(const SurveyData& data, const AreaRules& rules, const DocumentSummary* summary) {
-    for (const ResultRow& row : resultSpreadsheet(data, rules)) std::cout << csvLine(row);
-    if (!summary) return;
-    std::cout << "\r\n";  // the summary follows as a second table with a header of its own
-    for (const TextRow& row : SummaryTable(*summary, rules, true)) std::cout << csvLine(row);
+    const std::vector<ResultRow> rows = summary ? spreadsheetWithSummary(data, rules, *summary) : resultSpreadsheet(data, rules);
+    for (const ResultRow& row : rows) std::cout << csvLine(row);
 }
 
 void printJson(const SurveyData& data, const AreaRules& rules, const DocumentSummary* summary) {

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <ctime>
 #include <string>
+#include <utility>
 
 #include "draw/sheet/SheetLayout.h"
 #include "draw/sheet/SheetPdf.h"
@@ -38,6 +39,13 @@ int runReport(const ReportOptions& options) {
     const std::u8string name = fileSystemPath(options.document.file).stem().u8string();
     sheetOptions.documentName.assign(name.begin(), name.end());
     sheetOptions.date = today();
+    sheetOptions.titleBlock = data->titleBlock;
+    TitleBlock& title = sheetOptions.titleBlock;
+    for (const auto& [given, field] : {std::pair{&options.location, &title.location}, std::pair{&options.lot, &title.lot},
+                                       std::pair{&options.landUse, &title.landUse}, std::pair{&options.author, &title.author}}) {
+        if (*given) *field = **given;
+    }
+    sheetOptions.scale = options.scale;
     if (const auto written = sheet::writeSheetPdf(sheet::layOutSheet(*data, sheetOptions), options.output)) {
         printMessage(*written);
         return kRefused;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "cli/CliSupport.h"
@@ -14,6 +15,12 @@ struct ReportOptions {
     std::string rounding = "half-up";    // half-up, down, up
     std::string sum = "stored";          // stored, shown
     std::string registered = "none";     // none, residential, other, floor
+    // The title block's fields in place of those the document keeps.
+    std::optional<std::string> location;
+    std::optional<std::string> lot;
+    std::optional<std::string> landUse;
+    std::optional<std::string> author;
+    double scale = 0.0;                  // the development's 1:scale; 0 chooses it
 };
 
 // Calculates every area and writes the area calculation sheet (求積表) as a PDF file. Figures that cannot

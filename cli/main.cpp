@@ -96,6 +96,13 @@ int main(int argc, char** argv) {
         ->check(CLI::IsMember({"a4", "a3"}));
     addRoundingOptions(*report, reportOptions.rounding, reportOptions.sum);
     addRegisteredOption(*report, reportOptions.registered, "the registered area on the sheet");
+    report->add_option("--location", reportOptions.location, "所在 in the title block (default: as the document keeps it)");
+    report->add_option("--lot", reportOptions.lot, "地番 in the title block (default: as the document keeps it)");
+    report->add_option("--land-use", reportOptions.landUse,
+                       "地目, or the building for a floor area, in the title block (default: as the document keeps it)");
+    report->add_option("--author", reportOptions.author, "作成者 in the title block (default: as the document keeps it)");
+    report->add_option("--scale", reportOptions.scale, "the development's scale 1:N (default: chosen to fit)")
+        ->check(CLI::PositiveNumber);
 
     std::string templateOutput;
     CLI::App* drawingTemplate = app.add_subcommand("template", "write the drawing template with the area-table blocks");

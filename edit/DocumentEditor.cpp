@@ -18,8 +18,6 @@ FigureType defaultType(ListKind list, int figure) {
     return figure % 2 == 0 ? FigureType::TriangleUp : FigureType::TriangleDown;
 }
 
-std::string defaultName(int figure) { return "名称" + std::to_string(figure + 1); }
-
 JoinSide joinSideOf(const SurveyData& data, int tier, int row) {
     return joinSideFromCode(data.cell(ListKind::Chain, tier, row, column::Join)).value_or(JoinSide::JoinCA);
 }
@@ -229,7 +227,7 @@ bool DocumentEditor::tierCountDropsValues(int count) const {
         }
         for (int row = 0; row < 2 * data_.figureCount(ListKind::Exception, tier); ++row) {
             const std::string& name = data_.cell(ListKind::Exception, tier, row, column::SideA);
-            if (!name.empty() && name != defaultName(figureOfRow(row))) return true;
+            if (!name.empty() && name != defaultExceptionName(figureOfRow(row))) return true;
             for (int col = column::SideB; col <= column::HalfPerimeter; ++col) {
                 if (!data_.cell(ListKind::Exception, tier, row, col).empty()) return true;
             }
@@ -253,6 +251,20 @@ bool DocumentEditor::changeSettings(const DocumentSettings& settings) {
     });
 }
 
+bool DocumentEditor::changeTitleBlock(const TitleBlock& titleBlock) {
+    const DocumentSettings before = DocumentSettings::of(data_);
+    if (titleBlock == before.titleBlock) return false;
+    for (const TitleField& field : kTitleFields) {
+        if (titleFieldProblem(titleBlock.*field.field)) return false;
+    }
+    DocumentSettings after = before;
+    after.titleBlock = titleBlock;
+    return transact(EditKind::TitleBlock, {}, [&](ChangeRecorder& recorder) {
+        recorder.recordSettings(before, after);
+        after.applyTo(data_);
+    });
+}
+
 void DocumentEditor::completeFigures(ListKind list, int tier) {
     for (int row = 0; row < 2 * data_.figureCount(list, tier); ++row) {
         const int figure = figureOfRow(row);
@@ -260,7 +272,7 @@ void DocumentEditor::completeFigures(ListKind list, int tier) {
             data_.setCell(list, tier, row, column::Type, std::string(typeCode(defaultType(list, figure))));
         }
         if (list == ListKind::Exception && data_.cell(list, tier, row, column::SideA).empty()) {
-            data_.setCell(list, tier, row, column::SideA, defaultName(figure));
+            data_.setCell(list, tier, row, column::SideA, defaultExceptionName(figure));
         }
         if (list == ListKind::Chain && data_.cell(list, tier, row, column::Join).empty()) {
             data_.setCell(list, tier, row, column::Join, "0");

@@ -52,6 +52,8 @@ public:
     // Not taken when it holds what the data file cannot (a number not finite, a layer name the file
     // refuses); a number equal to the one stored (-0 for 0) changes nothing.
     bool changeSettings(const DocumentSettings& settings);
+    // Not taken when a field holds what the data file cannot (see titleFieldProblem).
+    bool changeTitleBlock(const TitleBlock& titleBlock);
 
     // Gives the shown figures of a list what a figure always has: its type (by position when it has
     // none), the exception list's name, the chain's join code. Not a user change: no step. The steps

@@ -21,6 +21,7 @@ enum class EditKind {
     JoinSide,
     TierCount,
     Settings,
+    TitleBlock,
     BlockPaste,
     ClearCells,
 };

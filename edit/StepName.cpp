@@ -43,6 +43,7 @@ std::string stepName(const EditStep& step) {
     case EditKind::JoinSide: return figureName(place) + " の 接合辺変更";
     case EditKind::TierCount: return "段数変更";
     case EditKind::Settings: return "設定変更";
+    case EditKind::TitleBlock: return "表題欄の変更";
     case EditKind::BlockPaste: return figureName(place) + " から 貼り付け";
     case EditKind::ClearCells: return figureName(place) + " から 消去";
     }

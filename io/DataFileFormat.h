@@ -76,6 +76,10 @@ inline const std::array<Layer, 3> kLayers{{
     {"面積表レイヤ名", &DrawingConditions::areaTableLayerName},
 }};
 
+// After the layer names, only when the title block has something: this value, then the title block's
+// fields in kTitleFields' order. A reader that stops at the last layer name reads such a file as ever.
+inline constexpr std::string_view kTitleBlockMark = "#求積表の表題欄#";
+
 // "3 段目の例外処理" : a list of a tier as the messages name it (tier 0-based).
 inline std::string tierListName(ListKind list, int tier) {
     return std::to_string(tier + 1) + " 段目の" + (list == ListKind::Chain ? "展開図形" : "例外処理");

@@ -212,6 +212,19 @@ public:
         return fail(field.line, std::string(what) + "が #TRUE# または #FALSE# ではありません: " + shown(field));
     }
 
+    // Whether a value follows: anything but blanks and line ends. The empty lines before it are passed.
+    bool more() {
+        if (commaEnded_) return true;
+        while (pos_ < text_.size() && (isBlank(text_[pos_]) || isLineEnd(text_[pos_]))) {
+            if (isBlank(text_[pos_])) {
+                ++pos_;
+            } else {
+                endField();
+            }
+        }
+        return pos_ < text_.size();
+    }
+
     // After the last value only blanks and empty lines may follow.
     bool finish(std::string_view lastValue) {
         const std::string extra = std::string(lastValue) + "の後に余分な値があります。";
@@ -365,7 +378,18 @@ std::variant<SurveyData, Message> parse(std::string_view bytes, const SurveyData
         }
         conditions.*layer.field = field.text;
     }
-    if (!in.finish(datafile::kLayers.back().name)) return *in.failure;
+    std::string_view lastValue = datafile::kLayers.back().name;
+    if (in.more()) {
+        if (!in.next(field, "表題欄") || field.text != datafile::kTitleBlockMark) {
+            if (!in.failure) in.fail(field.line, std::string(lastValue) + "の後に余分な値があります。");
+            return *in.failure;
+        }
+        for (const TitleField& title : kTitleFields) {
+            if (!in.text(title.name, read.titleBlock.*title.field)) return *in.failure;
+        }
+        lastValue = kTitleFields.back().name;
+    }
+    if (!in.finish(lastValue)) return *in.failure;
 
     read.currentFilePath = document.currentFilePath;
     read.view = document.view;

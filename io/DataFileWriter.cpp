@@ -19,13 +19,13 @@ constexpr std::string_view kLineEnd = "\r\n";
 
 // Where a text value sits, for the messages.
 struct TextPlace {
-    enum class Kind { Version, Cell, Layer };
+    enum class Kind { Version, Cell, Layer, Title };
     Kind kind = Kind::Version;
     ListKind list = ListKind::Chain;
     int tier = 0;
     int row = 0;
     int column = 0;
-    int layer = 0;
+    int layer = 0;  // of a layer name, or of a title block field
 };
 
 std::string_view columnName(ListKind list, int column) {
@@ -40,6 +40,7 @@ std::string describe(const TextPlace& place) {
     switch (place.kind) {
     case TextPlace::Kind::Version: return std::string(datafile::kVersionName);
     case TextPlace::Kind::Layer: return std::string(datafile::kLayers[static_cast<std::size_t>(place.layer)].name);
+    case TextPlace::Kind::Title: return "表題欄の" + std::string(kTitleFields[static_cast<std::size_t>(place.layer)].name);
     case TextPlace::Kind::Cell: break;
     }
     return datafile::tierListName(place.list, place.tier) + " 図形 " + std::to_string(place.row / 2 + 1) +
@@ -202,6 +203,15 @@ std::optional<std::string> compose(const SurveyData& document, std::string& byte
         place.kind = TextPlace::Kind::Layer;
         place.layer = static_cast<int>(layer);
         out.text(name, place);
+    }
+    if (!document.titleBlock.empty()) {
+        out.text(datafile::kTitleBlockMark, {});
+        for (std::size_t field = 0; field < kTitleFields.size(); ++field) {
+            TextPlace place;
+            place.kind = TextPlace::Kind::Title;
+            place.layer = static_cast<int>(field);
+            out.text(document.titleBlock.*kTitleFields[field].field, place);
+        }
     }
     return out.finish(bytes);
 }

@@ -63,6 +63,11 @@ struct DrawingConditions {
 // Whether a UTF-8 layer name has more characters (code points) than a layer name may have.
 bool isLayerNameTooLong(std::string_view name);
 
+// Why a text cannot be kept in the data file: more than maxCharacters characters (code points), a double
+// quote, a line break or a character outside code page 932; in words that follow the field's caption
+// ("は…"), or nothing.
+std::optional<std::string> storedTextProblem(std::string_view text, std::size_t maxCharacters);
+
 // Why a layer name cannot be kept (too long, a double quote or a character outside code page 932 that
 // the data file cannot hold), in words that follow the field's caption ("は…"), or nothing.
 std::optional<std::string> layerNameProblem(std::string_view name);

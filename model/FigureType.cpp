@@ -76,4 +76,6 @@ std::string_view joinSideCaption(JoinSide side) { return kJoins[static_cast<int>
 int joinedColumn(JoinSide side) { return static_cast<int>(side) + 1; }
 int previousJoinedColumn(JoinSide side) { return 3 - static_cast<int>(side); }
 
+std::string defaultExceptionName(int figure) { return "名称" + std::to_string(figure + 1); }
+
 }  // namespace mirota

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace mirota {
@@ -28,6 +29,8 @@ std::string_view typeSymbol(FigureType type);
 SymbolColour typeColour(FigureType type);
 bool isDeduction(FigureType type);
 bool isDeductionCode(std::string_view code);
+// The name an exception figure (counted from 0) is given until the user names it: "名称1".
+std::string defaultExceptionName(int figure);
 
 // How a chain figure is joined to the previous one, stored in column 6.
 enum class JoinSide { JoinCA = 0, JoinBB = 1, JoinAC = 2 };

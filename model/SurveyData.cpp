@@ -20,6 +20,7 @@ void SurveyData::reset() {
     tierCount_ = 1;
     figureCounts_[0] = 2;
     figureCounts_[static_cast<std::size_t>(maxTiers_)] = 1;
+    titleBlock = {};
     currentFilePath.clear();
 }
 

@@ -8,6 +8,7 @@
 
 #include "model/DrawingConditions.h"
 #include "model/OptionFlags.h"
+#include "model/TitleBlock.h"
 
 namespace mirota {
 
@@ -70,8 +71,8 @@ public:
     void setWriteObserver(WriteObserver* observer) { observer_.observer = observer; }
     WriteObserver* writeObserver() const { return observer_.observer; }
 
-    // New: full capacities, one tier with two chain figures and one exception figure, untitled.
-    // Drawing conditions, the CAD release and the option flags stay as they are.
+    // New: full capacities, one tier with two chain figures and one exception figure, untitled, an empty
+    // title block. Drawing conditions, the CAD release and the option flags stay as they are.
     void reset();
     // Open: empty tables of the given capacities (1..kTierCapacity, 1..kFigureCapacity), all counts 0.
     void recreate(int maxTiers, int maxFigures);
@@ -101,6 +102,7 @@ public:
     DrawingConditions conditions = DrawingConditions::startupDefaults();
     std::string acadVersion = "2000";
     OptionFlags optionFlags{.saveWindowSize = true, .useStationPrefix = true};
+    TitleBlock titleBlock;
     std::string currentFilePath;
     ViewState view;
 

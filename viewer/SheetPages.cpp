@@ -55,12 +55,16 @@ void paintPage(QPainter& painter, const sheet::Page& page, double dotsPerMillime
         font.setBold(text.bold);
         painter.setFont(font);
         const QString shown = QString::fromStdString(text.text);
-        QPointF point = at(text.at);
+        double x = 0.0;
         if (text.align != sheet::Align::Left) {
             const double width = QFontMetricsF(font, painter.device()).horizontalAdvance(shown);
-            point.rx() -= text.align == sheet::Align::Center ? width / 2.0 : width;
+            x -= text.align == sheet::Align::Center ? width / 2.0 : width;
         }
-        painter.drawText(point, shown);
+        painter.save();
+        painter.translate(at(text.at));
+        painter.rotate(-text.angle);  // y runs down the page
+        painter.drawText(QPointF(x, 0.0), shown);
+        painter.restore();
     }
 }
 

@@ -1,41 +1,55 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
+#include "draw/sheet/DevelopmentPieces.h"
 #include "draw/sheet/SheetOptions.h"
 #include "draw/sheet/SheetPage.h"
 #include "model/SurveyData.h"
 
 namespace mirota::sheet {
 
-// The development as the sheet draws it, in drawing units after the drawing's move and turn: every
-// placed chain figure with its number as the table writes it ("3", or "2-3" when there are several tiers),
-// in the 三斜 form its height; the exception figures that have a position.
+// The development as the sheet draws it, in drawing units after the drawing's move and turn, labelled as
+// the drawing labels it: every placed chain figure with its side lengths along its sides and its number
+// circled as the tables number it (from 1 in every tier), the base figure marked, in the 三斜 form its
+// base and height with their values as the table shows them; the exception figures that have a position,
+// named. Texts keep their size on paper whatever the scale.
 class SheetDevelopment {
 public:
     // From the rows of the options' input set; the document must have been calculated.
     SheetDevelopment(const SurveyData& data, const Options& options);
 
     bool empty() const { return figures_.empty() && rounds_.empty(); }
-    double width() const { return maxX_ - minX_; }
-    double height() const { return maxY_ - minY_; }
 
-    // The largest scale 1:n (n = 1, 2, 2.5 or 5 × 10^k) at which the development fits a box of the given
-    // millimetres; unitMillimetres is the length of one drawing unit on paper at 1:1.
-    double scaleToFit(double boxWidth, double boxHeight) const;
-    // Its size on paper at 1:scale.
-    double paperWidth(double scale) const { return width() * unitMillimetres_ / scale; }
-    double paperHeight(double scale) const { return height() * unitMillimetres_ / scale; }
+    // The scale 1:n it is drawn at: the largest (n = 1, 2, 2.5 or 5 × 10^k) at which it fits a box of the
+    // given millimetres, but never smaller than the scale at which a typical figure (the median) still
+    // holds its number and its side lengths; a development larger than the box at that scale runs over
+    // several pieces.
+    double scaleFor(double boxWidth, double boxHeight) const;
+    // The scale, or the first standard one after it at which the development runs over at most maxPieces
+    // boxes of the given size.
+    double withinPieces(double scale, double boxWidth, double boxHeight, int maxPieces) const;
 
-    // Draws it onto the page at 1:scale with its top left corner at `topLeft`.
-    void drawOn(Page& page, Point topLeft, double scale) const;
+    // Everything drawn at 1:scale, from the drawing's top left corner.
+    Canvas drawn(double scale) const;
 
 private:
+    struct SideLabel {
+        Point from;  // drawing units
+        Point to;
+        std::string text;
+    };
     struct Figure {
         std::vector<Point> outline;  // drawing units, y up
         bool deduction = false;
+        bool base = false;
+        int tier = 0;
         std::string number;
-        std::vector<Point> height;  // apex and foot, in the 三斜 form
+        std::vector<SideLabel> sides;
+        int baseSide = -1;           // the 三斜 form's base, 0 .. 2
+        std::vector<Point> height;   // apex and foot, in the 三斜 form
+        std::string heightText;
     };
     struct Round {
         Point centre;
@@ -44,9 +58,13 @@ private:
         std::string name;
     };
     void include(Point p);
+    double paperWidth(double scale) const;
+    double paperHeight(double scale) const;
+    double legibleScale() const;
 
     std::vector<Figure> figures_;  // chain triangles and exception rectangles
     std::vector<Round> rounds_;    // exception circles
+    int tiers_ = 0;
     double unitMillimetres_ = 1000.0;
     double minX_ = 0.0, minY_ = 0.0, maxX_ = 0.0, maxY_ = 0.0;
     bool any_ = false;

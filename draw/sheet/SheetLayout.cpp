@@ -37,27 +37,12 @@ const char* unitName(DisplayUnit unit) {
 }
 
 std::string roundingText(const AreaRules& rules) {
-    const char* rule = rules.rounding == RoundingRule::Down ? "切り捨て"
-                       : rules.rounding == RoundingRule::Up ? "切り上げ"
-                                                             : "四捨五入";
-    return std::string(rule) + "・小数点以下 " + std::to_string(rules.decimals) + " 桁";
-}
-
-const char* sumText(SumRule rule) { return rule == SumRule::Shown ? "表示した値の合計" : "計算値の合計"; }
-
-const char* registeredText(RegisteredClass registered) {
-    switch (registered) {
-    case RegisteredClass::Residential: return "地積（宅地・鉱泉地）";
-    case RegisteredClass::Other: return "地積（その他の地目）";
-    case RegisteredClass::Floor: return "床面積";
-    case RegisteredClass::None: break;
-    }
-    return "なし";
+    return std::string(captionOf(rules.rounding)) + "・小数点以下 " + std::to_string(rules.decimals) + " 桁";
 }
 
 std::string scaleText(double scale) {
     char text[32];
-    std::snprintf(text, sizeof text, "縮尺 1/%g", scale);
+    std::snprintf(text, sizeof text, "1/%g", scale);
     return text;
 }
 
@@ -123,30 +108,57 @@ private:
     double y_ = kBodyTop;
 };
 
-void titleBlock(Pages& pages, const SurveyData& data) {
+// The title block: a ruled grid of names and values, two pairs to a row but the location, which has a row
+// of its own. Fields left empty stay blank for the pen.
+void titleBlock(Pages& pages, const SurveyData& data, const std::string& scale) {
     const Options& options = pages.options();
+    const TitleBlock& title = options.titleBlock;
     pages.advance(4.0);
     pages.text(pages.left() + pages.usableWidth() / 2.0, pages.y() + 7.0, 7.0, Align::Center, "求　積　表", true);
-    pages.advance(14.0);
-    const std::pair<const char*, std::string> entries[] = {
-        {"文書", pages.documentName()},          {"作成日", options.date},
-        {"入力値", inputSetName(options.inputSet)}, {"様式", formName(options.form)},
-        {"単位", unitName(data.conditions.displayUnit)}, {"端数処理", roundingText(options.rules)},
-        {"合計の出し方", sumText(options.rules.sum)},  {"登記面積", registeredText(options.rules.registered)},
+    pages.advance(12.0);
+    const char* landUse = options.rules.registered == RegisteredClass::Floor ? "建物" : "地目";
+    using Entry = std::pair<const char*, std::string>;
+    const std::vector<std::vector<Entry>> rows{
+        {{"所在", title.location}},
+        {{"地番", title.lot}, {landUse, title.landUse}},
+        {{"作成者", title.author}, {"作成日", options.date}},
+        {{"縮尺", scale}, {"文書", pages.documentName()}},
+        {{"入力値", inputSetName(options.inputSet)}, {"様式", formName(options.form)}},
+        {{"単位", unitName(data.conditions.displayUnit)}, {"端数処理", roundingText(options.rules)}},
+        {{"合計の出し方", std::string(captionOf(options.rules.sum))},
+         {"登記面積", std::string(captionOf(options.rules.registered))}},
     };
+    constexpr double labelWidth = 26.0;
+    const double left = pages.left();
+    const double right = left + pages.usableWidth();
     const double half = pages.usableWidth() / 2.0;
-    const double labelWidth = 24.0;
-    for (std::size_t i = 0; i < std::size(entries); ++i) {
-        const double x = pages.left() + (i % 2 == 0 ? 0.0 : half);
-        const double baseline = pages.y() + kRowHeight - 1.8;
-        pages.text(x, baseline, kTextSize, Align::Left, entries[i].first, true);
-        const double size = std::max(kSmallestTextSize,
-                                     std::min(kTextSize, kTextSize * (half - labelWidth - 2.0) /
-                                                             std::max(1.0, textWidth(entries[i].second, kTextSize))));
-        pages.text(x + labelWidth, baseline, size, Align::Left, entries[i].second);
-        if (i % 2 == 1) pages.advance(kRowHeight);
+    Page& page = pages.page();
+    const double top = pages.y();
+    for (const std::vector<Entry>& row : rows) {
+        const double y = pages.y();
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            const double x = left + static_cast<double>(i) * half;
+            const double end = i + 1 < row.size() ? x + half : right;
+            page.polygons.push_back({{{x, y}, {x + labelWidth, y}, {x + labelWidth, y + kRowHeight}, {x, y + kRowHeight}},
+                                     0.0,
+                                     kHeaderFill});
+            page.lines.push_back({{x + labelWidth, y}, {x + labelWidth, y + kRowHeight}, kTableRuleWidth});
+            if (i > 0) page.lines.push_back({{x, y}, {x, y + kRowHeight}, kTableRuleWidth});
+            const double baseline = y + kRowHeight / 2.0 + 0.36 * kTextSize;
+            pages.text(x + kCellPadding, baseline, kTextSize, Align::Left, row[i].first, true);
+            const double room = end - x - labelWidth - 2.0 * kCellPadding;
+            const double natural = textWidth(row[i].second, kTextSize);
+            const double size = natural > room ? std::max(kSmallestTextSize, kTextSize * room / natural) : kTextSize;
+            pages.text(x + labelWidth + kCellPadding, y + kRowHeight / 2.0 + 0.36 * size, size, Align::Left,
+                       row[i].second);
+        }
+        page.lines.push_back({{left, y + kRowHeight}, {right, y + kRowHeight}, kTableRuleWidth});
+        pages.advance(kRowHeight);
     }
-    pages.page().lines.push_back({{pages.left(), pages.y() + 2.0}, {pages.left() + pages.usableWidth(), pages.y() + 2.0}, 0.3});
+    page.lines.push_back({{left, top}, {right, top}, 0.3});
+    page.lines.push_back({{left, top}, {left, pages.y()}, 0.3});
+    page.lines.push_back({{right, top}, {right, pages.y()}, 0.3});
+    page.lines.push_back({{left, pages.y()}, {right, pages.y()}, 0.3});
     pages.advance(6.0);
 }
 
@@ -239,25 +251,77 @@ private:
     std::vector<std::optional<double>> ruleFrom_;  // where each column rule began, while it runs
 };
 
-void development(Pages& pages, const SurveyData& data) {
-    const SheetDevelopment drawing(data, pages.options());
+constexpr double kMatchBand = 5.0;  // around a piece of the development, for its match lines' names
+constexpr int kMostDevelopmentPages = 200;
+constexpr double kMatchTextSize = 2.5;
+
+// Where a piece goes on, on the next piece: a dashed line along the cut, named with that piece.
+void matchLines(Page& page, const CutPiece& piece, Point at, std::size_t count) {
+    const double left = at.x;
+    const double top = at.y;
+    const double right = at.x + piece.cut.width();
+    const double bottom = at.y + piece.cut.height();
+    const auto name = [&](int next) {
+        return "マッチライン　展開図 " + std::to_string(next + 1) + " / " + std::to_string(count) + " に続く";
+    };
+    const auto line = [&](Point from, Point to, int next, Point textAt, double angle) {
+        if (next < 0) return;
+        page.lines.push_back({from, to, 0.3, true});
+        Text text{textAt, kMatchTextSize, Align::Center, name(next)};
+        text.angle = angle;
+        page.texts.push_back(std::move(text));
+    };
+    const double middleX = (left + right) / 2.0;
+    const double middleY = (top + bottom) / 2.0;
+    line({left, top}, {left, bottom}, piece.left, {left - 1.2, middleY}, 90.0);
+    line({right, top}, {right, bottom}, piece.right, {right + 1.2, middleY}, -90.0);
+    line({left, top}, {right, top}, piece.above, {middleX, top - 1.2}, 0.0);
+    line({left, bottom}, {right, bottom}, piece.below, {middleX, bottom + 1.2 + 0.75 * kMatchTextSize}, 0.0);
+}
+
+// The development at its scale: on the last page when it fits there, else on a page of its own; one larger
+// than a page in pieces, a page each, with match lines where they meet.
+void development(Pages& pages, const SheetDevelopment& drawing, double scale) {
     if (drawing.empty()) return;
-    const double scale = drawing.scaleToFit(pages.usableWidth(), pages.bodyHeight() - kHeadingHeight);
-    if (pages.room() < kHeadingHeight + drawing.paperHeight(scale)) pages.newPage();
-    pages.heading("展開図（" + scaleText(scale) + "）");
-    const double x = pages.left() + (pages.usableWidth() - drawing.paperWidth(scale)) / 2.0;
-    drawing.drawOn(pages.page(), {x, pages.y()}, scale);
-    pages.advance(drawing.paperHeight(scale));
+    const Canvas canvas = drawing.drawn(scale);
+    const std::string heading = "展開図（縮尺 " + scaleText(scale) + "）";
+    const double boxHeight = pages.bodyHeight() - kHeadingHeight;
+    if (canvas.width <= pages.usableWidth() + 1e-9 && canvas.height <= boxHeight + 1e-9) {
+        if (pages.room() < kHeadingHeight + canvas.height) pages.newPage();
+        pages.heading(heading);
+        const double x = pages.left() + (pages.usableWidth() - canvas.width) / 2.0;
+        placeCut(pages.page(), canvas, {0.0, 0.0, canvas.width, canvas.height}, {x, pages.y()});
+        pages.advance(canvas.height);
+        return;
+    }
+    const std::vector<CutPiece> pieces =
+        cutCanvas(canvas, pages.usableWidth() - 2.0 * kMatchBand, boxHeight - 2.0 * kMatchBand);
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        pages.newPage();
+        pages.heading(heading + "　" + std::to_string(i + 1) + " / " + std::to_string(pieces.size()));
+        const Point at{pages.left() + kMatchBand, pages.y() + kMatchBand};
+        placeCut(pages.page(), canvas, pieces[i].cut, at);
+        matchLines(pages.page(), pieces[i], at, pieces.size());
+    }
 }
 
 }  // namespace
 
 Sheet layOutSheet(const SurveyData& data, const Options& options) {
     Pages pages(options);
-    titleBlock(pages, data);
+    const SheetDevelopment drawing(data, options);
+    const double boxWidth = pages.usableWidth();
+    const double boxHeight = pages.bodyHeight() - kHeadingHeight;
+    // However far the figures lie apart, the development takes a bounded number of pages.
+    const double scale = drawing.empty() ? 0.0
+                                         : drawing.withinPieces(options.scale > 0.0 ? options.scale
+                                                                                    : drawing.scaleFor(boxWidth, boxHeight),
+                                                                boxWidth - 2.0 * kMatchBand, boxHeight - 2.0 * kMatchBand,
+                                                                kMostDevelopmentPages);
+    titleBlock(pages, data, scale > 0.0 ? scaleText(scale) : "");
     const InputSetSummary summary = sheetSummary(data, options);
     for (const Table& table : sheetTables(data, options, summary)) TableWriter(pages, table).write();
-    development(pages, data);
+    development(pages, drawing, scale);
     return pages.finish();
 }
 

@@ -6,6 +6,7 @@
 
 #include "calc/AreaRules.h"
 #include "model/SurveyData.h"
+#include "model/TitleBlock.h"
 
 namespace mirota::sheet {
 
@@ -22,6 +23,8 @@ struct Options {
     std::string stationPrefix = "No.";
     std::string documentName;  // shown in the title block; "無題" when empty
     std::string date;          // as the title block shows it, e.g. "2026年12月8日"
+    TitleBlock titleBlock;     // 所在, 地番, 地目 or the building, 作成者
+    double scale = 0.0;        // the development's 1:scale; 0 chooses it
 };
 
 // By the names the command line uses: "heron", "sansha"; "a4", "a3". Nothing for any other name.

@@ -22,6 +22,7 @@ struct Text {
     Align align = Align::Left;
     std::string text;
     bool bold = false;
+    double angle = 0.0;  // degrees, counter-clockwise as the page is seen, about `at`
 };
 
 struct Line {

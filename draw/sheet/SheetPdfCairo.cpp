@@ -12,6 +12,7 @@ namespace mirota::sheet {
 namespace {
 
 constexpr double kPointsPerMillimetre = 72.0 / 25.4;
+constexpr double kRadiansPerDegree = 3.14159265358979323846 / 180.0;
 constexpr const char* kFontFamily = "IPAGothic";
 
 struct CairoDeleter {
@@ -69,14 +70,18 @@ void paintPage(cairo_t* cr, const Page& page, const Fonts& fonts) {
     for (const Text& text : page.texts) {
         cairo_set_font_face(cr, (text.bold ? fonts.bold : fonts.normal).get());
         cairo_set_font_size(cr, text.size);
-        double x = text.at.x;
+        double x = 0.0;
         // The font is monospaced: the width is known without asking the font.
         if (text.align != Align::Left) {
             const double width = textWidth(text.text, text.size);
             x -= text.align == Align::Center ? width / 2.0 : width;
         }
-        cairo_move_to(cr, x, text.at.y);
+        cairo_save(cr);
+        cairo_translate(cr, text.at.x, text.at.y);
+        cairo_rotate(cr, -text.angle * kRadiansPerDegree);  // y runs down the page
+        cairo_move_to(cr, x, 0.0);
         cairo_show_text(cr, text.text.c_str());
+        cairo_restore(cr);
     }
     cairo_restore(cr);
 }

@@ -17,10 +17,20 @@ namespace {
 constexpr const char* kDeducted = "控除";
 constexpr const char* kLeftOut = "計算不可";
 
-// What the 適用 column says of a figure.
+// What the 適用 column says of a figure: a deduction that could not be calculated stays marked as one.
 std::string remark(const SurveyData& data, ListKind list, int tier, int row) {
-    if (isLeftOut(data, list, tier, row)) return kLeftOut;
-    return isDeductionCode(data.cell(list, tier, row, column::Type)) ? kDeducted : "";
+    const bool deducted = isDeductionCode(data.cell(list, tier, row, column::Type));
+    if (isLeftOut(data, list, tier, row)) return deducted ? std::string(kDeducted) + " " + kLeftOut : kLeftOut;
+    return deducted ? kDeducted : "";
+}
+
+// Whether a row holds anything typed: a chain row a side; an exception row an element or a name of its own.
+bool hasData(const SurveyData& data, ListKind list, int tier, int row) {
+    const auto typed = [&](int col) { return !data.cell(list, tier, row, col).empty(); };
+    if (typed(column::SideB) || typed(column::SideC)) return true;
+    if (list == ListKind::Chain) return typed(column::SideA);
+    const std::string& name = data.cell(list, tier, row, column::SideA);
+    return !name.empty() && name != defaultExceptionName(figureOfRow(row));
 }
 
 // The three totals under a list, their values in the column before the last (面積), the label over the rest.
@@ -47,6 +57,7 @@ Table heronTable(const SurveyData& data, int tier, const Options& options) {
     const std::string digits = number::digitsFormatFor(options.rules.decimals);
     for (int figure = 0; figure < data.figureCount(ListKind::Chain, tier); ++figure) {
         const int row = tableRow(figure, options.inputSet);
+        if (!hasData(data, ListKind::Chain, tier, row)) continue;
         const auto cell = [&](int col) { return data.cell(ListKind::Chain, tier, row, col); };
         table.rows.push_back({{std::to_string(figure + 1), number::formatDigits(cell(column::SideA), digits),
                                number::formatDigits(cell(column::SideB), digits),
@@ -66,6 +77,7 @@ Table baseAndHeightTable(const SurveyData& data, int tier, const Options& option
     const AreaRules& rules = options.rules;
     for (int figure = 0; figure < data.figureCount(ListKind::Chain, tier); ++figure) {
         const int row = tableRow(figure, options.inputSet);
+        if (!hasData(data, ListKind::Chain, tier, row)) continue;
         Row written{{std::to_string(figure + 1), "", "", "", "", remark(data, ListKind::Chain, tier, row)}};
         if (const auto triangle = handCalculatedTriangle(data, tier, row, rules)) {
             written.cells[1] = triangle->base.fixedText(rules.decimals, rules.rounding);
@@ -93,6 +105,7 @@ Table exceptionTable(const SurveyData& data, int tier, const Options& options) {
     const std::string digits = number::digitsFormatFor(options.rules.decimals);
     for (int figure = 0; figure < data.figureCount(ListKind::Exception, tier); ++figure) {
         const int row = tableRow(figure, options.inputSet);
+        if (!hasData(data, ListKind::Exception, tier, row)) continue;
         const auto cell = [&](int col) { return data.cell(ListKind::Exception, tier, row, col); };
         table.rows.push_back({{std::to_string(figure + 1), cell(column::SideA), exceptionKind(cell(column::Type)),
                                number::formatDigits(cell(column::SideB), digits),
@@ -128,14 +141,19 @@ InputSetSummary sheetSummary(const SurveyData& data, const Options& options) {
 
 std::vector<Table> sheetTables(const SurveyData& data, const Options& options, const InputSetSummary& summary) {
     std::vector<Table> tables;
+    // A list without a figure that holds data has no table.
     for (int tier = 0; tier < data.tierCount(); ++tier) {
         const TierSummary& totals = summary.tiers.at(static_cast<std::size_t>(tier));
-        Table& chain = tables.emplace_back(options.form == Form::BaseAndHeight ? baseAndHeightTable(data, tier, options)
-                                                                                : heronTable(data, tier, options));
-        addTotals(chain, totals.chain, options.rules);
-        if (data.figureCount(ListKind::Exception, tier) == 0) continue;
-        Table& exception = tables.emplace_back(exceptionTable(data, tier, options));
+        Table chain = options.form == Form::BaseAndHeight ? baseAndHeightTable(data, tier, options)
+                                                          : heronTable(data, tier, options);
+        if (!chain.rows.empty()) {
+            addTotals(chain, totals.chain, options.rules);
+            tables.push_back(std::move(chain));
+        }
+        Table exception = exceptionTable(data, tier, options);
+        if (exception.rows.empty()) continue;
         addTotals(exception, totals.exception, options.rules);
+        tables.push_back(std::move(exception));
     }
     tables.push_back(summaryTable(summary, options));
     return tables;

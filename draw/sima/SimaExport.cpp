@@ -33,7 +33,7 @@ std::string lotsOffAreaText(const std::vector<std::string>& lots) {
 DrawingRunResult ExportSima(SurveyData& data, const DrawingRunSettings& settings, const std::string& path) {
     using Outcome = DrawingRunResult::Outcome;
     DrawingRunResult result;
-    const auto geometry = LayOutDevelopment(data, settings.stationPrefix, result);
+    const auto geometry = LayOutDevelopment(data, settings, result);
     if (!geometry) return result;
 
     auto file = simaFile(data, *geometry, {documentName(data), settings.stationPrefix});

@@ -38,8 +38,9 @@ StreamSettings streamSettings(const DrawingRunSettings& settings) {
 
 }  // namespace
 
-std::optional<FigureGeometry> LayOutDevelopment(SurveyData& data, std::string_view stationPrefix,
+std::optional<FigureGeometry> LayOutDevelopment(SurveyData& data, const DrawingRunSettings& settings,
                                                 DrawingRunResult& result) {
+    const std::string_view stationPrefix = settings.stationPrefix;
     using Outcome = DrawingRunResult::Outcome;
     if (auto message = missingCondition(data.conditions)) {
         result.outcome = Outcome::ConditionsMissing;
@@ -47,8 +48,14 @@ std::optional<FigureGeometry> LayOutDevelopment(SurveyData& data, std::string_vi
         return std::nullopt;
     }
 
-    // Once any calculation has gone through, a later failed one still lets the drawing go on.
-    if (auto message = CalculateAreas(data, stationPrefix)) result.messages.push_back(std::move(*message));
+    // Once any calculation has gone through, a later failed one still lets the drawing go on: when asked to.
+    auto failure = CalculateAreas(data, stationPrefix);
+    const bool ask = failure && failure->inError && data.view.calculationDone && settings.goOnWithoutFaultyFigures;
+    if (ask && !settings.goOnWithoutFaultyFigures(*failure)) {
+        result.outcome = Outcome::Cancelled;
+        return std::nullopt;
+    }
+    if (failure && !ask) result.messages.push_back(std::move(*failure));
     if (!data.view.calculationDone) {
         result.outcome = Outcome::NotCalculated;
         return std::nullopt;
@@ -67,7 +74,7 @@ DrawingRunResult RunDrawing(SurveyData& data, const DrawingRunSettings& settings
                             const ProgressCallback& progress) {
     using Outcome = DrawingRunResult::Outcome;
     DrawingRunResult result;
-    const auto geometry = LayOutDevelopment(data, settings.stationPrefix, result);
+    const auto geometry = LayOutDevelopment(data, settings, result);
     if (!geometry) return result;
 
     if (auto message = SendDrawingCommands(data, *geometry, streamSettings(settings), link, progress)) {

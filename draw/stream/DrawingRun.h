@@ -1,10 +1,12 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "calc/AreaCalculation.h"
 #include "draw/CadLink.h"
 #include "draw/FigureGeometry.h"
 #include "draw/stream/DrawingCommands.h"
@@ -21,6 +23,9 @@ struct DrawingRunSettings {
     bool heightLines = false;        // 三斜: each triangle's height from its apex to its base
     bool exceptionFigures = false;   // the exception list's rectangles and circles at their positions
     bool deductionHatching = false;  // deductions hatched
+    // Asked, when the calculation finds figures that cannot be calculated and the drawing could go on without
+    // them, whether it should; when no one is asked, it goes on.
+    std::function<bool(const CalculationFailure&)> goOnWithoutFaultyFigures;
 };
 
 struct DrawingRunResult {
@@ -28,6 +33,7 @@ struct DrawingRunResult {
         ConditionsMissing,  // a text height or the scale is 0: nothing calculated, nothing drawn
         NotCalculated,      // no area calculation has gone through yet
         GeometryFailed,     // the development could not be laid out: nothing sent
+        Cancelled,          // not to go on without the faulty figures: nothing sent, nothing to say
         NotFinished,        // the link failed or the geometry could not be drawn
         Finished,           // every command delivered
     };
@@ -48,7 +54,7 @@ struct DrawingRunResult {
 // The steps every use of the laid-out development starts with: checks the text heights and the scale,
 // recalculates the areas and lays out the development of the input set on view. Gives the geometry,
 // or nothing with the outcome and the messages written into result.
-std::optional<FigureGeometry> LayOutDevelopment(SurveyData& data, std::string_view stationPrefix,
+std::optional<FigureGeometry> LayOutDevelopment(SurveyData& data, const DrawingRunSettings& settings,
                                                DrawingRunResult& result);
 
 // The Draw command without its window: checks the text heights and the scale, recalculates the areas,

@@ -56,7 +56,8 @@ def expected_lines(document, set_name, set_index, *calc_options):
     table = list(csv.reader(io.StringIO(run('calc', document, '--format', 'csv', '--summary', *calc_options)
                                         .stdout.decode('utf-8'))))
     blank = table.index([]) if [] in table else len(table)
-    rows, summary = table[1:blank], table[blank + 2:]
+    rules = table.index([], blank + 1) if [] in table[blank + 1:] else len(table)  # the rules' row follows
+    rows, summary = table[1:blank], table[blank + 2:rules]
     exceptions = json.loads(run('calc', document).stdout)['tiers']
     summary_by_tier = {}
     for row in summary:
@@ -92,6 +93,54 @@ for set_name, set_index, input_set in (('設計', 0, 'design'), ('実測', 1, 'm
                     expected_lines(EXAMPLE, set_name, set_index, '--registered', 'residential'))
     check('page numbers ' + input_set, ['1', '/', '2'] in lines and ['2', '/', '2'] in lines)
     check('input set named ' + input_set, any(set_name + '値' in line for line in lines))
+
+def data_file_rows(document):
+    """Per tier the chain's rows of the data file: (type, A, B, C, join) of the design values."""
+    values = [v.strip().strip('"') for v in open(document, 'rb').read().decode('cp932').split('\r\n')]
+    tiers = int(values[4])
+    counts = [int(v) for v in values[5:5 + tiers]]
+    at = 5 + 2 * tiers
+    chains = []
+    for count in counts:
+        rows = [values[at + 7 * row:at + 7 * row + 7] for row in range(0, 2 * count, 2)]
+        chains.append([(r[0], r[1], r[2], r[3], r[6]) for r in rows])
+        at += 14 * count
+    return chains
+
+
+def development_text(pdf):
+    """The development's texts in the order drawn, as one string: pdftotext gives a text along a slanted side
+    one character a line, so every line break and blank goes."""
+    raw = subprocess.run(['pdftotext', '-raw', pdf, '-'], capture_output=True, check=True).stdout.decode('utf-8')
+    start = raw.index('展開図（縮尺')
+    return ''.join(raw[start:].split())
+
+
+# The development shows every side length of the drawing once (a joined side is the side it joins) and every
+# figure's number as the tables number it, from 1 in each tier, the base marked; then the tiers' names.
+JOINED = {'0': 1, '1': 2, '2': 3}  # the join's code: this figure's side A, B or C is the previous one's
+drawn = development_text(WORK + '/example-design.pdf')
+expected = ''
+for tier, figures in enumerate(data_file_rows(EXAMPLE)):
+    for number, (kind, *sides, join) in enumerate(figures, 1):
+        for side, value in enumerate(sides, 1):
+            if number == 1 or JOINED[join] != side:
+                expected += shown(value)
+        expected += str(number) + ('基準' if kind == '0' else '')
+expected += '1段目2段目'
+check('development labels', drawn.startswith('展開図（縮尺1/250）' + expected) and drawn.endswith('2/2'),
+      '\n%s\n%s' % (drawn, expected))
+
+# The title block: the fields given, the scale of the development.
+titled = WORK + '/titled.pdf'
+result = run('report', EXAMPLE, '-o', titled, '--location', '千代田区丸の内一丁目', '--lot', '12番3', '--land-use', '宅地',
+             '--author', '測量 太郎', '--scale', '200', '--registered', 'floor')
+check('titled status', result.returncode == 0, result.stderr)
+first_page = subprocess.run(['pdftotext', '-layout', '-l', '1', titled, '-'], capture_output=True).stdout.decode('utf-8')
+for label, value in (('所在', '千代田区丸の内一丁目'), ('地番', '12番3'), ('建物', '宅地'), ('作成者', '測量 太郎'),
+                     ('縮尺', '1/200')):
+    check('title block ' + label, any(label in line and value in line for line in first_page.splitlines()), first_page)
+check('development at the scale given', '展開図（縮尺1/200）' in development_text(titled))
 
 # The 三斜 form of a 3-4-5 triangle: base 5, height 2.4, 倍面積 12, area 6.
 triangle = '%s/triangle-345.txt' % WORK

@@ -90,6 +90,14 @@ rows = list(csv.reader(io.StringIO(run(site, '--keep-going', '--summary', '--for
 blank = rows.index([])
 check('csv summary header', rows[blank + 1][:3] == ['区分', '段', '一覧'], rows[blank + 1:blank + 2])
 check('csv total', ['設計', '全体', '合計'] == rows[blank + 1 + 4][:3], rows[blank + 1:])
+# The CSV ends with the rules it was made by, after an empty row.
+check('csv rules', rows[-2:] == [[], ['計算の規則', '端数処理', '四捨五入', '桁数', '2', '合計の出し方', '計算値の合計',
+                                      '登記面積', 'なし']], rows[-2:])
+rows = list(csv.reader(io.StringIO(run(site, '--keep-going', '--registered', 'other', '--rounding', 'down', '--sum',
+                                       'shown', '--digits', '3', '--format', 'csv').stdout.decode('utf-8'), newline='')))
+check('csv rules asked', rows[-1] == ['計算の規則', '端数処理', '切り捨て', '桁数', '3', '合計の出し方', '表示した値の合計',
+                                      '登記面積', '地積（その他の地目）'], rows[-1])
+check('csv registered row', ['設計', '全体', '地積（その他の地目）', '', '', '100', ''] in rows, rows[-8:])
 check('wrong rounding', run(site, '--rounding', 'nearest').returncode == 2)
 
 if failures:

@@ -225,6 +225,9 @@ INSTANTIATE_TEST_SUITE_P(
         OperationCase{"TierCountLowered", [](DocumentEditor& e) { return e.setTierCount(1); },
                       {{{kChain, 1, 0, column::SideA}, "7.00", ""}}},
         OperationCase{"Settings", [](DocumentEditor& e) { return e.changeSettings(changedSettings()); }, {}},
+        OperationCase{"TitleBlock",
+                      [](DocumentEditor& e) { return e.changeTitleBlock({"千代田区丸の内一丁目", "1番2", "宅地", "測量 太郎"}); },
+                      {}},
         OperationCase{"BlockPasteGrowingTheChain",
                       [](DocumentEditor& e) {
                           const BlockPaste paste{kChain, 0, InputSet::Design, 3, column::SideB,
@@ -246,6 +249,9 @@ TEST(DocumentEditor, AChangeThatChangesNothingIsNoStep) {
     EXPECT_FALSE(editor.setFigureType(kChain, 0, 0, FigureType::TriangleUp));
     EXPECT_FALSE(editor.setJoinSide(0, 0, JoinSide::JoinBB));  // the first figure is joined to nothing
     EXPECT_FALSE(editor.changeSettings(DocumentSettings::of(data)));
+    EXPECT_FALSE(editor.changeTitleBlock(data.titleBlock));
+    EXPECT_FALSE(editor.changeTitleBlock({"丸の内", "", "", "測量〜太郎"}));  // 〜 cannot be saved
+    EXPECT_TRUE(data.titleBlock.empty());
     EXPECT_FALSE(editor.history().canUndo());
     EXPECT_FALSE(editor.isModified());
 }

@@ -30,6 +30,7 @@ std::string snapshot(const SurveyData& data) {
     }
     text += c.drawingLayerName + '|' + c.dimensionLayerName + '|' + c.areaTableLayerName + '|' + data.acadVersion + '|';
     text += std::to_string(data.optionFlags.saveWindowSize) + std::to_string(data.optionFlags.useStationPrefix);
+    for (const TitleField& field : kTitleFields) text += '|' + data.titleBlock.*field.field;
     return text;
 }
 

@@ -70,7 +70,8 @@ INSTANTIATE_TEST_SUITE_P(
                       settings.acadVersion = "98";
                       e.changeSettings(settings);
                   },
-                  "設定変更"}),
+                  "設定変更"},
+        NamedStep{"title block", [](DocumentEditor& e) { e.changeTitleBlock({"所在", "", "", ""}); }, "表題欄の変更"}),
     [](const testing::TestParamInfo<NamedStep>& info) {
         std::string name = info.param.what;
         for (char& c : name) {

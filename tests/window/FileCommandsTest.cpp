@@ -249,6 +249,13 @@ private slots:
         const QStringList lines = QString::fromUtf8(bytes.mid(3)).split("\r\n");
         QVERIFY2(lines.contains("1,展開図形,1,設計,,基準△,3,4,5,6.00,,,,6.00"), qPrintable(lines.join('\n')));
         QVERIFY2(lines.contains("2,例外処理,1,実測,池,○,,,,,2,,,3.14"), qPrintable(lines.join('\n')));
+        // The summary follows, then the rules it was made by (the preferences' defaults here).
+        const qsizetype summary = lines.indexOf("区分,段,一覧,計算面積,控除面積,差引面積,除外した図形");
+        QVERIFY2(summary > 0 && lines[summary - 1].isEmpty(), qPrintable(lines.join('\n')));
+        // Two tiers of a 3-4-5 triangle and a circle of diameter 2: 2 × (6 + π) = 18.28; measured (side A 3.1) 18.68.
+        QVERIFY2(lines.mid(summary).contains("設計,全体,合計,18.28,0.00,18.28,"), qPrintable(lines.join('\n')));
+        QVERIFY2(lines.mid(summary).contains("実測,全体,合計,18.68,0.00,18.68,"), qPrintable(lines.join('\n')));
+        QCOMPARE(lines.mid(lines.size() - 3), (QStringList{"", "計算の規則,端数処理,四捨五入,桁数,2,合計の出し方,計算値の合計,登記面積,なし", ""}));
         QVERIFY(!f.window->documentModified());
     }
 

@@ -1,11 +1,13 @@
 // ファイル > 求積表: the dialog makes the sheet of the open document as a PDF file through the file dialog.
 #include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
 
 #include "app/SheetDialog.h"
+#include "edit/StepName.h"
 #include "WindowFixture.h"
 
 namespace mirota {
@@ -68,6 +70,88 @@ private slots:
         for (const char* expected : {"三斜式（底辺・高さ）", "実測値", "9.78", "7.45", "72.8610", "36.43"}) {
             QVERIFY2(sansha.contains(QString::fromUtf8(expected)), expected);
         }
+    }
+
+    void theTitleBlockIsKeptWithTheDocumentAndShownOnTheSheet() {
+        test::WindowFixture f;
+        f.fileNames = {MIROTA_SOURCE_DIR "/examples/sample-survey.txt"};
+        f.window->mnuOpen_Click();
+        SheetDialog* dialog = openSheetDialog(f);
+        QVERIFY(dialog);
+        const auto field = [&](const char* name) { return dialog->findChild<QLineEdit*>(QString::fromLatin1(name)); };
+        // A character the data file cannot hold is named, and nothing is made or kept.
+        field("txtSheetLocation")->setText(QStringLiteral("千代田区〜丸の内"));
+        click(dialog, "cmdSheetPdf");
+        const std::vector<Message> refused = f.takeMessages();
+        QCOMPARE(refused.size(), std::size_t{1});
+        QVERIFY(QString::fromStdString(refused.front().text).startsWith("所在の文字「〜」"));
+        QCOMPARE(f.fileRequests.size(), std::size_t{1});  // the Open's alone
+        QVERIFY(f.window->data().titleBlock.empty());
+
+        field("txtSheetLocation")->setText(QStringLiteral("千代田区丸の内一丁目"));
+        field("txtSheetLot")->setText(QStringLiteral("12番3"));
+        field("txtSheetLandUse")->setText(QStringLiteral("宅地"));
+        field("txtSheetAuthor")->setText(QStringLiteral("測量 太郎"));
+        dialog->findChild<QComboBox*>("cboSheetScale")->setCurrentText(QStringLiteral("1/200"));
+        const QString pdf = settings_.filePath(QStringLiteral("titled.pdf"));
+        f.fileNames = {pdf};
+        click(dialog, "cmdSheetPdf");
+        QCOMPARE(f.takeMessages(), std::vector<Message>{});
+        const TitleBlock expected{"千代田区丸の内一丁目", "12番3", "宅地", "測量 太郎"};
+        QVERIFY(f.window->data().titleBlock == expected);
+        QVERIFY(f.window->documentModified());
+        QCOMPARE(QString::fromStdString(stepName(*f.window->editHistory().nextUndo())), QString("表題欄の変更"));
+
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) QSKIP("pdftotext is not installed");
+        const QString text = textOf(pdf);
+        for (const char* shown : {"千代田区丸の内一丁目", "12番3", "宅地", "測量 太郎", "縮尺 1/200", "展開図（縮尺 1/200）"}) {
+            QVERIFY2(text.simplified().contains(QString::fromUtf8(shown)), shown);
+        }
+    }
+
+    void figuresThatCannotBeCalculatedAreNamedBeforeTheSheetOrTheDrawing() {
+        test::WindowFixture f;
+        f.fileNames = {MIROTA_SOURCE_DIR "/examples/sample-survey.txt"};
+        f.window->mnuOpen_Click();
+        // The design values of tier 1's first exception figure (a deduction) cannot be calculated.
+        f.window->data().setCell(ListKind::Exception, 0, 0, column::SideB, "-3.20");
+        SheetDialog* dialog = openSheetDialog(f);
+        QVERIFY(dialog);
+        f.answers = {QMessageBox::No};
+        click(dialog, "cmdSheetPdf");
+        std::vector<Message> asked = f.takeMessages();
+        QCOMPARE(asked.size(), std::size_t{1});
+        QCOMPARE(asked.front().icon, Message::Icon::Question);
+        QVERIFY2(asked.front().text.find("1段目 例外処理 No.1") != std::string::npos, asked.front().text.c_str());
+        QCOMPARE(f.fileRequests.size(), std::size_t{1});  // no sheet asked for
+
+        // The measured values are sound: their sheet is made without a question.
+        dialog->findChild<QComboBox*>("cboSheetInputSet")->setCurrentIndex(1);
+        f.fileNames = {QString()};
+        click(dialog, "cmdSheetPdf");
+        QCOMPARE(f.takeMessages(), std::vector<Message>{});
+        QCOMPARE(f.fileRequests.size(), std::size_t{2});
+
+        // Yes: the sheet is made, the deduction marked 控除 beside 計算不可.
+        dialog->findChild<QComboBox*>("cboSheetInputSet")->setCurrentIndex(0);
+        const QString pdf = settings_.filePath(QStringLiteral("faulty.pdf"));
+        f.answers = {QMessageBox::Yes};
+        f.fileNames = {pdf};
+        click(dialog, "cmdSheetPdf");
+        QCOMPARE(f.takeMessages().size(), std::size_t{1});
+        QVERIFY(QFile::exists(pdf));
+        if (!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+            QVERIFY(textOf(pdf).contains(QStringLiteral("控除 計算不可")));
+        }
+        dialog->close();
+
+        // The drawing asks the same; No draws nothing.
+        f.answers = {QMessageBox::No};
+        f.window->mnuToolDraw_Click();
+        asked = f.takeMessages();
+        QCOMPARE(asked.size(), std::size_t{1});
+        QVERIFY(asked.front().text.find("図面を作図します") != std::string::npos);
+        QVERIFY(!f.window->drawingWindow()->isVisible());
     }
 
     void aCancelledDialogWritesNothingAndAFailedWriteSaysSo() {

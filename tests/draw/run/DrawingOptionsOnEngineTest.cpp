@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 #include "draw/engine/EngineCadLink.h"
 #include "draw/engine/Extents.h"
@@ -186,6 +187,46 @@ TEST_F(DrawingOptionsTest, HatchingFollowsThePaperNotTheUnit) {
     EXPECT_LE(hatchCount(DisplayUnit::Millimetre, 2000), metres);  // texts that small cut no lines
     EXPECT_LE(hatchCount(DisplayUnit::Millimetre, 20'000), 2u * hatching::kMostLines);
     EXPECT_LE(hatchCount(DisplayUnit::Millimetre, 25'000), 2u * hatching::kMostLines);  // sides to 125,000
+}
+
+}  // namespace
+}  // namespace mirota
+
+namespace mirota {
+namespace {
+
+TEST_F(DrawingOptionsTest, FiguresThatCannotBeCalculatedAreAskedAboutOnceTheDrawingCouldGoOn) {
+    RecordingCadLink first;
+    ASSERT_TRUE(RunDrawing(data, settings(false), first, {}).finished());  // calculated in full once
+    data.setRow(ListKind::Exception, 0, 0, {"22", "物置", "-2", "6", "110,220", "", ""});
+    struct Case {
+        bool goOn;
+        DrawingRunResult::Outcome outcome;
+        std::size_t messages;  // the question replaces the calculation's message: only the finish is told
+    };
+    for (const Case c : {Case{false, DrawingRunResult::Outcome::Cancelled, 0}, Case{true, DrawingRunResult::Outcome::Finished, 1}}) {
+        DrawingRunSettings asking = settings(false);
+        std::vector<std::string> asked;
+        asking.goOnWithoutFaultyFigures = [&](const CalculationFailure& failure) {
+            asked.push_back(faultyFigureNames(failure, "No."));
+            return c.goOn;
+        };
+        RecordingCadLink link;
+        const DrawingRunResult result = RunDrawing(data, asking, link, {});
+        EXPECT_EQ(asked, std::vector<std::string>{"1段目 例外処理 No.1"});
+        EXPECT_EQ(result.outcome, c.outcome);
+        EXPECT_EQ(result.messages.size(), c.messages);
+        EXPECT_EQ(link.requests().empty(), !c.goOn);
+    }
+    // A document never calculated in full is not drawn: nothing to ask, the calculation's message is told.
+    SurveyData fresh = data;
+    fresh.view.calculationDone = false;
+    DrawingRunSettings asking = settings(false);
+    asking.goOnWithoutFaultyFigures = [](const CalculationFailure&) -> bool { throw std::logic_error("asked"); };
+    RecordingCadLink link;
+    const DrawingRunResult result = RunDrawing(fresh, asking, link, {});
+    EXPECT_EQ(result.outcome, DrawingRunResult::Outcome::NotCalculated);
+    EXPECT_EQ(result.messages.size(), 1u);
 }
 
 }  // namespace

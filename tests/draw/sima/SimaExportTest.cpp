@@ -172,7 +172,7 @@ TEST(SimaExportTest, TheSharedFullCapacityDocumentHasEveryLotOffItsAreaNamed) {
     SurveyData data;
     ASSERT_FALSE(readDataFile(document.string(), data));
     DrawingRunResult run;
-    const auto geometry = LayOutDevelopment(data, "No.", run);
+    const auto geometry = LayOutDevelopment(data, DrawingRunSettings{}, run);
     ASSERT_TRUE(geometry);
     const auto file = simaFile(data, *geometry, {"full-capacity", "No."});
     ASSERT_TRUE(std::holds_alternative<SimaFile>(file));
