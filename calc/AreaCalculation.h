@@ -33,11 +33,11 @@ struct CalculationFailure : Message {
 };
 
 // Computes every figure of every tier, both input sets: half perimeter and area of each chain row
-// with three sides (Heron), and the area of each exception rectangle and circle. Results are stored as
-// single-precision text in columns 4 and 5. A row without what its figure needs (an empty side or
-// element) has its results emptied.
-// An input error (a side or element not greater than 0, no triangle, a result beyond the number range)
-// empties that row's results and the calculation goes on with the next row, so that every valid figure
+// with three sides (Heron), and the area of each exception rectangle and circle. Results are stored in
+// columns 4 and 5 as the exact values of the typed texts (see ExactArea.h). A row without what its
+// figure needs (an empty side or element) has its results emptied.
+// An input error (a side not greater than 0, an element that is no number or below 0, no triangle, a
+// result beyond the single-precision range) empties that row's results and the calculation goes on with the next row, so that every valid figure
 // is calculated; the failure names the first and lists them all. calculationDone is set only when
 // every row could be calculated.
 std::optional<CalculationFailure> CalculateAreas(SurveyData& data, std::string_view stationPrefix);

@@ -28,16 +28,6 @@ std::vector<int> addCountedRows(const SurveyData& data, ListKind list, int tier,
 
 }  // namespace
 
-TierTotals UpdateTotals(const SurveyData& data, ListKind list, int tier, InputSet inputSet) {
-    TierTotals totals;
-    totals.leftOut = addCountedRows(data, list, tier, inputSet, [&](int row, bool calculated) {
-        const double area = number::leadingNumber(data.cell(list, tier, row, column::Area));
-        float& sum = calculated ? totals.calculated : totals.deducted;
-        sum = number::toSingle(static_cast<double>(sum) + area);
-    });
-    return totals;
-}
-
 AreaSums& AreaSums::operator+=(const AreaSums& other) {
     calculated += other.calculated;
     deducted += other.deducted;
@@ -45,17 +35,13 @@ AreaSums& AreaSums::operator+=(const AreaSums& other) {
 }
 
 ListTotals ListTotalsByRule(const SurveyData& data, ListKind list, int tier, InputSet inputSet, const AreaRules& rules) {
-    ListTotals totals;
-    if (rules.sum == SumRule::Stored) {
-        TierTotals stored = UpdateTotals(data, list, tier, inputSet);
-        totals.sums = {ExactDecimal::fromTextOrZero(number::singleText(stored.calculated)),
-                       ExactDecimal::fromTextOrZero(number::singleText(stored.deducted))};
-        totals.leftOut = std::move(stored.leftOut);
-        return totals;
-    }
     return ListTotalsOfAreas(data, list, tier, inputSet, rules, [&](int row) {
         return ExactDecimal::fromTextOrZero(data.cell(list, tier, row, column::Area));
     });
+}
+
+ListTotals UpdateTotals(const SurveyData& data, ListKind list, int tier, InputSet inputSet) {
+    return ListTotalsByRule(data, list, tier, inputSet, AreaRules{});
 }
 
 ListTotals ListTotalsOfAreas(const SurveyData& data, ListKind list, int tier, InputSet inputSet, const AreaRules& rules,
