@@ -36,13 +36,12 @@ std::optional<CalculationFailure> MainWindow::calculateAndShow() {
     tierView_->showCalculatedColumns();
     tierView_->showTotals();
     if (failure && failure->inError) {
-        // Every faulty figure once, in the order calculated: "1段目 No.3、2段目 例外処理 No.1".
+        // Every faulty figure once, in the order calculated: "1段目 No.3、例外処理 2段目 No.1".
         std::vector<std::string> names;
         for (const CalculationFault& fault : failure->faults) {
             const FigureInError& figure = fault.figure;
-            std::string name = std::to_string(figure.tier + 1) + "段目 " +
-                               (figure.list == ListKind::Exception ? "例外処理 " : "") + prefs_.stationPrefix +
-                               std::to_string(figure.figure + 1);
+            std::string name = (figure.list == ListKind::Exception ? "例外処理 " : "") + std::to_string(figure.tier + 1) +
+                               "段目 " + prefs_.stationPrefix + std::to_string(figure.figure + 1);
             if (std::ranges::find(names, name) == names.end()) names.push_back(std::move(name));
         }
         std::string joined;

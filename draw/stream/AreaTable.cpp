@@ -20,10 +20,10 @@ constexpr double kNetLineHeight = 6.0;  // the net line under a footer, "hyou3"
 constexpr std::string_view kDeductionRemark = "控除";
 
 struct TableTotals {
-    double normalDesign = 0.0;
-    double deductionDesign = 0.0;
-    double normalMeasured = 0.0;
-    double deductionMeasured = 0.0;
+    ExactDecimal normalDesign;
+    ExactDecimal deductionDesign;
+    ExactDecimal normalMeasured;
+    ExactDecimal deductionMeasured;
 };
 
 // A value cell as the table reads it: an empty cell counts as zero.
@@ -84,10 +84,10 @@ private:
     }
 
     std::string formatted(const std::string& text) const { return shownValue(text, rules_); }
-    std::string formatted(double total) const { return shownValue(number::doubleText(total), rules_); }
-    // What a row adds to the totals: its value as stored, or as shown when the parts shown are summed.
-    double counted(const std::string& text) const {
-        return number::leadingNumber(rules_.sum == SumRule::Shown ? formatted(text) : text);
+    std::string formatted(const ExactDecimal& total) const { return shownValue(total, rules_); }
+    // What a row adds to the totals, exactly: its value as stored, or as shown when the parts shown are summed.
+    ExactDecimal counted(const std::string& text) const {
+        return ExactDecimal::fromLeadingNumber(rules_.sum == SumRule::Shown ? formatted(text) : text).value_or(ExactDecimal());
     }
 
     void writeTier(int tier) {

@@ -79,6 +79,26 @@ TEST(ExactValues, TotalsAreExactSums) {
     EXPECT_EQ(shownValue(summary.tsubo, residential), "30251.83");  // 30251.830125
 }
 
+TEST(ExactValues, TheSummaryOfACentimetreDocumentIsInSquareMetres) {
+    SurveyData data;
+    data.conditions.displayUnit = DisplayUnit::Centimetre;
+    data.setRow(ListKind::Exception, 0, 0, {"12", "", "100", "250.5", "", "", "0"});  // 25050 cm²
+    ASSERT_EQ(CalculateAreas(data, "No."), std::nullopt);
+    const AreaRules rules{.decimals = 3, .registered = RegisteredClass::Residential};
+    const auto table = SummaryTable(SummarizeDocument(data, rules), rules, true);
+    const auto row = [&](const char* tier, const char* list) {
+        for (const SummaryRow& each : table) {
+            if (each[0] == "設計" && each[1] == tier && each[2] == list) return each[5];
+        }
+        return std::string("none");
+    };
+    EXPECT_EQ(row("1", "例外処理"), "2.505");
+    EXPECT_EQ(row("1", "段の計"), "2.505");
+    EXPECT_EQ(row("全体", "合計"), "2.505");
+    EXPECT_EQ(row("全体", "坪"), "0.758");  // 2.505 × 121 ÷ 400 = 0.7577625
+    EXPECT_EQ(row("全体", "地積（宅地・鉱泉地）"), "2.50");
+}
+
 // Texts the quick 128-bit way cannot take ("e0", blanks, many decimals) go the digit-by-digit way: both
 // must write the same values.
 TEST(ExactValues, BothWaysOfCalculatingAgree) {
