@@ -20,8 +20,6 @@ ExactDecimal shownDecimal(double value, const AreaRules& rules) {
 
 }  // namespace
 
-ExactDecimal HandCalculatedTriangle::area() const { return doubleArea.times(5).timesPowerOfTen(-1); }
-
 std::optional<HandCalculatedTriangle> handCalculatedTriangle(const SurveyData& data, int tier, int row,
                                                              const AreaRules& rules) {
     const auto form = baseAndHeightOfRow(data, tier, row);
@@ -34,14 +32,23 @@ std::optional<HandCalculatedTriangle> handCalculatedTriangle(const SurveyData& d
     return triangle;
 }
 
+HandCalculatedTotals handCalculatedTotals(const SurveyData& data, int tier, InputSet inputSet, const AreaRules& rules) {
+    const auto doubleAreaOf = [&](int row) {
+        const auto triangle = handCalculatedTriangle(data, tier, row, rules);
+        return triangle ? triangle->doubleArea : ExactDecimal();
+    };
+    const ListTotals doubleAreas = ListTotalsOfAreas(data, ListKind::Chain, tier, inputSet, AreaRules{}, doubleAreaOf);
+    const auto area = [&](const ExactDecimal& doubleArea) {
+        return doubleArea.times(5).timesPowerOfTen(-1).rounded(rules.decimals, rules.rounding);
+    };
+    return {doubleAreas.sums,
+            {{area(doubleAreas.sums.calculated), area(doubleAreas.sums.deducted)}, doubleAreas.leftOut}};
+}
+
 InputSetSummary SummarizeInputSetByBaseAndHeight(const SurveyData& data, InputSet inputSet, const AreaRules& rules) {
     std::vector<TierSummary> tiers;
     for (int tier = 0; tier < data.tierCount(); ++tier) {
-        const auto areaOf = [&](int row) {
-            const auto triangle = handCalculatedTriangle(data, tier, row, rules);
-            return triangle ? triangle->area() : ExactDecimal();
-        };
-        tiers.push_back({ListTotalsOfAreas(data, ListKind::Chain, tier, inputSet, rules, areaOf),
+        tiers.push_back({handCalculatedTotals(data, tier, inputSet, rules).areas,
                          ListTotalsByRule(data, ListKind::Exception, tier, inputSet, rules)});
     }
     return SummarizeTiers(std::move(tiers), data.conditions.displayUnit, rules);

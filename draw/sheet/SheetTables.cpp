@@ -1,6 +1,8 @@
 #include "draw/sheet/SheetTables.h"
 
 #include <algorithm>
+#include <iterator>
+#include <optional>
 #include <utility>
 
 #include "calc/ComputedRows.h"
@@ -23,16 +25,26 @@ std::string remark(const SurveyData& data, ListKind list, int tier, int row) {
     return isDeductionCode(data.cell(list, tier, row, column::Type)) ? kDeducted : "";
 }
 
-// The three totals under a list, their values in the column before the last (面積), the label over the rest.
-void addTotals(Table& table, const ListTotals& totals, const AreaRules& rules) {
+// The three totals under a list, their values in the column before the last (面積), the label over the rest;
+// in the 三斜 form the 倍面積合計 in the column before that.
+void addTotals(Table& table, const ListTotals& totals, const AreaRules& rules,
+               const std::optional<AreaSums>& doubleAreas = std::nullopt) {
     const int valueColumn = static_cast<int>(table.columns.size()) - 2;
+    const int doubleAreaColumn = valueColumn - 1;
     const std::pair<const char*, ExactDecimal> lines[] = {{"計算面積合計", totals.sums.calculated},
                                                           {"控除面積合計", totals.sums.deducted},
                                                           {"差引面積", totals.sums.net()}};
-    for (const auto& [label, value] : lines) {
-        Row row{std::vector<std::string>(table.columns.size()), valueColumn};
-        row.cells[0] = label;
-        row.cells[static_cast<std::size_t>(valueColumn)] = shownValue(value, rules);
+    const ExactDecimal doubleAreaLines[] = {doubleAreas ? doubleAreas->calculated : ExactDecimal(),
+                                            doubleAreas ? doubleAreas->deducted : ExactDecimal(),
+                                            doubleAreas ? doubleAreas->net() : ExactDecimal()};
+    for (std::size_t line = 0; line < std::size(lines); ++line) {
+        Row row{std::vector<std::string>(table.columns.size()), doubleAreas ? doubleAreaColumn : valueColumn};
+        row.cells[0] = lines[line].first;
+        row.cells[static_cast<std::size_t>(valueColumn)] = shownValue(lines[line].second, rules);
+        if (doubleAreas) {
+            row.cells[static_cast<std::size_t>(doubleAreaColumn)] =
+                doubleAreaLines[line].fixedText(2 * rules.decimals, rules.rounding);
+        }
         table.rows.push_back(std::move(row));
     }
     // The figures that could not be calculated count in none of the totals: the net line says so.
@@ -71,7 +83,6 @@ Table baseAndHeightTable(const SurveyData& data, int tier, const Options& option
             written.cells[1] = triangle->base.fixedText(rules.decimals, rules.rounding);
             written.cells[2] = triangle->height.fixedText(rules.decimals, rules.rounding);
             written.cells[3] = triangle->doubleArea.fixedText(2 * rules.decimals, rules.rounding);
-            written.cells[4] = shownValue(triangle->area(), rules);
         }
         table.rows.push_back(std::move(written));
     }
@@ -130,9 +141,14 @@ std::vector<Table> sheetTables(const SurveyData& data, const Options& options, c
     std::vector<Table> tables;
     for (int tier = 0; tier < data.tierCount(); ++tier) {
         const TierSummary& totals = summary.tiers.at(static_cast<std::size_t>(tier));
-        Table& chain = tables.emplace_back(options.form == Form::BaseAndHeight ? baseAndHeightTable(data, tier, options)
-                                                                                : heronTable(data, tier, options));
-        addTotals(chain, totals.chain, options.rules);
+        if (options.form == Form::BaseAndHeight) {
+            // The areas are the summary's; the 倍面積合計 they come from are written above them.
+            const AreaSums doubleAreas = handCalculatedTotals(data, tier, options.inputSet, options.rules).doubleAreas;
+            addTotals(tables.emplace_back(baseAndHeightTable(data, tier, options)), totals.chain, options.rules,
+                      doubleAreas);
+        } else {
+            addTotals(tables.emplace_back(heronTable(data, tier, options)), totals.chain, options.rules);
+        }
         if (data.figureCount(ListKind::Exception, tier) == 0) continue;
         Table& exception = tables.emplace_back(exceptionTable(data, tier, options));
         addTotals(exception, totals.exception, options.rules);

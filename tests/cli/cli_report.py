@@ -93,7 +93,7 @@ for set_name, set_index, input_set in (('設計', 0, 'design'), ('実測', 1, 'm
     check('page numbers ' + input_set, ['1', '/', '2'] in lines and ['2', '/', '2'] in lines)
     check('input set named ' + input_set, any(set_name + '値' in line for line in lines))
 
-# The 三斜 form of a 3-4-5 triangle: base 5, height 2.4, 倍面積 12, area 6.
+# The 三斜 form of a 3-4-5 triangle: base 5, height 2.4, 倍面積 12; 倍面積合計 12, area 6.
 triangle = '%s/triangle-345.txt' % WORK
 lines_345 = ['"LTミロタ展開図"', '"2000"', '20', '100', '1', '1', '1']
 lines_345 += ['"%s"' % v for v in ('0', '3', '4', '5', '', '', '0', '0', '', '', '', '', '', '0')]
@@ -103,8 +103,8 @@ lines_345 += ['0', '0', '0', '.4', '.4', '0', '0', '200', '0', '0', '0', '0', '#
 with open(triangle, 'wb') as f:
     f.write(''.join(line + '\r\n' for line in lines_345).encode('cp932'))
 lines, _ = sheet_lines(triangle, 'triangle-sansha', '--form', 'sansha')
-expect_in_order('三斜 3-4-5', lines, [['三斜式（底辺・高さ）'], ['1', '5.00', '2.40', '12.0000', '6.00'],
-                                     ['計算面積合計', '6.00'], ['差引面積', '6.00']])
+expect_in_order('三斜 3-4-5', lines, [['三斜式（底辺・高さ）'], ['1', '5.00', '2.40', '12.0000'],
+                                     ['計算面積合計', '12.0000', '6.00'], ['差引面積', '12.0000', '6.00']])
 
 # A figure that forms no triangle: marked on the sheet and left out of its totals, named on standard error, status 1.
 faulty = '%s/triangle-faulty.txt' % WORK
