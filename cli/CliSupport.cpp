@@ -18,6 +18,11 @@ AreaRules areaRulesNamed(int digits, std::string_view rounding, std::string_view
     return rules;
 }
 
+AreaTableRules DrawingRuleOptions::areaTable() const {
+    const AreaRules rules = areaRulesNamed(0, rounding, sum, registered);
+    return {rules.rounding, rules.sum, rules.registered, tableTotals};
+}
+
 void printMessage(const Message& message) {
     std::string text;
     for (char c : message.text) {

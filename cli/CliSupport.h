@@ -7,6 +7,7 @@
 
 #include "calc/AreaCalculation.h"
 #include "calc/AreaRules.h"
+#include "draw/stream/AreaTable.h"
 #include "model/Message.h"
 #include "model/SurveyData.h"
 
@@ -28,6 +29,17 @@ struct DocumentOptions {
 // The rules by the names the options take ("half-up", "stored", "residential", ...); a name not known
 // (none given) keeps the default.
 AreaRules areaRulesNamed(int digits, std::string_view rounding, std::string_view sum, std::string_view registered);
+
+// The rules options of the commands that draw (rounding, sum, registered area by their names, as calc and
+// report take them) and whether the area table closes with the net lines and the document's total.
+struct DrawingRuleOptions {
+    std::string rounding;
+    std::string sum;
+    std::string registered;
+    bool tableTotals = false;
+
+    AreaTableRules areaTable() const;
+};
 
 // Writes a message to standard error: its title on the first line, then its text.
 void printMessage(const Message& message);

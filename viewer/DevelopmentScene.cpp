@@ -92,7 +92,7 @@ QColor faded(QColor colour, bool current) {
 }  // namespace
 
 DevelopmentScene::DevelopmentScene(const SurveyData& data, const PartialDevelopment& development,
-                                   std::string_view digitsFormat, bool heightLines) {
+                                   std::string_view digitsFormat, bool heightLines, RoundingRule heightRounding) {
     const FigureGeometry& geometry = development.geometry;
     const LabelConditions conditions = labelConditions(data.conditions);
     const int firstRow = data.view.currentInputSet == InputSet::Measured ? 1 : 0;
@@ -141,7 +141,8 @@ DevelopmentScene::DevelopmentScene(const SurveyData& data, const PartialDevelopm
                 figure.heightText.rotation = labelAngle(line->slope, place.alignment.flipped) + place.turn;
                 figure.heightText.justification = drawing::Justification{drawing::HorizontalAlignment::Center,
                                                                          drawing::VerticalAlignment::Bottom};
-                figure.heightText.text = number::formatDouble(line->height, digitsFormat);
+                figure.heightText.text =
+                    heightText(*line, AreaRules{.decimals = number::decimalsOf(digitsFormat), .rounding = heightRounding});
             }
             figures_.push_back(std::move(figure));
         }

@@ -7,6 +7,7 @@
 #include <QPolygonF>
 #include <QTransform>
 
+#include "calc/AreaRules.h"
 #include "draw/engine/Drawing.h"
 #include "draw/engine/Extents.h"
 #include "draw/geometry/DevelopmentGeometry.h"
@@ -43,9 +44,9 @@ class DevelopmentScene {
 public:
     DevelopmentScene() = default;
     // Side labels (and heights) are formatted with digitsFormat, as the drawing writes them; heightLines
-    // adds every triangle's 三斜 height, as the drawing option does.
+    // adds every triangle's 三斜 height, as the drawing option does, its value by the rounding rule.
     DevelopmentScene(const SurveyData& data, const PartialDevelopment& development, std::string_view digitsFormat,
-                     bool heightLines = false);
+                     bool heightLines = false, RoundingRule heightRounding = RoundingRule::HalfUp);
 
     const std::vector<DevelopmentFigure>& figures() const { return figures_; }
     const drawing::Extents& extents() const { return extents_; }

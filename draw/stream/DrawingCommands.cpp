@@ -154,8 +154,9 @@ private:
         return forEachDrawnRow([this](int tier, int row, int) {
             const auto line = heightLineOf(data_, geometry_, tier, row);
             if (!line) return true;
-            return sendEach(heightLineCommands(*line, conditions_.labelHeight, alignment_.flipped,
-                                              number::formatDouble(line->height, settings_.digitsFormat)));
+            const AreaRules rules{.decimals = number::decimalsOf(settings_.digitsFormat),
+                                  .rounding = settings_.areaTable.rounding};
+            return sendEach(heightLineCommands(*line, conditions_.labelHeight, alignment_.flipped, heightText(*line, rules)));
         });
     }
 
