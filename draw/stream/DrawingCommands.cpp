@@ -148,15 +148,19 @@ private:
         });
     }
 
+    // The digits and rounding rule every computed value of the drawing is written with.
+    AreaRules shownRules() const {
+        return {.decimals = number::decimalsOf(settings_.digitsFormat), .rounding = settings_.areaTable.rounding};
+    }
+
     // Options: the 三斜 height of every triangle on the dimension layer, before the move and turn.
     bool sendHeightLines() {
         if (!settings_.heightLines) return true;
         return forEachDrawnRow([this](int tier, int row, int) {
             const auto line = heightLineOf(data_, geometry_, tier, row);
             if (!line) return true;
-            const AreaRules rules{.decimals = number::decimalsOf(settings_.digitsFormat),
-                                  .rounding = settings_.areaTable.rounding};
-            return sendEach(heightLineCommands(*line, conditions_.labelHeight, alignment_.flipped, heightText(*line, rules)));
+            return sendEach(
+                heightLineCommands(*line, conditions_.labelHeight, alignment_.flipped, heightText(*line, shownRules())));
         });
     }
 
@@ -178,7 +182,7 @@ private:
         if (!send(command::answers({"-layer", "s", conditions_.dimensionLayerName, ""}))) return false;
         for (const PlacedExceptionFigure& figure : layout.placed) {
             if (!sendEach(exceptionLabelCommands(figure, conditions_.labelHeight, conditions_.referenceAngle,
-                                                settings_.digitsFormat))) {
+                                                shownRules()))) {
                 return false;
             }
         }

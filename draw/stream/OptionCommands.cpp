@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "calc/ShownValue.h"
 #include "draw/stream/Angles.h"
 #include "draw/stream/CommandText.h"
 #include "draw/stream/FigureCommands.h"
@@ -75,9 +76,9 @@ std::vector<hatching::Segment> exceptionHatching(const PlacedExceptionFigure& fi
 }
 
 std::vector<std::string> exceptionLabelCommands(const PlacedExceptionFigure& figure, float textHeight,
-                                                float referenceAngle, std::string_view digitsFormat) {
-    const double area = number::leadingNumber(figure.area);
-    const std::string areaText = number::formatDouble(figure.deduction ? -area : area, digitsFormat);
+                                                float referenceAngle, const AreaRules& rules) {
+    const ExactDecimal area = ExactDecimal::fromLeadingNumber(figure.area).value_or(ExactDecimal());
+    const std::string areaText = shownValue(figure.deduction ? -area : area, rules);
     std::vector<std::string> commands;
     // An empty text would end DTEXT early and its last Enter repeat the command: a nameless figure shows its area only.
     if (!figure.name.empty()) {

@@ -29,8 +29,8 @@ std::string exceptionOutlineCommand(const PlacedExceptionFigure& figure);
 // Its hatching, the lines as far apart as the text is high.
 std::vector<hatching::Segment> exceptionHatching(const PlacedExceptionFigure& figure, double spacing);
 // Its name above the centre and its area (negative for a deduction, as in the area table) below,
-// along the reference angle.
+// along the reference angle; the area shown by the rules.
 std::vector<std::string> exceptionLabelCommands(const PlacedExceptionFigure& figure, float textHeight,
-                                                float referenceAngle, std::string_view digitsFormat);
+                                                float referenceAngle, const AreaRules& rules);
 
 }  // namespace mirota
