@@ -11,6 +11,7 @@
 #include "app/MainWindow.h"
 #include "app/SheetDialog.h"
 #include "grid/ShownRules.h"
+#include "model/NumberText.h"
 #include "model/ProgramTitle.h"
 #include "viewer/SheetPages.h"
 
@@ -41,6 +42,7 @@ void MainWindow::mnuSheet_Click() {
 
 sheet::Sheet MainWindow::sheetFor(sheet::Options chosen) const {
     chosen.rules = areaRulesOf(prefs_);
+    chosen.sideDecimals = number::decimalsOf(prefs_.sideDigits());
     chosen.stationPrefix = prefs_.stationPrefix;
     chosen.documentName = QFileInfo(QString::fromStdString(data_.currentFilePath)).completeBaseName().toStdString();
     const QDate today = QDate::currentDate();

@@ -56,8 +56,8 @@ PreviewPane::PreviewPane(const SurveyData& data, const Preferences& prefs, QWidg
 void PreviewPane::refresh() {
     if (!isVisible()) return;
     const PartialDevelopment development = ComputePartialDevelopment(data_, prefs_.stationPrefix);
-    view_->setScene(DevelopmentScene(data_, development, prefs_.digitsFormat, prefs_.drawHeightLines,
-                                     areaRulesOf(prefs_).rounding));
+    view_->setScene(DevelopmentScene(data_, development, prefs_.sideDigits(), prefs_.drawHeightLines,
+                                     areaRulesOf(prefs_)));
     view_->setEmphasis({data_.view.currentTier, currentFigure_});
     if (development.faults.empty()) {
         faultLine_->hide();

@@ -8,6 +8,7 @@
 namespace mirota::cli {
 
 std::string DocumentOptions::digitsFormat() const { return number::digitsFormatFor(digits); }
+std::string DocumentOptions::sideDigitsFormat() const { return number::digitsFormatFor(sideDigits < 0 ? digits : sideDigits); }
 
 AreaRules areaRulesNamed(int digits, std::string_view rounding, std::string_view sum, std::string_view registered) {
     AreaRules rules;

@@ -19,11 +19,13 @@ enum ExitStatus { kDone = 0, kRefused = 1, kUsage = 2 };
 struct DocumentOptions {
     std::string file;
     int digits = 2;
+    int sideDigits = -1;  // 辺の桁数 of typed sides and elements; below 0: as digits
     std::string prefix = "No.";
     std::string inputSet = "design";
     std::string format = "json";  // calc's output: json, table or csv
 
     std::string digitsFormat() const;
+    std::string sideDigitsFormat() const;
 };
 
 // The rules by the names the options take ("half-up", "stored", "residential", ...); a name not known

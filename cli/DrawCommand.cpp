@@ -24,6 +24,7 @@ DrawingRunSettings runSettings(const DrawOptions& options) {
     settings.heightLines = options.heightLines;
     settings.exceptionFigures = options.exceptionFigures;
     settings.deductionHatching = options.deductionHatching;
+    settings.sideDigitsFormat = options.document.sideDigitsFormat();
     return settings;
 }
 

@@ -12,8 +12,9 @@ int runRequests(const RequestsOptions& options) {
     auto data = loadDocument(options.document);
     if (!data) return kRefused;
     RecordingCadLink link;
-    const DrawingRunResult result = RunDrawing(
-        *data, {options.document.digitsFormat(), options.document.prefix, options.rules.areaTable()}, link, ProgressCallback());
+    DrawingRunSettings settings{options.document.digitsFormat(), options.document.prefix, options.rules.areaTable()};
+    settings.sideDigitsFormat = options.document.sideDigitsFormat();
+    const DrawingRunResult result = RunDrawing(*data, settings, link, ProgressCallback());
     if (!result.finished()) {
         printMessages(result.messages);
         return kRefused;

@@ -24,6 +24,8 @@ void addDocumentOptions(CLI::App& command, DocumentOptions& options, bool withIn
     if (withInputSet) {
         command.add_option("--input-set", options.inputSet, "values to draw")
             ->check(CLI::IsMember({"design", "measured"}));
+        command.add_option("--side-digits", options.sideDigits, "decimals of typed sides and elements (0 to 5; default --digits)")
+            ->check(CLI::Range(0, 5));
     }
 }
 

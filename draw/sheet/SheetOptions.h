@@ -19,6 +19,7 @@ struct Options {
     Form form = Form::Heron;
     Paper paper = Paper::A4;
     AreaRules rules;
+    int sideDecimals = -1;  // 辺の桁数 of the typed sides and elements; below 0: the rules' decimals
     std::string stationPrefix = "No.";
     std::string documentName;  // shown in the title block; "無題" when empty
     std::string date;          // as the title block shows it, e.g. "2026年12月8日"

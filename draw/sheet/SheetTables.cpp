@@ -51,12 +51,16 @@ void addTotals(Table& table, const ListTotals& totals, const AreaRules& rules,
     if (!totals.leftOut.empty()) table.rows.back().cells.back() = "計算不可を除く";
 }
 
+std::string sideDigitsFormat(const Options& options) {
+    return number::digitsFormatFor(options.sideDecimals < 0 ? options.rules.decimals : options.sideDecimals);
+}
+
 Table heronTable(const SurveyData& data, int tier, const Options& options) {
     Table table{std::to_string(tier + 1) + " 段目　展開図形（ヘロン式）",
                 {{"番号", 14, Align::Center}, {"A辺", 26}, {"B辺", 26}, {"C辺", 26}, {"S", 28}, {"面積", 32},
                  {"適用", 28, Align::Center}},
                 {}};
-    const std::string digits = number::digitsFormatFor(options.rules.decimals);
+    const std::string digits = sideDigitsFormat(options);
     for (int figure = 0; figure < data.figureCount(ListKind::Chain, tier); ++figure) {
         const int row = tableRow(figure, options.inputSet);
         const auto cell = [&](int col) { return data.cell(ListKind::Chain, tier, row, col); };
@@ -101,7 +105,7 @@ Table exceptionTable(const SurveyData& data, int tier, const Options& options) {
                 {{"番号", 14, Align::Center}, {"名称", 40, Align::Left}, {"種類", 18, Align::Center}, {"要素1", 24},
                  {"要素2", 24}, {"面積", 32}, {"適用", 28, Align::Center}},
                 {}};
-    const std::string digits = number::digitsFormatFor(options.rules.decimals);
+    const std::string digits = sideDigitsFormat(options);
     for (int figure = 0; figure < data.figureCount(ListKind::Exception, tier); ++figure) {
         const int row = tableRow(figure, options.inputSet);
         const auto cell = [&](int col) { return data.cell(ListKind::Exception, tier, row, col); };

@@ -197,7 +197,7 @@ private:
             if (!justification) return true;
             for (int side = 0; side < FigureGeometry::kVertices; ++side) {
                 const std::string text =
-                    number::formatDigits(data_.cell(ListKind::Chain, tier, row, column::SideA + side), settings_.digitsFormat);
+                    number::formatDigits(data_.cell(ListKind::Chain, tier, row, column::SideA + side), settings_.sideDigits());
                 if (!send(sideLabelCommand(geometry_, tier, row, side, *justification, alignment_.flipped,
                                            conditions_.labelHeight, text))) {
                     return false;

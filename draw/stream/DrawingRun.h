@@ -21,6 +21,7 @@ struct DrawingRunSettings {
     bool heightLines = false;        // 三斜: each triangle's height from its apex to its base
     bool exceptionFigures = false;   // the exception list's rectangles and circles at their positions
     bool deductionHatching = false;  // deductions hatched
+    std::string sideDigitsFormat;    // the side labels' format; empty: as digitsFormat
 };
 
 struct DrawingRunResult {

@@ -149,6 +149,9 @@ closed = [json.loads(line) for line in run('requests', EXAMPLE, '--table-totals'
                                            '--rounding', 'down').stdout.decode('utf-8').splitlines()]
 check('table totals', not any('hyou4' in t for t in texts) and any('hyou3' in t for t in closed)
       and any('hyou4' in t and '地積' in t for t in closed), repr([t for t in closed if 'hyou4' in t]))
+sides = [json.loads(line) for line in run('requests', EXAMPLE, '--side-digits', '3').stdout.decode('utf-8').splitlines()]
+check('side digits', any(t.startswith('_dtext') and '\r8.530\r' in t for t in sides)
+      and not any('\r8.530\r' in t for t in texts))
 check('draw takes the rules', run('draw', EXAMPLE, '-o', os.path.join(WORK, 'rules.svg'), '--rounding', 'up',
                                   '--sum', 'shown', '--table-totals', '--height-lines').returncode == 0)
 
