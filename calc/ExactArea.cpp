@@ -210,6 +210,37 @@ std::optional<std::string> inRange(const ExactDecimal& area) {
 
 }  // namespace
 
+void ExactSum::add(std::string_view text) {
+    // Digits and at most one point, as the calculation writes areas; 36 digits stay below 2^128.
+    constexpr int kSumDecimals = kAreaDecimals + 1;
+    constexpr int kMostDigits = 36;
+    Wide value = 0;
+    int digits = 0;
+    int decimals = -1;  // none before a point
+    bool plain = !text.empty();
+    for (char c : text) {
+        if (c == '.' && decimals < 0) {
+            decimals = 0;
+        } else if (c >= '0' && c <= '9' && ++digits <= kMostDigits) {
+            value = value * 10 + static_cast<unsigned>(c - '0');
+            if (decimals >= 0) ++decimals;
+        } else {
+            plain = false;
+            break;
+        }
+    }
+    decimals = std::max(decimals, 0);
+    if (plain && digits > 0 && decimals <= kSumDecimals && multiply(value, powerOfTen(kSumDecimals - decimals)) &&
+        !__builtin_add_overflow(scaled_, value, &scaled_)) {
+        return;
+    }
+    rest_ += ExactDecimal::fromTextOrZero(text);
+}
+
+ExactDecimal ExactSum::value() const {
+    return rest_ + *ExactDecimal::fromText(scaledText(scaled_, kAreaDecimals + 1, false));
+}
+
 std::optional<TriangleValues> triangleValues(std::string_view a, std::string_view b, std::string_view c) {
     if (auto quick = quickTriangle(a, b, c)) return quick;
     return slowTriangle(a, b, c);

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "calc/ExactDecimal.h"
+
 namespace mirota {
 
 // The values of a figure computed exactly from its typed decimal texts (read by the leading-number rule)
@@ -26,5 +28,17 @@ std::optional<TriangleValues> triangleValues(std::string_view a, std::string_vie
 // 0 gives the area 0; nothing when an element is no number, is negative or the area leaves the range.
 std::optional<std::string> rectangleArea(std::string_view element1, std::string_view element2);
 std::optional<std::string> circleArea(std::string_view diameter);
+
+// An exact sum of cell texts, each read as ExactDecimal::fromTextOrZero reads it. The usual texts (digits and
+// a point, at most kAreaDecimals + 1 decimals) are added as whole numbers in 128 bits, the rest digit by digit.
+class ExactSum {
+public:
+    void add(std::string_view text);
+    ExactDecimal value() const;
+
+private:
+    unsigned __int128 scaled_ = 0;  // × 10^−(kAreaDecimals + 1)
+    ExactDecimal rest_;
+};
 
 }  // namespace mirota

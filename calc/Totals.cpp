@@ -1,6 +1,7 @@
 #include "calc/Totals.h"
 
 #include "calc/ComputedRows.h"
+#include "calc/ExactArea.h"
 #include "calc/ShownValue.h"
 #include "model/NumberText.h"
 
@@ -35,6 +36,16 @@ AreaSums& AreaSums::operator+=(const AreaSums& other) {
 }
 
 ListTotals ListTotalsByRule(const SurveyData& data, ListKind list, int tier, InputSet inputSet, const AreaRules& rules) {
+    if (rules.sum == SumRule::Stored) {
+        ExactSum calculated;
+        ExactSum deducted;
+        ListTotals totals;
+        totals.leftOut = addCountedRows(data, list, tier, inputSet, [&](int row, bool calculatedRow) {
+            (calculatedRow ? calculated : deducted).add(data.cell(list, tier, row, column::Area));
+        });
+        totals.sums = {calculated.value(), deducted.value()};
+        return totals;
+    }
     return ListTotalsOfAreas(data, list, tier, inputSet, rules, [&](int row) {
         return ExactDecimal::fromTextOrZero(data.cell(list, tier, row, column::Area));
     });

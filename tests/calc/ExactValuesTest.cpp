@@ -79,6 +79,20 @@ TEST(ExactValues, TotalsAreExactSums) {
     EXPECT_EQ(shownValue(summary.tsubo, residential), "30251.83");  // 30251.830125
 }
 
+TEST(ExactValues, SumsOfCellTextsTheQuickWayAndTheSlowWay) {
+    ExactSum sum;
+    for (const char* text : {"0.1", "0.2", "34.4264999673216851", "1e3", " 2 ", "abc", "", "-0.5",
+                             "123456789012345678901234567890.5", "0.00000000000000001"}) {
+        sum.add(text);
+    }
+    EXPECT_EQ(sum.value().text(), "123456789012345678901234568926.72649996732168511");
+    EXPECT_EQ(sum.value().text(), (*ExactDecimal::fromText("0.3") + *ExactDecimal::fromText("34.4264999673216851") +
+                                   *ExactDecimal::fromText("1002") - *ExactDecimal::fromText("0.5") +
+                                   *ExactDecimal::fromText("123456789012345678901234567890.5") +
+                                   *ExactDecimal::fromText("0.00000000000000001"))
+                                      .text());
+}
+
 TEST(ExactValues, TheSummaryOfACentimetreDocumentIsInSquareMetres) {
     SurveyData data;
     data.conditions.displayUnit = DisplayUnit::Centimetre;
