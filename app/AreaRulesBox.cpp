@@ -6,6 +6,7 @@
 #include <QLabel>
 
 #include "calc/AreaRules.h"
+#include "model/NumberText.h"
 #include "ui/QtText.h"
 
 namespace mirota {
@@ -41,14 +42,22 @@ AreaRulesBox::AreaRulesBox(QWidget* parent)
                                                                 {RegisteredClass::Residential, "土地：宅地・鉱泉地"},
                                                                 {RegisteredClass::Other, "土地：その他の地目"},
                                                                 {RegisteredClass::Floor, "建物：床面積"}})),
+      sideDigits_(new QComboBox),
       tsubo_(new QCheckBox(QStringLiteral("坪も表示する"))),
       areaTableSummary_(new QCheckBox(QStringLiteral("面積表に差引面積と合計を作図する"))) {
     setObjectName(QStringLiteral("fraAreaRules"));
     tsubo_->setObjectName(QStringLiteral("chkTsubo"));
     areaTableSummary_->setObjectName(QStringLiteral("chkAreaTableSummary"));
+    // 辺の桁数: typed sides and elements (2 for cm, 3 for mm), apart from the computed values' 桁数.
+    sideDigits_->setObjectName(QStringLiteral("cboSideDigits"));
+    sideDigits_->addItem(QStringLiteral("桁数と同じ"), QString());
+    for (int decimals = 0; decimals <= 5; ++decimals) {
+        const QString format = qt(number::digitsFormatFor(decimals));
+        sideDigits_->addItem(decimals == 0 ? QStringLiteral("0") : format, format);
+    }
     auto* layout = new QGridLayout(this);
     const std::pair<const char*, QComboBox*> rows[] = {
-        {"端数処理：", rounding_}, {"合計の出し方：", sum_}, {"登記面積：", registered_}};
+        {"端数処理：", rounding_}, {"合計の出し方：", sum_}, {"登記面積：", registered_}, {"辺の桁数：", sideDigits_}};
     int row = 0;
     for (const auto& [caption, combo] : rows) {
         auto* label = new QLabel(QString::fromUtf8(caption));
@@ -65,6 +74,7 @@ void AreaRulesBox::load(const Preferences& prefs) {
     select(rounding_, prefs.roundingRule);
     select(sum_, prefs.sumRule);
     select(registered_, prefs.registeredClass);
+    select(sideDigits_, prefs.sideDigitsFormat);
     tsubo_->setChecked(prefs.showTsubo);
     areaTableSummary_->setChecked(prefs.areaTableSummary);
 }
@@ -73,6 +83,7 @@ void AreaRulesBox::store(Preferences& prefs) const {
     prefs.roundingRule = selected(rounding_);
     prefs.sumRule = selected(sum_);
     prefs.registeredClass = selected(registered_);
+    prefs.sideDigitsFormat = selected(sideDigits_);
     prefs.showTsubo = tsubo_->isChecked();
     prefs.areaTableSummary = areaTableSummary_->isChecked();
 }

@@ -24,6 +24,7 @@ public:
     QComboBox* rounding() const { return rounding_; }
     QComboBox* sum() const { return sum_; }
     QComboBox* registered() const { return registered_; }
+    QComboBox* sideDigits() const { return sideDigits_; }
     QCheckBox* tsubo() const { return tsubo_; }
     QCheckBox* areaTableSummary() const { return areaTableSummary_; }
 
@@ -31,6 +32,7 @@ private:
     QComboBox* rounding_;
     QComboBox* sum_;
     QComboBox* registered_;
+    QComboBox* sideDigits_;
     QCheckBox* tsubo_;
     QCheckBox* areaTableSummary_;
 };

@@ -66,6 +66,7 @@ DrawingRunSettings runSettingsOf(const Preferences& prefs) {
     settings.heightLines = prefs.drawHeightLines;
     settings.exceptionFigures = prefs.drawExceptionFigures;
     settings.deductionHatching = prefs.hatchDeductions;
+    settings.sideDigitsFormat = prefs.sideDigits();
     return settings;
 }
 

@@ -11,6 +11,7 @@
 #include "app/MainWindow.h"
 #include "app/SheetDialog.h"
 #include "grid/ShownRules.h"
+#include "model/NumberText.h"
 #include "model/ProgramTitle.h"
 #include "viewer/SheetPages.h"
 
@@ -58,6 +59,7 @@ std::optional<sheet::Sheet> MainWindow::sheetAskedFor(const SheetDialog& dialog)
 
 sheet::Sheet MainWindow::sheetFor(sheet::Options chosen) const {
     chosen.rules = areaRulesOf(prefs_);
+    chosen.sideDecimals = number::decimalsOf(prefs_.sideDigits());
     chosen.stationPrefix = prefs_.stationPrefix;
     chosen.documentName = QFileInfo(QString::fromStdString(data_.currentFilePath)).completeBaseName().toStdString();
     if (chosen.date.empty()) {

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "draw/geometry/DevelopmentGeometry.h"
+#include "grid/ShownRules.h"
 #include "ui/QtText.h"
 #include "ui/Twips.h"
 #include "viewer/DevelopmentView.h"
@@ -55,7 +56,8 @@ PreviewPane::PreviewPane(const SurveyData& data, const Preferences& prefs, QWidg
 void PreviewPane::refresh() {
     if (!isVisible()) return;
     const PartialDevelopment development = ComputePartialDevelopment(data_, prefs_.stationPrefix);
-    view_->setScene(DevelopmentScene(data_, development, prefs_.digitsFormat, prefs_.drawHeightLines));
+    view_->setScene(DevelopmentScene(data_, development, prefs_.sideDigits(), prefs_.drawHeightLines,
+                                     areaRulesOf(prefs_)));
     view_->setEmphasis({data_.view.currentTier, currentFigure_});
     if (development.faults.empty()) {
         faultLine_->hide();

@@ -287,7 +287,7 @@ void SetUpDialog::buildControls(bool offerDde) {
     QWidget* order[] = {txtDrawIni(0), txtDrawIni(1), txtDrawIni(2), txtDrawIni(3), txtDrawIni(4), txtDrawIni(10),
                         txtDrawIni(5), txtDrawIni(6), txtDrawIni(7), cboDrawIni(0), cboDrawIni(1), ChkDrawini(0),
                         ChkDrawini(1), txtDrawIni(8), txtDrawIni(9), areaRules_->rounding(), areaRules_->sum(),
-                        areaRules_->registered(), areaRules_->tsubo(), areaRules_->areaTableSummary(), Option1_,
+                        areaRules_->registered(), areaRules_->sideDigits(), areaRules_->tsubo(), areaRules_->areaTableSummary(), Option1_,
                         Option2_, cboOutput_, chkSetUp(0), chkSetUp(1), txtSetUp_, drawingOption(0), drawingOption(1),
                         drawingOption(2), cmdSetUp(0), cmdSetUp(1)};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);

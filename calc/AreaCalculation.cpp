@@ -1,72 +1,52 @@
 #include "calc/AreaCalculation.h"
 
 #include <algorithm>
-#include <cmath>
 #include <new>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "calc/ComputedRows.h"
+#include "calc/ExactArea.h"
 #include "model/FigureType.h"
-#include "model/NumberText.h"
 
 namespace mirota {
 
 namespace {
 
-constexpr double kCircleFactor = 3.1415926538 / 4.0;
-
-Message inputErrorMessage(int tier, int row, std::string_view stationPrefix) {
-    return {"数値入力に誤りがあります。（" + std::to_string(tier + 1) + "段目 " + std::string(stationPrefix) +
+Message inputErrorMessage(ListKind list, int tier, int row, std::string_view stationPrefix) {
+    const std::string listName = list == ListKind::Exception ? "例外処理 " : "";
+    return {"数値入力に誤りがあります。（" + listName + std::to_string(tier + 1) + "段目 " + std::string(stationPrefix) +
                 std::to_string(row / 2 + 1) + "）\r\n\r\n計算を中止します！",
             "データ入力エラー", Message::Icon::Warning};
-}
-
-double cellNumber(const SurveyData& data, ListKind list, int tier, int row, int col) {
-    return number::leadingNumber(data.cell(list, tier, row, col));
 }
 
 // Half perimeter and area of one chain row; false when a side is not positive, the sides form no
 // triangle or the result leaves the number range.
 bool calculateChainRow(SurveyData& data, int tier, int row) {
-    const double a = cellNumber(data, ListKind::Chain, tier, row, column::SideA);
-    const double b = cellNumber(data, ListKind::Chain, tier, row, column::SideB);
-    const double c = cellNumber(data, ListKind::Chain, tier, row, column::SideC);
-    if (!(a > 0.0 && b > 0.0 && c > 0.0)) return false;
-    const float s = number::toSingle((a + b + c) / 2.0);
-    if (!std::isfinite(s)) return false;
-    data.setCell(ListKind::Chain, tier, row, column::HalfPerimeter, number::singleText(s));
-    const double sd = s;
-    const double p = sd * (sd - a) * (sd - b) * (sd - c);
-    if (!(p >= 0.0)) return false;  // also refuses NaN from infinite sides
-    const float area = number::toSingle(std::sqrt(p));
-    if (!std::isfinite(area)) return false;
-    data.setCell(ListKind::Chain, tier, row, column::Area, number::singleText(area));
+    const auto cell = [&](int col) -> const std::string& { return data.cell(ListKind::Chain, tier, row, col); };
+    auto values = triangleValues(cell(column::SideA), cell(column::SideB), cell(column::SideC));
+    if (!values) return false;
+    data.setCell(ListKind::Chain, tier, row, column::HalfPerimeter, std::move(values->halfPerimeter));
+    data.setCell(ListKind::Chain, tier, row, column::Area, std::move(values->area));
     return true;
 }
 
 // Area of one exception row by its type: rectangles from two elements, circles from the diameter; a row
-// without what its type needs has no area. False when an element is not positive or the area leaves the range.
+// without what its type needs has no area. False when an element is no number or negative, or the area
+// leaves the range.
 bool calculateExceptionRow(SurveyData& data, int tier, int row) {
     if (!hasExceptionArea(data, tier, row)) {
         data.setCell(ListKind::Exception, tier, row, column::Area, {});
         return true;
     }
-    const auto type = figureTypeFromCode(data.cell(ListKind::Exception, tier, row, column::Type));
-    const double element1 = cellNumber(data, ListKind::Exception, tier, row, column::SideB);
-    double area = 0.0;
-    if (type == FigureType::Square || type == FigureType::DeductSquare) {
-        const double element2 = cellNumber(data, ListKind::Exception, tier, row, column::SideC);
-        if (!(element1 > 0.0 && element2 > 0.0)) return false;
-        area = element2 * element1;
-    } else {
-        if (!(element1 > 0.0)) return false;
-        area = element1 * element1 * kCircleFactor;
-    }
-    const float single = number::toSingle(area);
-    if (!std::isfinite(single)) return false;
-    data.setCell(ListKind::Exception, tier, row, column::Area, number::singleText(single));
+    const auto cell = [&](int col) -> const std::string& { return data.cell(ListKind::Exception, tier, row, col); };
+    const auto type = figureTypeFromCode(cell(column::Type));
+    auto area = type == FigureType::Square || type == FigureType::DeductSquare
+                    ? rectangleArea(cell(column::SideB), cell(column::SideC))
+                    : circleArea(cell(column::SideB));
+    if (!area) return false;
+    data.setCell(ListKind::Exception, tier, row, column::Area, std::move(*area));
     return true;
 }
 
@@ -88,7 +68,7 @@ void calculateRow(SurveyData& data, ListKind list, int tier, int row, std::strin
     if (calculated) return;
     clearResults(data, list, tier, row);
     faults.push_back({FigureInError{list, tier, figureOfRow(row)}, inputSetOfRow(row),
-                      inputErrorMessage(tier, row, stationPrefix)});
+                      inputErrorMessage(list, tier, row, stationPrefix)});
 }
 
 }  // namespace
@@ -123,9 +103,8 @@ std::string faultyFigureNames(const CalculationFailure& failure, std::string_vie
     for (const CalculationFault& fault : failure.faults) {
         if (inputSet && fault.inputSet != *inputSet) continue;
         const FigureInError& figure = fault.figure;
-        std::string name = std::to_string(figure.tier + 1) + "段目 " +
-                           (figure.list == ListKind::Exception ? "例外処理 " : "") + std::string(stationPrefix) +
-                           std::to_string(figure.figure + 1);
+        std::string name = (figure.list == ListKind::Exception ? "例外処理 " : "") + std::to_string(figure.tier + 1) +
+                           "段目 " + std::string(stationPrefix) + std::to_string(figure.figure + 1);
         if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(std::move(name));
     }
     std::string joined;

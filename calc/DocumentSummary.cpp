@@ -12,6 +12,7 @@ bool InputSetSummary::complete() const {
 InputSetSummary SummarizeTiers(std::vector<TierSummary> tiers, DisplayUnit unit, const AreaRules& rules) {
     InputSetSummary summary;
     summary.tiers = std::move(tiers);
+    summary.unit = unit;
     std::vector<ExactDecimal> floors;
     for (const TierSummary& tier : summary.tiers) {
         summary.total += tier.chain.sums;

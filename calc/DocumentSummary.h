@@ -21,14 +21,18 @@ struct TierSummary {
 };
 
 // What one input set of the whole document adds up to, by the rules: every tier, the grand total over
-// all tiers and both lists, the registered area asked for and the net in 坪 (both from square metres).
+// all tiers and both lists (in the document's area unit), the registered area asked for and the net in
+// 坪 (both from square metres).
 struct InputSetSummary {
     std::vector<TierSummary> tiers;
     AreaSums total;
     std::optional<RegisteredArea> registered;
     ExactDecimal tsubo;
+    DisplayUnit unit = DisplayUnit::Metre;
 
     bool complete() const;
+    // An area of the document's unit in square metres, as the summary shows every value.
+    ExactDecimal squareMetres(const ExactDecimal& area) const { return mirota::squareMetres(area, unit); }
 };
 
 struct DocumentSummary {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <vector>
 
 #include "model/NumberText.h"
 
@@ -86,6 +87,13 @@ std::optional<ExactDecimal> ExactDecimal::fromText(std::string_view text) {
 
 ExactDecimal ExactDecimal::fromTextOrZero(std::string_view text) { return fromText(text).value_or(ExactDecimal{}); }
 
+std::optional<ExactDecimal> ExactDecimal::fromLeadingNumber(std::string_view text) {
+    auto written = number::leadingDecimalDigits(text);
+    if (!written) return std::nullopt;
+    std::string plain = written->digits.empty() ? "0" : std::move(written->digits);
+    return fromText((written->negative ? "-" : "") + plain + "e" + std::to_string(written->pointPosition - static_cast<int>(plain.size())));
+}
+
 ExactDecimal ExactDecimal::operator+(const ExactDecimal& other) const {
     if (other.isZero()) return *this;
     if (isZero()) return other;
@@ -117,6 +125,48 @@ ExactDecimal ExactDecimal::operator-() const {
 }
 
 ExactDecimal ExactDecimal::operator-(const ExactDecimal& other) const { return *this + -other; }
+
+ExactDecimal ExactDecimal::operator*(const ExactDecimal& other) const {
+    if (isZero() || other.isZero()) return {};
+    // Digit by digit, as on paper; the carries are gathered at the end.
+    std::vector<unsigned> columns(digits_.size() + other.digits_.size(), 0);
+    for (std::size_t i = digits_.size(); i-- > 0;) {
+        for (std::size_t j = other.digits_.size(); j-- > 0;) {
+            columns[i + j + 1] += static_cast<unsigned>((digits_[i] - '0') * (other.digits_[j] - '0'));
+        }
+        // Keeps every column far below the unsigned range however long the factors are.
+        for (std::size_t k = columns.size(); k-- > 1;) {
+            columns[k - 1] += columns[k] / 10;
+            columns[k] %= 10;
+        }
+    }
+    ExactDecimal product;
+    product.negative_ = negative_ != other.negative_;
+    product.exponent_ = exponent_ + other.exponent_;
+    product.digits_.reserve(columns.size());
+    for (unsigned digit : columns) product.digits_ += static_cast<char>('0' + digit);
+    product.normalize();
+    return product;
+}
+
+ExactDecimal ExactDecimal::wholePart() const {
+    if (exponent_ >= 0) return *this;
+    ExactDecimal whole = *this;
+    const int dropped = -exponent_;
+    whole.digits_ = static_cast<int>(digits_.size()) > dropped ? digits_.substr(0, digits_.size() - static_cast<std::size_t>(dropped)) : "";
+    whole.exponent_ = 0;
+    whole.normalize();
+    return whole;
+}
+
+std::string ExactDecimal::text() const {
+    if (exponent_ >= 0) {
+        std::string whole = fixedText(0, RoundingRule::Down);
+        whole.pop_back();  // the point
+        return whole;
+    }
+    return fixedText(-exponent_, RoundingRule::Down);
+}
 
 ExactDecimal ExactDecimal::times(unsigned factor) const {
     ExactDecimal product;

@@ -21,10 +21,14 @@ public:
     static std::optional<ExactDecimal> fromText(std::string_view text);
     // The value of a text that reads as a number, else 0 (an empty area counts nothing).
     static ExactDecimal fromTextOrZero(std::string_view text);
+    // The number the leading-number rule reads from a cell ("12.5m" is 12.5); nothing when the text holds
+    // no number or one beyond 10^±400.
+    static std::optional<ExactDecimal> fromLeadingNumber(std::string_view text);
 
     ExactDecimal operator+(const ExactDecimal& other) const;
     ExactDecimal operator-(const ExactDecimal& other) const;
     ExactDecimal operator-() const;
+    ExactDecimal operator*(const ExactDecimal& other) const;
     ExactDecimal& operator+=(const ExactDecimal& other) { return *this = *this + other; }
     // The value times a whole factor ≥ 0, and times 10^power.
     ExactDecimal times(unsigned factor) const;
@@ -34,6 +38,13 @@ public:
     bool operator==(const ExactDecimal& other) const = default;
 
     bool isZero() const { return digits_.empty(); }
+    bool isNegative() const { return negative_; }
+    bool isWhole() const { return exponent_ >= 0; }
+    // The whole part of the magnitude: the value less its fraction.
+    ExactDecimal wholePart() const;
+
+    // Every digit, no exponent, no trailing zeros after the point ("0.015", "1200", "-3.5").
+    std::string text() const;
 
     // The value brought to `decimals` places by the rule (on its magnitude: 切り捨て towards zero).
     ExactDecimal rounded(int decimals, RoundingRule rule) const;

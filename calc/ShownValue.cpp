@@ -1,7 +1,5 @@
 #include "calc/ShownValue.h"
 
-#include "model/NumberText.h"
-
 namespace mirota {
 
 std::string shownValue(std::string_view text, const AreaRules& rules) {
@@ -12,8 +10,5 @@ std::string shownValue(std::string_view text, const AreaRules& rules) {
 std::string shownValue(const ExactDecimal& value, const AreaRules& rules) {
     return value.fixedText(rules.decimals, rules.rounding);
 }
-
-// Through the value's general text, as it is stored: 7 significant digits.
-std::string shownValue(float value, const AreaRules& rules) { return shownValue(number::singleText(value), rules); }
 
 }  // namespace mirota

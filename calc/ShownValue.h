@@ -12,6 +12,5 @@ namespace mirota {
 // number (empty, a name) is shown as it is.
 std::string shownValue(std::string_view text, const AreaRules& rules);
 std::string shownValue(const ExactDecimal& value, const AreaRules& rules);
-std::string shownValue(float value, const AreaRules& rules);
 
 }  // namespace mirota

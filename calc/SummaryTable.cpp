@@ -30,19 +30,18 @@ std::vector<SummaryRow> SummaryTable(const DocumentSummary& summary, const AreaR
     for (std::size_t set = 0; set < summary.inputSets.size(); ++set) {
         const InputSetSummary& sums = summary.inputSets[set];
         const std::string name = kSetNames[set];
+        const auto shown = [&](const ExactDecimal& area) { return shownValue(sums.squareMetres(area), rules); };
         for (std::size_t tier = 0; tier < sums.tiers.size(); ++tier) {
             const std::string tierName = std::to_string(tier + 1);
             for (const auto& [listName, list] : {std::pair{"展開図形", &sums.tiers[tier].chain},
                                                  std::pair{"例外処理", &sums.tiers[tier].exception}}) {
-                rows.push_back({name, tierName, listName, shownValue(list->sums.calculated, rules),
-                                shownValue(list->sums.deducted, rules), shownValue(list->sums.net(), rules),
-                                leftOutFigures(*list)});
+                rows.push_back({name, tierName, listName, shown(list->sums.calculated), shown(list->sums.deducted),
+                                shown(list->sums.net()), leftOutFigures(*list)});
             }
-            rows.push_back({name, tierName, "段の計", "", "", shownValue(sums.tiers[tier].net(), rules), ""});
+            rows.push_back({name, tierName, "段の計", "", "", shown(sums.tiers[tier].net()), ""});
         }
-        rows.push_back({name, "全体", "合計", shownValue(sums.total.calculated, rules),
-                        shownValue(sums.total.deducted, rules), shownValue(sums.total.net(), rules),
-                        sums.complete() ? "" : "あり"});
+        rows.push_back({name, "全体", "合計", shown(sums.total.calculated), shown(sums.total.deducted),
+                        shown(sums.total.net()), sums.complete() ? "" : "あり"});
         if (withTsubo) rows.push_back({name, "全体", "坪", "", "", shownValue(sums.tsubo, rules), ""});
         if (sums.registered) {
             rows.push_back({name, "全体", std::string(captionOf(rules.registered)), "", "", sums.registered->text(), ""});

@@ -11,7 +11,7 @@ namespace mirota {
 // The document summary as a table of texts, the header first: per input set and tier the chain's and the
 // exception list's calculated, deducted and net areas with the figures left out, the tier's net, the
 // grand total, the net in 坪 (when asked) and the registered area (when a class is asked). Every value
-// with the rules' digits and rounding; the window paints it and the command line prints it.
+// in square metres whatever the document's unit, with the rules' digits and rounding; the window paints it and the command line prints it.
 using SummaryRow = std::vector<std::string>;
 std::vector<SummaryRow> SummaryTable(const DocumentSummary& summary, const AreaRules& rules, bool withTsubo);
 

@@ -1,6 +1,7 @@
 #include "calc/Totals.h"
 
 #include "calc/ComputedRows.h"
+#include "calc/ExactArea.h"
 #include "calc/ShownValue.h"
 #include "model/NumberText.h"
 
@@ -28,16 +29,6 @@ std::vector<int> addCountedRows(const SurveyData& data, ListKind list, int tier,
 
 }  // namespace
 
-TierTotals UpdateTotals(const SurveyData& data, ListKind list, int tier, InputSet inputSet) {
-    TierTotals totals;
-    totals.leftOut = addCountedRows(data, list, tier, inputSet, [&](int row, bool calculated) {
-        const double area = number::leadingNumber(data.cell(list, tier, row, column::Area));
-        float& sum = calculated ? totals.calculated : totals.deducted;
-        sum = number::toSingle(static_cast<double>(sum) + area);
-    });
-    return totals;
-}
-
 AreaSums& AreaSums::operator+=(const AreaSums& other) {
     calculated += other.calculated;
     deducted += other.deducted;
@@ -45,17 +36,23 @@ AreaSums& AreaSums::operator+=(const AreaSums& other) {
 }
 
 ListTotals ListTotalsByRule(const SurveyData& data, ListKind list, int tier, InputSet inputSet, const AreaRules& rules) {
-    ListTotals totals;
     if (rules.sum == SumRule::Stored) {
-        TierTotals stored = UpdateTotals(data, list, tier, inputSet);
-        totals.sums = {ExactDecimal::fromTextOrZero(number::singleText(stored.calculated)),
-                       ExactDecimal::fromTextOrZero(number::singleText(stored.deducted))};
-        totals.leftOut = std::move(stored.leftOut);
+        ExactSum calculated;
+        ExactSum deducted;
+        ListTotals totals;
+        totals.leftOut = addCountedRows(data, list, tier, inputSet, [&](int row, bool calculatedRow) {
+            (calculatedRow ? calculated : deducted).add(data.cell(list, tier, row, column::Area));
+        });
+        totals.sums = {calculated.value(), deducted.value()};
         return totals;
     }
     return ListTotalsOfAreas(data, list, tier, inputSet, rules, [&](int row) {
         return ExactDecimal::fromTextOrZero(data.cell(list, tier, row, column::Area));
     });
+}
+
+ListTotals UpdateTotals(const SurveyData& data, ListKind list, int tier, InputSet inputSet) {
+    return ListTotalsByRule(data, list, tier, inputSet, AreaRules{});
 }
 
 ListTotals ListTotalsOfAreas(const SurveyData& data, ListKind list, int tier, InputSet inputSet, const AreaRules& rules,

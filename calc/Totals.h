@@ -9,24 +9,6 @@
 
 namespace mirota {
 
-// The calculated-area and deduction totals of one list of one tier and input set, accumulated in
-// single precision from the stored areas of the rows that carry one (those the grid shows).
-struct TierTotals {
-    float calculated = 0.0f;
-    float deducted = 0.0f;
-    // The figures (from 0) whose values could not be calculated: counted in neither total.
-    std::vector<int> leftOut;
-
-    // The net area: calculated less deducted.
-    float net() const { return calculated - deducted; }
-};
-
-TierTotals UpdateTotals(const SurveyData& data, ListKind list, int tier, InputSet inputSet);
-// The chain list's.
-inline TierTotals UpdateTotals(const SurveyData& data, int tier, InputSet inputSet) {
-    return UpdateTotals(data, ListKind::Chain, tier, inputSet);
-}
-
 // Calculated and deducted areas held exactly, and what they add up to.
 struct AreaSums {
     ExactDecimal calculated;
@@ -36,13 +18,20 @@ struct AreaSums {
     AreaSums& operator+=(const AreaSums& other);
 };
 
-// The totals of one list of one tier and input set by the sum rule: the single-precision totals above
-// for the stored values, or the exact sum of every area as the rules show it.
+// The totals of one list of one tier and input set by the sum rule: the exact sum of the stored areas,
+// or of every area as the rules show it. The figures (from 0) whose values could not be calculated are
+// counted in neither total.
 struct ListTotals {
     AreaSums sums;
     std::vector<int> leftOut;
 };
 ListTotals ListTotalsByRule(const SurveyData& data, ListKind list, int tier, InputSet inputSet, const AreaRules& rules);
+// The exact sums of the stored areas (the two total boxes of a list).
+ListTotals UpdateTotals(const SurveyData& data, ListKind list, int tier, InputSet inputSet);
+// The chain list's.
+inline ListTotals UpdateTotals(const SurveyData& data, int tier, InputSet inputSet) {
+    return UpdateTotals(data, ListKind::Chain, tier, inputSet);
+}
 // The same rows counted with areas of another form (the 三斜 form's hand-calculated ones), given row by
 // row: by the stored rule their exact sum, by the shown rule the sum of the areas as the rules show them.
 ListTotals ListTotalsOfAreas(const SurveyData& data, ListKind list, int tier, InputSet inputSet, const AreaRules& rules,

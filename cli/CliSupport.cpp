@@ -8,6 +8,7 @@
 namespace mirota::cli {
 
 std::string DocumentOptions::digitsFormat() const { return number::digitsFormatFor(digits); }
+std::string DocumentOptions::sideDigitsFormat() const { return number::digitsFormatFor(sideDigits < 0 ? digits : sideDigits); }
 
 AreaRules areaRulesNamed(int digits, std::string_view rounding, std::string_view sum, std::string_view registered) {
     AreaRules rules;
@@ -16,6 +17,11 @@ AreaRules areaRulesNamed(int digits, std::string_view rounding, std::string_view
     rules.sum = sumRuleNamed(sum).value_or(rules.sum);
     rules.registered = registeredClassNamed(registered).value_or(rules.registered);
     return rules;
+}
+
+AreaTableRules DrawingRuleOptions::areaTable() const {
+    const AreaRules rules = areaRulesNamed(0, rounding, sum, registered);
+    return {rules.rounding, rules.sum, rules.registered, tableTotals};
 }
 
 void printMessage(const Message& message) {

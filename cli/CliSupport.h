@@ -7,6 +7,7 @@
 
 #include "calc/AreaCalculation.h"
 #include "calc/AreaRules.h"
+#include "draw/stream/AreaTable.h"
 #include "model/Message.h"
 #include "model/SurveyData.h"
 
@@ -18,16 +19,29 @@ enum ExitStatus { kDone = 0, kRefused = 1, kUsage = 2 };
 struct DocumentOptions {
     std::string file;
     int digits = 2;
+    int sideDigits = -1;  // 辺の桁数 of typed sides and elements; below 0: as digits
     std::string prefix = "No.";
     std::string inputSet = "design";
     std::string format = "json";  // calc's output: json, table or csv
 
     std::string digitsFormat() const;
+    std::string sideDigitsFormat() const;
 };
 
 // The rules by the names the options take ("half-up", "stored", "residential", ...); a name not known
 // (none given) keeps the default.
 AreaRules areaRulesNamed(int digits, std::string_view rounding, std::string_view sum, std::string_view registered);
+
+// The rules options of the commands that draw (rounding, sum, registered area by their names, as calc and
+// report take them) and whether the area table closes with the net lines and the document's total.
+struct DrawingRuleOptions {
+    std::string rounding;
+    std::string sum;
+    std::string registered;
+    bool tableTotals = false;
+
+    AreaTableRules areaTable() const;
+};
 
 // Writes a message to standard error: its title on the first line, then its text.
 void printMessage(const Message& message);

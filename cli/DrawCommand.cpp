@@ -20,10 +20,11 @@ namespace mirota::cli {
 namespace {
 
 DrawingRunSettings runSettings(const DrawOptions& options) {
-    DrawingRunSettings settings{options.document.digitsFormat(), options.document.prefix};
+    DrawingRunSettings settings{options.document.digitsFormat(), options.document.prefix, options.rules.areaTable()};
     settings.heightLines = options.heightLines;
     settings.exceptionFigures = options.exceptionFigures;
     settings.deductionHatching = options.deductionHatching;
+    settings.sideDigitsFormat = options.document.sideDigitsFormat();
     return settings;
 }
 

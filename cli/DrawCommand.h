@@ -8,6 +8,7 @@ namespace mirota::cli {
 
 struct DrawOptions {
     DocumentOptions document;
+    DrawingRuleOptions rules;
     std::string output;  // empty for the CAD program over DDE
     std::string link;    // "engine", "script", "dde", or empty: by the output file, or DDE without one
     bool heightLines = false;

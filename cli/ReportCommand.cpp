@@ -35,6 +35,7 @@ int runReport(const ReportOptions& options) {
     sheetOptions.form = sheet::formNamed(options.form).value_or(sheet::Form::Heron);
     sheetOptions.paper = sheet::paperNamed(options.paper).value_or(sheet::Paper::A4);
     sheetOptions.rules = areaRulesNamed(options.document.digits, options.rounding, options.sum, options.registered);
+    sheetOptions.sideDecimals = options.document.sideDigits;
     sheetOptions.stationPrefix = options.document.prefix;
     const std::u8string name = fileSystemPath(options.document.file).stem().u8string();
     sheetOptions.documentName.assign(name.begin(), name.end());

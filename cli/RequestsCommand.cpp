@@ -8,12 +8,13 @@
 
 namespace mirota::cli {
 
-int runRequests(const DocumentOptions& options) {
-    auto data = loadDocument(options);
+int runRequests(const RequestsOptions& options) {
+    auto data = loadDocument(options.document);
     if (!data) return kRefused;
     RecordingCadLink link;
-    const DrawingRunResult result =
-        RunDrawing(*data, {options.digitsFormat(), options.prefix}, link, ProgressCallback());
+    DrawingRunSettings settings{options.document.digitsFormat(), options.document.prefix, options.rules.areaTable()};
+    settings.sideDigitsFormat = options.document.sideDigitsFormat();
+    const DrawingRunResult result = RunDrawing(*data, settings, link, ProgressCallback());
     if (!result.finished()) {
         printMessages(result.messages);
         return kRefused;

@@ -24,6 +24,8 @@ void addDocumentOptions(CLI::App& command, DocumentOptions& options, bool withIn
     if (withInputSet) {
         command.add_option("--input-set", options.inputSet, "values to draw")
             ->check(CLI::IsMember({"design", "measured"}));
+        command.add_option("--side-digits", options.sideDigits, "decimals of typed sides and elements (0 to 5; default --digits)")
+            ->check(CLI::Range(0, 5));
     }
 }
 
@@ -38,6 +40,14 @@ void addRegisteredOption(CLI::App& command, std::string& registered, const std::
     command.add_option("--registered", registered,
                        what + ": none, residential (宅地・鉱泉地), other (その他の地目) or floor (床面積)")
         ->check(CLI::IsMember({"none", "residential", "other", "floor"}));
+}
+
+// The same rules as calc and report, and the area table's closing lines.
+void addDrawingRuleOptions(CLI::App& command, mirota::cli::DrawingRuleOptions& rules) {
+    addRoundingOptions(command, rules.rounding, rules.sum);
+    addRegisteredOption(command, rules.registered, "the registered area closing the area table (with --table-totals)");
+    command.add_flag("--table-totals", rules.tableTotals,
+                     "close the area table with the net lines, the net of the whole document and the registered area");
 }
 
 }  // namespace
@@ -65,15 +75,17 @@ int main(int argc, char** argv) {
     addRoundingOptions(*calc, calcOptions.rounding, calcOptions.sum);
     calc->add_flag("--summary", calcOptions.summary, "also print the summary of the whole document");
     addRegisteredOption(*calc, calcOptions.registered, "the summary with the registered area");
-    DocumentOptions options;
+    mirota::cli::RequestsOptions requestsOptions;
     CLI::App* requests = app.add_subcommand("requests", "print the drawing's command texts, one JSON string a line");
-    addDocumentOptions(*requests, options, true);
+    addDocumentOptions(*requests, requestsOptions.document, true);
+    addDrawingRuleOptions(*requests, requestsOptions.rules);
 
     mirota::cli::DrawOptions drawOptions;
     CLI::App* draw = app.add_subcommand(
         "draw",
         "make the development drawing into a DXF, SVG, script or SIMA file, or (Windows) in the running CAD program");
     addDocumentOptions(*draw, drawOptions.document, true);
+    addDrawingRuleOptions(*draw, drawOptions.rules);
     draw->add_option("-o,--output", drawOptions.output,
                      "OUT.dxf, OUT.svg or OUT.scr; OUT.sim for SIMA points and lots; none with --link dde");
     draw->add_flag("--height-lines", drawOptions.heightLines, "draw every triangle's base and height (三斜)");
@@ -115,7 +127,7 @@ int main(int argc, char** argv) {
         return app.exit(error) == 0 ? mirota::cli::kDone : mirota::cli::kUsage;
     }
     if (calc->parsed()) return mirota::cli::runCalc(calcOptions);
-    if (requests->parsed()) return mirota::cli::runRequests(options);
+    if (requests->parsed()) return mirota::cli::runRequests(requestsOptions);
     if (draw->parsed()) return mirota::cli::runDraw(drawOptions);
     if (report->parsed()) return mirota::cli::runReport(reportOptions);
     return mirota::cli::runTemplate(templateOutput);

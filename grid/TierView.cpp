@@ -61,7 +61,7 @@ bool TierView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QString TierView::formatted(const std::string& text) const {
-    return qt(number::formatDigits(text, prefs_.digitsFormat));
+    return qt(number::formatDigits(text, prefs_.sideDigits()));
 }
 
 bool TierView::isActiveRow(int row) const { return grid::inputSetOf(row) == view_.currentInputSet; }

@@ -90,7 +90,7 @@ void TierView::pasteBlock(ListKind list, TextTable values) {
                            grid::figureOf(cells.top()),
                            grid::tableColumn(std::max(cells.left(), grid::kFirstValueColumn)),
                            std::move(values),
-                           prefs_.digitsFormat,
+                           prefs_.sideDigits(),
                            prefs_.stationPrefix};
     const int oldFigureCount = data_.figureCount(list, tier());
     if (const auto refused = edits_.pasteBlock(paste)) {

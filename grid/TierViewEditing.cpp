@@ -62,7 +62,7 @@ void TierView::commitCellEdit(ListKind list, EditKind kind) {
         return;
     }
     const CellAddress cell{list, tier(), grid::tableRow(row), grid::tableColumn(col)};
-    const auto entry = enterCellText(e->text().toStdString(), list, cell.col, prefs_.digitsFormat);
+    const auto entry = enterCellText(e->text().toStdString(), list, cell.col, prefs_.sideDigits());
     if (const auto* refused = std::get_if<RefusedEntry>(&entry)) {
         refuseEntry(list, *refused);
         return;

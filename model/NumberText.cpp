@@ -330,6 +330,17 @@ std::optional<DecimalDigits> decimalDigits(std::string_view text) {
     return DecimalDigits{d->negative, std::move(d->digits), d->pointPos};
 }
 
+std::optional<DecimalDigits> leadingDecimalDigits(std::string_view text) {
+    std::string compact;
+    for (char c : text) {
+        if (!isBlank(c)) compact += c;
+    }
+    std::size_t used = 0;
+    auto d = scanDecimal(compact, used);
+    if (!d) return std::nullopt;
+    return DecimalDigits{d->negative, std::move(d->digits), d->pointPos};
+}
+
 bool isNumericEntry(std::string_view text) {
     text = trimBlanks(text);
     if (text.empty()) return false;

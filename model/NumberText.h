@@ -25,6 +25,8 @@ struct DecimalDigits {
     int pointPosition = 0;
 };
 std::optional<DecimalDigits> decimalDigits(std::string_view text);
+// The number the leading-number rule reads, as written; nothing when the text holds none.
+std::optional<DecimalDigits> leadingDecimalDigits(std::string_view text);
 
 // The numeric test of cell entry: one number, or numbers separated by "," (a position "X,Y").
 bool isNumericEntry(std::string_view text);

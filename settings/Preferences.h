@@ -19,7 +19,8 @@ struct WindowGeometry {
 struct Preferences {
     OptionFlags optionFlags;
     std::string stationPrefix;          // shown before the figure number
-    std::string digitsFormat;           // "0." followed by 0 to 5 zeros
+    std::string digitsFormat;           // 桁数 of computed values: "0." followed by 0 to 5 zeros
+    std::string sideDigitsFormat;       // 辺の桁数 of typed sides and elements; empty: as digitsFormat
     bool extWindowPos = false;          // exception pane: false under the chain pane, true to its right
     bool showPreview = true;            // the development preview beside the grids
     std::vector<std::string> recentFiles;  // the File menu's last documents, most recent first
@@ -35,6 +36,9 @@ struct Preferences {
     bool drawHeightLines = false;       // 三斜: every triangle's height to its base, with its value
     bool drawExceptionFigures = false;  // the exception list's rectangles and circles at their positions
     bool hatchDeductions = false;       // deduction figures hatched
+
+    // The format typed sides and elements are written with.
+    const std::string& sideDigits() const { return sideDigitsFormat.empty() ? digitsFormat : sideDigitsFormat; }
 };
 
 // The drawing options by the names they are stored under.

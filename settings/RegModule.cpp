@@ -92,6 +92,7 @@ void LoadSettings(Preferences& prefs) {
     }
     if (auto text = ReadSettingText(*key, OptionTextName(1))) prefs.stationPrefix = *text;
     if (auto text = ReadSettingText(*key, "Keta")) prefs.digitsFormat = *text;
+    if (auto text = ReadSettingText(*key, "SideKeta")) prefs.sideDigitsFormat = *text;
     if (auto text = ReadSettingText(*key, "ExtWindowPos")) {
         if (auto flag = truthValue(*text)) prefs.extWindowPos = *flag;
     }
@@ -140,6 +141,7 @@ void SaveSettings(const Preferences& prefs) {
     }
     WriteSettingText(*key, OptionTextName(1), prefs.stationPrefix);
     WriteSettingText(*key, "Keta", prefs.digitsFormat);
+    WriteSettingText(*key, "SideKeta", prefs.sideDigitsFormat);
     WriteSettingText(*key, "ExtWindowPos", flagText(prefs.extWindowPos));
     WriteSettingText(*key, kShowPreviewName, flagText(prefs.showPreview));
     WriteSettingText(*key, "Width", std::to_string(prefs.windowGeometry.width));

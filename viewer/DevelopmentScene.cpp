@@ -116,7 +116,7 @@ QPainterPath hatchedArea(const DevelopmentFigure& figure, const QTransform& toDe
 }  // namespace
 
 DevelopmentScene::DevelopmentScene(const SurveyData& data, const PartialDevelopment& development,
-                                   std::string_view digitsFormat, bool heightLines) {
+                                   std::string_view sideDigitsFormat, bool heightLines, const AreaRules& heightRules) {
     const FigureGeometry& geometry = development.geometry;
     const LabelConditions conditions = labelConditions(data.conditions);
     const int firstRow = data.view.currentInputSet == InputSet::Measured ? 1 : 0;
@@ -144,7 +144,7 @@ DevelopmentScene::DevelopmentScene(const SurveyData& data, const PartialDevelopm
                     text.rotation = labelAngle(label.slope, place.alignment.flipped) + place.turn;
                     text.justification = *conditions.labelJustification;
                     text.text = number::formatDigits(data.cell(ListKind::Chain, tier, row, column::SideA + side),
-                                                     digitsFormat);
+                                                     sideDigitsFormat);
                     figure.sideLabels.push_back(std::move(text));
                 }
             }
@@ -165,7 +165,7 @@ DevelopmentScene::DevelopmentScene(const SurveyData& data, const PartialDevelopm
                 figure.heightText.rotation = labelAngle(line->slope, place.alignment.flipped) + place.turn;
                 figure.heightText.justification = drawing::Justification{drawing::HorizontalAlignment::Center,
                                                                          drawing::VerticalAlignment::Bottom};
-                figure.heightText.text = number::formatDouble(line->height, digitsFormat);
+                figure.heightText.text = heightText(*line, heightRules);
             }
             figures_.push_back(std::move(figure));
         }

@@ -7,6 +7,7 @@
 #include <QPolygonF>
 #include <QTransform>
 
+#include "calc/AreaRules.h"
 #include "draw/engine/Drawing.h"
 #include "draw/engine/Extents.h"
 #include "draw/geometry/DevelopmentGeometry.h"
@@ -42,10 +43,10 @@ struct DevelopmentEmphasis {
 class DevelopmentScene {
 public:
     DevelopmentScene() = default;
-    // Side labels (and heights) are formatted with digitsFormat, as the drawing writes them; heightLines
-    // adds every triangle's 三斜 height, as the drawing option does.
-    DevelopmentScene(const SurveyData& data, const PartialDevelopment& development, std::string_view digitsFormat,
-                     bool heightLines = false);
+    // Side labels are formatted with sideDigitsFormat, as the drawing writes them; heightLines adds every
+    // triangle's 三斜 height, as the drawing option does, its value by the area rules.
+    DevelopmentScene(const SurveyData& data, const PartialDevelopment& development, std::string_view sideDigitsFormat,
+                     bool heightLines = false, const AreaRules& heightRules = AreaRules{});
 
     const std::vector<DevelopmentFigure>& figures() const { return figures_; }
     const drawing::Extents& extents() const { return extents_; }

@@ -4,7 +4,9 @@
 #include <cmath>
 
 #include "calc/BaseAndHeight.h"
+#include "calc/ShownValue.h"
 #include "draw/geometry/SideAngles.h"
+#include "model/NumberText.h"
 
 namespace mirota {
 
@@ -53,6 +55,11 @@ std::optional<HeightLine> heightLineOf(const SurveyData& data, const FigureGeome
     line.textY = line.footY + (apex[1] - line.footY) * 2.0 / 3.0;
     line.slope = static_cast<float>(geometry::slopeAngle(apex[0] - line.footX, apex[1] - line.footY).value_or(0.0));
     return line;
+}
+
+// Through its 15-digit text, as the sheet's hand calculation takes it.
+std::string heightText(const HeightLine& line, const AreaRules& rules) {
+    return shownValue(number::doubleText(line.height), rules);
 }
 
 }  // namespace mirota

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
+#include "calc/AreaRules.h"
 #include "draw/FigureGeometry.h"
 #include "model/SurveyData.h"
 
@@ -28,5 +30,8 @@ struct HeightLine {
 // For a placed chain row with its three sides and calculated area; nothing for a row without them (an
 // area not calculated yet) or whose base has no length in the layout.
 std::optional<HeightLine> heightLineOf(const SurveyData& data, const FigureGeometry& geometry, int tier, int row);
+
+// The height's value as the 三斜 sheet writes it: brought to the rules' places by their rounding rule.
+std::string heightText(const HeightLine& line, const AreaRules& rules);
 
 }  // namespace mirota

@@ -246,7 +246,7 @@ SheetDevelopment::SheetDevelopment(const SurveyData& source, const Options& opti
         const PlanePoint p = placement->place(static_cast<float>(x), static_cast<float>(y));
         return Point{p.x, p.y};
     };
-    const std::string digits = number::digitsFormatFor(options.rules.decimals);
+    const std::string digits = sideDigitsFormat(options);
     tiers_ = static_cast<int>(development.placedFigures.size());
     for (int tier = 0; tier < tiers_; ++tier) {
         for (int number = 1; number <= development.placedFigures[static_cast<std::size_t>(tier)]; ++number) {

@@ -1,6 +1,12 @@
 #include "draw/sheet/SheetOptions.h"
 
+#include "model/NumberText.h"
+
 namespace mirota::sheet {
+
+std::string sideDigitsFormat(const Options& options) {
+    return number::digitsFormatFor(options.sideDecimals < 0 ? options.rules.decimals : options.sideDecimals);
+}
 
 std::optional<Form> formNamed(std::string_view name) {
     if (name == "heron") return Form::Heron;

@@ -1,6 +1,8 @@
 #include "draw/sheet/SheetTables.h"
 
 #include <algorithm>
+#include <iterator>
+#include <optional>
 #include <utility>
 
 #include "calc/ComputedRows.h"
@@ -33,16 +35,26 @@ bool hasData(const SurveyData& data, ListKind list, int tier, int row) {
     return !name.empty() && name != defaultExceptionName(figureOfRow(row));
 }
 
-// The three totals under a list, their values in the column before the last (面積), the label over the rest.
-void addTotals(Table& table, const ListTotals& totals, const AreaRules& rules) {
+// The three totals under a list, their values in the column before the last (面積), the label over the rest;
+// in the 三斜 form the 倍面積合計 in the column before that.
+void addTotals(Table& table, const ListTotals& totals, const AreaRules& rules,
+               const std::optional<AreaSums>& doubleAreas = std::nullopt) {
     const int valueColumn = static_cast<int>(table.columns.size()) - 2;
+    const int doubleAreaColumn = valueColumn - 1;
     const std::pair<const char*, ExactDecimal> lines[] = {{"計算面積合計", totals.sums.calculated},
                                                           {"控除面積合計", totals.sums.deducted},
                                                           {"差引面積", totals.sums.net()}};
-    for (const auto& [label, value] : lines) {
-        Row row{std::vector<std::string>(table.columns.size()), valueColumn};
-        row.cells[0] = label;
-        row.cells[static_cast<std::size_t>(valueColumn)] = shownValue(value, rules);
+    const ExactDecimal doubleAreaLines[] = {doubleAreas ? doubleAreas->calculated : ExactDecimal(),
+                                            doubleAreas ? doubleAreas->deducted : ExactDecimal(),
+                                            doubleAreas ? doubleAreas->net() : ExactDecimal()};
+    for (std::size_t line = 0; line < std::size(lines); ++line) {
+        Row row{std::vector<std::string>(table.columns.size()), doubleAreas ? doubleAreaColumn : valueColumn};
+        row.cells[0] = lines[line].first;
+        row.cells[static_cast<std::size_t>(valueColumn)] = shownValue(lines[line].second, rules);
+        if (doubleAreas) {
+            row.cells[static_cast<std::size_t>(doubleAreaColumn)] =
+                doubleAreaLines[line].fixedText(2 * rules.decimals, rules.rounding);
+        }
         table.rows.push_back(std::move(row));
     }
     // The figures that could not be calculated count in none of the totals: the net line says so.
@@ -54,7 +66,7 @@ Table heronTable(const SurveyData& data, int tier, const Options& options) {
                 {{"番号", 14, Align::Center}, {"A辺", 26}, {"B辺", 26}, {"C辺", 26}, {"S", 28}, {"面積", 32},
                  {"適用", 28, Align::Center}},
                 {}};
-    const std::string digits = number::digitsFormatFor(options.rules.decimals);
+    const std::string digits = sideDigitsFormat(options);
     for (int figure = 0; figure < data.figureCount(ListKind::Chain, tier); ++figure) {
         const int row = tableRow(figure, options.inputSet);
         if (!hasData(data, ListKind::Chain, tier, row)) continue;
@@ -83,7 +95,6 @@ Table baseAndHeightTable(const SurveyData& data, int tier, const Options& option
             written.cells[1] = triangle->base.fixedText(rules.decimals, rules.rounding);
             written.cells[2] = triangle->height.fixedText(rules.decimals, rules.rounding);
             written.cells[3] = triangle->doubleArea.fixedText(2 * rules.decimals, rules.rounding);
-            written.cells[4] = shownValue(triangle->area(), rules);
         }
         table.rows.push_back(std::move(written));
     }
@@ -102,7 +113,7 @@ Table exceptionTable(const SurveyData& data, int tier, const Options& options) {
                 {{"番号", 14, Align::Center}, {"名称", 40, Align::Left}, {"種類", 18, Align::Center}, {"要素1", 24},
                  {"要素2", 24}, {"面積", 32}, {"適用", 28, Align::Center}},
                 {}};
-    const std::string digits = number::digitsFormatFor(options.rules.decimals);
+    const std::string digits = sideDigitsFormat(options);
     for (int figure = 0; figure < data.figureCount(ListKind::Exception, tier); ++figure) {
         const int row = tableRow(figure, options.inputSet);
         if (!hasData(data, ListKind::Exception, tier, row)) continue;
@@ -144,12 +155,19 @@ std::vector<Table> sheetTables(const SurveyData& data, const Options& options, c
     // A list without a figure that holds data has no table.
     for (int tier = 0; tier < data.tierCount(); ++tier) {
         const TierSummary& totals = summary.tiers.at(static_cast<std::size_t>(tier));
-        Table chain = options.form == Form::BaseAndHeight ? baseAndHeightTable(data, tier, options)
-                                                          : heronTable(data, tier, options);
-        if (!chain.rows.empty()) {
-            addTotals(chain, totals.chain, options.rules);
-            tables.push_back(std::move(chain));
+        Table chain;
+        if (options.form == Form::BaseAndHeight) {
+            // The areas are the summary's; the 倍面積合計 they come from are written above them.
+            chain = baseAndHeightTable(data, tier, options);
+            if (!chain.rows.empty()) {
+                addTotals(chain, totals.chain, options.rules,
+                          handCalculatedTotals(data, tier, options.inputSet, options.rules).doubleAreas);
+            }
+        } else {
+            chain = heronTable(data, tier, options);
+            if (!chain.rows.empty()) addTotals(chain, totals.chain, options.rules);
         }
+        if (!chain.rows.empty()) tables.push_back(std::move(chain));
         Table exception = exceptionTable(data, tier, options);
         if (exception.rows.empty()) continue;
         addTotals(exception, totals.exception, options.rules);

@@ -1,5 +1,6 @@
 #include "draw/sima/SimaWriter.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <unordered_map>
@@ -57,6 +58,7 @@ private:
         int tier = 0;
         int row = 0;
         std::vector<std::size_t> points;
+        double largestCoordinate = 0.0;  // of its laid-out vertices
     };
 
     static std::string pointName(std::size_t index) { return "P" + std::to_string(index + 1); }
@@ -75,24 +77,29 @@ private:
             for (int row = firstRow; row < 2 * data_.figureCount(ListKind::Chain, tier); row += 2) {
                 Lot lot{std::to_string(tier + 1) + "-" + stationPrefix + std::to_string(row / 2 + 1), tier, row, {}};
                 for (int vertex = 0; vertex < FigureGeometry::kVertices; ++vertex) {
-                    lot.points.push_back(pointOf(geometry_.at(tier, row, vertex, FigureGeometry::VertexX),
-                                                 geometry_.at(tier, row, vertex, FigureGeometry::VertexY)));
+                    const float x = geometry_.at(tier, row, vertex, FigureGeometry::VertexX);
+                    const float y = geometry_.at(tier, row, vertex, FigureGeometry::VertexY);
+                    lot.points.push_back(pointOf(x, y));
+                    lot.largestCoordinate = std::max({lot.largestCoordinate, std::fabs(double{x}), std::fabs(double{y})});
                 }
                 lots_.push_back(std::move(lot));
             }
         }
     }
 
-    // The shoelace area of the lot from its coordinates as written against the figure's calculated area.
+    // The shoelace area of the lot from its coordinates as written against the figure's calculated area,
+    // within what the writing and the layout's single precision can make of it.
     bool hasCalculatedArea(const Lot& lot) const {
         double twice = 0.0;
+        double perimeter = 0.0;
         for (std::size_t i = 0; i < lot.points.size(); ++i) {
             const WrittenPoint& p = points_[lot.points[i]];
             const WrittenPoint& q = points_[lot.points[(i + 1) % lot.points.size()]];
             twice += writtenValue(p.x) * writtenValue(q.y) - writtenValue(q.x) * writtenValue(p.y);
+            perimeter += std::hypot(writtenValue(q.x) - writtenValue(p.x), writtenValue(q.y) - writtenValue(p.y));
         }
         const double calculated = number::leadingNumber(data_.cell(ListKind::Chain, lot.tier, lot.row, column::Area));
-        return std::fabs(std::fabs(twice) / 2.0 - calculated) <= kLotAreaTolerance * std::fabs(calculated);
+        return std::fabs(std::fabs(twice) / 2.0 - calculated) <= lotAreaTolerance(perimeter, lot.largestCoordinate);
     }
 
     static double writtenValue(const std::string& text) {
@@ -120,6 +127,17 @@ private:
 };
 
 }  // namespace
+
+// Moving vertex i of a polygon by (ex, ey) changes its shoelace area by ½(ex(y[i+1] − y[i−1]) − ey(x[i+1] − x[i−1])),
+// at most ½·e·√2·|P[i+1] − P[i−1]| ≤ ½·e·√2·(|P[i+1] − P[i]| + |P[i] − P[i−1]|) when |ex|, |ey| ≤ e; over every
+// vertex at most √2·e·perimeter (the products of two errors, e² a vertex, are far below it). A written
+// coordinate is within kCoordinateRounding of the laid-out vertex, and the vertex, laid out in single
+// precision from the figures before it, within a few units of the last place of the largest coordinate
+// (2^-22 of it) of where its sides put it. A relative 1e-4 instead would refuse every lot under about
+// 1 m² even when nothing is wrong with it.
+double lotAreaTolerance(double perimeter, double largestCoordinate) {
+    return std::sqrt(2.0) * perimeter * (kCoordinateRounding + largestCoordinate * 0x1p-22);
+}
 
 std::string simaCoordinate(double value) {
     char buffer[64];

@@ -29,9 +29,13 @@ struct SimaNames {
     std::string stationPrefix;  // before the figure number of a lot's name
 };
 
-// The largest difference, relative to the calculated area, between a lot's area from its written
-// coordinates and its figure's calculated area that the file is trusted with.
-inline constexpr double kLotAreaTolerance = 1e-4;
+// How far a written coordinate may lie from the laid-out vertex: half the last of its 4 decimals.
+inline constexpr double kCoordinateRounding = 0.00005;
+
+// The largest difference between a lot's area from its written coordinates and its figure's calculated
+// area that the coordinates can make: the lot's perimeter and the magnitude of its laid-out (single
+// precision) coordinates give it.
+double lotAreaTolerance(double perimeter, double largestCoordinate);
 
 struct SimaFile {
     std::string bytes;

@@ -22,10 +22,10 @@ constexpr std::string_view kDeductionRemark = "控除";
 using RowValues = std::array<std::string, kValueColumns>;
 
 struct TableTotals {
-    double normalDesign = 0.0;
-    double deductionDesign = 0.0;
-    double normalMeasured = 0.0;
-    double deductionMeasured = 0.0;
+    ExactDecimal normalDesign;
+    ExactDecimal deductionDesign;
+    ExactDecimal normalMeasured;
+    ExactDecimal deductionMeasured;
 };
 
 // A value cell of the chain as the table reads it: an empty cell counts as zero.
@@ -97,10 +97,10 @@ private:
     }
 
     std::string formatted(const std::string& text) const { return shownValue(text, rules_); }
-    std::string formatted(double total) const { return shownValue(number::doubleText(total), rules_); }
-    // What a row adds to the totals: its value as stored, or as shown when the parts shown are summed.
-    double counted(const std::string& text) const {
-        return number::leadingNumber(rules_.sum == SumRule::Shown ? formatted(text) : text);
+    std::string formatted(const ExactDecimal& total) const { return shownValue(total, rules_); }
+    // What a row adds to the totals, exactly: its value as stored, or as shown when the parts shown are summed.
+    ExactDecimal counted(const std::string& text) const {
+        return ExactDecimal::fromLeadingNumber(rules_.sum == SumRule::Shown ? formatted(text) : text).value_or(ExactDecimal());
     }
 
     void writeTier(int tier) {

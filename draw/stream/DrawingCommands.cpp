@@ -142,10 +142,10 @@ private:
     // chain's, before the move and turn) or in the drawing's (the exception figures').
     hatching::KeepOuts textKeepOuts(bool drawingFrame) const {
         std::vector<hatching::KeepOut> chain =
-            chainKeepOuts(data_, geometry_, settings_.digitsFormat, settings_.heightLines, alignment_.flipped);
+            chainKeepOuts(data_, geometry_, settings_.sideDigits(), shownRules(), settings_.heightLines, alignment_.flipped);
         std::vector<hatching::KeepOut> exceptions;
         if (settings_.exceptionFigures) {
-            exceptions = exceptionKeepOuts(layOutExceptionFigures(data_, ""), conditions_, settings_.digitsFormat);
+            exceptions = exceptionKeepOuts(layOutExceptionFigures(data_, ""), conditions_, shownRules());
         }
         const auto placement = DevelopmentPlacement::of(data_, geometry_);
         const auto place = [&](hatching::Point p) {
@@ -180,14 +180,19 @@ private:
         });
     }
 
+    // The digits and rounding rule every computed value of the drawing is written with.
+    AreaRules shownRules() const {
+        return {.decimals = number::decimalsOf(settings_.digitsFormat), .rounding = settings_.areaTable.rounding};
+    }
+
     // Options: the 三斜 height of every triangle on the dimension layer, before the move and turn.
     bool sendHeightLines() {
         if (!settings_.heightLines) return true;
         return forEachDrawnRow([this](int tier, int row, int) {
             const auto line = heightLineOf(data_, geometry_, tier, row);
             if (!line) return true;
-            return sendEach(heightLineCommands(*line, conditions_.labelHeight, alignment_.flipped,
-                                              number::formatDouble(line->height, settings_.digitsFormat)));
+            return sendEach(
+                heightLineCommands(*line, conditions_.labelHeight, alignment_.flipped, heightText(*line, shownRules())));
         });
     }
 
@@ -211,7 +216,7 @@ private:
         if (!send(command::answers({"-layer", "s", conditions_.dimensionLayerName, ""}))) return false;
         for (const PlacedExceptionFigure& figure : layout.placed) {
             if (!sendEach(exceptionLabelCommands(figure, conditions_.labelHeight, conditions_.referenceAngle,
-                                                settings_.digitsFormat))) {
+                                                shownRules()))) {
                 return false;
             }
         }
@@ -226,7 +231,7 @@ private:
             if (!justification) return true;
             for (int side = 0; side < FigureGeometry::kVertices; ++side) {
                 const std::string text =
-                    number::formatDigits(data_.cell(ListKind::Chain, tier, row, column::SideA + side), settings_.digitsFormat);
+                    number::formatDigits(data_.cell(ListKind::Chain, tier, row, column::SideA + side), settings_.sideDigits());
                 if (!send(sideLabelCommand(geometry_, tier, row, side, *justification, alignment_.flipped,
                                            conditions_.labelHeight, text))) {
                     return false;

@@ -33,7 +33,7 @@ std::optional<Message> missingCondition(const DrawingConditions& conditions) {
 
 StreamSettings streamSettings(const DrawingRunSettings& settings) {
     return {settings.digitsFormat, settings.areaTable, settings.heightLines, settings.exceptionFigures,
-            settings.deductionHatching};
+            settings.deductionHatching, settings.sideDigitsFormat};
 }
 
 }  // namespace

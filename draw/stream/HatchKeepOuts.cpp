@@ -22,7 +22,8 @@ hatching::TextAnchor anchorOf(DimensionPosition position) {
 }  // namespace
 
 std::vector<hatching::KeepOut> chainKeepOuts(const SurveyData& data, const FigureGeometry& geometry,
-                                             std::string_view digitsFormat, bool heightLines, bool flipped) {
+                                             std::string_view sideDigitsFormat, const AreaRules& rules,
+                                             bool heightLines, bool flipped) {
     const DrawingConditions& conditions = data.conditions;
     const bool labelled = labelJustification(conditions.dimensionPosition).has_value();
     std::vector<hatching::KeepOut> keepOuts;
@@ -33,7 +34,7 @@ std::vector<hatching::KeepOut> chainKeepOuts(const SurveyData& data, const Figur
                 const hatching::Point at{geometry.at(tier, row, side, FigureGeometry::LabelX),
                                          geometry.at(tier, row, side, FigureGeometry::LabelY)};
                 keepOuts.push_back(hatching::textKeepOut(
-                    at, number::formatDigits(data.cell(ListKind::Chain, tier, row, column::SideA + side), digitsFormat),
+                    at, number::formatDigits(data.cell(ListKind::Chain, tier, row, column::SideA + side), sideDigitsFormat),
                     conditions.labelHeight, labelAngle(geometry.at(tier, row, side, FigureGeometry::Slope), flipped),
                     anchorOf(conditions.dimensionPosition)));
             }
@@ -41,7 +42,7 @@ std::vector<hatching::KeepOut> chainKeepOuts(const SurveyData& data, const Figur
             keepOuts.push_back(hatching::circleKeepOut({centre.x, centre.y}, conditions.numberHeight));
             if (const auto line = heightLines ? heightLineOf(data, geometry, tier, row) : std::nullopt) {
                 keepOuts.push_back(hatching::textKeepOut({line->textX, line->textY},
-                                                         number::formatDouble(line->height, digitsFormat),
+                                                         heightText(*line, rules),
                                                          conditions.labelHeight, labelAngle(line->slope, flipped),
                                                          hatching::TextAnchor::Bottom));
             }
@@ -51,14 +52,14 @@ std::vector<hatching::KeepOut> chainKeepOuts(const SurveyData& data, const Figur
 }
 
 std::vector<hatching::KeepOut> exceptionKeepOuts(const ExceptionLayout& layout, const DrawingConditions& conditions,
-                                                 std::string_view digitsFormat) {
+                                                 const AreaRules& rules) {
     std::vector<hatching::KeepOut> keepOuts;
     for (const PlacedExceptionFigure& figure : layout.placed) {
         if (!figure.name.empty()) {
             keepOuts.push_back(hatching::textKeepOut(figure.centre, figure.name, conditions.labelHeight,
                                                      conditions.referenceAngle, hatching::TextAnchor::Bottom));
         }
-        keepOuts.push_back(hatching::textKeepOut(figure.centre, exceptionAreaText(figure, digitsFormat),
+        keepOuts.push_back(hatching::textKeepOut(figure.centre, exceptionAreaText(figure, rules),
                                                  conditions.labelHeight, conditions.referenceAngle,
                                                  hatching::TextAnchor::Top));
     }

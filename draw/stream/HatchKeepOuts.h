@@ -3,6 +3,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/AreaRules.h"
 #include "draw/FigureGeometry.h"
 #include "draw/geometry/ExceptionLayout.h"
 #include "draw/geometry/HatchClipping.h"
@@ -15,10 +16,11 @@ namespace mirota {
 // every side label the dimension position draws, every circled number and, with heightLines, every
 // height's value.
 std::vector<hatching::KeepOut> chainKeepOuts(const SurveyData& data, const FigureGeometry& geometry,
-                                             std::string_view digitsFormat, bool heightLines, bool flipped);
+                                             std::string_view sideDigitsFormat, const AreaRules& rules,
+                                             bool heightLines, bool flipped);
 
 // Of the exception figures placed in the drawing's frame: their names and areas.
 std::vector<hatching::KeepOut> exceptionKeepOuts(const ExceptionLayout& layout, const DrawingConditions& conditions,
-                                                 std::string_view digitsFormat);
+                                                 const AreaRules& rules);
 
 }  // namespace mirota

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "calc/ShownValue.h"
 #include "draw/stream/Angles.h"
 #include "draw/stream/CommandText.h"
 #include "draw/stream/FigureCommands.h"
@@ -74,14 +75,14 @@ std::vector<hatching::Segment> exceptionHatching(const PlacedExceptionFigure& fi
     return hatching::convexPolygon(figure.corners, spacing, hatching::kMostLines);
 }
 
-std::string exceptionAreaText(const PlacedExceptionFigure& figure, std::string_view digitsFormat) {
-    const double area = number::leadingNumber(figure.area);
-    return number::formatDouble(figure.deduction ? -area : area, digitsFormat);
+std::string exceptionAreaText(const PlacedExceptionFigure& figure, const AreaRules& rules) {
+    const ExactDecimal area = ExactDecimal::fromLeadingNumber(figure.area).value_or(ExactDecimal());
+    return shownValue(figure.deduction ? -area : area, rules);
 }
 
 std::vector<std::string> exceptionLabelCommands(const PlacedExceptionFigure& figure, float textHeight,
-                                                float referenceAngle, std::string_view digitsFormat) {
-    const std::string areaText = exceptionAreaText(figure, digitsFormat);
+                                                float referenceAngle, const AreaRules& rules) {
+    const std::string areaText = exceptionAreaText(figure, rules);
     std::vector<std::string> commands;
     // An empty text would end DTEXT early and its last Enter repeat the command: a nameless figure shows its area only.
     if (!figure.name.empty()) {

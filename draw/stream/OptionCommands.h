@@ -28,10 +28,10 @@ std::vector<std::string> hatchCommands(const std::vector<hatching::Segment>& seg
 std::string exceptionOutlineCommand(const PlacedExceptionFigure& figure);
 // Its hatching, the lines spacing apart, no more than a figure of the drawing gets.
 std::vector<hatching::Segment> exceptionHatching(const PlacedExceptionFigure& figure, double spacing);
-// The area written under it: negative for a deduction, as in the area table.
-std::string exceptionAreaText(const PlacedExceptionFigure& figure, std::string_view digitsFormat);
+// The area written under it: negative for a deduction, as in the area table, shown by the rules.
+std::string exceptionAreaText(const PlacedExceptionFigure& figure, const AreaRules& rules);
 // Its name above the centre and its area below, along the reference angle.
 std::vector<std::string> exceptionLabelCommands(const PlacedExceptionFigure& figure, float textHeight,
-                                                float referenceAngle, std::string_view digitsFormat);
+                                                float referenceAngle, const AreaRules& rules);
 
 }  // namespace mirota

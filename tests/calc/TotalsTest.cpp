@@ -4,10 +4,12 @@
 
 #include <iterator>
 
-#include "model/NumberText.h"
+#include "calc/ShownValue.h"
 
 namespace mirota {
 namespace {
+
+ExactDecimal value(const char* text) { return *ExactDecimal::fromText(text); }
 
 void setFigure(SurveyData& data, int figure, const char* type, const char* designArea, const char* measuredArea) {
     for (int set = 0; set < 2; ++set) {
@@ -28,31 +30,31 @@ TEST(Totals, CalculatedAndDeductedByTypeForOneInputSet) {
     setFigure(data, 4, "23", "0.25", "abc");
     setFigure(data, 5, "99", "100", "200");  // not a calculated code: deducted
 
-    const TierTotals design = UpdateTotals(data, 0, InputSet::Design);
-    EXPECT_FLOAT_EQ(design.calculated, 12.5f);
-    EXPECT_FLOAT_EQ(design.deducted, 101.25f);
-    const TierTotals measured = UpdateTotals(data, 0, InputSet::Measured);
-    EXPECT_FLOAT_EQ(measured.calculated, 18.0f);
-    EXPECT_FLOAT_EQ(measured.deducted, 201.5f);
-    EXPECT_EQ(number::formatSingle(design.calculated, "0.00"), "12.50");
+    const ListTotals design = UpdateTotals(data, 0, InputSet::Design);
+    EXPECT_EQ(design.sums.calculated, value("12.5"));
+    EXPECT_EQ(design.sums.deducted, value("101.25"));
+    const ListTotals measured = UpdateTotals(data, 0, InputSet::Measured);
+    EXPECT_EQ(measured.sums.calculated, value("18.0"));
+    EXPECT_EQ(measured.sums.deducted, value("201.5"));
+    EXPECT_EQ(shownValue(design.sums.calculated, AreaRules{}), "12.50");
 }
 
 TEST(Totals, CodeIsReadAsANumber) {
     SurveyData data;
     setFigure(data, 0, "010", "5", "5");   // reads 10: calculated
     setFigure(data, 1, "", "7", "7");      // reads 0, the base: calculated
-    EXPECT_FLOAT_EQ(UpdateTotals(data, 0, InputSet::Design).calculated, 12.0f);
-    EXPECT_FLOAT_EQ(UpdateTotals(data, 0, InputSet::Design).deducted, 0.0f);
+    EXPECT_EQ(UpdateTotals(data, 0, InputSet::Design).sums.calculated, value("12.0"));
+    EXPECT_EQ(UpdateTotals(data, 0, InputSet::Design).sums.deducted, value("0.0"));
 }
 
-TEST(Totals, AccumulateInSinglePrecision) {
+TEST(Totals, AddExactly) {
     SurveyData data;
     data.setFigureCount(ListKind::Chain, 0, 3);
     setFigure(data, 0, "10", "16777216", "0");
     setFigure(data, 1, "10", "1", "0");
     setFigure(data, 2, "10", "1", "0");
-    // Each step rounds to single: 16777216 + 1 stays 16777216 twice.
-    EXPECT_EQ(UpdateTotals(data, 0, InputSet::Design).calculated, 16777216.0f);
+    // In single precision 16777216 + 1 would stay 16777216 twice.
+    EXPECT_EQ(UpdateTotals(data, 0, InputSet::Design).sums.calculated, value("16777218"));
 }
 
 TEST(Totals, RowsLackingASideAreNotCounted) {
@@ -65,9 +67,9 @@ TEST(Totals, RowsLackingASideAreNotCounted) {
         SurveyData lacking = data;
         lacking.setCell(ListKind::Chain, 0, 2, side, "");  // figure 2, design: a stale area left behind
         lacking.setCell(ListKind::Chain, 0, 4, side, "");  // figure 3, design
-        const TierTotals totals = UpdateTotals(lacking, 0, InputSet::Design);
-        EXPECT_FLOAT_EQ(totals.calculated, 5.0f) << side;
-        EXPECT_FLOAT_EQ(totals.deducted, 0.0f) << side;
+        const ListTotals totals = UpdateTotals(lacking, 0, InputSet::Design);
+        EXPECT_EQ(totals.sums.calculated, value("5.0")) << side;
+        EXPECT_EQ(totals.sums.deducted, value("0.0")) << side;
     }
 }
 
@@ -95,13 +97,13 @@ TEST(Totals, ExceptionListByItsTypesCountingOnlyAreasItCarries) {
         data.setCell(ListKind::Exception, 0, row, column::SideC, rows[figure].element2);
         data.setCell(ListKind::Exception, 0, row, column::Area, rows[figure].area);
     }
-    const TierTotals measured = UpdateTotals(data, ListKind::Exception, 0, InputSet::Measured);
-    EXPECT_FLOAT_EQ(measured.calculated, 15.141593f);
-    EXPECT_FLOAT_EQ(measured.deducted, 2.7853982f);
-    EXPECT_EQ(number::formatSingle(measured.net(), "0.000"), "12.356");
-    const TierTotals design = UpdateTotals(data, ListKind::Exception, 0, InputSet::Design);
-    EXPECT_EQ(design.calculated, 0.0f);
-    EXPECT_EQ(design.deducted, 0.0f);
+    const ListTotals measured = UpdateTotals(data, ListKind::Exception, 0, InputSet::Measured);
+    EXPECT_EQ(measured.sums.calculated, value("15.141593"));
+    EXPECT_EQ(measured.sums.deducted, value("2.7853982"));
+    EXPECT_EQ(shownValue(measured.sums.net(), AreaRules{3}), "12.356");
+    const ListTotals design = UpdateTotals(data, ListKind::Exception, 0, InputSet::Design);
+    EXPECT_TRUE(design.sums.calculated.isZero());
+    EXPECT_TRUE(design.sums.deducted.isZero());
 }
 
 }  // namespace

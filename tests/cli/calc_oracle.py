@@ -2,46 +2,48 @@
 """Checks `mirota-cli calc` against a computation of its own on random documents.
 
 The documents are written here byte by byte in code page 932, and every number is worked out here:
-half perimeters and areas rounded to single precision, 7 significant digits, totals summed in single
-precision, display rounding half away from zero on the decimal text.
+half perimeters and areas exact from the typed decimals (an irrational area to 15 decimals and a final 1),
+totals their exact sums, display rounding half away from zero on the decimal text.
 """
 import json
 import math
 import random
 import re
-import struct
 import subprocess
 import sys
-from decimal import Decimal, ROUND_HALF_UP
+from decimal import Decimal, ROUND_HALF_UP, getcontext
+
+getcontext().prec = 200  # every sum and product here exact
 
 CLI = sys.argv[1]
 WORK = sys.argv[2]
 SEED = int(sys.argv[3]) if len(sys.argv) > 3 else 2026
 
 
-def single(x):
-    try:
-        return struct.unpack('f', struct.pack('f', x))[0]
-    except OverflowError:
-        return math.inf if x > 0 else -math.inf
-
-
 def leading_number(text):
     compact = re.sub(r'[ \t\r\n]', '', text)
     m = re.match(r'[+-]?(\d+\.?\d*|\.\d+)([eEdD][+-]?\d+)?', compact)
     if not m:
-        return 0.0
-    return float(m.group(0).replace('d', 'e').replace('D', 'e'))
+        return Decimal(0)
+    return Decimal(m.group(0).replace('d', 'e').replace('D', 'e'))
 
 
-def general_text(x, digits=7):
-    if x == 0:
-        return '0'
-    d = Decimal('%.*e' % (digits - 1, x))
-    text = format(d, 'f')
+def exact_text(x):
+    text = format(x, 'f')
     if '.' in text:
         text = text.rstrip('0').rstrip('.')
     return text
+
+
+def heron_text(sixteen_a2):
+    """√(16A²) ÷ 4 to 15 decimals, with a 1 after them when the value goes on."""
+    scaled = sixteen_a2.scaleb(30)
+    whole = int(scaled)
+    root = math.isqrt(whole)
+    quarter = root // 4
+    if scaled == whole and root * root == whole and root % 4 == 0:
+        return exact_text(Decimal(quarter).scaleb(-15))
+    return format(Decimal(quarter).scaleb(-15).quantize(Decimal(1).scaleb(-15)), 'f') + '1'
 
 
 def formatted(text, decimals):
@@ -122,12 +124,11 @@ def expected(tiers, counts, cells, decimals, prefix):
                 message = '数値入力に誤りがあります。（%d段目 %s%d）' % (t + 1, prefix, r // 2 + 1)
                 if min(a, b, c) <= 0:
                     return None, message
-                s = single((a + b + c) / 2)
-                entry['s'] = general_text(s)
-                p = s * (s - a) * (s - b) * (s - c)
+                entry['s'] = exact_text((a + b + c) / 2)
+                p = (a + b + c) * (-a + b + c) * (a - b + c) * (a + b - c)
                 if p < 0:
                     return None, message
-                entry['area'] = general_text(single(math.sqrt(p)))
+                entry['area'] = heron_text(p)
             chain.append(entry)
         results.append({'chain': chain})
     for t in range(tiers):
@@ -135,24 +136,24 @@ def expected(tiers, counts, cells, decimals, prefix):
         for row in cells[1][t]:
             area = ''
             if row[0] in ('12', '22') and row[2] and row[3]:
-                area = general_text(single(leading_number(row[3]) * leading_number(row[2])))
+                area = exact_text(leading_number(row[3]) * leading_number(row[2]))
             elif row[0] in ('13', '23') and row[2]:
-                area = general_text(single(leading_number(row[2]) ** 2 * 3.1415926538 / 4))
+                area = exact_text(leading_number(row[2]) ** 2 * Decimal('3.1415926538') / 4)
             exception.append({'area': area})
         results[t]['exception'] = exception
     for t in range(tiers):
         totals = []
         for inputset in range(2):
-            calc, deduct = 0.0, 0.0
+            calc, deduct = Decimal(0), Decimal(0)
             for r in range(inputset, len(cells[0][t]), 2):
                 code = leading_number(cells[0][t][r][0])
                 area = leading_number(results[t]['chain'][r]['area'])
                 if code in (0, 10, 11, 12, 13):
-                    calc = single(calc + area)
+                    calc += area
                 else:
-                    deduct = single(deduct + area)
-            totals.append({'calc': formatted(general_text(calc), decimals),
-                           'deduct': formatted(general_text(deduct), decimals)})
+                    deduct += area
+            totals.append({'calc': formatted(exact_text(calc), decimals),
+                           'deduct': formatted(exact_text(deduct), decimals)})
         results[t]['totals'] = totals
     return {'tiers': results}, None
 

@@ -144,6 +144,16 @@ check('one circle per figure', len(circles) == 12 and all(t.endswith('\r\x1b') f
 check('escapes as JSON', all('\\r' in line for line in lines) and any('\\u001b' in line for line in lines))
 measured = run('requests', EXAMPLE, '--input-set', 'measured')
 check('measured differs', measured.returncode == 0 and measured.stdout != result.stdout)
+# The rules of calc and report: the area table closes with the net lines and the registered area when asked.
+closed = [json.loads(line) for line in run('requests', EXAMPLE, '--table-totals', '--registered', 'residential',
+                                           '--rounding', 'down').stdout.decode('utf-8').splitlines()]
+check('table totals', not any('hyou4' in t for t in texts) and any('hyou3' in t for t in closed)
+      and any('hyou4' in t and '地積' in t for t in closed), repr([t for t in closed if 'hyou4' in t]))
+sides = [json.loads(line) for line in run('requests', EXAMPLE, '--side-digits', '3').stdout.decode('utf-8').splitlines()]
+check('side digits', any(t.startswith('_dtext') and '\r8.530\r' in t for t in sides)
+      and not any('\r8.530\r' in t for t in texts))
+check('draw takes the rules', run('draw', EXAMPLE, '-o', os.path.join(WORK, 'rules.svg'), '--rounding', 'up',
+                                  '--sum', 'shown', '--table-totals', '--height-lines').returncode == 0)
 
 # Drawing: an output file is needed except for DDE, which either draws (no program answers here)
 # or is not there; both end in a message.

@@ -142,7 +142,7 @@ for label, value in (('所在', '千代田区丸の内一丁目'), ('地番', '1
     check('title block ' + label, any(label in line and value in line for line in first_page.splitlines()), first_page)
 check('development at the scale given', '展開図（縮尺1/200）' in development_text(titled))
 
-# The 三斜 form of a 3-4-5 triangle: base 5, height 2.4, 倍面積 12, area 6.
+# The 三斜 form of a 3-4-5 triangle: base 5, height 2.4, 倍面積 12; 倍面積合計 12, area 6.
 triangle = '%s/triangle-345.txt' % WORK
 lines_345 = ['"LTミロタ展開図"', '"2000"', '20', '100', '1', '1', '1']
 lines_345 += ['"%s"' % v for v in ('0', '3', '4', '5', '', '', '0', '0', '', '', '', '', '', '0')]
@@ -152,8 +152,8 @@ lines_345 += ['0', '0', '0', '.4', '.4', '0', '0', '200', '0', '0', '0', '0', '#
 with open(triangle, 'wb') as f:
     f.write(''.join(line + '\r\n' for line in lines_345).encode('cp932'))
 lines, _ = sheet_lines(triangle, 'triangle-sansha', '--form', 'sansha')
-expect_in_order('三斜 3-4-5', lines, [['三斜式（底辺・高さ）'], ['1', '5.00', '2.40', '12.0000', '6.00'],
-                                     ['計算面積合計', '6.00'], ['差引面積', '6.00']])
+expect_in_order('三斜 3-4-5', lines, [['三斜式（底辺・高さ）'], ['1', '5.00', '2.40', '12.0000'],
+                                     ['計算面積合計', '12.0000', '6.00'], ['差引面積', '12.0000', '6.00']])
 
 # A figure that forms no triangle: marked on the sheet and left out of its totals, named on standard error, status 1.
 faulty = '%s/triangle-faulty.txt' % WORK

@@ -46,7 +46,7 @@ void setFigure(SurveyData& data, int figure, const char* type, const char* a, co
 
 float net(SurveyData& data) {
     CalculateAreas(data, "No.");
-    return UpdateTotals(data, 0, InputSet::Design).net();
+    return std::stof(UpdateTotals(data, 0, InputSet::Design).sums.net().text());
 }
 
 // The base, a deduction and two calculated triangles, with sides that do not join: every figure its own area.

@@ -96,6 +96,24 @@ private slots:
         f.window->command(Command::NewFile)->trigger();
         QVERIFY(summary->note()->text().isEmpty());
     }
+
+    void sidesTakeTheirOwnDigits() {
+        WindowFixture f;
+        threeFigures(f);
+        f.takeMessages();
+        f.window->mnuToolSetUp_Click();
+        auto* dialog = f.window->findChild<SetUpDialog*>();
+        QVERIFY(dialog);
+        QComboBox* sideDigits = dialog->areaRules()->sideDigits();
+        QCOMPARE(sideDigits->currentIndex(), 0);  // as 桁数, by default
+        sideDigits->setCurrentIndex(sideDigits->findData("0.000"));
+        dialog->cmdSetUp(0)->click();
+        QCOMPARE(f.prefs.sideDigitsFormat, std::string("0.000"));
+        QCOMPARE(f.grid()->text(1, 3), QString("3.000"));  // a typed side
+        QCOMPARE(f.grid()->text(1, 7), QString("6.00"));   // the area keeps 桁数
+        f.enter(5, 5, "1.2");
+        QCOMPARE(f.data().cell(ListKind::Chain, 0, 4, column::SideC), std::string("1.200"));
+    }
 };
 
 QTEST_MAIN(AreaRulesWindowTest)

@@ -252,9 +252,10 @@ private slots:
         // The summary follows, then the rules it was made by (the preferences' defaults here).
         const qsizetype summary = lines.indexOf("区分,段,一覧,計算面積,控除面積,差引面積,除外した図形");
         QVERIFY2(summary > 0 && lines[summary - 1].isEmpty(), qPrintable(lines.join('\n')));
-        // Two tiers of a 3-4-5 triangle and a circle of diameter 2: 2 × (6 + π) = 18.28; measured (side A 3.1) 18.68.
-        QVERIFY2(lines.mid(summary).contains("設計,全体,合計,18.28,0.00,18.28,"), qPrintable(lines.join('\n')));
-        QVERIFY2(lines.mid(summary).contains("実測,全体,合計,18.68,0.00,18.68,"), qPrintable(lines.join('\n')));
+        // Two tiers of a 3-4-5 triangle and a circle of diameter 2, 2 × (6 + π) = 18.28 mm² in this millimetre
+        // document, which the summary gives in m²: 0.0000183 m².
+        QVERIFY2(lines.mid(summary).contains("設計,全体,合計,0.00,0.00,0.00,"), qPrintable(lines.join('\n')));
+        QVERIFY2(lines.mid(summary).contains("設計,全体,坪,,,0.00,"), qPrintable(lines.join('\n')));
         QCOMPARE(lines.mid(lines.size() - 3), (QStringList{"", "計算の規則,端数処理,四捨五入,桁数,2,合計の出し方,計算値の合計,登記面積,なし", ""}));
         QVERIFY(!f.window->documentModified());
     }

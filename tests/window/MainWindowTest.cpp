@@ -476,9 +476,9 @@ private slots:
             f.window->close();
         }
         auto key = OpenSettingsKey();
-        // The nine of the settings key, the drawing output, the preview, the five area rules and the three
-        // drawing options.
-        QCOMPARE(key->allKeys().size(), 19);
+        // The nine of the settings key, the drawing output, the preview, the five area rules, the sides'
+        // digits and the three drawing options.
+        QCOMPARE(key->allKeys().size(), 20);
         QCOMPARE(ReadSettingText(*key, "DrawHeightLines"), std::optional<std::string>("0"));
         QCOMPARE(ReadSettingText(*key, "ShowPreview"), std::optional<std::string>("1"));
         QCOMPARE(ReadSettingText(*key, "DrawOutput"), std::optional<std::string>("engine"));

@@ -52,13 +52,13 @@ private slots:
         SaveSettings(prefs);
         auto key = OpenSettingsKey();
         const std::pair<const char*, const char*> expected[] = {
-            {"SetUpFlg(0)", "1"}, {"SetUpFlg(1)", "0"}, {"SetUpStr(1)", "測点"}, {"Keta", "0.00"},
+            {"SetUpFlg(0)", "1"}, {"SetUpFlg(1)", "0"}, {"SetUpStr(1)", "測点"}, {"Keta", "0.00"}, {"SideKeta", ""},
             {"ExtWindowPos", "1"}, {"Width", "12000"}, {"Height", "7000"},   {"WindowState", "2"}, {"VerNo", "1"},
             {"DrawOutput", "engine"}, {"ShowPreview", "0"}, {"Rounding", "down"}, {"SumRule", "shown"},
             {"Registered", "other"}, {"ShowTsubo", "1"}, {"AreaTableSummary", "0"}, {"DrawHeightLines", "1"},
             {"DrawExceptionFigures", "0"}, {"HatchDeductions", "1"},
         };
-        QCOMPARE(key->allKeys().size(), 19);
+        QCOMPARE(key->allKeys().size(), 20);
         for (const auto& [name, text] : expected) {
             QCOMPARE(ReadSettingText(*key, name), std::optional<std::string>(text));
         }

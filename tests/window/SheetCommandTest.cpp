@@ -61,13 +61,14 @@ private slots:
         }
 
         // The 三斜 form of the measured values, on A3: tier 1's first triangle on base 9.78, height 7.45.
+        // Tier 1: 倍面積合計 438.1974, halved once 219.10.
         dialog->findChild<QComboBox*>("cboSheetForm")->setCurrentIndex(1);
         dialog->findChild<QComboBox*>("cboSheetPaper")->setCurrentIndex(1);
         dialog->findChild<QComboBox*>("cboSheetInputSet")->setCurrentIndex(1);
         f.fileNames = {pdf};
         click(dialog, "cmdSheetPdf");
         const QString sansha = textOf(pdf);
-        for (const char* expected : {"三斜式（底辺・高さ）", "実測値", "9.78", "7.45", "72.8610", "36.43"}) {
+        for (const char* expected : {"三斜式（底辺・高さ）", "実測値", "9.78", "7.45", "72.8610", "438.1974", "219.10"}) {
             QVERIFY2(sansha.contains(QString::fromUtf8(expected)), expected);
         }
     }
@@ -122,7 +123,7 @@ private slots:
         std::vector<Message> asked = f.takeMessages();
         QCOMPARE(asked.size(), std::size_t{1});
         QCOMPARE(asked.front().icon, Message::Icon::Question);
-        QVERIFY2(asked.front().text.find("1段目 例外処理 No.1") != std::string::npos, asked.front().text.c_str());
+        QVERIFY2(asked.front().text.find("例外処理 1段目 No.1") != std::string::npos, asked.front().text.c_str());
         QCOMPARE(f.fileRequests.size(), std::size_t{1});  // no sheet asked for
 
         // The measured values are sound: their sheet is made without a question.

@@ -9,6 +9,7 @@
 
 #include "WindowFixture.h"
 #include "app/SetUpDialog.h"
+#include "calc/ShownValue.h"
 #include "calc/Totals.h"
 #include "edit/DocumentSettings.h"
 #include "grid/GridCoordinates.h"
@@ -24,7 +25,7 @@ struct Snapshot {
     std::vector<int> figureCounts;
     int tiers = 0;
     DocumentSettings settings;
-    std::vector<float> totals;  // of every tier and input set
+    std::vector<ExactDecimal> totals;  // of every tier and input set
     bool modified = false;
     QString caption;
 
@@ -46,8 +47,8 @@ Snapshot snapshot(WindowFixture& f) {
     s.settings = DocumentSettings::of(data);
     for (int tier = 0; tier < data.maxTiers(); ++tier) {
         for (InputSet set : {InputSet::Design, InputSet::Measured}) {
-            const TierTotals totals = UpdateTotals(data, tier, set);
-            s.totals.insert(s.totals.end(), {totals.calculated, totals.deducted});
+            const ListTotals totals = UpdateTotals(data, tier, set);
+            s.totals.insert(s.totals.end(), {totals.sums.calculated, totals.sums.deducted});
         }
     }
     s.modified = f.window->documentModified();
@@ -72,10 +73,10 @@ QByteArray difference(const Snapshot& got, const Snapshot& expected) {
 
 // The total boxes show the totals of the tier and input set on screen.
 void verifyTotalBoxes(WindowFixture& f) {
-    const TierTotals totals = UpdateTotals(f.data(), f.data().view.currentTier, f.data().view.currentInputSet);
+    const ListTotals totals = UpdateTotals(f.data(), f.data().view.currentTier, f.data().view.currentInputSet);
     FigurePane* chain = f.view().pane(ListKind::Chain);
-    QCOMPARE(chain->totalBox(0)->text(), QString::fromStdString(number::formatSingle(totals.calculated, "0.00")));
-    QCOMPARE(chain->totalBox(1)->text(), QString::fromStdString(number::formatSingle(totals.deducted, "0.00")));
+    QCOMPARE(chain->totalBox(0)->text(), QString::fromStdString(shownValue(totals.sums.calculated, AreaRules{})));
+    QCOMPARE(chain->totalBox(1)->text(), QString::fromStdString(shownValue(totals.sums.deducted, AreaRules{})));
 }
 
 void undo(WindowFixture& f) { f.window->command(Command::Undo)->trigger(); }

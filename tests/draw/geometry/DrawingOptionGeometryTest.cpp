@@ -55,6 +55,32 @@ TEST(HeightLineTest, TheHeightOfA345TriangleStandsOnSide5) {
     }
 }
 
+TEST(HeightLineTest, TheHeightIsWrittenByTheRoundingRuleAsOnTheSheet) {
+    // 10-10-10: height 8.66025…; 3-4-5: height exactly 2.4.
+    struct Case {
+        const char* side;
+        int decimals;
+        RoundingRule rounding;
+        const char* text;
+    };
+    const Case cases[] = {{"10", 1, RoundingRule::HalfUp, "8.7"}, {"10", 1, RoundingRule::Down, "8.6"},
+                          {"10", 2, RoundingRule::Up, "8.67"},    {"10", 2, RoundingRule::Down, "8.66"}};
+    for (const Case& c : cases) {
+        SurveyData data;
+        data.setFigureCount(ListKind::Chain, 0, 1);
+        data.setRow(ListKind::Chain, 0, 0, {"0", c.side, c.side, c.side, "", "", "0"});
+        ASSERT_FALSE(CalculateAreas(data, "No."));
+        FigureGeometry geometry;
+        ASSERT_FALSE(ComputeDevelopmentGeometry(data, "No.", geometry));
+        const auto line = heightLineOf(data, geometry, 0, 0);
+        ASSERT_TRUE(line);
+        EXPECT_EQ(heightText(*line, AreaRules{.decimals = c.decimals, .rounding = c.rounding}), c.text);
+    }
+    HeightLine exact;
+    exact.height = 2.4;  // no binary 2.39999… cut down to 2.39
+    EXPECT_EQ(heightText(exact, AreaRules{.decimals = 2, .rounding = RoundingRule::Down}), "2.40");
+}
+
 TEST(ExceptionLayoutTest, RectanglesLieAlongTheReferenceAngleAndFiguresWithoutPositionAreListed) {
     SurveyData data;
     data.conditions.referenceAngle = 30.0f;

@@ -213,7 +213,7 @@ TEST_F(DrawingOptionsTest, FiguresThatCannotBeCalculatedAreAskedAboutOnceTheDraw
         };
         RecordingCadLink link;
         const DrawingRunResult result = RunDrawing(data, asking, link, {});
-        EXPECT_EQ(asked, std::vector<std::string>{"1段目 例外処理 No.1"});
+        EXPECT_EQ(asked, std::vector<std::string>{"例外処理 1段目 No.1"});
         EXPECT_EQ(result.outcome, c.outcome);
         EXPECT_EQ(result.messages.size(), c.messages);
         EXPECT_EQ(link.requests().empty(), !c.goOn);

@@ -131,9 +131,9 @@ TEST(SheetLayout, TheBaseAndHeightFormOfA345Triangle) {
     const Sheet sheet = layOutSheet(data, optionsOf(Form::BaseAndHeight));
     const std::vector<Line> rows = tableLines(sheet, "1 段目　展開図形（三斜式）");
     ASSERT_EQ(rows.size(), 4u);
-    EXPECT_EQ(rows[0], (Line{"1", "5.00", "2.40", "12.0000", "6.00"}));
-    EXPECT_EQ(rows[1], (Line{"計算面積合計", "6.00"}));
-    EXPECT_EQ(rows[3], (Line{"差引面積", "6.00"}));
+    EXPECT_EQ(rows[0], (Line{"1", "5.00", "2.40", "12.0000"}));
+    EXPECT_EQ(rows[1], (Line{"計算面積合計", "12.0000", "6.00"}));
+    EXPECT_EQ(rows[3], (Line{"差引面積", "12.0000", "6.00"}));
     // The drawing shows the height, dashed, and the figure by the table's number.
     const Page& last = sheet.pages.back();
     EXPECT_EQ(std::ranges::count_if(last.lines, [](const sheet::Line& l) { return l.dashed; }), 1);
@@ -144,7 +144,7 @@ TEST(SheetLayout, TheBaseAndHeightFormOfA345Triangle) {
 
 TEST(SheetLayout, TotalsFollowTheSumRule) {
     // Two 1-1-1 triangles of 0.4330127: stored 0.8660254 -> 0.87; shown 0.43 + 0.43 = 0.86. In the 三斜
-    // form each is 0.87 × 1.00 ÷ 2 = 0.435: stored 0.87, shown 0.44 + 0.44 = 0.88.
+    // form each 倍面積 is 0.87 × 1.00, halved once after adding: 0.87 by either rule.
     const SurveyData data = oneTier({{"10", "1", "1", "1"}, {"11", "1", "1", "1"}});
     struct Case {
         Form form;
@@ -156,13 +156,15 @@ TEST(SheetLayout, TotalsFollowTheSumRule) {
         {Form::Heron, SumRule::Stored, "1 段目　展開図形（ヘロン式）", "0.87"},
         {Form::Heron, SumRule::Shown, "1 段目　展開図形（ヘロン式）", "0.86"},
         {Form::BaseAndHeight, SumRule::Stored, "1 段目　展開図形（三斜式）", "0.87"},
-        {Form::BaseAndHeight, SumRule::Shown, "1 段目　展開図形（三斜式）", "0.88"},
+        {Form::BaseAndHeight, SumRule::Shown, "1 段目　展開図形（三斜式）", "0.87"},
     };
     for (const Case& c : cases) {
         const Sheet sheet = layOutSheet(data, optionsOf(c.form, c.sum));
         const std::vector<Line> rows = tableLines(sheet, c.heading);
         ASSERT_EQ(rows.size(), 5u);
-        EXPECT_EQ(rows[2], (Line{"計算面積合計", c.total})) << c.heading;
+        const Line totalLine = c.form == Form::BaseAndHeight ? Line{"計算面積合計", "1.7400", c.total}  // 倍面積合計
+                                                             : Line{"計算面積合計", c.total};
+        EXPECT_EQ(rows[2], totalLine) << c.heading;
         // The summary's grand total is the same sum.
         const std::vector<Line> summary = tableLines(sheet, "集計");
         const auto total = std::ranges::find_if(summary, [](const Line& l) { return l.size() > 1 && l[1] == "合計"; });

@@ -218,5 +218,25 @@ TEST(SimaExportTest, JoinedVerticesAreOnePointAndXIsTheNorthing) {
     fs::remove(path);
 }
 
+// Lots under 1 m² at 4-decimal coordinates: the written coordinates cannot hold their areas to 1e-4 of
+// them, and nothing is wrong with them; a joined side typed 10 % too long is.
+TEST(SimaExportTest, SmallLotsAreCheckedByWhatTheirCoordinatesCanHold) {
+    for (const auto& [joinedSide, off] : {std::pair{"0.50", std::vector<std::string>{}},
+                                          std::pair{"0.55", std::vector<std::string>{"1-No.2"}}}) {
+        SurveyData data = rectangleOfTwoTriangles();
+        data.conditions.referenceX = 1234.567f;
+        data.conditions.referenceAngle = 33.3f;
+        data.setRow(ListKind::Chain, 0, 0, {"0", "0.31", "0.42", "0.50", "", "", "0"});
+        data.setRow(ListKind::Chain, 0, 2, {"11", joinedSide, "0.33", "0.4", "", "", "0"});
+        DrawingRunResult run;
+        const auto geometry = LayOutDevelopment(data, DrawingRunSettings{}, run);
+        ASSERT_TRUE(geometry);
+        const auto file = simaFile(data, *geometry, {"small", "No."});
+        ASSERT_TRUE(std::holds_alternative<SimaFile>(file));
+        EXPECT_EQ(std::get<SimaFile>(file).lotsOffArea, off) << joinedSide;
+    }
+    EXPECT_DOUBLE_EQ(lotAreaTolerance(1.0, 0.0), std::sqrt(2.0) * 0.00005);
+}
+
 }  // namespace
 }  // namespace mirota
