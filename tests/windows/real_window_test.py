@@ -62,19 +62,29 @@ def point_at(window, dx, dy):
 
 
 class Clipboard:
-    """The X clipboard, which wine shares with the Windows one. Text is put there by an xclip of our own,
-    which ends when another program takes the clipboard."""
+    """The X clipboard, which wine shares with the Windows one. Text is offered there by an xclip of our
+    own, which logs each request for the text it answers and ends when another program takes the clipboard."""
 
-    def __init__(self):
+    def __init__(self, folder):
+        self.log = os.path.join(folder, "xclip.log")
         self.offer = None
 
-    def put(self, text):
+    def offer_text(self, text):
         self.close()
-        self.offer = subprocess.Popen(["xclip", "-quiet", "-selection", "clipboard"], stdin=subprocess.PIPE,
-                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        with open(self.log, "w") as log:
+            self.offer = subprocess.Popen(["xclip", "-verbose", "-selection", "clipboard"], stdin=subprocess.PIPE,
+                                          stdout=log, stderr=subprocess.STDOUT)
         self.offer.stdin.write(text.encode("utf-8"))
         self.offer.stdin.close()
-        wait_for("xclip to hold the clipboard", lambda: self.text() == text, 10)
+        wait_for("xclip to hold the clipboard", lambda: self.answered() >= 0, 10)
+
+    def answered(self):
+        """Requests for the text answered so far; -1 until xclip holds the clipboard."""
+        with open(self.log, errors="replace") as log:
+            return log.read().count("Waiting for selection request number") - 1
+
+    def offering(self):
+        return self.offer is not None and self.offer.poll() is None
 
     def taken(self, seconds):
         """True once another program has taken the clipboard from our xclip."""
@@ -95,32 +105,41 @@ class Clipboard:
             self.offer.wait()
 
 
-def file_name_box_after_paste(clipboard, path):
-    """Pastes path over the save dialog's file name and copies the whole box back out: what the dialog
-    holds, or None when it gave nothing back."""
-    clipboard.put(path)
-    time.sleep(0.5)  # wine takes the new clipboard in when its own clipboard thread hears of it
+def paste_and_read_back(clipboard, path):
+    """Pastes path over the file name in the save dialog (which has the keyboard) and copies the whole
+    box back out: what the dialog holds, or why it could not be read."""
+    if not clipboard.offering():
+        clipboard.offer_text(path)
+    before = clipboard.answered()
     keys("End", "shift+Home", "ctrl+v")
+    # Wine looks at the X clipboard now and then: until it has seen our offer a paste gives the old
+    # text and asks our xclip nothing, and the offer stays for the next paste.
+    try:
+        wait_for("the paste", lambda: clipboard.answered() > before, 3)
+    except Failure:
+        return "(the paste did not ask for the text)"
     keys("End", "shift+Home", "ctrl+c")
     # The copy is done when wine has taken the clipboard from our xclip.
-    return Clipboard.text() if clipboard.taken(5) else None
+    return Clipboard.text() if clipboard.taken(5) else "(the copy did not reach the X clipboard)"
 
 
-def save_through_dialog(dialog, path, written):
-    """Gives Windows' save dialog (which has the keyboard) the whole path through the clipboard, as
-    synthetic key presses of Japanese text lose characters. The path is checked in the dialog before
-    Return, and pasted again on a mismatch; a dialog that shows something else fails at once."""
-    clipboard = Clipboard()
+def save_through_dialog(dialog, path, written, folder):
+    """Gives Windows' save dialog the whole path through the clipboard, as synthetic key presses of
+    Japanese text lose characters. The path is read back from the dialog before Return and pasted again
+    while it is not there; a dialog that shows something else fails at once."""
+    clipboard = Clipboard(folder)
     try:
         shown = []
-        for _ in range(3):
-            shown.append(file_name_box_after_paste(clipboard, path))
+        for _ in range(5):
+            shown.append(paste_and_read_back(clipboard, path))
             if shown[-1] == path:
                 break
         else:
             raise Failure("the save dialog's file name box held %r, not %r" % (shown, path))
     finally:
         clipboard.close()
+    if len(shown) > 1:
+        print("the save dialog held the path at paste %d, after %r" % (len(shown), shown[:-1]))
     keys("Return")
     try:
         wait_for("the save dialog to close", lambda: dialog not in visible_windows(), 15)
@@ -130,7 +149,7 @@ def save_through_dialog(dialog, path, written):
         wait_for(written, lambda: os.path.exists(written) and os.path.getsize(written) > 0, 10)
     except Failure:
         raise Failure("the save dialog closed on %r but no file was written; files in the folder: %r"
-                      % (path, sorted(os.listdir(os.path.dirname(written)))))
+                      % (path, sorted(os.listdir(folder))))
 
 
 def main_window_of(name):
@@ -160,7 +179,7 @@ def drive(wine, program, folder):
         focus(drawing)
         keys("alt+f", "d")  # DXF 形式で保存
         dialog = wait_for("the save dialog", window_named(lambda name: name == "DXF 形式で保存"), 30)
-        save_through_dialog(dialog, windows_path(wine, dxf), dxf)
+        save_through_dialog(dialog, windows_path(wine, dxf), dxf, folder)
         focus(drawing)
         keys("alt+f", "c")  # 閉じる
         # A second start hands its file to the running copy and ends.
