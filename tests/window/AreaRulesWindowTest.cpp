@@ -114,6 +114,26 @@ private slots:
         f.enter(5, 5, "1.2");
         QCOMPARE(f.data().cell(ListKind::Chain, 0, 4, column::SideC), std::string("1.200"));
     }
+
+    // Design values all good, one figure's measured values no triangle: the totals leave it out all the same.
+    void theSummarySaysFiguresAreLeftOutWhenOnlyAMeasuredOneIsFaulty() {
+        WindowFixture f;
+        f.setCount(ListKind::Chain, 1);
+        const char* sides[2][3] = {{"3.00", "4.00", "5.00"}, {"13.00", "12.00", "30.00"}};
+        for (InputSet set : {InputSet::Design, InputSet::Measured}) {
+            for (int side = 0; side < 3; ++side) {
+                f.setCell(tableRow(0, set), column::SideA + side, sides[static_cast<int>(set)][side]);
+            }
+        }
+        f.reload();
+        f.window->mnuToolCalc_Click();
+        f.takeMessages();
+        f.window->command(Command::ShowSummary)->trigger();
+        SummaryWindow* summary = f.window->summaryWindow();
+        QVERIFY(summary && summary->isVisible());
+        QCOMPARE(summary->note()->text(),
+                 QString("数値入力の誤りで計算できない図形は、どの合計にも含めていません（除外した図形）。"));
+    }
 };
 
 QTEST_MAIN(AreaRulesWindowTest)

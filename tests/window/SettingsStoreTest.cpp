@@ -144,8 +144,52 @@ private slots:
         QCOMPARE(prefs.stationPrefix, std::string("No."));
         QCOMPARE(prefs.digitsFormat, std::string("0.00"));
         QCOMPARE(prefs.extWindowPos, false);
+        QCOMPARE(prefs.showPreview, true);
         QCOMPARE(prefs.windowGeometry.width, 11500);
         QCOMPARE(prefs.windowGeometry.state, 0);
+    }
+
+    // Some of the stored values by name, and the same values of a Preferences in that order.
+    static QStringList storedNames() {
+        return {"SetUpFlg(0)", "SetUpFlg(1)", "SetUpStr(1)", "Keta",     "ExtWindowPos", "ShowPreview",
+                "Width",       "Height",      "DrawOutput",  "Rounding", "ShowTsubo",    "DrawHeightLines"};
+    }
+    static QStringList storedValues(const Preferences& p) {
+        return {QString::number(p.optionFlags.saveWindowSize), QString::number(p.optionFlags.useStationPrefix),
+                QString::fromStdString(p.stationPrefix),      QString::fromStdString(p.digitsFormat),
+                QString::number(p.extWindowPos),              QString::number(p.showPreview),
+                QString::number(p.windowGeometry.width),      QString::number(p.windowGeometry.height),
+                QString::fromStdString(p.drawingOutput),      QString::fromStdString(p.roundingRule),
+                QString::number(p.showTsubo),                 QString::number(p.drawHeightLines)};
+    }
+
+    // A key that lacks one value (written by an older or interrupted run) keeps that value's first-run
+    // default, whatever the rest of the key holds.
+    void aMissingValueKeepsItsDefault_data() {
+        QTest::addColumn<QString>("name");
+        for (const QString& name : storedNames()) QTest::newRow(qPrintable(name)) << name;
+    }
+    void aMissingValueKeepsItsDefault() {
+        QFETCH(QString, name);
+        Preferences changed = saved();  // every value above away from its default
+        changed.optionFlags = {false, false};
+        changed.stationPrefix = "測点";
+        changed.digitsFormat = "0.000";
+        changed.extWindowPos = true;
+        changed.showPreview = false;
+        changed.windowGeometry = {12000, 7000, 0};
+        changed.drawingOutput = "dde";
+        changed.roundingRule = "down";
+        changed.showTsubo = true;
+        changed.drawHeightLines = true;
+        SaveSettings(changed);
+        remove(name.toUtf8().constData());
+        Preferences prefs = saved();
+        LoadSettings(prefs);
+        const qsizetype missing = storedNames().indexOf(name);
+        QStringList expected = storedValues(changed);
+        expected[missing] = storedValues(saved())[missing];
+        QCOMPARE(storedValues(prefs), expected);
     }
 
     void unconvertibleValuesAreSkipped_data() {

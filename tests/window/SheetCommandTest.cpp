@@ -35,6 +35,30 @@ class SheetCommandTest : public QObject {
     }
 
 private slots:
+    // Each choice comes from its own box: the paper never follows the form, nor the form the paper.
+    void theDialogReadsEachChoiceFromItsOwnBox_data() {
+        QTest::addColumn<int>("form");
+        QTest::addColumn<int>("paper");
+        QTest::addColumn<int>("inputSet");
+        QTest::newRow("三斜 on A4, design") << 1 << 0 << 0;
+        QTest::newRow("ヘロン on A3, design") << 0 << 1 << 0;
+        QTest::newRow("ヘロン on A4, measured") << 0 << 0 << 1;
+        QTest::newRow("三斜 on A3, measured") << 1 << 1 << 1;
+    }
+    void theDialogReadsEachChoiceFromItsOwnBox() {
+        QFETCH(int, form);
+        QFETCH(int, paper);
+        QFETCH(int, inputSet);
+        SheetDialog dialog(InputSet::Design, TitleBlock{}, RegisteredClass::None, nullptr);
+        dialog.findChild<QComboBox*>("cboSheetForm")->setCurrentIndex(form);
+        dialog.findChild<QComboBox*>("cboSheetPaper")->setCurrentIndex(paper);
+        dialog.findChild<QComboBox*>("cboSheetInputSet")->setCurrentIndex(inputSet);
+        const sheet::Options chosen = dialog.chosen();
+        QCOMPARE(chosen.form, form == 1 ? sheet::Form::BaseAndHeight : sheet::Form::Heron);
+        QCOMPARE(chosen.paper, paper == 1 ? sheet::Paper::A3 : sheet::Paper::A4);
+        QCOMPARE(chosen.inputSet, inputSet == 1 ? InputSet::Measured : InputSet::Design);
+    }
+
     void theMenuCommandWritesTheSheetAsPdf() {
         test::WindowFixture f;
         f.fileNames = {MIROTA_SOURCE_DIR "/examples/sample-survey.txt"};

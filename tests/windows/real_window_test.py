@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """mirota.exe in a real window under wine, on the display of the test run, driven by key presses:
 opens a copy of the example (a CP932 file whose name has Japanese characters and a space), types a
-side, saves with Ctrl+S, draws into the built-in viewer, exports a DXF through Windows' own save
-dialog, hands a second file to the running copy by starting mirota.exe FILE again, and quits. Then
+side, saves with Ctrl+S, draws into the built-in viewer, exports a DXF to a Japanese file name through
+Windows' own save dialog (the path handed over by the clipboard and checked in the dialog before it is
+taken), hands a second file to the running copy by starting mirota.exe FILE again, and quits. Then
 checks the saved file (only the typed side changed, CP932 and CR LF kept), the DXF (equal to what
 a native mirota-cli draws from the saved file), and the preferences in the registry (text values
 under HKEY_CURRENT_USER\\SOFTWARE\\VORN\\VORN001, read back with wine reg query).
@@ -60,6 +61,97 @@ def point_at(window, dx, dy):
     focus(window)
 
 
+class Clipboard:
+    """The X clipboard, which wine shares with the Windows one. Text is offered there by an xclip of our
+    own, which logs each request for the text it answers and ends when another program takes the clipboard."""
+
+    def __init__(self, folder):
+        self.log = os.path.join(folder, "xclip.log")
+        self.offer = None
+
+    def offer_text(self, text):
+        self.close()
+        with open(self.log, "w") as log:
+            self.offer = subprocess.Popen(["xclip", "-verbose", "-selection", "clipboard"], stdin=subprocess.PIPE,
+                                          stdout=log, stderr=subprocess.STDOUT)
+        self.offer.stdin.write(text.encode("utf-8"))
+        self.offer.stdin.close()
+        wait_for("xclip to hold the clipboard", lambda: self.answered() >= 0, 10)
+
+    def answered(self):
+        """Requests for the text answered so far; -1 until xclip holds the clipboard."""
+        with open(self.log, errors="replace") as log:
+            return log.read().count("Waiting for selection request number") - 1
+
+    def offering(self):
+        return self.offer is not None and self.offer.poll() is None
+
+    def taken(self, seconds):
+        """True once another program has taken the clipboard from our xclip."""
+        try:
+            self.offer.wait(timeout=seconds)
+            return True
+        except subprocess.TimeoutExpired:
+            return False
+
+    @staticmethod
+    def text():
+        done = subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True, timeout=15)
+        return done.stdout.decode("utf-8", "replace") if done.returncode == 0 else None
+
+    def close(self):
+        if self.offer and self.offer.poll() is None:
+            self.offer.kill()
+            self.offer.wait()
+
+
+def paste_and_read_back(clipboard, path):
+    """Pastes path over the file name in the save dialog (which has the keyboard) and copies the whole
+    box back out: what the dialog holds, or why it could not be read."""
+    if not clipboard.offering():
+        clipboard.offer_text(path)
+    before = clipboard.answered()
+    keys("End", "shift+Home", "ctrl+v")
+    # Wine looks at the X clipboard now and then: until it has seen our offer a paste gives the old
+    # text and asks our xclip nothing, and the offer stays for the next paste.
+    try:
+        wait_for("the paste", lambda: clipboard.answered() > before, 3)
+    except Failure:
+        return "(the paste did not ask for the text)"
+    keys("End", "shift+Home", "ctrl+c")
+    # The copy is done when wine has taken the clipboard from our xclip.
+    return Clipboard.text() if clipboard.taken(5) else "(the copy did not reach the X clipboard)"
+
+
+def save_through_dialog(dialog, path, written, folder):
+    """Gives Windows' save dialog the whole path through the clipboard, as synthetic key presses of
+    Japanese text lose characters. The path is read back from the dialog before Return and pasted again
+    while it is not there; a dialog that shows something else fails at once."""
+    clipboard = Clipboard(folder)
+    try:
+        shown = []
+        for _ in range(5):
+            shown.append(paste_and_read_back(clipboard, path))
+            if shown[-1] == path:
+                break
+        else:
+            raise Failure("the save dialog's file name box held %r, not %r" % (shown, path))
+    finally:
+        clipboard.close()
+    if len(shown) > 1:
+        print("the save dialog held the path at paste %d, after %r" % (len(shown), shown[:-1]))
+    keys("Return")
+    try:
+        wait_for("the save dialog to close", lambda: dialog not in visible_windows(), 15)
+    except Failure:
+        raise Failure("the save dialog stayed open after Return with %r in it" % path)
+    try:
+        wait_for(written, lambda: os.path.exists(written) and os.path.getsize(written) > 0, 10)
+    except Failure:
+        raise Failure("the save dialog closed on %r but no file was written; files in the folder: %r"
+                      % (path, sorted(os.listdir(folder))))
+
+
 def main_window_of(name):
     return wait_for("the main window with " + name,
                     window_named(lambda title: title.startswith(TITLE) and name in title), 60)
@@ -87,11 +179,7 @@ def drive(wine, program, folder):
         focus(drawing)
         keys("alt+f", "d")  # DXF 形式で保存
         dialog = wait_for("the save dialog", window_named(lambda name: name == "DXF 形式で保存"), 30)
-        focus(dialog)
-        keys("End", "shift+Home")  # the proposed name, replaced by the whole path
-        type_text(windows_path(wine, dxf))
-        keys("Return")
-        wait_for(dxf, lambda: os.path.exists(dxf) and os.path.getsize(dxf) > 0, 30)
+        save_through_dialog(dialog, windows_path(wine, dxf), dxf, folder)
         focus(drawing)
         keys("alt+f", "c")  # 閉じる
         # A second start hands its file to the running copy and ends.

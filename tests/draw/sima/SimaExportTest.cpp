@@ -238,5 +238,26 @@ TEST(SimaExportTest, SmallLotsAreCheckedByWhatTheirCoordinatesCanHold) {
     EXPECT_DOUBLE_EQ(lotAreaTolerance(1.0, 0.0), std::sqrt(2.0) * 0.00005);
 }
 
+// A coordinate that rounds to zero from below is written 0.0000: a minus sign there is a place that
+// does not exist to the program that reads the file.
+TEST(SimaExportTest, ACoordinateThatRoundsToZeroFromBelowHasNoSign) {
+    SurveyData data = rectangleOfTwoTriangles();
+    data.conditions.referenceX = -0.00003f;
+    data.conditions.referenceY = -0.00003f;
+    const fs::path path = exportTo(data, "mirota-near-zero.sim");
+    const std::vector<Record> records = readSima(path);
+    std::vector<Record> points;
+    for (const Record& record : records) {
+        if (record.at(0) == "A01") points.push_back(record);
+    }
+    // Vertex 0 on the reference point, the base's side B (4) due north and its side A (3) due west; the
+    // second figure's new vertex 3 from P3 and 4 from P2: (2.88, -3.84).
+    EXPECT_EQ(points, (std::vector<Record>{{"A01", "1", "P1", "0.0000", "0.0000", "0.0000"},
+                                           {"A01", "2", "P2", "4.0000", "0.0000", "0.0000"},
+                                           {"A01", "3", "P3", "0.0000", "-3.0000", "0.0000"},
+                                           {"A01", "4", "P4", "2.8800", "-3.8400", "0.0000"}}));
+    fs::remove(path);
+}
+
 }  // namespace
 }  // namespace mirota
