@@ -78,6 +78,8 @@ MainWindow::MainWindow(Preferences& prefs, QString appFolder, QWidget* parent)
     connect(tierView_.get(), &TierView::pasteAvailable, this,
             [this] { toolMain_->widgetForAction(command(Command::Paste))->setEnabled(true); });
     connect(tierView_.get(), &TierView::dataMenuRequested, this, &MainWindow::showDataMenuAt);
+    connect(tierView_.get(), &TierView::inputSetChosen, this,
+            [this](InputSet set) { mnuDataChangeType_Click(static_cast<int>(set)); });
     connect(tierView_.get(), &TierView::documentEdited, this, &MainWindow::updateCaption);
     connect(tierView_.get(), &TierView::documentEdited, this, [this] { recalculate(false); });
     frmDraw_ = new DrawingProgress(this);

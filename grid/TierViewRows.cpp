@@ -5,13 +5,8 @@
 
 namespace mirota {
 
-int TierView::moveToFigureFirstRow(ListKind list) {
-    TierGrid* g = grid(list);
-    const int first = grid::gridRow(grid::figureOf(std::max(1, g->currentGridRow())), InputSet::Design);
-    if (first != g->currentGridRow()) {
-        g->setCurrentGridCell(first, g->currentGridColumn() < 0 ? grid::kFirstValueColumn : g->currentGridColumn());
-    }
-    return first;
+int TierView::figureFirstRow(ListKind list) const {
+    return grid::gridRow(grid::figureOf(std::max(1, grid(list)->currentGridRow())), InputSet::Design);
 }
 
 void TierView::switchInputSet(InputSet set) {
@@ -37,7 +32,7 @@ void TierView::ChangeFigureType(int code) {
     const auto type = figureTypeFromCode(std::to_string(code));
     if (!type) return;
     const ListKind list = view_.activeList;
-    const int first = moveToFigureFirstRow(list);
+    const int first = figureFirstRow(list);
     const bool edited = edits_.setFigureType(list, tier(), grid::figureOf(first), *type);
     showFigureType(list, first);
     showTotals();
@@ -47,7 +42,7 @@ void TierView::ChangeFigureType(int code) {
 void TierView::ChangeJoinSide(int code) {
     const auto side = joinSideFromCode(std::to_string(code));
     if (!side || view_.activeList != ListKind::Chain) return;
-    const int first = moveToFigureFirstRow(ListKind::Chain);
+    const int first = figureFirstRow(ListKind::Chain);
     if (!edits_.setJoinSide(tier(), grid::figureOf(first), *side)) return;
     showFigureValues(ListKind::Chain, first);
     PaintCellStates();
@@ -72,7 +67,6 @@ void TierView::mnuDataAddData_Click() {
         showMessageOk(*refused);
         return;
     }
-    moveToFigureFirstRow(list);
     showFigureCount(list);
 }
 
@@ -83,7 +77,6 @@ void TierView::mnuDataDeleteData_Click() {
         showMessageOk(*refused);
         return;
     }
-    moveToFigureFirstRow(list);
     showFigureCount(list);
 }
 
