@@ -41,14 +41,14 @@ AreaRulesBox::AreaRulesBox(QWidget* parent)
                                                                 {RegisteredClass::Residential, "土地：宅地・鉱泉地"},
                                                                 {RegisteredClass::Other, "土地：その他の地目"},
                                                                 {RegisteredClass::Floor, "建物：床面積"}})),
-      tsubo_(new QCheckBox(QStringLiteral("坪も表示する"))),
-      areaTableSummary_(new QCheckBox(QStringLiteral("面積表に差引面積と合計を作図する"))) {
+      tsubo_(new QCheckBox(QStringLiteral("坪も表示する(&P)"))),
+      areaTableSummary_(new QCheckBox(QStringLiteral("面積表に差引面積と合計を作図する(&A)"))) {
     setObjectName(QStringLiteral("fraAreaRules"));
     tsubo_->setObjectName(QStringLiteral("chkTsubo"));
     areaTableSummary_->setObjectName(QStringLiteral("chkAreaTableSummary"));
     auto* layout = new QGridLayout(this);
     const std::pair<const char*, QComboBox*> rows[] = {
-        {"端数処理：", rounding_}, {"合計の出し方：", sum_}, {"登記面積：", registered_}};
+        {"端数処理(&R)：", rounding_}, {"合計の出し方(&W)：", sum_}, {"登記面積(&D)：", registered_}};
     int row = 0;
     for (const auto& [caption, combo] : rows) {
         auto* label = new QLabel(QString::fromUtf8(caption));

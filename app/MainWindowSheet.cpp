@@ -12,6 +12,7 @@
 #include "app/SheetDialog.h"
 #include "grid/ShownRules.h"
 #include "model/ProgramTitle.h"
+#include "settings/RegModule.h"
 #include "viewer/SheetPages.h"
 
 namespace mirota {
@@ -31,8 +32,22 @@ void prepare(QPrinter& printer, const sheet::Sheet& sheet) {
 
 void MainWindow::mnuSheet_Click() {
     tierView_->HideCellEditors();
-    auto* dialog = new SheetDialog(data_.view.currentInputSet, this);
+    // The dialog opens on the user's last choice, the input set being edited until one was made.
+    sheet::Options last;
+    last.form = sheet::formNamed(prefs_.sheetForm).value_or(sheet::Form::Heron);
+    last.paper = sheet::paperNamed(prefs_.sheetPaper).value_or(sheet::Paper::A4);
+    last.inputSet = prefs_.sheetInputSet == "measured" ? InputSet::Measured
+                    : prefs_.sheetInputSet == "design" ? InputSet::Design
+                                                       : data_.view.currentInputSet;
+    auto* dialog = new SheetDialog(last, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::finished, this, [this, dialog] {
+        const sheet::Options chosen = dialog->chosen();
+        prefs_.sheetForm = chosen.form == sheet::Form::BaseAndHeight ? "sansha" : "heron";
+        prefs_.sheetPaper = chosen.paper == sheet::Paper::A3 ? "a3" : "a4";
+        prefs_.sheetInputSet = chosen.inputSet == InputSet::Measured ? "measured" : "design";
+        WriteSheetSettings(*OpenSettingsKey(), prefs_);
+    });
     connect(dialog, &SheetDialog::pdfRequested, this, [this, dialog] { saveSheetPdf(sheetFor(dialog->chosen())); });
     connect(dialog, &SheetDialog::previewRequested, this, [this, dialog] { previewSheet(sheetFor(dialog->chosen())); });
     connect(dialog, &SheetDialog::printRequested, this, [this, dialog] { printSheet(sheetFor(dialog->chosen())); });

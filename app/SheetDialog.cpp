@@ -19,17 +19,19 @@ QComboBox* choice(const char* name, std::initializer_list<const char*> captions)
 
 }  // namespace
 
-SheetDialog::SheetDialog(InputSet inputSet, QWidget* parent)
+SheetDialog::SheetDialog(const sheet::Options& initial, QWidget* parent)
     : QDialog(parent),
       form_(choice("cboSheetForm", {"ヘロン式（三辺長）", "三斜式（底辺・高さ）"})),
       paper_(choice("cboSheetPaper", {"A4 縦", "A3 縦"})),
       inputSet_(choice("cboSheetInputSet", {"設計値", "実測値"})) {
     setObjectName(QStringLiteral("frmSheet"));
     setWindowTitle(QStringLiteral("求積表"));
-    inputSet_->setCurrentIndex(static_cast<int>(inputSet));
+    form_->setCurrentIndex(initial.form == sheet::Form::BaseAndHeight ? 1 : 0);
+    paper_->setCurrentIndex(initial.paper == sheet::Paper::A3 ? 1 : 0);
+    inputSet_->setCurrentIndex(static_cast<int>(initial.inputSet));
     auto* fields = new QFormLayout;
     fields->addRow(QStringLiteral("様式(&F)："), form_);
-    fields->addRow(QStringLiteral("用紙(&P)："), paper_);
+    fields->addRow(QStringLiteral("用紙(&A)："), paper_);
     fields->addRow(QStringLiteral("入力値(&I)："), inputSet_);
 
     auto* buttons = new QDialogButtonBox;
@@ -45,7 +47,7 @@ SheetDialog::SheetDialog(InputSet inputSet, QWidget* parent)
             this, &SheetDialog::previewRequested);
     connect(button("cmdSheetPrint", "印刷(&P)...", QDialogButtonBox::ActionRole), &QPushButton::clicked, this,
             &SheetDialog::printRequested);
-    connect(button("cmdSheetClose", "閉じる", QDialogButtonBox::RejectRole), &QPushButton::clicked, this,
+    connect(button("cmdSheetClose", "閉じる(&C)", QDialogButtonBox::RejectRole), &QPushButton::clicked, this,
             &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);

@@ -14,7 +14,8 @@ class SheetDialog : public QDialog {
     Q_OBJECT
 
 public:
-    SheetDialog(InputSet inputSet, QWidget* parent);
+    // Opens on the form, paper and input set given.
+    SheetDialog(const sheet::Options& initial, QWidget* parent);
 
     // The form, paper and input set chosen; everything else as the options' defaults.
     sheet::Options chosen() const;

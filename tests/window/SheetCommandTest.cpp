@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 
 #include "app/SheetDialog.h"
+#include "settings/RegModule.h"
 #include "WindowFixture.h"
 
 namespace mirota {
@@ -68,6 +69,27 @@ private slots:
         for (const char* expected : {"三斜式（底辺・高さ）", "実測値", "9.78", "7.45", "72.8610", "36.43"}) {
             QVERIFY2(sansha.contains(QString::fromUtf8(expected)), expected);
         }
+    }
+
+    void theDialogRemembersItsChoiceAcrossRuns() {
+        {
+            test::WindowFixture f;
+            SheetDialog* dialog = openSheetDialog(f);
+            QVERIFY(dialog);
+            QCOMPARE(test::captionsWithoutOwnLetter(test::dialogCaptions(dialog)), QStringList());
+            dialog->findChild<QComboBox*>("cboSheetForm")->setCurrentIndex(1);
+            dialog->findChild<QComboBox*>("cboSheetPaper")->setCurrentIndex(1);
+            dialog->findChild<QComboBox*>("cboSheetInputSet")->setCurrentIndex(1);
+            click(dialog, "cmdSheetClose");
+        }
+        test::WindowFixture restarted;
+        LoadSettings(restarted.prefs);
+        SheetDialog* dialog = openSheetDialog(restarted);
+        QVERIFY(dialog);
+        QCOMPARE(dialog->findChild<QComboBox*>("cboSheetForm")->currentText(), QString("三斜式（底辺・高さ）"));
+        QCOMPARE(dialog->findChild<QComboBox*>("cboSheetPaper")->currentText(), QString("A3 縦"));
+        QCOMPARE(dialog->findChild<QComboBox*>("cboSheetInputSet")->currentText(), QString("実測値"));
+        click(dialog, "cmdSheetClose");
     }
 
     void aCancelledDialogWritesNothingAndAFailedWriteSaysSo() {
