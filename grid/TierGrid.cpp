@@ -260,10 +260,11 @@ void TierGrid::focusOutEvent(QFocusEvent* event) {
     viewport()->update();
 }
 
-// The current cell framed while the grid has the keyboard focus, whatever the style draws.
+// The current cell framed while the keys go to the grid, whatever the style draws (also while another
+// program's window is in front: the frame shows where typing will go).
 void TierGrid::paintEvent(QPaintEvent* event) {
     QTableWidget::paintEvent(event);
-    if (!hasFocus() || !currentIndex().isValid()) return;
+    if (window()->focusWidget() != this || !currentIndex().isValid()) return;
     QPainter painter(viewport());
     painter.setPen(QPen(palette().color(QPalette::Text), 2));
     painter.drawRect(currentCellRect().adjusted(1, 1, -1, -1));

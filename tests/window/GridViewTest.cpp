@@ -137,6 +137,17 @@ private slots:
         QVERIFY(chain->selectedItems().isEmpty());
     }
 
+    void currentCellIsFramedWhileTheGridHasTheFocus() {
+        WindowFixture f;
+        f.select(3, 4);
+        TierGrid* g = f.grid();
+        const QRect cell = g->currentCellRect();
+        const auto edge = [&] { return g->viewport()->grab().toImage().pixelColor(cell.left() + 1, cell.center().y()); };
+        QCOMPARE(edge(), g->palette().color(QPalette::Text));
+        f.grid(ListKind::Exception)->setFocus();
+        QVERIFY(edge() != g->palette().color(QPalette::Text));
+    }
+
     void menuKeyOpensTheDataMenuAtTheCurrentCell_data() {
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
