@@ -105,6 +105,7 @@ private:
     void showMessageOk(const Message& message);
     // Shows the list's new figure count after an insert or delete; the grid is rebuilt.
     void showFigureCount(ListKind list);
+    void stayAtFigure(ListKind list, int figure, int col);
 
     // Editing hooks of the grids and editors.
     void startEditOnEditable(ListKind list, std::optional<char> character);

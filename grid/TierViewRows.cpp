@@ -60,24 +60,35 @@ void TierView::showFigureCount(ListKind list) {
     emit documentEdited();
 }
 
+// After an insert or a delete the current cell stays at the figure's place, on the row being edited.
+void TierView::stayAtFigure(ListKind list, int figure, int col) {
+    const int last = data_.figureCount(list, tier()) - 1;
+    grid(list)->setCurrentGridCell(grid::gridRow(std::min(figure, last), view_.currentInputSet),
+                                   col < 0 ? grid::kFirstValueColumn : col);
+}
+
 void TierView::mnuDataAddData_Click() {
     const ListKind list = view_.activeList;
     const int figure = grid::figureOf(std::max(1, grid(list)->currentGridRow()));
+    const int col = grid(list)->currentGridColumn();
     if (const auto refused = edits_.insertFigure(list, tier(), figure)) {
         showMessageOk(*refused);
         return;
     }
     showFigureCount(list);
+    stayAtFigure(list, figure, col);
 }
 
 void TierView::mnuDataDeleteData_Click() {
     const ListKind list = view_.activeList;
     const int figure = grid::figureOf(std::max(1, grid(list)->currentGridRow()));
+    const int col = grid(list)->currentGridColumn();
     if (const auto refused = edits_.deleteFigure(list, tier(), figure)) {
         showMessageOk(*refused);
         return;
     }
     showFigureCount(list);
+    stayAtFigure(list, figure, col);
 }
 
 }  // namespace mirota

@@ -72,6 +72,8 @@ private slots:
         numberFigures(f, 3);
         f.select(5, 4);
         f.view().mnuDataAddData_Click();
+        QCOMPARE(f.grid()->currentGridRow(), 5);  // on the new figure, in the set being edited
+        QCOMPARE(f.grid()->currentGridColumn(), 4);
         QCOMPARE(f.cell(4, column::SideA), std::string("2.03"));
         QCOMPARE(f.cell(5, column::SideA), std::string("2.13"));
         QCOMPARE(f.grid()->text(5, 3), QString("2.03"));
