@@ -252,6 +252,7 @@ void MainWindow::mnuNewFile_Click() {
     command(Command::MakeBase)->setEnabled(true);
     data_.reset();
     if (data_.view.currentInputSet != InputSet::Design) mnuDataChangeType_Click(0);  // a new document starts on design values
+    tierView_->setActiveList(ListKind::Chain);  // at the chain's first side
     if (cboBlk_->currentIndex() != 0) {
         cboBlk_->setCurrentIndex(0);
     } else {

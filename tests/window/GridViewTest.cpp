@@ -3,7 +3,6 @@
 #include <QMenu>
 #include <QTabWidget>
 
-#include "grid/GridCoordinates.h"
 #include "ui/Twips.h"
 #include "WindowFixture.h"
 
@@ -115,19 +114,16 @@ private slots:
         QCOMPARE(f.data().view.activeList, ListKind::Exception);
         QVERIFY(chain->selectedItems().isEmpty());
         QCOMPARE(exception->selectedItems().size(), 1);
-        f.window->menuItem("mnuNewFile")->trigger();
-        const ListKind marked = chain->selectedItems().isEmpty() ? ListKind::Exception : ListKind::Chain;
-        const ListKind other = marked == ListKind::Chain ? ListKind::Exception : ListKind::Chain;
-        QVERIFY(f.grid(other)->selectedItems().isEmpty());
-        QCOMPARE(f.data().view.activeList, marked);
-        QVERIFY(f.grid(marked)->hasFocus());
-        const int row = f.grid(marked)->currentGridRow();
-        const int col = f.grid(marked)->currentGridColumn();
+        f.window->menuItem("mnuNewFile")->trigger();  // a new document starts at the chain's No.1
+        QVERIFY(exception->selectedItems().isEmpty());
+        QCOMPARE(f.data().view.activeList, ListKind::Chain);
+        QVERIFY(chain->hasFocus());
+        QCOMPARE(chain->currentGridRow(), 1);
+        QCOMPARE(chain->currentGridColumn(), 3);
         f.type("9");
-        QTest::keyClick(f.editor(marked), Qt::Key_Return);
-        const QString stored = QString::fromStdString(f.cell(row - 1, grid::tableColumn(col), marked));
-        QVERIFY2(stored.startsWith('9'), qPrintable(stored));  // "9" as a name, "9.00" as a side
-        QCOMPARE(f.grid(marked)->text(row, col), stored);
+        QTest::keyClick(f.editor(), Qt::Key_Return);
+        QCOMPARE(f.cell(0, column::SideA), std::string("9.00"));
+        QCOMPARE(f.cell(0, column::SideA, ListKind::Exception), std::string("名称1"));
 
         click(chain, 3, 4);  // the marker moves with the click
         QCOMPARE(f.data().view.activeList, ListKind::Chain);
@@ -139,6 +135,7 @@ private slots:
 
     void currentCellIsFramedWhileTheGridHasTheFocus() {
         WindowFixture f;
+        f.window->setExceptionPaneShown(true);
         f.select(3, 4);
         TierGrid* g = f.grid();
         const QRect cell = g->currentCellRect();
