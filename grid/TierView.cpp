@@ -187,7 +187,8 @@ void TierView::setActiveList(ListKind list) {
     view_.activeList = list;
     TierGrid* other = grid(list == ListKind::Chain ? ListKind::Exception : ListKind::Chain);
     other->clearSelection();
-    if (other->hasFocus()) grid(list)->setFocus();
+    // Also while a message box is in front: the keys go back to the grid when it closes.
+    if (other->window()->focusWidget() == other) grid(list)->setFocus();
 }
 
 namespace {
