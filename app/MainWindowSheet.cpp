@@ -32,6 +32,8 @@ void prepare(QPrinter& printer, const sheet::Sheet& sheet) {
 
 void MainWindow::mnuSheet_Click() {
     tierView_->HideCellEditors();
+    auto* dialog = new SheetDialog(data_.view.currentInputSet, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
     // The dialog opens on the user's last choice, the input set being edited until one was made.
     sheet::Options last;
     last.form = sheet::formNamed(prefs_.sheetForm).value_or(sheet::Form::Heron);
@@ -39,8 +41,7 @@ void MainWindow::mnuSheet_Click() {
     last.inputSet = prefs_.sheetInputSet == "measured" ? InputSet::Measured
                     : prefs_.sheetInputSet == "design" ? InputSet::Design
                                                        : data_.view.currentInputSet;
-    auto* dialog = new SheetDialog(last, this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->choose(last);
     connect(dialog, &QDialog::finished, this, [this, dialog] {
         const sheet::Options chosen = dialog->chosen();
         prefs_.sheetForm = chosen.form == sheet::Form::BaseAndHeight ? "sansha" : "heron";

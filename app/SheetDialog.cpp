@@ -19,19 +19,17 @@ QComboBox* choice(const char* name, std::initializer_list<const char*> captions)
 
 }  // namespace
 
-SheetDialog::SheetDialog(const sheet::Options& initial, QWidget* parent)
+SheetDialog::SheetDialog(InputSet inputSet, QWidget* parent)
     : QDialog(parent),
       form_(choice("cboSheetForm", {"ヘロン式（三辺長）", "三斜式（底辺・高さ）"})),
       paper_(choice("cboSheetPaper", {"A4 縦", "A3 縦"})),
       inputSet_(choice("cboSheetInputSet", {"設計値", "実測値"})) {
     setObjectName(QStringLiteral("frmSheet"));
     setWindowTitle(QStringLiteral("求積表"));
-    form_->setCurrentIndex(initial.form == sheet::Form::BaseAndHeight ? 1 : 0);
-    paper_->setCurrentIndex(initial.paper == sheet::Paper::A3 ? 1 : 0);
-    inputSet_->setCurrentIndex(static_cast<int>(initial.inputSet));
+    inputSet_->setCurrentIndex(static_cast<int>(inputSet));
     auto* fields = new QFormLayout;
     fields->addRow(QStringLiteral("様式(&F)："), form_);
-    fields->addRow(QStringLiteral("用紙(&A)："), paper_);
+    fields->addRow(QStringLiteral("用紙(&Y)："), paper_);
     fields->addRow(QStringLiteral("入力値(&I)："), inputSet_);
 
     auto* buttons = new QDialogButtonBox;
@@ -47,7 +45,7 @@ SheetDialog::SheetDialog(const sheet::Options& initial, QWidget* parent)
             this, &SheetDialog::previewRequested);
     connect(button("cmdSheetPrint", "印刷(&P)...", QDialogButtonBox::ActionRole), &QPushButton::clicked, this,
             &SheetDialog::printRequested);
-    connect(button("cmdSheetClose", "閉じる(&C)", QDialogButtonBox::RejectRole), &QPushButton::clicked, this,
+    connect(button("cmdSheetClose", "閉じる(&X)", QDialogButtonBox::RejectRole), &QPushButton::clicked, this,
             &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
@@ -61,6 +59,12 @@ sheet::Options SheetDialog::chosen() const {
     options.paper = paper_->currentIndex() == 1 ? sheet::Paper::A3 : sheet::Paper::A4;
     options.inputSet = inputSet_->currentIndex() == 1 ? InputSet::Measured : InputSet::Design;
     return options;
+}
+
+void SheetDialog::choose(const sheet::Options& options) {
+    form_->setCurrentIndex(options.form == sheet::Form::BaseAndHeight ? 1 : 0);
+    paper_->setCurrentIndex(options.paper == sheet::Paper::A3 ? 1 : 0);
+    inputSet_->setCurrentIndex(static_cast<int>(options.inputSet));
 }
 
 }  // namespace mirota

@@ -14,11 +14,12 @@ class SheetDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // Opens on the form, paper and input set given.
-    SheetDialog(const sheet::Options& initial, QWidget* parent);
+    SheetDialog(InputSet inputSet, QWidget* parent);
 
     // The form, paper and input set chosen; everything else as the options' defaults.
     sheet::Options chosen() const;
+    // Shows the form, paper and input set of these options as chosen.
+    void choose(const sheet::Options& options);
 
 signals:
     void pdfRequested();

@@ -71,6 +71,22 @@ private slots:
         }
     }
 
+    void aCancelledDialogWritesNothingAndAFailedWriteSaysSo() {
+        test::WindowFixture f;
+        SheetDialog* dialog = openSheetDialog(f);
+        QVERIFY(dialog);
+        click(dialog, "cmdSheetPdf");  // no name: cancelled
+        QCOMPARE(f.fileRequests.size(), std::size_t{1});
+        QCOMPARE(f.takeMessages(), std::vector<Message>{});
+
+        f.fileNames = {settings_.filePath(QStringLiteral("no-such-folder/sheet.pdf"))};
+        click(dialog, "cmdSheetPdf");
+        const std::vector<Message> messages = f.takeMessages();
+        QCOMPARE(messages.size(), std::size_t{1});
+        QVERIFY(QString::fromStdString(messages.front().text).startsWith("ファイルを保存できませんでした。"));
+        QCOMPARE(messages.front().icon, Message::Icon::Critical);
+    }
+
     void theDialogRemembersItsChoiceAcrossRuns() {
         {
             test::WindowFixture f;
@@ -90,22 +106,6 @@ private slots:
         QCOMPARE(dialog->findChild<QComboBox*>("cboSheetPaper")->currentText(), QString("A3 縦"));
         QCOMPARE(dialog->findChild<QComboBox*>("cboSheetInputSet")->currentText(), QString("実測値"));
         click(dialog, "cmdSheetClose");
-    }
-
-    void aCancelledDialogWritesNothingAndAFailedWriteSaysSo() {
-        test::WindowFixture f;
-        SheetDialog* dialog = openSheetDialog(f);
-        QVERIFY(dialog);
-        click(dialog, "cmdSheetPdf");  // no name: cancelled
-        QCOMPARE(f.fileRequests.size(), std::size_t{1});
-        QCOMPARE(f.takeMessages(), std::vector<Message>{});
-
-        f.fileNames = {settings_.filePath(QStringLiteral("no-such-folder/sheet.pdf"))};
-        click(dialog, "cmdSheetPdf");
-        const std::vector<Message> messages = f.takeMessages();
-        QCOMPARE(messages.size(), std::size_t{1});
-        QVERIFY(QString::fromStdString(messages.front().text).startsWith("ファイルを保存できませんでした。"));
-        QCOMPARE(messages.front().icon, Message::Icon::Critical);
     }
 };
 
