@@ -34,7 +34,11 @@ void MainWindow::mnuSheet_Click() {
     tierView_->HideCellEditors();
     auto* dialog = new SheetDialog(data_.view.currentInputSet, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    // The dialog opens on the user's last choice, the input set being edited until one was made.
+    connect(dialog, &SheetDialog::pdfRequested, this, [this, dialog] { saveSheetPdf(sheetFor(dialog->chosen())); });
+    connect(dialog, &SheetDialog::previewRequested, this, [this, dialog] { previewSheet(sheetFor(dialog->chosen())); });
+    connect(dialog, &SheetDialog::printRequested, this, [this, dialog] { printSheet(sheetFor(dialog->chosen())); });
+    dialog->open();
+    // The dialog offers the user's last choice, the input set being edited until one was made.
     sheet::Options last;
     last.form = sheet::formNamed(prefs_.sheetForm).value_or(sheet::Form::Heron);
     last.paper = sheet::paperNamed(prefs_.sheetPaper).value_or(sheet::Paper::A4);
@@ -49,10 +53,6 @@ void MainWindow::mnuSheet_Click() {
         prefs_.sheetInputSet = chosen.inputSet == InputSet::Measured ? "measured" : "design";
         WriteSheetSettings(*OpenSettingsKey(), prefs_);
     });
-    connect(dialog, &SheetDialog::pdfRequested, this, [this, dialog] { saveSheetPdf(sheetFor(dialog->chosen())); });
-    connect(dialog, &SheetDialog::previewRequested, this, [this, dialog] { previewSheet(sheetFor(dialog->chosen())); });
-    connect(dialog, &SheetDialog::printRequested, this, [this, dialog] { printSheet(sheetFor(dialog->chosen())); });
-    dialog->open();
 }
 
 sheet::Sheet MainWindow::sheetFor(sheet::Options chosen) const {

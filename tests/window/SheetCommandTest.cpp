@@ -6,7 +6,6 @@
 #include <QStandardPaths>
 
 #include "app/SheetDialog.h"
-#include "settings/RegModule.h"
 #include "WindowFixture.h"
 
 namespace mirota {

@@ -21,6 +21,7 @@
 #include "app/Module1.h"
 #include "grid/CellEditor.h"
 #include "grid/TierGrid.h"
+#include "settings/RegModule.h"
 
 namespace mirota {
 
