@@ -44,7 +44,8 @@ void TierView::ChangeJoinSide(int code) {
     if (!side || view_.activeList != ListKind::Chain) return;
     const int first = figureFirstRow(ListKind::Chain);
     if (!edits_.setJoinSide(tier(), grid::figureOf(first), *side)) return;
-    showFigureValues(ListKind::Chain, first);
+    // The figures after it stay joined to the sides they were joined to.
+    for (int row = first; row < grid(ListKind::Chain)->rows(); row += 2) showFigureValues(ListKind::Chain, row);
     PaintCellStates();
     emit documentEdited();
 }

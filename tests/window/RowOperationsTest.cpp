@@ -209,10 +209,12 @@ private slots:
 
     void joinChangeMovesTheSides() {
         WindowFixture f;
+        f.setCount(ListKind::Chain, 3);
         f.setCell(0, column::SideA, "7");
         f.setCell(2, column::SideA, "10");
         f.setCell(2, column::SideB, "20");
         f.setCell(2, column::SideC, "30");
+        f.setCell(4, column::SideA, "30");  // figure 3 joined C-A to figure 2
         f.reload();
         f.select(3, 4);
         f.window->menuItem("mnuDataJoinChg2")->trigger();
@@ -225,6 +227,8 @@ private slots:
         QCOMPARE(f.grid()->state(3, 5), CellState::Locked);
         QCOMPARE(f.grid()->state(3, 3), CellState::Editable);
         QCOMPARE(f.grid()->state(3, 4), CellState::Editable);
+        QCOMPARE(f.cell(4, column::SideA), std::string("7"));  // still joined to figure 2's C
+        QCOMPARE(f.grid()->text(5, 3), QString("7.00"));
     }
 
     void dataMenuOffersWhatTheFigureAllows_data() {
