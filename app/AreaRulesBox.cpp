@@ -43,8 +43,8 @@ AreaRulesBox::AreaRulesBox(QWidget* parent)
                                                                 {RegisteredClass::Other, "土地：その他の地目"},
                                                                 {RegisteredClass::Floor, "建物：床面積"}})),
       sideDigits_(new QComboBox),
-      tsubo_(new QCheckBox(QStringLiteral("坪も表示する"))),
-      areaTableSummary_(new QCheckBox(QStringLiteral("面積表に差引面積と合計を作図する"))) {
+      tsubo_(new QCheckBox(QStringLiteral("坪も表示する(&P)"))),
+      areaTableSummary_(new QCheckBox(QStringLiteral("面積表に差引面積と合計を作図する(&A)"))) {
     setObjectName(QStringLiteral("fraAreaRules"));
     tsubo_->setObjectName(QStringLiteral("chkTsubo"));
     areaTableSummary_->setObjectName(QStringLiteral("chkAreaTableSummary"));
@@ -57,7 +57,8 @@ AreaRulesBox::AreaRulesBox(QWidget* parent)
     }
     auto* layout = new QGridLayout(this);
     const std::pair<const char*, QComboBox*> rows[] = {
-        {"端数処理：", rounding_}, {"合計の出し方：", sum_}, {"登記面積：", registered_}, {"辺の桁数：", sideDigits_}};
+        {"端数処理(&R)：", rounding_}, {"合計の出し方(&W)：", sum_}, {"登記面積(&D)：", registered_},
+        {"辺の桁数(&Q)：", sideDigits_}};
     int row = 0;
     for (const auto& [caption, combo] : rows) {
         auto* label = new QLabel(QString::fromUtf8(caption));

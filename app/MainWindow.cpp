@@ -78,6 +78,8 @@ MainWindow::MainWindow(Preferences& prefs, QString appFolder, QWidget* parent)
     connect(tierView_.get(), &TierView::pasteAvailable, this,
             [this] { toolMain_->widgetForAction(command(Command::Paste))->setEnabled(true); });
     connect(tierView_.get(), &TierView::dataMenuRequested, this, &MainWindow::showDataMenuAt);
+    connect(tierView_.get(), &TierView::inputSetChosen, this,
+            [this](InputSet set) { mnuDataChangeType_Click(static_cast<int>(set)); });
     connect(tierView_.get(), &TierView::documentEdited, this, &MainWindow::updateCaption);
     connect(tierView_.get(), &TierView::documentEdited, this, [this] { recalculate(false); });
     frmDraw_ = new DrawingProgress(this);
@@ -250,6 +252,7 @@ void MainWindow::mnuNewFile_Click() {
     command(Command::MakeBase)->setEnabled(true);
     data_.reset();
     if (data_.view.currentInputSet != InputSet::Design) mnuDataChangeType_Click(0);  // a new document starts on design values
+    tierView_->setActiveList(ListKind::Chain);  // at the chain's first side
     if (cboBlk_->currentIndex() != 0) {
         cboBlk_->setCurrentIndex(0);
     } else {

@@ -338,7 +338,7 @@ void MainWindow::UpdateCommandState() {
 void MainWindow::PrepareDataMenu() {
     const ListKind list = data_.view.activeList;
     const int tier = data_.view.currentTier;
-    const int first = tierView_->moveToFigureFirstRow(list);
+    const int first = tierView_->figureFirstRow(list);
     const bool chain = list == ListKind::Chain;
     for (const JoinCommand& join : kJoinCommands) command(join.command)->setEnabled(true);
     if (!chain || first == 1) {

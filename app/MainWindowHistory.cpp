@@ -76,8 +76,8 @@ void MainWindow::showStep(const EditStep& step) {
         if (place.list == ListKind::Exception && !exceptionPaneShown_) setExceptionPaneShown(true);
         TierGrid* grid = tierView_->grid(place.list);
         grid->setCurrentGridCell(std::min(grid::gridRow(place.row), grid->rows() - 1), shownColumn(place));
-        data_.view.activeList = place.list;
         grid->setFocus();
+        tierView_->setActiveList(place.list);
     }
     UpdateCommandState();
     emit tierView_->documentEdited();

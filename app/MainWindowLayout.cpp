@@ -176,7 +176,7 @@ void MainWindow::setExceptionPaneShown(bool shown) {
     }
     tierView_->HideCellEditors();
     exceptionPaneShown_ = false;
-    data_.view.activeList = ListKind::Chain;
+    tierView_->setActiveList(ListKind::Chain);
     for (SplitterBar* bar : splitters_) bar->hide();
     tierView_->pane(ListKind::Exception)->hide();
     syncViewMenu();

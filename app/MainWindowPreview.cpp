@@ -68,8 +68,8 @@ void MainWindow::selectFigure(int tier, int figure) {
             break;
         }
     }
-    data_.view.activeList = ListKind::Chain;
     grid->setFocus();
+    tierView_->setActiveList(ListKind::Chain);
 }
 
 }  // namespace mirota

@@ -13,6 +13,7 @@
 #include "grid/ShownRules.h"
 #include "model/NumberText.h"
 #include "model/ProgramTitle.h"
+#include "settings/RegModule.h"
 #include "viewer/SheetPages.h"
 
 namespace mirota {
@@ -41,6 +42,21 @@ void MainWindow::mnuSheet_Click() {
     connect(dialog, &SheetDialog::previewRequested, this, [make] { make(&MainWindow::previewSheet); });
     connect(dialog, &SheetDialog::printRequested, this, [make] { make(&MainWindow::printSheet); });
     dialog->open();
+    // The dialog offers the user's last choice, the input set being edited until one was made.
+    sheet::Options last;
+    last.form = sheet::formNamed(prefs_.sheetForm).value_or(sheet::Form::Heron);
+    last.paper = sheet::paperNamed(prefs_.sheetPaper).value_or(sheet::Paper::A4);
+    last.inputSet = prefs_.sheetInputSet == "measured" ? InputSet::Measured
+                    : prefs_.sheetInputSet == "design" ? InputSet::Design
+                                                       : data_.view.currentInputSet;
+    dialog->choose(last);
+    connect(dialog, &QDialog::finished, this, [this, dialog] {
+        const sheet::Options chosen = dialog->chosen();
+        prefs_.sheetForm = chosen.form == sheet::Form::BaseAndHeight ? "sansha" : "heron";
+        prefs_.sheetPaper = chosen.paper == sheet::Paper::A3 ? "a3" : "a4";
+        prefs_.sheetInputSet = chosen.inputSet == InputSet::Measured ? "measured" : "design";
+        WriteSheetSettings(*OpenSettingsKey(), prefs_);
+    });
 }
 
 std::optional<sheet::Sheet> MainWindow::sheetAskedFor(const SheetDialog& dialog) {

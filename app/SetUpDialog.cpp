@@ -93,9 +93,9 @@ struct OutputChoice {
 
 // The captions of the drawing options, in the order of kDrawingOptionSettings.
 constexpr const char* kDrawingOptionCaptions[] = {
-    "三斜（底辺と高さ）を作図する",
-    "例外処理の四角・円を位置に作図する",
-    "控除図形にハッチングをかける",
+    "三斜（底辺と高さ）を作図する(&1)",
+    "例外処理の四角・円を位置に作図する(&2)",
+    "控除図形にハッチングをかける(&3)",
 };
 static_assert(std::size(kDrawingOptionCaptions) == std::size(kDrawingOptionSettings));
 
@@ -159,7 +159,7 @@ void SetUpDialog::buildControls(bool offerDde) {
         list->setObjectName(QStringLiteral("cboDrawIni%1").arg(i));
         list->setFixedWidth(96);
         cboDrawIni_[static_cast<std::size_t>(i)] = list;
-        auto* box = new QCheckBox(i == 0 ? QStringLiteral("追加作図") : QStringLiteral("面積表作図"));
+        auto* box = new QCheckBox(i == 0 ? QStringLiteral("追加作図(&T)") : QStringLiteral("面積表作図(&H)"));
         box->setObjectName(QStringLiteral("ChkDrawini%1").arg(i));
         ChkDrawini_[static_cast<std::size_t>(i)] = box;
     }
@@ -169,36 +169,36 @@ void SetUpDialog::buildControls(bool offerDde) {
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(5);
     grid->setColumnMinimumWidth(2, 24);
-    grid->addWidget(caption(QStringLiteral("基準図形の座標値 ： X ="), txtDrawIni(0)), 0, 0);
+    grid->addWidget(caption(QStringLiteral("基準図形の座標値 ： X(&X) ="), txtDrawIni(0)), 0, 0);
     grid->addWidget(txtDrawIni(0), 0, 1);
-    grid->addWidget(caption(QString(25, QLatin1Char(' ')) + QStringLiteral("： Y ="), txtDrawIni(1)), 1, 0);
+    grid->addWidget(caption(QString(25, QLatin1Char(' ')) + QStringLiteral("： Y(&Y) ="), txtDrawIni(1)), 1, 0);
     grid->addWidget(txtDrawIni(1), 1, 1);
-    grid->addWidget(caption(QStringLiteral("基準図形の角度 ：（度）"), txtDrawIni(2)), 2, 0);
+    grid->addWidget(caption(QStringLiteral("基準図形の角度(&G) ：（度）"), txtDrawIni(2)), 2, 0);
     grid->addWidget(txtDrawIni(2), 2, 1);
-    grid->addWidget(caption(QStringLiteral("Noサイズ(㎜)："), txtDrawIni(3), true), 3, 0);
+    grid->addWidget(caption(QStringLiteral("Noサイズ(㎜)(&N)："), txtDrawIni(3), true), 3, 0);
     grid->addWidget(txtDrawIni(3), 3, 1);
-    grid->addWidget(caption(QStringLiteral("寸法値サイズ(㎜)："), txtDrawIni(4), true), 4, 0);
+    grid->addWidget(caption(QStringLiteral("寸法値サイズ(㎜)(&Z)："), txtDrawIni(4), true), 4, 0);
     grid->addWidget(txtDrawIni(4), 4, 1);
-    grid->addWidget(caption(QStringLiteral("縮尺："), txtDrawIni(10), true), 5, 0);
+    grid->addWidget(caption(QStringLiteral("縮尺(&K)："), txtDrawIni(10), true), 5, 0);
     grid->addWidget(txtDrawIni(10), 5, 1);
-    grid->addWidget(caption(QStringLiteral("作図レイヤ名："), txtDrawIni(5)), 0, 3);
+    grid->addWidget(caption(QStringLiteral("作図レイヤ名(&L)："), txtDrawIni(5)), 0, 3);
     grid->addWidget(txtDrawIni(5), 0, 4);
-    grid->addWidget(caption(QStringLiteral("寸法値レイヤ名："), txtDrawIni(6)), 1, 3);
+    grid->addWidget(caption(QStringLiteral("寸法値レイヤ名(&M)："), txtDrawIni(6)), 1, 3);
     grid->addWidget(txtDrawIni(6), 1, 4);
-    grid->addWidget(caption(QStringLiteral("面積表レイヤ名："), txtDrawIni(7)), 2, 3);
+    grid->addWidget(caption(QStringLiteral("面積表レイヤ名(&J)："), txtDrawIni(7)), 2, 3);
     grid->addWidget(txtDrawIni(7), 2, 4);
-    grid->addWidget(caption(QStringLiteral("寸法値位置："), cboDrawIni(0)), 3, 3);
+    grid->addWidget(caption(QStringLiteral("寸法値位置(&I)："), cboDrawIni(0)), 3, 3);
     grid->addWidget(cboDrawIni(0), 3, 4, Qt::AlignLeft);
-    grid->addWidget(caption(QStringLiteral("表示単位："), cboDrawIni(1)), 4, 3);
+    grid->addWidget(caption(QStringLiteral("表示単位(&U)："), cboDrawIni(1)), 4, 3);
     grid->addWidget(cboDrawIni(1), 4, 4, Qt::AlignLeft);
 
     fraAreaTable_ = new QGroupBox(QStringLiteral("面積表位置（左上）"));
     fraAreaTable_->setObjectName(QStringLiteral("fraAreaTable"));
     auto* position = new QHBoxLayout(fraAreaTable_);
-    position->addWidget(caption(QStringLiteral("X=："), txtDrawIni(8)));
+    position->addWidget(caption(QStringLiteral("X=(&E)："), txtDrawIni(8)));
     position->addWidget(txtDrawIni(8));
     position->addSpacing(12);
-    position->addWidget(caption(QStringLiteral("Y=："), txtDrawIni(9)));
+    position->addWidget(caption(QStringLiteral("Y=(&F)："), txtDrawIni(9)));
     position->addWidget(txtDrawIni(9));
     position->addStretch();
     auto* checks = new QVBoxLayout;
@@ -211,15 +211,15 @@ void SetUpDialog::buildControls(bool offerDde) {
     grid->addLayout(drawingRow, 6, 0, 1, 5);
 
     auto* release = new QGroupBox(QStringLiteral("AutoCAD LTのバージョン"));
-    Option1_ = new QRadioButton(QStringLiteral("AutoCAD LT98"));
+    Option1_ = new QRadioButton(QStringLiteral("AutoCAD LT98(&9)"));
     Option1_->setObjectName(QStringLiteral("Option1"));
-    Option2_ = new QRadioButton(QStringLiteral("AutoCAD LT2000以降"));
+    Option2_ = new QRadioButton(QStringLiteral("AutoCAD LT2000以降(&0)"));
     Option2_->setObjectName(QStringLiteral("Option2"));
     auto* releaseLayout = new QVBoxLayout(release);
     releaseLayout->addWidget(Option1_);
     releaseLayout->addWidget(Option2_);
 
-    auto* output = new QGroupBox(QStringLiteral("作図の出力先"));
+    auto* output = new QGroupBox(QStringLiteral("作図の出力先(&O)"));
     cboOutput_ = new QComboBox;
     cboOutput_->setObjectName(QStringLiteral("cboOutput"));
     for (const OutputChoice& choice : kOutputs) {
@@ -233,8 +233,8 @@ void SetUpDialog::buildControls(bool offerDde) {
     auto* options = new QGroupBox(QStringLiteral("オプション"));
     auto* optionLayout = new QGridLayout(options);
     for (int i = 0; i < 2; ++i) {
-        auto* box = new QCheckBox(i == 0 ? QStringLiteral("フォームのサイズを保存する")
-                                         : QStringLiteral("測点名の接頭語を指定する"));
+        auto* box = new QCheckBox(i == 0 ? QStringLiteral("フォームのサイズを保存する(&V)")
+                                         : QStringLiteral("測点名の接頭語を指定する(&B)"));
         box->setObjectName(QStringLiteral("chkSetUp%1").arg(i));
         chkSetUp_[static_cast<std::size_t>(i)] = box;
         optionLayout->addWidget(box, i, 0);
@@ -263,7 +263,7 @@ void SetUpDialog::buildControls(bool offerDde) {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     for (int i = 0; i < 2; ++i) {
-        auto* button = new QPushButton(i == 0 ? QStringLiteral("設 定") : QStringLiteral("中 止"));
+        auto* button = new QPushButton(i == 0 ? QStringLiteral("設 定(&S)") : QStringLiteral("中 止(&C)"));
         button->setObjectName(QStringLiteral("cmdSetUp%1").arg(i));
         button->setAutoDefault(false);
         button->setMinimumWidth(96);

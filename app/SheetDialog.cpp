@@ -54,7 +54,7 @@ SheetDialog::SheetDialog(InputSet inputSet, const TitleBlock& titleBlock, Regist
     for (const int scale : kScales) scale_->addItem(QStringLiteral("1/%1").arg(scale), scale);
     auto* fields = new QFormLayout;
     fields->addRow(QStringLiteral("様式(&F)："), form_);
-    fields->addRow(QStringLiteral("用紙(&P)："), paper_);
+    fields->addRow(QStringLiteral("用紙(&Y)："), paper_);
     fields->addRow(QStringLiteral("入力値(&I)："), inputSet_);
     fields->addRow(QStringLiteral("所在(&L)："), location_);
     fields->addRow(QStringLiteral("地番(&N)："), lot_);
@@ -77,7 +77,7 @@ SheetDialog::SheetDialog(InputSet inputSet, const TitleBlock& titleBlock, Regist
             this, &SheetDialog::previewRequested);
     connect(button("cmdSheetPrint", "印刷(&P)...", QDialogButtonBox::ActionRole), &QPushButton::clicked, this,
             &SheetDialog::printRequested);
-    connect(button("cmdSheetClose", "閉じる", QDialogButtonBox::RejectRole), &QPushButton::clicked, this,
+    connect(button("cmdSheetClose", "閉じる(&X)", QDialogButtonBox::RejectRole), &QPushButton::clicked, this,
             &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
@@ -96,6 +96,12 @@ sheet::Options SheetDialog::chosen() const {
     options.date = sheet::sheetDate(date.year(), date.month(), date.day());
     options.scale = scale_->currentData().toDouble();
     return options;
+}
+
+void SheetDialog::choose(const sheet::Options& options) {
+    form_->setCurrentIndex(options.form == sheet::Form::BaseAndHeight ? 1 : 0);
+    paper_->setCurrentIndex(options.paper == sheet::Paper::A3 ? 1 : 0);
+    inputSet_->setCurrentIndex(static_cast<int>(options.inputSet));
 }
 
 }  // namespace mirota

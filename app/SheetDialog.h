@@ -23,6 +23,8 @@ public:
 
     // The form, paper, input set, title block, date and scale chosen; everything else as the options' defaults.
     sheet::Options chosen() const;
+    // Shows the form, paper and input set of these options as chosen.
+    void choose(const sheet::Options& options);
 
 signals:
     void pdfRequested();

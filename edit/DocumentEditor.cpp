@@ -1,5 +1,6 @@
 #include "edit/DocumentEditor.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "edit/MovedFigureTypes.h"
@@ -50,9 +51,19 @@ void DocumentEditor::storeCell(const CellAddress& cell, const std::string& text)
         return;
     }
     data_.setCell(list, tier, row, col, text);
-    if (list != ListKind::Chain || row + 2 >= 2 * data_.figureCount(list, tier)) return;
-    const auto side = joinSideFromCode(data_.cell(list, tier, row + 2, column::Join));
-    if (side && col == previousJoinedColumn(*side)) data_.setCell(list, tier, row + 2, joinedColumn(*side), text);
+    if (list == ListKind::Chain) carryOn(tier, row, col);
+}
+
+// A chain side is carried into the next figure's joined side when that figure is joined to it, and on
+// from there while the figure after is joined to the side just written.
+void DocumentEditor::carryOn(int tier, int row, int col) {
+    const std::string text = data_.cell(ListKind::Chain, tier, row, col);
+    for (; row + 2 < 2 * data_.figureCount(ListKind::Chain, tier); row += 2) {
+        const JoinSide side = joinSideOf(data_, tier, row + 2);
+        if (col != previousJoinedColumn(side)) return;
+        col = joinedColumn(side);
+        data_.setCell(ListKind::Chain, tier, row + 2, col, text);
+    }
 }
 
 bool DocumentEditor::enterCell(const CellAddress& cell, const std::string& text, EditKind kind) {
@@ -66,8 +77,7 @@ std::optional<Message> DocumentEditor::pasteBlock(const BlockPaste& paste) {
     const CellAddress place{paste.list, paste.tier, tableRow(paste.figure, paste.set), paste.column};
     transact(EditKind::BlockPaste, place, [&](ChangeRecorder&) {
         if (plan.figureCount > data_.figureCount(paste.list, paste.tier)) {
-            data_.setFigureCount(paste.list, paste.tier, plan.figureCount);
-            completeFigures(paste.list, paste.tier);
+            raiseFigureCount(paste.list, paste.tier, plan.figureCount);
         }
         for (const auto& [cell, text] : plan.cells) storeCell(cell, text);
     });
@@ -84,15 +94,23 @@ bool DocumentEditor::clearCells(const std::vector<CellAddress>& cells, EditKind 
 bool DocumentEditor::setFigureCount(ListKind list, int tier, int count) {
     return transact(EditKind::FigureCount, {list, tier, 0, 0},
                     [&](ChangeRecorder&) {
-                        data_.setFigureCount(list, tier, count);
-                        completeFigures(list, tier);
+                        if (count > data_.figureCount(list, tier)) {
+                            raiseFigureCount(list, tier, count);
+                        } else {
+                            data_.setFigureCount(list, tier, count);
+                        }
                     });
 }
 
+// A figure moves with its values and, in the chain, its join code; an exception figure's default name
+// becomes the default name of its new position, a name of the user's stays as it is.
 void DocumentEditor::copyFigureValues(ListKind list, int tier, int from, int to) {
+    const int lastColumn = list == ListKind::Chain ? column::Join : column::Area;
     for (InputSet set : kInputSets) {
-        for (int col = column::SideA; col <= column::Area; ++col) {
-            data_.setCell(list, tier, tableRow(to, set), col, data_.cell(list, tier, tableRow(from, set), col));
+        for (int col = column::SideA; col <= lastColumn; ++col) {
+            std::string text = data_.cell(list, tier, tableRow(from, set), col);
+            if (list == ListKind::Exception && col == column::SideA && text == defaultExceptionName(from)) text = defaultExceptionName(to);
+            data_.setCell(list, tier, tableRow(to, set), col, std::move(text));
         }
     }
 }
@@ -123,8 +141,33 @@ void DocumentEditor::clearFigureColumns(ListKind list, int tier, int figure, int
 void DocumentEditor::joinToPrevious(int tier, int figure) {
     const JoinSide side = joinSideOf(data_, tier, tableRow(figure, InputSet::Design));
     for (InputSet set : kInputSets) {
-        data_.setCell(ListKind::Chain, tier, tableRow(figure, set), joinedColumn(side),
-                      data_.cell(ListKind::Chain, tier, tableRow(figure - 1, set), previousJoinedColumn(side)));
+        const int row = tableRow(figure, set);
+        data_.setCell(ListKind::Chain, tier, row, joinedColumn(side),
+                      data_.cell(ListKind::Chain, tier, row - 2, previousJoinedColumn(side)));
+        carryOn(tier, row, joinedColumn(side));
+    }
+}
+
+// The chain figure takes into the side the next figure is joined to that figure's joined value, so that
+// the next figure keeps it.
+void DocumentEditor::shareWithNext(int tier, int figure) {
+    const JoinSide next = joinSideOf(data_, tier, tableRow(figure + 1, InputSet::Design));
+    for (InputSet set : kInputSets) {
+        data_.setCell(ListKind::Chain, tier, tableRow(figure, set), previousJoinedColumn(next),
+                      data_.cell(ListKind::Chain, tier, tableRow(figure + 1, set), joinedColumn(next)));
+    }
+}
+
+void DocumentEditor::raiseFigureCount(ListKind list, int tier, int count) {
+    const int before = data_.figureCount(list, tier);
+    data_.setFigureCount(list, tier, count);
+    completeFigures(list, tier);
+    if (list == ListKind::Chain) closeChain(tier, before);
+}
+
+void DocumentEditor::closeChain(int tier, int firstFigure) {
+    for (int figure = std::max(firstFigure, 1); figure < data_.figureCount(ListKind::Chain, tier); ++figure) {
+        joinToPrevious(tier, figure);
     }
 }
 
@@ -140,19 +183,19 @@ std::optional<Message> DocumentEditor::insertFigure(ListKind list, int tier, int
         moveTypes(list, tier, count, [&](int position) { return position < figure ? position : position - 1; },
                   count + 1, figure);
         clearFigureColumns(list, tier, figure, column::SideA, column::Area);
-        // A figure inserted after the last one moves none down.
-        const bool movedDown = figure < count;
-        if (list == ListKind::Chain) {
-            // The figure that moved down is now joined to the new, empty one.
-            if (movedDown) {
-                const int joined = joinedColumn(joinSideOf(data_, tier, tableRow(figure + 1, InputSet::Design)));
-                clearFigureColumns(list, tier, figure + 1, joined, joined);
-            }
-            if (figure >= 1) joinToPrevious(tier, figure);
-        } else if (movedDown) {
-            clearFigureColumns(list, tier, figure + 1, column::SideA, column::SideA);  // given its new default name
-        }
         data_.setFigureCount(list, tier, count + 1);
+        if (list == ListKind::Chain) {
+            // The new figure is joined C-A to the one before it, A-C when the next one shares its A.
+            const bool movedDown = figure < count;
+            const JoinSide nextJoin = movedDown ? joinSideOf(data_, tier, tableRow(figure + 1, InputSet::Design))
+                                                : JoinSide::JoinCA;
+            const JoinSide join = nextJoin == JoinSide::JoinAC ? JoinSide::JoinAC : JoinSide::JoinCA;
+            for (InputSet set : kInputSets) {
+                data_.setCell(list, tier, tableRow(figure, set), column::Join, std::string(joinSideCode(join)));
+            }
+            if (movedDown) shareWithNext(tier, figure);
+            if (figure >= 1) joinToPrevious(tier, figure);
+        }
         completeFigures(list, tier);
     });
     return std::nullopt;
@@ -165,8 +208,8 @@ std::optional<Message> DocumentEditor::deleteFigure(ListKind list, int tier, int
         for (int to = figure; to < count - 1; ++to) copyFigureValues(list, tier, to + 1, to);
         moveTypes(list, tier, count, [&](int position) { return position < figure ? position : position + 1; },
                   count - 1, -1);
-        if (list == ListKind::Chain && figure >= 1 && figure < count - 1) joinToPrevious(tier, figure);
         data_.setFigureCount(list, tier, count - 1);
+        if (list == ListKind::Chain && figure >= 1 && figure < count - 1) joinToPrevious(tier, figure);
     });
     return std::nullopt;
 }
@@ -205,15 +248,20 @@ bool DocumentEditor::setJoinSide(int tier, int figure, JoinSide side) {
             data_.setCell(ListKind::Chain, tier, row, oldColumn, released);
             data_.setCell(ListKind::Chain, tier, row, newColumn, paired);
             data_.setCell(ListKind::Chain, tier, row, column::Join, std::string(joinSideCode(side)));
+            // The next figure stays joined to the side it was joined to, whichever value it now holds.
+            carryOn(tier, row, oldColumn);
+            carryOn(tier, row, newColumn);
         }
     });
 }
 
 bool DocumentEditor::setTierCount(int count) {
     return transact(EditKind::TierCount, {}, [&](ChangeRecorder&) {
+        const int before = data_.tierCount();
         data_.changeTierCount(count);
         for (int tier = 0; tier < count; ++tier) {
             for (ListKind list : {ListKind::Chain, ListKind::Exception}) completeFigures(list, tier);
+            if (tier >= before) closeChain(tier, 1);  // a new tier may show what an old one left behind
         }
     });
 }

@@ -32,18 +32,23 @@ public:
     // Empties the cells, each as an empty entry; the first cell is where the step happened.
     bool clearCells(const std::vector<CellAddress>& cells, EditKind kind = EditKind::ClearCells);
 
+    // A chain figure added by a raise is joined to the one before it.
     bool setFigureCount(ListKind list, int tier, int count);
-    // A new, empty figure before this one, or after the last one when figure is the count (the figures
-    // after it move down with their marks, see typeCodesAfterMove; join sides stay by position); refused
-    // with a message when the list is full.
+    // A new figure before this one, or after the last one when figure is the count; the figures after it
+    // move down with their values, join codes and marks (see typeCodesAfterMove). The new chain figure
+    // takes its joined side from the figure before it and the side the next figure shares with it from
+    // that figure, so that no value typed is lost and the chain stays closed. Refused with a message when
+    // the list is full.
     std::optional<Message> insertFigure(ListKind list, int tier, int figure);
-    // The figures after it move up with their marks; refused with a message for the last figure left.
+    // The figures after it move up with their values, join codes and marks, the next one joined to the
+    // one before; refused with a message for the last figure left.
     std::optional<Message> deleteFigure(ListKind list, int tier, int figure);
     bool setFigureType(ListKind list, int tier, int figure, FigureType type);
     // Every chain figure of the tier up and down in turn, the first one up or down.
     bool setChainOrientation(int tier, bool firstUp);
     // The value of the side that becomes joined moves into the side that is no longer joined; the new
-    // joined side takes the previous figure's paired side. The first figure is joined to nothing.
+    // joined side takes the previous figure's paired side, and the next figure's joined side follows the
+    // side it is joined to. The first figure is joined to nothing.
     bool setJoinSide(int tier, int figure, JoinSide side);
     bool setTierCount(int count);
     // Lowering the tier count to count would drop a value of the user's in a tier beyond it: a side, an
@@ -80,7 +85,13 @@ private:
     template <typename Origin>
     void moveTypes(ListKind list, int tier, int countBefore, Origin origin, int countAfter, int added);
     void clearFigureColumns(ListKind list, int tier, int figure, int firstColumn, int lastColumn);
+    void carryOn(int tier, int row, int col);
     void joinToPrevious(int tier, int figure);
+    void shareWithNext(int tier, int figure);
+    // Shows more figures of the list, each new chain figure joined to the one before it.
+    void raiseFigureCount(ListKind list, int tier, int count);
+    // Joins every chain figure from this one on to the one before it.
+    void closeChain(int tier, int firstFigure);
 
     SurveyData& data_;
     EditHistory history_;

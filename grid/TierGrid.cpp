@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
 
 #include "grid/GridCoordinates.h"
@@ -207,6 +208,10 @@ void TierGrid::keyPressEvent(QKeyEvent* event) {
             return;
         }
     }
+    if (event->key() == Qt::Key_Menu || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+        emit contextMenuKeyPressed();
+        return;
+    }
     const QString text = event->text();
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         emit enterPressed();
@@ -231,12 +236,38 @@ void TierGrid::keyReleaseEvent(QKeyEvent* event) {
 
 void TierGrid::mouseReleaseEvent(QMouseEvent* event) {
     QTableWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::RightButton) {
+        // As a spreadsheet: the cell under the pointer becomes current, a block it lies in stays selected.
+        const QModelIndex under = indexAt(event->position().toPoint());
+        if (under.isValid() && !(hasBlock() && selectionModel()->isSelected(under))) setCurrentIndex(under);
+    }
     // The release that ends a double-click would drop the editor the double-click has just opened.
     if (releaseEndsDoubleClick_) {
         releaseEndsDoubleClick_ = false;
         return;
     }
     emit mouseReleased(event->button(), event->globalPosition().toPoint());
+}
+
+void TierGrid::focusInEvent(QFocusEvent* event) {
+    QTableWidget::focusInEvent(event);
+    viewport()->update();
+    emit focusEntered();
+}
+
+void TierGrid::focusOutEvent(QFocusEvent* event) {
+    QTableWidget::focusOutEvent(event);
+    viewport()->update();
+}
+
+// The current cell framed while the keys go to the grid, whatever the style draws (also while another
+// program's window is in front: the frame shows where typing will go).
+void TierGrid::paintEvent(QPaintEvent* event) {
+    QTableWidget::paintEvent(event);
+    if (window()->focusWidget() != this || !currentIndex().isValid()) return;
+    QPainter painter(viewport());
+    painter.setPen(QPen(palette().color(QPalette::Text), 2));
+    painter.drawRect(currentCellRect().adjusted(1, 1, -1, -1));
 }
 
 void TierGrid::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -69,12 +69,18 @@ signals:
     void pastePressed();
     void deletePressed();
     void scrolled();
+    // The Menu key or Shift+F10: the context menu at the current cell.
+    void contextMenuKeyPressed();
+    void focusEntered();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QTableWidgetItem* cellItem(int row, int col) const;

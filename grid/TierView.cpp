@@ -29,9 +29,15 @@ TierView::TierView(DocumentEditor& edits, SurveyData::ViewState& view, Preferenc
         connect(grid, &TierGrid::mouseReleased, this,
                 [this, list](Qt::MouseButton button, QPoint pos) { msgMain_MouseUp(list, button, pos); });
         connect(grid, &TierGrid::scrolled, this, [this, list] { msgMain_Scroll(list); });
+        connect(grid, &TierGrid::focusEntered, this, [this, list] { setActiveList(list); });
+        connect(grid, &TierGrid::contextMenuKeyPressed, this, [this, list, grid] {
+            HideCellEditors();
+            setActiveList(list);
+            emit dataMenuRequested(grid->viewport()->mapToGlobal(grid->currentCellRect().bottomLeft()));
+        });
         const auto onKey = [this, list](void (TierView::*command)()) {
             return [this, list, command] {
-                view_.activeList = list;
+                setActiveList(list);
                 (this->*command)();
             };
         };
@@ -174,6 +180,15 @@ void TierView::FitGridToFrame(ListKind list) {
         g->setColumnWidth(col, width > 0 ? width : 0);
     }
     g->setCurrentGridCell(grid::gridRow(0, view_.currentInputSet), grid::kFirstValueColumn);
+    if (list != view_.activeList) g->clearSelection();
+}
+
+void TierView::setActiveList(ListKind list) {
+    view_.activeList = list;
+    TierGrid* other = grid(list == ListKind::Chain ? ListKind::Exception : ListKind::Chain);
+    other->clearSelection();
+    // Also while a message box is in front: the keys go back to the grid when it closes.
+    if (other->window()->focusWidget() == other) grid(list)->setFocus();
 }
 
 namespace {

@@ -63,8 +63,12 @@ public:
     void ChangeJoinSide(int code);
     void mnuDataAddData_Click();
     void mnuDataDeleteData_Click();
-    // The first grid row of the figure of the current cell; moves the current cell there.
-    int moveToFigureFirstRow(ListKind list);
+    // The first grid row of the figure of the current cell.
+    int figureFirstRow(ListKind list) const;
+
+    // The list whose grid holds the one current cell that typing and the commands act on: the other
+    // grid shows none, and the keyboard focus goes with it from the other grid.
+    void setActiveList(ListKind list);
 
     // Clipboard commands on the selected block of the grid last clicked, or on its current cell. A paste
     // of more than one value fills the figures of the input set being edited from the block's first cell.
@@ -82,6 +86,8 @@ signals:
     void pasteAvailable();
     // The right button was released on a grid: show the Data menu there.
     void dataMenuRequested(QPoint globalPos);
+    // The right button chose a cell of the other input set: edit that set.
+    void inputSetChosen(InputSet set);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -99,6 +105,7 @@ private:
     void showMessageOk(const Message& message);
     // Shows the list's new figure count after an insert or delete; the grid is rebuilt.
     void showFigureCount(ListKind list);
+    void stayAtFigure(ListKind list, int figure, int col);
 
     // Editing hooks of the grids and editors.
     void startEditOnEditable(ListKind list, std::optional<char> character);

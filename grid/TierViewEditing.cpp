@@ -77,11 +77,11 @@ void TierView::commitCellEdit(ListKind list, EditKind kind) {
     } else {
         g->setText(row, col, qt(stored));
         if (list == ListKind::Chain) {
-            // A side carried into the next figure shows there.
-            const int nextFigureRow = grid::gridRow(grid::figureOf(row) + 1, grid::inputSetOf(row));
-            for (int side = column::SideA; side <= column::SideC && nextFigureRow < g->rows(); ++side) {
-                g->setText(nextFigureRow, grid::gridColumn(side),
-                           formatted(data_.cell(list, tier(), grid::tableRow(nextFigureRow), side)));
+            // A side carried into the next figure, and on from there, shows there.
+            for (int later = row + 2; later < g->rows(); later += 2) {
+                for (int side = column::SideA; side <= column::SideC; ++side) {
+                    g->setText(later, grid::gridColumn(side), formatted(data_.cell(list, tier(), grid::tableRow(later), side)));
+                }
             }
             if (updateCommandState) updateCommandState();
         }
@@ -139,14 +139,21 @@ void TierView::msgMain_DblClick(ListKind list) {
 
 void TierView::msgMain_MouseUp(ListKind list, Qt::MouseButton button, QPoint globalPos) {
     HideCellEditors();
-    view_.activeList = list;
+    setActiveList(list);
     TierGrid* g = grid(list);
     const int row = g->currentGridRow();
-    if (list == ListKind::Exception && g->currentGridColumn() == kNameColumn && row >= 1 &&
+    const int col = g->currentGridColumn();
+    if (list == ListKind::Exception && col == kNameColumn && row >= 1 &&
         grid::inputSetOf(row) == InputSet::Measured && !g->hasBlock()) {
         g->setCurrentGridCell(grid::gridRow(grid::figureOf(row), InputSet::Design), kNameColumn);
     }
-    if (button == Qt::RightButton) emit dataMenuRequested(globalPos);
+    if (button != Qt::RightButton) return;
+    // A value cell of one row belongs to one input set: the menu and typing act on it there.
+    const bool oneRow = row >= 1 && col >= 0 && g->rowSpan(row - 1, col) == 1;
+    if (oneRow && grid::showsTableColumn(col) && grid::inputSetOf(row) != view_.currentInputSet) {
+        emit inputSetChosen(grid::inputSetOf(row));
+    }
+    emit dataMenuRequested(globalPos);
 }
 
 void TierView::msgMain_Scroll(ListKind list) {

@@ -5,13 +5,8 @@
 
 namespace mirota {
 
-int TierView::moveToFigureFirstRow(ListKind list) {
-    TierGrid* g = grid(list);
-    const int first = grid::gridRow(grid::figureOf(std::max(1, g->currentGridRow())), InputSet::Design);
-    if (first != g->currentGridRow()) {
-        g->setCurrentGridCell(first, g->currentGridColumn() < 0 ? grid::kFirstValueColumn : g->currentGridColumn());
-    }
-    return first;
+int TierView::figureFirstRow(ListKind list) const {
+    return grid::gridRow(grid::figureOf(std::max(1, grid(list)->currentGridRow())), InputSet::Design);
 }
 
 void TierView::switchInputSet(InputSet set) {
@@ -37,7 +32,7 @@ void TierView::ChangeFigureType(int code) {
     const auto type = figureTypeFromCode(std::to_string(code));
     if (!type) return;
     const ListKind list = view_.activeList;
-    const int first = moveToFigureFirstRow(list);
+    const int first = figureFirstRow(list);
     const bool edited = edits_.setFigureType(list, tier(), grid::figureOf(first), *type);
     showFigureType(list, first);
     showTotals();
@@ -47,9 +42,10 @@ void TierView::ChangeFigureType(int code) {
 void TierView::ChangeJoinSide(int code) {
     const auto side = joinSideFromCode(std::to_string(code));
     if (!side || view_.activeList != ListKind::Chain) return;
-    const int first = moveToFigureFirstRow(ListKind::Chain);
+    const int first = figureFirstRow(ListKind::Chain);
     if (!edits_.setJoinSide(tier(), grid::figureOf(first), *side)) return;
-    showFigureValues(ListKind::Chain, first);
+    // The figures after it stay joined to the sides they were joined to.
+    for (int row = first; row < grid(ListKind::Chain)->rows(); row += 2) showFigureValues(ListKind::Chain, row);
     PaintCellStates();
     emit documentEdited();
 }
@@ -65,26 +61,35 @@ void TierView::showFigureCount(ListKind list) {
     emit documentEdited();
 }
 
+// After an insert or a delete the current cell stays at the figure's place, on the row being edited.
+void TierView::stayAtFigure(ListKind list, int figure, int col) {
+    const int last = data_.figureCount(list, tier()) - 1;
+    grid(list)->setCurrentGridCell(grid::gridRow(std::min(figure, last), view_.currentInputSet),
+                                   col < 0 ? grid::kFirstValueColumn : col);
+}
+
 void TierView::mnuDataAddData_Click() {
     const ListKind list = view_.activeList;
     const int figure = grid::figureOf(std::max(1, grid(list)->currentGridRow()));
+    const int col = grid(list)->currentGridColumn();
     if (const auto refused = edits_.insertFigure(list, tier(), figure)) {
         showMessageOk(*refused);
         return;
     }
-    moveToFigureFirstRow(list);
     showFigureCount(list);
+    stayAtFigure(list, figure, col);
 }
 
 void TierView::mnuDataDeleteData_Click() {
     const ListKind list = view_.activeList;
     const int figure = grid::figureOf(std::max(1, grid(list)->currentGridRow()));
+    const int col = grid(list)->currentGridColumn();
     if (const auto refused = edits_.deleteFigure(list, tier(), figure)) {
         showMessageOk(*refused);
         return;
     }
-    moveToFigureFirstRow(list);
     showFigureCount(list);
+    stayAtFigure(list, figure, col);
 }
 
 }  // namespace mirota

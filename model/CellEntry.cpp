@@ -85,11 +85,12 @@ std::variant<std::string, RefusedEntry> enterCellText(std::string_view typed, Li
         if (!(number::leadingNumber(*stored) > 0.0)) return refusal(EntryRefusal::NotPositive);
         return std::move(*stored);
     }
-    if (!number::isNumericEntry(text)) return refusal(EntryRefusal::NotNumeric);
+    // Two numbers, X and Y, and nothing else: the drawing cannot place a figure by half a position.
     const std::size_t comma = text.find(',');
-    const std::string x = comma == std::string::npos ? std::string() : text.substr(0, comma);
-    const std::string y = comma == std::string::npos ? text : text.substr(comma + 1);
-    if (y.find(',') != std::string::npos) return refusal(EntryRefusal::NotPosition);
+    if (comma == std::string::npos) return refusal(EntryRefusal::NotPosition);
+    const std::string x = text.substr(0, comma);
+    const std::string y = text.substr(comma + 1);
+    if (!number::strictNumber(x) || !number::strictNumber(y)) return refusal(EntryRefusal::NotPosition);
     const auto storedX = formatWithin(x, digits);
     const auto storedY = formatWithin(y, digits);
     if (!storedX || !storedY) return tooLongNumber();

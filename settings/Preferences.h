@@ -36,6 +36,11 @@ struct Preferences {
     bool drawHeightLines = false;       // 三斜: every triangle's height to its base, with its value
     bool drawExceptionFigures = false;  // the exception list's rectangles and circles at their positions
     bool hatchDeductions = false;       // deduction figures hatched
+    // The sheet dialog's last choice, by the command line's names: form heron or sansha, paper a4 or a3,
+    // input set design or measured (none yet: the set being edited).
+    std::string sheetForm = "heron";
+    std::string sheetPaper = "a4";
+    std::string sheetInputSet;
 
     // The format typed sides and elements are written with.
     const std::string& sideDigits() const { return sideDigitsFormat.empty() ? digitsFormat : sideDigitsFormat; }

@@ -25,6 +25,11 @@ constexpr const char* kSumRuleName = "SumRule";
 constexpr const char* kRegisteredName = "Registered";
 constexpr const char* kShowTsuboName = "ShowTsubo";
 constexpr const char* kAreaTableSummaryName = "AreaTableSummary";
+constexpr std::pair<const char*, std::string Preferences::*> kSheetSettings[] = {
+    {"SheetForm", &Preferences::sheetForm},
+    {"SheetPaper", &Preferences::sheetPaper},
+    {"SheetInputSet", &Preferences::sheetInputSet},
+};
 
 // "RecentFile(1)" .. "RecentFile(8)": the File menu's last documents, the most recent first.
 std::string recentFileName(std::size_t index) { return "RecentFile(" + std::to_string(index + 1) + ")"; }
@@ -120,6 +125,9 @@ void LoadSettings(Preferences& prefs) {
             if (auto value = truthValue(*text)) *flag = *value;
         }
     }
+    for (const auto& [name, value] : kSheetSettings) {
+        if (auto text = ReadSettingText(*key, name)) prefs.*value = *text;
+    }
     prefs.recentFiles.clear();
     for (std::size_t index = 0; index < kRecentFileCount; ++index) {
         const auto text = ReadSettingText(*key, recentFileName(index));
@@ -149,6 +157,7 @@ void SaveSettings(const Preferences& prefs) {
     WriteSettingText(*key, "WindowState", std::to_string(prefs.windowGeometry.state));
     WriteSettingText(*key, kDrawOutputName, prefs.drawingOutput);
     WriteAreaRuleSettings(*key, prefs);
+    WriteSheetSettings(*key, prefs);
     for (std::size_t index = 0; index < kRecentFileCount; ++index) {
         if (index < prefs.recentFiles.size()) {
             WriteSettingText(*key, recentFileName(index), prefs.recentFiles[index]);
@@ -168,6 +177,10 @@ void WriteAreaRuleSettings(QSettings& key, const Preferences& prefs) {
     WriteSettingText(key, kRegisteredName, prefs.registeredClass);
     WriteSettingText(key, kShowTsuboName, flagText(prefs.showTsubo));
     WriteSettingText(key, kAreaTableSummaryName, flagText(prefs.areaTableSummary));
+}
+
+void WriteSheetSettings(QSettings& key, const Preferences& prefs) {
+    for (const auto& [name, value] : kSheetSettings) WriteSettingText(key, name, prefs.*value);
 }
 
 }  // namespace mirota

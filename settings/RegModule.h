@@ -23,6 +23,8 @@ void SaveSettings(const Preferences& prefs);
 
 // Writes the rounding, sum and registered-area preferences, the 坪 display and the area-table option.
 void WriteAreaRuleSettings(QSettings& key, const Preferences& prefs);
+// The sheet dialog's last choice, written as soon as it is made.
+void WriteSheetSettings(QSettings& key, const Preferences& prefs);
 
 // One text value of an open key; nothing when the value does not exist.
 std::optional<std::string> ReadSettingText(QSettings& key, const std::string& name);

@@ -195,20 +195,24 @@ INSTANTIATE_TEST_SUITE_P(
         OperationCase{"FigureCountRaised", [](DocumentEditor& e) { return e.setFigureCount(kChain, 0, 6); }, {}},
         OperationCase{"FigureCountLowered", [](DocumentEditor& e) { return e.setFigureCount(kException, 0, 1); }, {}},
         OperationCase{"ChainInsert", [](DocumentEditor& e) { return done(e.insertFigure(kChain, 0, 1)); },
-                      {{{kChain, 0, 2, column::SideA}, "5.00", "5.00"},  // joined to figure 1 again
+                      {{{kChain, 0, 2, column::SideA}, "5.00", "5.00"},  // joined to figure 1
                        {{kChain, 0, 2, column::SideB}, "4.00", ""},
+                       {{kChain, 0, 2, column::SideC}, "6.00", "5.00"},  // the moved figure is joined to it
                        {{kChain, 0, 4, column::SideA}, "4.50", "5.00"},
-                       {{kChain, 0, 4, column::SideB}, "4.00", ""},  // joined B-B to the new figure
                        {{kChain, 0, 4, column::SideC}, "3.00", "6.00"},
+                       {{kChain, 0, 6, column::Join}, "0", "1"},  // the join code moves with its figure
                        {{kChain, 0, 8, column::SideC}, "", "2.50"}}},
         OperationCase{"ChainInsertAtTheFirstFigure", [](DocumentEditor& e) { return done(e.insertFigure(kChain, 0, 0)); },
-                      {{{kChain, 0, 0, column::HalfPerimeter}, "6", ""}, {{kChain, 0, 2, column::SideA}, "5.00", ""}}},
+                      {{{kChain, 0, 0, column::HalfPerimeter}, "6", ""},
+                       {{kChain, 0, 0, column::SideC}, "5.00", "3.00"},
+                       {{kChain, 0, 2, column::SideA}, "5.00", "3.00"}}},
         OperationCase{"ExceptionInsert", [](DocumentEditor& e) { return done(e.insertFigure(kException, 0, 0)); },
-                      {{{kException, 0, 0, column::SideA}, "杭A", "名称1"}, {{kException, 0, 2, column::SideA}, "杭B", "名称2"},
-                       {{kException, 0, 2, column::SideB}, "", "2.00"}}},
+                      {{{kException, 0, 0, column::SideA}, "杭A", "名称1"}, {{kException, 0, 2, column::SideA}, "杭B", "杭A"},
+                       {{kException, 0, 4, column::SideA}, "", "杭B"}, {{kException, 0, 2, column::SideB}, "", "2.00"}}},
         OperationCase{"ChainDelete", [](DocumentEditor& e) { return done(e.deleteFigure(kChain, 0, 1)); },
-                      {{{kChain, 0, 2, column::SideA}, "5.00", "5.00"},
+                      {{{kChain, 0, 2, column::SideA}, "5.00", "4.50"},
                        {{kChain, 0, 2, column::SideC}, "6.00", "3.00"},
+                       {{kChain, 0, 2, column::Join}, "0", "1"},  // joined B-B to figure 1 now
                        {{kChain, 0, 4, column::SideA}, "4.50", "3.00"}}},
         OperationCase{"ExceptionDelete", [](DocumentEditor& e) { return done(e.deleteFigure(kException, 0, 0)); },
                       {{{kException, 0, 0, column::SideA}, "杭A", "杭B"}}},

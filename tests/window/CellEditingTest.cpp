@@ -150,11 +150,18 @@ private slots:
         QCOMPARE(f.grid(ListKind::Exception)->text(1, 6), stored);
     }
 
-    void positionWithThreeValuesIsRefused() {
+    void positionOtherThanXAndYIsRefused_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("three values") << "1,2,3";
+        QTest::newRow("one number") << "13";
+        QTest::newRow("no Y") << "13,";
+    }
+    void positionOtherThanXAndYIsRefused() {
+        QFETCH(QString, typed);
         WindowFixture f;
         f.window->setExceptionPaneShown(true);
         f.enter(1, 6, "1,2", ListKind::Exception);
-        f.enter(1, 6, "1,2,3", ListKind::Exception);
+        f.enter(1, 6, typed, ListKind::Exception);
         QCOMPARE(f.takeMessages(), std::vector<Message>{kNotPosition});
         QCOMPARE(f.grid(ListKind::Exception)->text(1, 6), QString("1.00,2.00"));
         QCOMPARE(f.cell(0, column::HalfPerimeter, ListKind::Exception), std::string("1.00,2.00"));

@@ -1,5 +1,6 @@
 // A tier in the grids: default types and names, counts, tiers, cell states and the digits format.
 #include <QComboBox>
+#include <QMenu>
 #include <QTabWidget>
 
 #include "ui/Twips.h"
@@ -85,6 +86,83 @@ private slots:
         QCOMPARE(f.grid()->text(9, 4), QString("9.00"));
         QCOMPARE(f.grid()->text(9, 1), QString("△"));  // figure 5 defaults to up
         QCOMPARE(f.grid()->text(7, 1), QString("▽"));
+    }
+
+    void raisedCountJoinsTheNewFigure() {
+        WindowFixture f;
+        for (const auto& [row, col, side] : {std::tuple{1, 3, "3"}, {1, 4, "4"}, {1, 5, "5"}, {3, 4, "5"}, {3, 5, "6"}}) {
+            f.enter(row, col, side);
+        }
+        f.setCount(ListKind::Chain, 3);
+        QCOMPARE(f.grid()->text(5, 3), QString("6.00"));  // No.3's A joined to No.2's C
+        QCOMPARE(f.cell(4, column::SideA), std::string("6.00"));
+        QCOMPARE(f.grid()->state(5, 3), CellState::Locked);
+        f.enter(3, 5, "7");
+        QCOMPARE(f.grid()->text(5, 3), QString("7.00"));
+    }
+
+    // Typing and the Data menu act on the one cell the marker shows, in whichever list it is.
+    void oneCurrentCell() {
+        WindowFixture f;
+        f.window->setExceptionPaneShown(true);
+        TierGrid* chain = f.grid();
+        TierGrid* exception = f.grid(ListKind::Exception);
+        const auto click = [](TierGrid* g, int row, int col) {
+            QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(g->model()->index(row - 1, col)).center());
+        };
+        click(exception, 1, 4);
+        QCOMPARE(f.data().view.activeList, ListKind::Exception);
+        QVERIFY(chain->selectedItems().isEmpty());
+        QCOMPARE(exception->selectedItems().size(), 1);
+        f.window->menuItem("mnuNewFile")->trigger();  // a new document starts at the chain's No.1
+        QVERIFY(exception->selectedItems().isEmpty());
+        QCOMPARE(f.data().view.activeList, ListKind::Chain);
+        QVERIFY(chain->hasFocus());
+        QCOMPARE(chain->currentGridRow(), 1);
+        QCOMPARE(chain->currentGridColumn(), 3);
+        f.type("9");
+        QTest::keyClick(f.editor(), Qt::Key_Return);
+        QCOMPARE(f.cell(0, column::SideA), std::string("9.00"));
+        QCOMPARE(f.cell(0, column::SideA, ListKind::Exception), std::string("名称1"));
+
+        click(chain, 3, 4);  // the marker moves with the click
+        QCOMPARE(f.data().view.activeList, ListKind::Chain);
+        QVERIFY(exception->selectedItems().isEmpty());
+        exception->setFocus();  // and with the keyboard focus
+        QCOMPARE(f.data().view.activeList, ListKind::Exception);
+        QVERIFY(chain->selectedItems().isEmpty());
+    }
+
+    void currentCellIsFramedWhileTheGridHasTheFocus() {
+        WindowFixture f;
+        f.window->setExceptionPaneShown(true);
+        f.select(3, 4);
+        TierGrid* g = f.grid();
+        const QRect cell = g->currentCellRect();
+        const auto edge = [&] { return g->viewport()->grab().toImage().pixelColor(cell.left() + 1, cell.center().y()); };
+        QCOMPARE(edge(), g->palette().color(QPalette::Text));
+        f.grid(ListKind::Exception)->setFocus();
+        QVERIFY(edge() != g->palette().color(QPalette::Text));
+    }
+
+    void menuKeyOpensTheDataMenuAtTheCurrentCell_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Menu") << int(Qt::Key_Menu) << int(Qt::NoModifier);
+        QTest::newRow("Shift+F10") << int(Qt::Key_F10) << int(Qt::ShiftModifier);
+    }
+    void menuKeyOpensTheDataMenuAtTheCurrentCell() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        WindowFixture f;
+        f.select(3, 4);
+        QTest::keyClick(f.grid(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QMenu* menu = f.window->dataMenu();
+        QTRY_VERIFY(menu->isVisible());
+        const QRect cell = f.grid()->currentCellRect();
+        QCOMPARE(menu->pos(), f.grid()->viewport()->mapToGlobal(cell.bottomLeft()));
+        QCOMPARE(f.grid()->currentGridRow(), 3);
+        menu->hide();
     }
 
     void tierCountUpDownUp() {

@@ -187,13 +187,16 @@ private slots:
         QStringList bar;
         for (QAction* menu : w.menuBar()->actions()) bar << menu->text();
         QCOMPARE(bar, (QStringList{"ファイル(&F)", "編集(&E)", "表示(&V)", "データ(&D)", "ツール(&T)", "ヘルプ(&H)"}));
+        for (QAction* menu : w.menuBar()->actions()) {
+            QCOMPARE(test::menuItemsWithoutOwnLetter(menu->menu()), QStringList());
+        }
         QCOMPARE(captions(topMenu(w, "mnuFile")),
-                 (QStringList{"新規作成(&N)", "開く", "名前を付けて保存", "保存", "-", "CSV で書き出し(&V)", "求積表(&R)...",
+                 (QStringList{"新規作成(&N)", "開く(&O)", "名前を付けて保存(&A)", "保存(&S)", "-", "CSV で書き出し(&V)", "求積表(&R)...",
                               "-", "終了(&E)"}));
         QCOMPARE(captions(topMenu(w, "mnuEdit")),
                  (QStringList{"元に戻す(&U)", "やり直し(&R)", "-", "切り取り(&T)", "コピー(&C)", "貼り付け(&P)"}));
         QCOMPARE(captions(topMenu(w, "mnuWindow")),
-                 (QStringList{"例外処理を表示しない", "例外処理を下に表示", "例外処理を右に表示", "-", "図面ウィンドウ(&W)",
+                 (QStringList{"例外処理を表示しない(&H)", "例外処理を下に表示(&B)", "例外処理を右に表示(&R)", "-", "図面ウィンドウ(&W)",
                               "展開図プレビュー(&P)", "集計(&S)"}));
         const QString types = "三角形〔上向き〕(&T),三角形〔下向き〕(&B),四角形(&S),円(&C)";
         QCOMPARE(captions(topMenu(w, "mnuData")),
@@ -477,8 +480,8 @@ private slots:
         }
         auto key = OpenSettingsKey();
         // The nine of the settings key, the drawing output, the preview, the five area rules, the sides'
-        // digits and the three drawing options.
-        QCOMPARE(key->allKeys().size(), 20);
+        // digits, the three drawing options and the sheet dialog's three.
+        QCOMPARE(key->allKeys().size(), 23);
         QCOMPARE(ReadSettingText(*key, "DrawHeightLines"), std::optional<std::string>("0"));
         QCOMPARE(ReadSettingText(*key, "ShowPreview"), std::optional<std::string>("1"));
         QCOMPARE(ReadSettingText(*key, "DrawOutput"), std::optional<std::string>("engine"));

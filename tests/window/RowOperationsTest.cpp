@@ -55,8 +55,10 @@ private slots:
         f.window->toolMain_ButtonClick(Command::InsertFigure);
         QCOMPARE(f.data().figureCount(ListKind::Chain, 0), 4);
         QCOMPARE(f.grid()->rows(), 9);
-        for (int col = 1; col <= 3; ++col) QCOMPARE(f.cell(0, col), std::string());
-        QCOMPARE(f.cell(2, column::SideA), std::string());  // figure 2's A joined the old previous figure
+        QCOMPARE(f.cell(0, column::SideA), std::string());
+        QCOMPARE(f.cell(0, column::SideB), std::string());
+        QCOMPARE(f.cell(0, column::SideC), std::string("1.01"));  // the side figure 2 is joined to
+        QCOMPARE(f.cell(2, column::SideA), std::string("1.01"));  // figure 2 keeps the A typed
         QCOMPARE(f.cell(2, column::SideB), std::string("1.02"));
         QCOMPARE(f.cell(7, column::SideC), std::string("3.13"));
         QCOMPARE(f.grid()->text(1, 1), QString("△"));
@@ -70,12 +72,15 @@ private slots:
         numberFigures(f, 3);
         f.select(5, 4);
         f.view().mnuDataAddData_Click();
+        QCOMPARE(f.grid()->currentGridRow(), 5);  // on the new figure, in the set being edited
+        QCOMPARE(f.grid()->currentGridColumn(), 4);
         QCOMPARE(f.cell(4, column::SideA), std::string("2.03"));
         QCOMPARE(f.cell(5, column::SideA), std::string("2.13"));
         QCOMPARE(f.grid()->text(5, 3), QString("2.03"));
         QCOMPARE(f.cell(4, column::SideB), std::string());
         QCOMPARE(f.cell(6, column::SideB), std::string("3.02"));
-        QCOMPARE(f.cell(6, column::SideA), std::string());
+        QCOMPARE(f.cell(6, column::SideA), std::string("3.01"));  // kept, and shared with the new figure's C
+        QCOMPARE(f.cell(4, column::SideC), std::string("3.01"));
     }
 
     void insertIntoTheExceptionList() {
@@ -90,7 +95,7 @@ private slots:
         QCOMPARE(f.data().figureCount(ListKind::Exception, 0), 3);
         QCOMPARE(f.data().figureCount(ListKind::Chain, 0), 2);
         QCOMPARE(f.grid(ListKind::Exception)->text(3, 3), QString("名称2"));
-        QCOMPARE(f.grid(ListKind::Exception)->text(5, 3), QString("名称3"));  // the moved figure's default name
+        QCOMPARE(f.grid(ListKind::Exception)->text(5, 3), QString("杭"));  // the moved figure keeps its name
         QCOMPARE(f.cell(4, column::SideB, ListKind::Exception), std::string("4"));
     }
 
@@ -126,8 +131,8 @@ private slots:
     void deleteRejoinsByTheJoinCode() {
         WindowFixture f;
         numberFigures(f, 4);
-        f.setCell(2, column::Join, "1");
-        f.setCell(3, column::Join, "1");
+        f.setCell(4, column::Join, "1");  // figure 3, which moves up, joined B-B
+        f.setCell(5, column::Join, "1");
         f.select(3, 5);
         f.view().mnuDataDeleteData_Click();
         QCOMPARE(f.data().figureCount(ListKind::Chain, 0), 3);
@@ -204,10 +209,12 @@ private slots:
 
     void joinChangeMovesTheSides() {
         WindowFixture f;
+        f.setCount(ListKind::Chain, 3);
         f.setCell(0, column::SideA, "7");
         f.setCell(2, column::SideA, "10");
         f.setCell(2, column::SideB, "20");
         f.setCell(2, column::SideC, "30");
+        f.setCell(4, column::SideA, "30");  // figure 3 joined C-A to figure 2
         f.reload();
         f.select(3, 4);
         f.window->menuItem("mnuDataJoinChg2")->trigger();
@@ -220,6 +227,8 @@ private slots:
         QCOMPARE(f.grid()->state(3, 5), CellState::Locked);
         QCOMPARE(f.grid()->state(3, 3), CellState::Editable);
         QCOMPARE(f.grid()->state(3, 4), CellState::Editable);
+        QCOMPARE(f.cell(4, column::SideA), std::string("7"));  // still joined to figure 2's C
+        QCOMPARE(f.grid()->text(5, 3), QString("7.00"));
     }
 
     void dataMenuOffersWhatTheFigureAllows_data() {
@@ -256,7 +265,7 @@ private slots:
         f.select(4, 4, kind);
         f.window->PrepareDataMenu();
         QCOMPARE(enabledTypeItems(*f.window), offered);
-        QCOMPARE(f.grid(kind)->currentGridRow(), 3);  // moved to the figure's first row
+        QCOMPARE(f.grid(kind)->currentGridRow(), 4);  // the current cell stays where it is
         QCOMPARE(f.window->menuItem("mnuDataJoin")->isEnabled(), kind == ListKind::Chain);
         QCOMPARE(f.window->menuItem("mnuDataModeAll")->isEnabled(), kind == ListKind::Chain);
     }
@@ -275,18 +284,27 @@ private slots:
         QVERIFY(w.menuItem("mnuDataJoinChg2")->isEnabled());
     }
 
-    void rightClickOnTheSecondRowChangesTheWholeFigure() {
+    void rightClickSelectsTheCellAndItsInputSet() {
         WindowFixture f;
         TierGrid* g = f.grid();
-        const QPoint second = g->visualRect(g->model()->index(3, 4)).center();
-        QTest::mouseClick(g->viewport(), Qt::RightButton, {}, second);
+        f.select(1, 3);
+        const QPoint measuredB = g->visualRect(g->model()->index(3, 4)).center();  // figure 2's 実測値 B
+        QTest::mouseClick(g->viewport(), Qt::RightButton, {}, measuredB);
         QMenu* menu = f.window->dataMenu();
         QTRY_VERIFY(menu->isVisible());
-        QCOMPARE(g->currentGridRow(), 3);
-        f.window->menuItem("mnuDataModeDeductType21")->trigger();
+        QCOMPARE(g->currentGridRow(), 4);
+        QCOMPARE(g->currentGridColumn(), 4);
+        QCOMPARE(f.data().view.currentInputSet, InputSet::Measured);
+        QVERIFY(!f.window->menuItem("mnuDataChangeType1")->isEnabled());
+        f.window->menuItem("mnuDataModeDeductType21")->trigger();  // the whole figure
         menu->hide();
         QCOMPARE(f.cell(2, column::Type), std::string("21"));
         QCOMPARE(f.cell(3, column::Type), std::string("21"));
+        g->setFocus();
+        f.type("7");
+        QTest::keyClick(f.editor(), Qt::Key_Return);
+        QCOMPARE(f.cell(3, column::SideB), std::string("7.00"));  // typed where the pointer was
+        QCOMPARE(f.cell(2, column::SideB), std::string());
     }
 
     void copyKeepsTheValueAndEnablesPaste() {

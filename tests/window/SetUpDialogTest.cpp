@@ -79,8 +79,9 @@ private slots:
         DialogFixture f;
         SetUpDialog& d = f.open();
         QCOMPARE(d.windowTitle(), QString("設定"));
-        QCOMPARE(d.cmdSetUp(0)->text(), QString("設 定"));
-        QCOMPARE(d.cmdSetUp(1)->text(), QString("中 止"));
+        QCOMPARE(d.cmdSetUp(0)->text(), QString("設 定(&S)"));
+        QCOMPARE(d.cmdSetUp(1)->text(), QString("中 止(&C)"));
+        QCOMPARE(test::captionsWithoutOwnLetter(test::dialogCaptions(&d)), QStringList());
         QCOMPARE(d.findChild<QGroupBox*>(QString(), Qt::FindDirectChildrenOnly)->title(),
                  QString("作図条件 ( 赤字は必須項目 ）"));
         QCOMPARE(d.areaTablePosition()->title(), QString("面積表位置（左上）"));
@@ -95,7 +96,7 @@ private slots:
         // The Y caption lines up under the X caption: 25 blanks before it.
         bool yCaption = false;
         for (QLabel* label : d.findChildren<QLabel*>()) {
-            if (label->text() == QString(25, ' ') + "： Y =") yCaption = label->buddy() == f.field(1);
+            if (label->text() == QString(25, ' ') + "： Y(&Y) =") yCaption = label->buddy() == f.field(1);
         }
         QVERIFY(yCaption);
         // 2 mm at 1:200 from the start-up heights of 0.4 drawing units.
@@ -452,7 +453,7 @@ private slots:
         DialogFixture f;
         SetUpDialog& d = f.open();
         for (int i = 0; i < 3; ++i) QVERIFY(!d.drawingOption(i)->isChecked());
-        QCOMPARE(d.drawingOption(0)->text(), QString("三斜（底辺と高さ）を作図する"));
+        QCOMPARE(d.drawingOption(0)->text(), QString("三斜（底辺と高さ）を作図する(&1)"));
         d.drawingOption(0)->click();
         f.cancel();
         QVERIFY(!f.prefs.drawHeightLines);

@@ -49,6 +49,7 @@ private slots:
         prefs.showTsubo = true;
         prefs.drawHeightLines = true;
         prefs.hatchDeductions = true;
+        prefs.sheetPaper = "a3";
         SaveSettings(prefs);
         auto key = OpenSettingsKey();
         const std::pair<const char*, const char*> expected[] = {
@@ -56,9 +57,10 @@ private slots:
             {"ExtWindowPos", "1"}, {"Width", "12000"}, {"Height", "7000"},   {"WindowState", "2"}, {"VerNo", "1"},
             {"DrawOutput", "engine"}, {"ShowPreview", "0"}, {"Rounding", "down"}, {"SumRule", "shown"},
             {"Registered", "other"}, {"ShowTsubo", "1"}, {"AreaTableSummary", "0"}, {"DrawHeightLines", "1"},
-            {"DrawExceptionFigures", "0"}, {"HatchDeductions", "1"},
+            {"DrawExceptionFigures", "0"}, {"HatchDeductions", "1"}, {"SheetForm", "heron"}, {"SheetPaper", "a3"},
+            {"SheetInputSet", ""},
         };
-        QCOMPARE(key->allKeys().size(), 20);
+        QCOMPARE(key->allKeys().size(), 23);
         for (const auto& [name, text] : expected) {
             QCOMPARE(ReadSettingText(*key, name), std::optional<std::string>(text));
         }

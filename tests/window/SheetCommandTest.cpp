@@ -194,6 +194,27 @@ private slots:
         QVERIFY(QString::fromStdString(messages.front().text).startsWith("ファイルを保存できませんでした。"));
         QCOMPARE(messages.front().icon, Message::Icon::Critical);
     }
+
+    void theDialogRemembersItsChoiceAcrossRuns() {
+        {
+            test::WindowFixture f;
+            SheetDialog* dialog = openSheetDialog(f);
+            QVERIFY(dialog);
+            QCOMPARE(test::captionsWithoutOwnLetter(test::dialogCaptions(dialog)), QStringList());
+            dialog->findChild<QComboBox*>("cboSheetForm")->setCurrentIndex(1);
+            dialog->findChild<QComboBox*>("cboSheetPaper")->setCurrentIndex(1);
+            dialog->findChild<QComboBox*>("cboSheetInputSet")->setCurrentIndex(1);
+            click(dialog, "cmdSheetClose");
+        }
+        test::WindowFixture restarted;
+        LoadSettings(restarted.prefs);
+        SheetDialog* dialog = openSheetDialog(restarted);
+        QVERIFY(dialog);
+        QCOMPARE(dialog->findChild<QComboBox*>("cboSheetForm")->currentText(), QString("三斜式（底辺・高さ）"));
+        QCOMPARE(dialog->findChild<QComboBox*>("cboSheetPaper")->currentText(), QString("A3 縦"));
+        QCOMPARE(dialog->findChild<QComboBox*>("cboSheetInputSet")->currentText(), QString("実測値"));
+        click(dialog, "cmdSheetClose");
+    }
 };
 
 }  // namespace mirota

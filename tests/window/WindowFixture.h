@@ -4,8 +4,12 @@
 #include <memory>
 #include <vector>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
 #include <QKeyEvent>
 #include <QSettings>
 #include <QStandardPaths>
@@ -17,8 +21,60 @@
 #include "app/Module1.h"
 #include "grid/CellEditor.h"
 #include "grid/TierGrid.h"
+#include "settings/RegModule.h"
 
 namespace mirota {
+
+namespace test {
+
+// The access letter of a caption ("保存(&S)" gives S); empty when it has none.
+inline QString accessLetter(const QString& caption) {
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != '&') continue;
+        if (caption[i + 1] != '&') return caption.mid(i + 1, 1).toUpper();
+        ++i;
+    }
+    return {};
+}
+
+// The captions among these that have no access letter or share theirs with another.
+inline QStringList captionsWithoutOwnLetter(const QStringList& captions) {
+    QStringList faults;
+    QStringList letters;
+    for (const QString& caption : captions) {
+        const QString letter = accessLetter(caption);
+        if (letter.isEmpty() || letters.contains(letter)) faults << caption;
+        letters << letter;
+    }
+    return faults;
+}
+
+// What a dialog reaches by a letter: its buttons, the labels of its fields and its titled groups.
+inline QStringList dialogCaptions(const QWidget* dialog) {
+    QStringList captions;
+    for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) captions << button->text();
+    for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+        if (label->buddy()) captions << label->text();
+    }
+    for (const QGroupBox* group : dialog->findChildren<QGroupBox*>()) {
+        if (!accessLetter(group->title()).isEmpty()) captions << group->title();
+    }
+    return captions;
+}
+
+// The items of a menu and of its submenus, each menu's letters its own.
+inline QStringList menuItemsWithoutOwnLetter(const QMenu* menu) {
+    QStringList captions;
+    QStringList faults;
+    for (const QAction* item : menu->actions()) {
+        if (item->isSeparator()) continue;
+        captions << item->text();
+        if (item->menu()) faults << menuItemsWithoutOwnLetter(item->menu());
+    }
+    return faults << captionsWithoutOwnLetter(captions);
+}
+
+}  // namespace test
 
 // Messages as failed comparisons show them.
 inline char* toString(const Message& message) {
