@@ -27,7 +27,7 @@
 #include "calc/AreaCalculation.h"
 #include "ui/Twips.h"
 #include "model/NumberText.h"
-#include "settings/RegModule.h"
+#include "settings/PreferencesStore.h"
 #include "model/ProgramTitle.h"
 
 namespace mirota {

@@ -9,7 +9,7 @@
 #include "app/PreviewPane.h"
 #include "app/AboutBox.h"
 #include "ui/PlatformFeatures.h"
-#include "app/SetUpDialog.h"
+#include "app/SettingsDialog.h"
 
 namespace mirota {
 
@@ -54,8 +54,8 @@ Window* showSingle(QWidget* owner, Make make) {
 void MainWindow::mnuToolSetUp_Click() { openSettingsDialog(true); }
 
 void MainWindow::openSettingsDialog(bool modal) {
-    showSingle<SetUpDialog>(this, [this, modal] {
-        auto* dialog = new SetUpDialog(edits_, prefs_, PlatformHasDde(), this);
+    showSingle<SettingsDialog>(this, [this, modal] {
+        auto* dialog = new SettingsDialog(edits_, prefs_, PlatformHasDde(), this);
         dialog->refreshMainWindow = [this] {
             updateCaption();
             tierView_->cboMain_Click(ListKind::Chain);

@@ -13,7 +13,7 @@
 #include "grid/ShownRules.h"
 #include "model/NumberText.h"
 #include "model/ProgramTitle.h"
-#include "settings/RegModule.h"
+#include "settings/PreferencesStore.h"
 #include "viewer/SheetPages.h"
 
 namespace mirota {

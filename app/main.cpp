@@ -1,3 +1,3 @@
-#include "app/Module1.h"
+#include "app/Startup.h"
 
-int main(int argc, char** argv) { return mirota::Module1Main(argc, argv); }
+int main(int argc, char** argv) { return mirota::runProgram(argc, argv); }

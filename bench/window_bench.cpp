@@ -17,7 +17,7 @@
 #include <QTest>
 
 #include "app/MainWindow.h"
-#include "app/Module1.h"
+#include "app/Startup.h"
 #include "app/PreviewPane.h"
 #include "bench/FullDocument.h"
 #include "grid/CellEditor.h"

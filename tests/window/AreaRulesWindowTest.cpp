@@ -10,7 +10,7 @@
 
 #include "WindowFixture.h"
 #include "app/AreaRulesBox.h"
-#include "app/SetUpDialog.h"
+#include "app/SettingsDialog.h"
 #include "app/SummaryWindow.h"
 
 using namespace mirota;
@@ -65,7 +65,7 @@ private slots:
         threeFigures(f);
         f.takeMessages();
         f.window->mnuToolSetUp_Click();
-        auto* dialog = f.window->findChild<SetUpDialog*>();
+        auto* dialog = f.window->findChild<SettingsDialog*>();
         QVERIFY(dialog);
         AreaRulesBox* rules = dialog->areaRules();
         rules->rounding()->setCurrentIndex(rules->rounding()->findData("up"));
@@ -102,7 +102,7 @@ private slots:
         threeFigures(f);
         f.takeMessages();
         f.window->mnuToolSetUp_Click();
-        auto* dialog = f.window->findChild<SetUpDialog*>();
+        auto* dialog = f.window->findChild<SettingsDialog*>();
         QVERIFY(dialog);
         QComboBox* sideDigits = dialog->areaRules()->sideDigits();
         QCOMPARE(sideDigits->currentIndex(), 0);  // as 桁数, by default

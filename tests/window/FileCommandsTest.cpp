@@ -8,7 +8,7 @@
 #include <QTabWidget>
 
 #include "model/CodePage.h"
-#include "settings/RegModule.h"
+#include "settings/PreferencesStore.h"
 #include "WindowFixture.h"
 
 using namespace mirota;

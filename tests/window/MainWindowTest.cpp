@@ -14,7 +14,7 @@
 #include "app/SingleInstance.h"
 #include "app/SplitterBar.h"
 #include "ui/Twips.h"
-#include "settings/RegModule.h"
+#include "settings/PreferencesStore.h"
 #include "WindowFixture.h"
 
 using namespace mirota;

@@ -1,8 +1,8 @@
 // The preferences store against a settings folder of the test's own.
 #include <QTest>
 
-#include "app/Module1.h"
-#include "settings/RegModule.h"
+#include "app/Startup.h"
+#include "settings/PreferencesStore.h"
 #include "WindowFixture.h"
 
 using namespace mirota;

@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 #include "WindowFixture.h"
-#include "app/SetUpDialog.h"
+#include "app/SettingsDialog.h"
 #include "calc/ShownValue.h"
 #include "calc/Totals.h"
 #include "edit/DocumentSettings.h"
@@ -154,7 +154,7 @@ private slots:
         row("tier count", 0, "段数変更", [](WindowFixture& f) { f.window->tierCountCombo()->setCurrentIndex(2); });
         row("settings dialog", 0, "設定変更", [](WindowFixture& f) {
             f.window->mnuToolSetUp_Click();
-            auto* dialog = f.window->findChild<SetUpDialog*>();
+            auto* dialog = f.window->findChild<SettingsDialog*>();
             dialog->txtDrawIni(10)->setText("250");
             dialog->cmdSetUp(0)->click();
         });

@@ -18,10 +18,10 @@
 
 #include "app/DrawingWindow.h"
 #include "app/MainWindow.h"
-#include "app/Module1.h"
+#include "app/Startup.h"
 #include "grid/CellEditor.h"
 #include "grid/TierGrid.h"
-#include "settings/RegModule.h"
+#include "settings/PreferencesStore.h"
 
 namespace mirota {
 

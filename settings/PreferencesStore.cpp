@@ -1,4 +1,4 @@
-#include "settings/RegModule.h"
+#include "settings/PreferencesStore.h"
 
 #include <cmath>
 #include <cstdint>

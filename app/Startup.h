@@ -13,6 +13,6 @@ QString AppFolderFor(const QString& programFolder);
 void SetDefaultSettings(Preferences& prefs);
 
 // The entry routine: one running copy, the preferences, the start-up drawing conditions, the main window.
-int Module1Main(int argc, char** argv);
+int runProgram(int argc, char** argv);
 
 }  // namespace mirota

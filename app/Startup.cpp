@@ -1,4 +1,4 @@
-#include "app/Module1.h"
+#include "app/Startup.h"
 
 #include <exception>
 
@@ -13,7 +13,7 @@
 #include "app/RuntimeFailure.h"
 #include "app/SingleInstance.h"
 #include "ui/MessageSink.h"
-#include "settings/RegModule.h"
+#include "settings/PreferencesStore.h"
 #include "model/ProgramTitle.h"
 
 namespace mirota {
@@ -61,7 +61,7 @@ void SetDefaultSettings(Preferences& prefs) {
     prefs.windowGeometry.height = 6100;
 }
 
-int Module1Main(int argc, char** argv) {
+int runProgram(int argc, char** argv) {
     MirotaApplication app(argc, argv);
     QTranslator standardTexts;
     if (standardTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),

@@ -27,7 +27,7 @@ class AreaRulesBox;
 // two options with the station-name prefix, and how a drawing reaches the CAD program.
 // The two lists, the release and the option boxes take effect the moment they are changed; the fields,
 // the two drawing check boxes, the output choice and the drawing options are stored only by "設 定".
-class SetUpDialog : public QDialog {
+class SettingsDialog : public QDialog {
     Q_OBJECT
 
 public:
@@ -35,7 +35,7 @@ public:
 
     // offerDde: the platform can hold a DDE conversation with the CAD program.
     // Every change of the document goes through edits, as one transaction each.
-    SetUpDialog(DocumentEditor& edits, Preferences& prefs, bool offerDde, QWidget* parent = nullptr);
+    SettingsDialog(DocumentEditor& edits, Preferences& prefs, bool offerDde, QWidget* parent = nullptr);
 
     // How the dialog shows a message and learns the answer; tests put a recorder in its place.
     MessageSink showMessage;

@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "settings/RegModule.h"
-#include "app/SetUpDialog.h"
+#include "settings/PreferencesStore.h"
+#include "app/SettingsDialog.h"
 #include "WindowFixture.h"
 
 using namespace mirota;
@@ -23,7 +23,7 @@ struct DialogFixture {
     SurveyData data;
     DocumentEditor edits{data};
     Preferences prefs;
-    std::unique_ptr<SetUpDialog> dialog;
+    std::unique_ptr<SettingsDialog> dialog;
     std::vector<Message> messages;
     int refreshes = 0;
 
@@ -32,8 +32,8 @@ struct DialogFixture {
         data.conditions = DrawingConditions::startupDefaults();
     }
 
-    SetUpDialog& open(bool offerDde = false) {
-        dialog = std::make_unique<SetUpDialog>(edits, prefs, offerDde);
+    SettingsDialog& open(bool offerDde = false) {
+        dialog = std::make_unique<SettingsDialog>(edits, prefs, offerDde);
         dialog->showMessage = [this](const Message& message, QMessageBox::StandardButtons) {
             messages.push_back(message);
             return QMessageBox::Ok;
@@ -67,7 +67,7 @@ std::optional<std::string> stored(const char* name) {
 
 }  // namespace
 
-class SetUpDialogTest : public QObject {
+class SettingsDialogTest : public QObject {
     Q_OBJECT
 
     test::SettingsFolder folder_;
@@ -77,7 +77,7 @@ private slots:
 
     void captionsListsAndStartUpValues() {
         DialogFixture f;
-        SetUpDialog& d = f.open();
+        SettingsDialog& d = f.open();
         QCOMPARE(d.windowTitle(), QString("設定"));
         QCOMPARE(d.cmdSetUp(0)->text(), QString("設 定(&S)"));
         QCOMPARE(d.cmdSetUp(1)->text(), QString("中 止(&C)"));
@@ -101,7 +101,7 @@ private slots:
         QVERIFY(yCaption);
         // 2 mm at 1:200 from the start-up heights of 0.4 drawing units.
         const QStringList expected{"0.00", "0.00", "0", "2", "2", "図面", "寸法値", "面積表", "0", "0", "200"};
-        for (int i = 0; i < SetUpDialog::kFieldCount; ++i) QCOMPARE(f.text(i), expected[i]);
+        for (int i = 0; i < SettingsDialog::kFieldCount; ++i) QCOMPARE(f.text(i), expected[i]);
         QCOMPARE(d.cboDrawIni(0)->currentIndex(), 0);
         QCOMPARE(d.cboDrawIni(1)->currentIndex(), 0);
         QVERIFY(!d.ChkDrawini(0)->isChecked());
@@ -155,7 +155,7 @@ private slots:
         f.data.optionFlags = {false, false};
         f.prefs.stationPrefix = "測点";
         f.prefs.drawingOutput = "script";
-        SetUpDialog& d = f.open();
+        SettingsDialog& d = f.open();
         QCOMPARE(d.cboDrawIni(0)->currentText(), QString("下段"));
         QCOMPARE(d.cboDrawIni(1)->currentText(), QString("ｃｍ"));
         QVERIFY(d.ChkDrawini(0)->isChecked());
@@ -183,7 +183,7 @@ private slots:
         QFETCH(bool, lt98);
         DialogFixture f;
         f.data.acadVersion = version.toStdString();
-        SetUpDialog& d = f.open();
+        SettingsDialog& d = f.open();
         QCOMPARE(d.Option1()->isChecked(), lt98);
         QCOMPARE(d.Option2()->isChecked(), !lt98);
         QCOMPARE(f.data.acadVersion, version.toStdString());  // shown, not changed
@@ -330,7 +330,7 @@ private slots:
     void aPositionThatCannotBeEnteredIsNotTaken() {
         DialogFixture f;
         f.data.conditions.tableX = 12;
-        SetUpDialog& d = f.open();
+        SettingsDialog& d = f.open();
         d.ChkDrawini(1)->click();
         f.fill(8, "x");
         f.fill(9, "-3");
@@ -348,7 +348,7 @@ private slots:
         f.prefs.digitsFormat = "0.000";
         f.data.optionFlags = {true, true};
         f.prefs.optionFlags = {true, true};
-        SetUpDialog& d = f.open();
+        SettingsDialog& d = f.open();
         d.chkSetUp(0)->click();
         d.txtSetUp()->setText("測点");
         f.confirm();
@@ -364,7 +364,7 @@ private slots:
 
     void cancelWritesNothing() {
         DialogFixture f;
-        SetUpDialog& d = f.open();
+        SettingsDialog& d = f.open();
         d.chkSetUp(1)->click();
         f.cancel();
         QCOMPARE(f.refreshes, 1);
@@ -375,7 +375,7 @@ private slots:
     void withoutThePrefixOptionTheFiguresCarryNoPrefix() {
         DialogFixture f;
         f.prefs.stationPrefix = "No.";
-        SetUpDialog& d = f.open();
+        SettingsDialog& d = f.open();
         d.chkSetUp(1)->click();
         QVERIFY(!d.txtSetUp()->isEnabled());
         QCOMPARE(d.txtSetUp()->text(), QString());
@@ -399,7 +399,7 @@ private slots:
         f.data.conditions.additionalDrawing = Switch::Off;
         f.data.conditions.areaTable = Switch::Off;
         f.data.optionFlags = {true, true};
-        SetUpDialog& d = f.open();
+        SettingsDialog& d = f.open();
         d.cboDrawIni(1)->setCurrentIndex(1);  // ｃｍ
         QCOMPARE(f.data.conditions.displayUnit, DisplayUnit::Centimetre);
         d.cboDrawIni(0)->setCurrentIndex(2);
@@ -428,7 +428,7 @@ private slots:
     void confirmStoresChoicesLayersAndOutput() {
         DialogFixture f;
         f.data.acadVersion = "98";
-        SetUpDialog& d = f.open();
+        SettingsDialog& d = f.open();
         d.ChkDrawini(0)->click();
         d.ChkDrawini(1)->click();
         d.Option2()->click();
@@ -451,14 +451,14 @@ private slots:
     // the settings store; the document does not carry them.
     void drawingOptionsArePreferencesStoredByConfirm() {
         DialogFixture f;
-        SetUpDialog& d = f.open();
+        SettingsDialog& d = f.open();
         for (int i = 0; i < 3; ++i) QVERIFY(!d.drawingOption(i)->isChecked());
         QCOMPARE(d.drawingOption(0)->text(), QString("三斜（底辺と高さ）を作図する(&1)"));
         d.drawingOption(0)->click();
         f.cancel();
         QVERIFY(!f.prefs.drawHeightLines);
 
-        SetUpDialog& again = f.open();
+        SettingsDialog& again = f.open();
         const DrawingConditions conditions = f.data.conditions;
         again.drawingOption(0)->click();
         again.drawingOption(2)->click();
@@ -482,7 +482,7 @@ private slots:
         c.displayUnit = DisplayUnit{-2};
         c.additionalDrawing = Switch{2};
         c.areaTable = Switch{-1};
-        SetUpDialog& d = f.open();
+        SettingsDialog& d = f.open();
         QCOMPARE(d.cboDrawIni(0)->currentIndex(), -1);
         QCOMPARE(d.cboDrawIni(1)->currentIndex(), -1);
         QVERIFY(!d.ChkDrawini(0)->isChecked());
@@ -494,7 +494,7 @@ private slots:
         QCOMPARE(c.additionalDrawing, Switch{2});
         QCOMPARE(c.areaTable, Switch{-1});
 
-        SetUpDialog& again = f.open();
+        SettingsDialog& again = f.open();
         again.cboDrawIni(1)->setCurrentIndex(2);
         again.ChkDrawini(1)->click();
         f.confirm();
@@ -541,7 +541,7 @@ private slots:
     void outputChoicesOfThePlatform() {
         DialogFixture f;
         f.prefs.drawingOutput = "dde";
-        SetUpDialog& without = f.open(false);
+        SettingsDialog& without = f.open(false);
         QCOMPARE(without.cboOutput()->count(), 2);
         QCOMPARE(without.cboOutput()->itemText(0), QString("内蔵ビューア"));
         QCOMPARE(without.cboOutput()->itemText(1), QString("スクリプトファイル (.scr)"));
@@ -549,7 +549,7 @@ private slots:
         f.confirm();
         QCOMPARE(f.prefs.drawingOutput, std::string("engine"));
         f.prefs.drawingOutput = "dde";
-        SetUpDialog& with = f.open(true);
+        SettingsDialog& with = f.open(true);
         QCOMPARE(with.cboOutput()->count(), 3);
         QCOMPARE(with.cboOutput()->itemText(1), QString("AutoCAD LT (DDE)"));
         QCOMPARE(with.cboOutput()->currentData().toString(), QString("dde"));
@@ -557,7 +557,7 @@ private slots:
 
     void areaTablePositionFollowsItsBox() {
         DialogFixture f;
-        SetUpDialog& d = f.open();
+        SettingsDialog& d = f.open();
         QVERIFY(!d.areaTablePosition()->isEnabled());
         QVERIFY(!f.field(8)->isEnabled());
         d.ChkDrawini(1)->click();
@@ -653,7 +653,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, refused);
         DialogFixture f;
-        SetUpDialog& d = f.open();
+        SettingsDialog& d = f.open();
         d.ChkDrawini(1)->click();  // the table position can be entered
         f.fill(index, text);
         f.enterField(index);
@@ -701,17 +701,17 @@ private slots:
     void theMenuOpensOneModalDialog() {
         WindowFixture w;
         w.window->mnuToolSetUp_Click();
-        auto* dialog = w.window->findChild<SetUpDialog*>();
+        auto* dialog = w.window->findChild<SettingsDialog*>();
         QVERIFY(dialog);
         QVERIFY(dialog->isVisible());
         QCOMPARE(dialog->windowModality(), Qt::ApplicationModal);
         w.window->toolMain_ButtonClick(Command::Settings);
-        QCOMPARE(w.window->findChildren<SetUpDialog*>().size(), 1);
-        QPointer<SetUpDialog> closed = dialog;
+        QCOMPARE(w.window->findChildren<SettingsDialog*>().size(), 1);
+        QPointer<SettingsDialog> closed = dialog;
         dialog->cmdSetUp(1)->click();
         QTRY_VERIFY(closed.isNull());
         w.window->openSettingsDialog(false);
-        dialog = w.window->findChild<SetUpDialog*>();
+        dialog = w.window->findChild<SettingsDialog*>();
         QVERIFY(dialog && dialog->isVisible());
         QCOMPARE(dialog->windowModality(), Qt::NonModal);
         dialog->cmdSetUp(1)->click();
@@ -721,7 +721,7 @@ private slots:
         WindowFixture w;
         QVERIFY(!w.window->documentModified());
         w.window->mnuToolSetUp_Click();
-        auto* dialog = w.window->findChild<SetUpDialog*>();
+        auto* dialog = w.window->findChild<SettingsDialog*>();
         dialog->txtSetUp()->setText("測点");
         dialog->txtDrawIni(10)->setText("250");
         dialog->cmdSetUp(0)->click();
@@ -736,15 +736,15 @@ private slots:
     void lookingWithoutChangingLeavesTheDocumentUnchanged() {
         WindowFixture w;
         w.window->mnuToolSetUp_Click();
-        w.window->findChild<SetUpDialog*>()->cmdSetUp(0)->click();
+        w.window->findChild<SettingsDialog*>()->cmdSetUp(0)->click();
         QVERIFY(!w.window->documentModified());
         w.window->mnuToolSetUp_Click();
-        auto* dialog = w.window->findChild<SetUpDialog*>();
+        auto* dialog = w.window->findChild<SettingsDialog*>();
         dialog->cboDrawIni(1)->setCurrentIndex(2);  // a change at once, kept by "中 止"
         dialog->cmdSetUp(1)->click();
         QVERIFY(w.window->documentModified());
     }
 };
 
-QTEST_MAIN(SetUpDialogTest)
-#include "SetUpDialogTest.moc"
+QTEST_MAIN(SettingsDialogTest)
+#include "SettingsDialogTest.moc"

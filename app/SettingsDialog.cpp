@@ -1,4 +1,4 @@
-#include "app/SetUpDialog.h"
+#include "app/SettingsDialog.h"
 
 #include <cmath>
 
@@ -19,7 +19,7 @@
 
 #include "app/AreaRulesBox.h"
 #include "model/NumberText.h"
-#include "settings/RegModule.h"
+#include "settings/PreferencesStore.h"
 #include "ui/QtText.h"
 #include "model/ProgramTitle.h"
 
@@ -107,7 +107,7 @@ constexpr OutputChoice kOutputs[] = {
 
 }  // namespace
 
-std::optional<float> SetUpDialog::fieldNumber(const QString& text) {
+std::optional<float> SettingsDialog::fieldNumber(const QString& text) {
     const auto value = number::strictNumber(text.toStdString());
     if (!value) return std::nullopt;
     const float single = number::toSingle(*value);
@@ -115,7 +115,7 @@ std::optional<float> SetUpDialog::fieldNumber(const QString& text) {
     return single;
 }
 
-SetUpDialog::SetUpDialog(DocumentEditor& edits, Preferences& prefs, bool offerDde, QWidget* parent)
+SettingsDialog::SettingsDialog(DocumentEditor& edits, Preferences& prefs, bool offerDde, QWidget* parent)
     : QDialog(parent), edits_(edits), data_(edits.document()), prefs_(prefs) {
     setObjectName(QStringLiteral("frmSetUp"));
     setWindowTitle(QStringLiteral("設定"));
@@ -144,7 +144,7 @@ SetUpDialog::SetUpDialog(DocumentEditor& edits, Preferences& prefs, bool offerDd
     });
 }
 
-void SetUpDialog::buildControls(bool offerDde) {
+void SettingsDialog::buildControls(bool offerDde) {
     for (int i = 0; i < kFieldCount; ++i) {
         auto* field = new QLineEdit;
         field->setObjectName(QStringLiteral("txtDrawIni%1").arg(i));
@@ -293,13 +293,13 @@ void SetUpDialog::buildControls(bool offerDde) {
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
-void SetUpDialog::changeDocument(const std::function<void(DocumentSettings&)>& change) {
+void SettingsDialog::changeDocument(const std::function<void(DocumentSettings&)>& change) {
     DocumentSettings settings = DocumentSettings::of(data_);
     change(settings);
     edits_.changeSettings(settings);
 }
 
-void SetUpDialog::Form_Load() {
+void SettingsDialog::Form_Load() {
     const DrawingConditions& c = data_.conditions;
     cboDrawIni(0)->clear();
     cboDrawIni(0)->addItems({QStringLiteral("上段"), QStringLiteral("中段"), QStringLiteral("下段")});
@@ -354,7 +354,7 @@ void SetUpDialog::Form_Load() {
     fraAreaTable_->setEnabled(ChkDrawini(1)->isChecked());
 }
 
-bool SetUpDialog::eventFilter(QObject* watched, QEvent* event) {
+bool SettingsDialog::eventFilter(QObject* watched, QEvent* event) {
     for (int i = 0; i < kFieldCount; ++i) {
         if (watched != txtDrawIni(i)) continue;
         switch (event->type()) {
@@ -383,7 +383,7 @@ bool SetUpDialog::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-bool SetUpDialog::txtDrawIni_KeyPress(int index, QKeyEvent* key) {
+bool SettingsDialog::txtDrawIni_KeyPress(int index, QKeyEvent* key) {
     const int code = key->key();
     if (key->text().isEmpty() || code == Qt::Key_Tab || code == Qt::Key_Backtab || code == Qt::Key_Escape) return false;
     QLineEdit* field = txtDrawIni(index);
@@ -403,14 +403,14 @@ bool SetUpDialog::txtDrawIni_KeyPress(int index, QKeyEvent* key) {
     return false;
 }
 
-void SetUpDialog::txtDrawIni_LostFocus(int index) {
+void SettingsDialog::txtDrawIni_LostFocus(int index) {
     QLineEdit* field = txtDrawIni(index);
     if (!isNumericField(index) || !isVisible() || !field->isEnabled() || fieldNumber(field->text())) return;
     showMessage(Message{"数値を入力して下さい", kProgramTitle, Message::Icon::None}, QMessageBox::Ok);
     focusQuietly(field);
 }
 
-void SetUpDialog::chkSetUp_Click(int index) {
+void SettingsDialog::chkSetUp_Click(int index) {
     const bool set = chkSetUp(index)->isChecked();
     bool OptionFlags::*option = kNumberedOptions[static_cast<std::size_t>(index)];
     changeDocument([&](DocumentSettings& s) { s.optionFlags.*option = set; });
@@ -421,30 +421,30 @@ void SetUpDialog::chkSetUp_Click(int index) {
     txtSetUp_->setText(set ? qt(prefs_.stationPrefix) : QString());
 }
 
-void SetUpDialog::focusQuietly(QWidget* widget) {
+void SettingsDialog::focusQuietly(QWidget* widget) {
     focusMovedByDialog_ = true;
     widget->setFocus(Qt::OtherFocusReason);
     focusMovedByDialog_ = false;
 }
 
-void SetUpDialog::refuse(int field, const Message& message) {
+void SettingsDialog::refuse(int field, const Message& message) {
     showMessage(message, QMessageBox::Ok);
     focusQuietly(txtDrawIni(field));
 }
 
-void SetUpDialog::cmdSetUp_Click(int index) {
+void SettingsDialog::cmdSetUp_Click(int index) {
     if (index == 0 && !storeEntries()) return;
     unload(index == 0 ? Accepted : Rejected);
 }
 
-void SetUpDialog::reject() { cmdSetUp_Click(1); }
+void SettingsDialog::reject() { cmdSetUp_Click(1); }
 
-void SetUpDialog::unload(DialogCode result) {
+void SettingsDialog::unload(DialogCode result) {
     if (refreshMainWindow) refreshMainWindow();
     done(result);
 }
 
-bool SetUpDialog::storeEntries() {
+bool SettingsDialog::storeEntries() {
     // The required entries, the scale first: each a number above 0.
     struct Required {
         int field;
