@@ -49,7 +49,7 @@ QPixmap programPicture(int size) {
 
 }  // namespace
 
-QString VersionText(const ProgramVersion& version) {
+QString versionCaption(const ProgramVersion& version) {
     return QStringLiteral("ﾊﾞｰｼﾞｮﾝ ") + QString::number(version.major) + QLatin1Char('.') +
            QString::number(version.minor) + QString::number(version.revision);
 }
@@ -108,7 +108,7 @@ AboutBox::AboutBox(const ProgramVersion& version, QWidget* parent) : QDialog(par
 
 void AboutBox::frmAbout_Form_Load(const ProgramVersion& version) {
     setWindowTitle(kApplicationTitle + QStringLiteral(" のﾊﾞｰｼﾞｮﾝ情報"));
-    lblVersion_->setText(VersionText(version));
+    lblVersion_->setText(versionCaption(version));
     lblTitle_->setText(kApplicationTitle);
 }
 

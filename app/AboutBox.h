@@ -17,7 +17,7 @@ struct ProgramVersion {
 inline constexpr ProgramVersion kProgramVersion{1, 0, 7};
 
 // "ﾊﾞｰｼﾞｮﾝ " + major + "." + minor and revision written side by side: 1, 0, 7 gives "ﾊﾞｰｼﾞｮﾝ 1.07".
-QString VersionText(const ProgramVersion& version);
+QString versionCaption(const ProgramVersion& version);
 
 // The version box (frmAbout): the application title, its version and a line of description.
 // It is shown modeless; its one button closes it.

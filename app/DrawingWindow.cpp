@@ -32,9 +32,9 @@ DrawingWindow::DrawingWindow(QWidget* parent)
     setObjectName(QStringLiteral("frmDrawing"));
     setWindowTitle(QStringLiteral("図面 - ") + kTitle);
     showMessage = [this](const Message& message, QMessageBox::StandardButtons buttons) {
-        return ShowMessageBox(this, message, buttons);
+        return showMessageBox(this, message, buttons);
     };
-    chooseFile = [this](const FileDialogRequest& request) { return ShowFileDialog(this, request); };
+    chooseFile = [this](const FileDialogRequest& request) { return showFileDialog(this, request); };
     choosePrinter = [this](QPrinter& printer) {
         QPrintDialog dialog(&printer, this);
         dialog.setWindowTitle(QStringLiteral("印刷"));

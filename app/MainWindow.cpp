@@ -43,10 +43,10 @@ MainWindow::MainWindow(Preferences& prefs, QString appFolder, QWidget* parent)
     setObjectName(QStringLiteral("frmMain"));
     setCaption(kTitle);
     showMessage = [this](const Message& message, QMessageBox::StandardButtons buttons) {
-        return ShowMessageBox(this, message, buttons);
+        return showMessageBox(this, message, buttons);
     };
     shellOpen = [](const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
-    chooseFile = [this](const FileDialogRequest& request) { return ShowFileDialog(this, request); };
+    chooseFile = [this](const FileDialogRequest& request) { return showFileDialog(this, request); };
     outsideLink = makeOutsideLink;
     data_.optionFlags = prefs_.optionFlags;
 
@@ -166,7 +166,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     prefs_.windowGeometry.state = isMinimized() ? 1 : (isMaximized() ? 2 : 0);
     prefs_.optionFlags = data_.optionFlags;
-    SaveSettings(prefs_);
+    saveSettings(prefs_);
     event->accept();
     drawingWindow_->close();
     QCoreApplication::quit();

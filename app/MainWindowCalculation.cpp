@@ -33,7 +33,7 @@ bool touches(const EditStep* step, const FigureInError& figure) {
 }  // namespace
 
 std::optional<CalculationFailure> MainWindow::calculateAndShow() {
-    const auto failure = CalculateAreas(data_, prefs_.stationPrefix);
+    const auto failure = calculateAreas(data_, prefs_.stationPrefix);
     tierView_->showCalculatedColumns();
     tierView_->showTotals();
     if (failure && failure->inError) {
@@ -65,8 +65,8 @@ void MainWindow::showSummaryWindow() {
 void MainWindow::refreshSummary() {
     if (!summaryWindow_ || !summaryWindow_->isVisible()) return;
     const AreaRules rules = areaRulesOf(prefs_);
-    const DocumentSummary summary = SummarizeDocument(data_, rules);
-    summaryWindow_->showSummary(SummaryTable(summary, rules, prefs_.showTsubo),
+    const DocumentSummary summary = summarizeDocument(data_, rules);
+    summaryWindow_->showSummary(summaryRows(summary, rules, prefs_.showTsubo),
                                 summary.of(InputSet::Design).complete() && summary.of(InputSet::Measured).complete());
 }
 
@@ -75,7 +75,7 @@ void MainWindow::mnuToolCalc_Click() {
         if (const auto failure = calculateAndShow()) showMessage(*failure, QMessageBox::Ok);
     } catch (const std::exception& failure) {
         // Reported; the document keeps what the calculation had done and the program goes on.
-        showMessage(RuntimeFailure(failure, "mnuToolCalc"), QMessageBox::Ok);
+        showMessage(runtimeFailure(failure, "mnuToolCalc"), QMessageBox::Ok);
     }
 }
 
@@ -96,7 +96,7 @@ void MainWindow::recalculate(bool reportAnyError) {
                                                [&](const CalculationFault& fault) { return touches(step, fault.figure); });
         if (made != failure->faults.end()) showMessage(made->message, QMessageBox::Ok);
     } catch (const std::exception& failure) {
-        showMessage(RuntimeFailure(failure, "mnuToolCalc"), QMessageBox::Ok);
+        showMessage(runtimeFailure(failure, "mnuToolCalc"), QMessageBox::Ok);
     }
 }
 

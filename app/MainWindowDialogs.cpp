@@ -55,7 +55,7 @@ void MainWindow::mnuToolSetUp_Click() { openSettingsDialog(true); }
 
 void MainWindow::openSettingsDialog(bool modal) {
     showSingle<SettingsDialog>(this, [this, modal] {
-        auto* dialog = new SettingsDialog(edits_, prefs_, PlatformHasDde(), this);
+        auto* dialog = new SettingsDialog(edits_, prefs_, platformHasDde(), this);
         dialog->refreshMainWindow = [this] {
             updateCaption();
             tierView_->cboMain_Click(ListKind::Chain);
@@ -71,7 +71,7 @@ void MainWindow::openSettingsDialog(bool modal) {
 }
 
 void MainWindow::mnuHelp1_Click() {
-    if (PlatformShowsHelpFile() && !helpFile_.isEmpty() && QFileInfo::exists(helpFile_) && shellOpen) {
+    if (platformShowsHelpFile() && !helpFile_.isEmpty() && QFileInfo::exists(helpFile_) && shellOpen) {
         shellOpen(helpFile_);
         return;
     }

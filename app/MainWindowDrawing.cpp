@@ -73,7 +73,7 @@ DrawingRunSettings runSettingsOf(const Preferences& prefs) {
 }  // namespace
 
 std::optional<Message> MainWindow::writeSima(const std::string& path) {
-    const DrawingRunResult result = ExportSima(data_, runSettingsOf(prefs_), path);
+    const DrawingRunResult result = exportSimaFile(data_, runSettingsOf(prefs_), path);
     if (result.outcome != DrawingRunResult::Outcome::ConditionsMissing) tierView_->showCalculatedColumns();
     // A finished export has one message; it is shown only when it warns.
     if (result.finished() && result.messages.back().icon == Message::Icon::Information) return std::nullopt;
@@ -134,12 +134,12 @@ void MainWindow::runDrawing(CadLink& link, LinkKind kind, const std::function<st
         settings.goOnWithoutFaultyFigures = [this](const CalculationFailure& failure) {
             return goOnWithoutFaultyFigures(failure, std::nullopt, "図面を作図します");
         };
-        result = RunDrawing(data_, settings, link,
+        result = runDrawCommand(data_, settings, link,
                             [&screens](int value, int maximum) { screens.report(value, maximum); });
         if (result.finished() && finish) {
             if (const auto failure = finish()) {
                 result.outcome = DrawingRunResult::Outcome::NotFinished;
-                result.messages.back() = DrawingNotFinishedMessage(failure->description);
+                result.messages.back() = drawingNotFinishedMessage(failure->description);
             }
         }
     }

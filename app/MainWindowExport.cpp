@@ -23,7 +23,7 @@ void MainWindow::mnuExportCsv_Click() {
                                       QStringLiteral("CSV ファイル (*.csv)"), QStringLiteral("csv")});
     if (path.isEmpty()) return;
     const AreaRules rules = areaRulesOf(prefs_);
-    const auto rows = spreadsheetWithSummary(data_, rules, SummarizeDocument(data_, rules));
+    const auto rows = spreadsheetWithSummary(data_, rules, summarizeDocument(data_, rules));
     if (const auto failure = writeCsvFile(QDir::toNativeSeparators(path).toStdString(), rows)) {
         showMessage(*failure, QMessageBox::Ok);
     }

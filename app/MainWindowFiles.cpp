@@ -61,7 +61,7 @@ FileDialogRequest MainWindow::dataFileRequest(FileDialogRequest::Kind kind) cons
 }
 
 QString MainWindow::dialogStartFolder() const {
-    return DialogStartFolder(QString::fromStdString(data_.currentFilePath), lastDialogFolder_);
+    return startFolderFor(QString::fromStdString(data_.currentFilePath), lastDialogFolder_);
 }
 
 QString MainWindow::askFileName(const FileDialogRequest& request) {
@@ -110,7 +110,7 @@ void MainWindow::openRequestedFile(const QString& path) {
 
 void MainWindow::openRecentFile(const QString& path) {
     if (!QFileInfo::exists(path)) {
-        ForgetRecentFile(prefs_.recentFiles, QDir::toNativeSeparators(path).toStdString());
+        forgetRecentFile(prefs_.recentFiles, QDir::toNativeSeparators(path).toStdString());
         showMessage(Message{"ファイルが見つかりません。\r\n" + shownPath(path.toStdString()).toStdString() +
                                 "\r\n\r\n最近使ったファイルの一覧から削除しました。",
                             kTitle.toStdString(), Message::Icon::Warning},
@@ -143,7 +143,7 @@ void MainWindow::openDocumentFile(const QString& path) {
         return;
     }
     edits_.markOpened();
-    RememberRecentFile(prefs_.recentFiles, data_.currentFilePath);
+    rememberRecentFile(prefs_.recentFiles, data_.currentFilePath);
     setCaption(captionFor(data_.currentFilePath));
     if (cboBlk_->currentIndex() + 1 == data_.tierCount()) {
         cboBlk_Click();
@@ -179,7 +179,7 @@ bool MainWindow::saveDocument(const std::string& pathBefore) {
         showMessage(*failure, QMessageBox::Ok);
         return false;
     }
-    RememberRecentFile(prefs_.recentFiles, data_.currentFilePath);
+    rememberRecentFile(prefs_.recentFiles, data_.currentFilePath);
     setCaption(captionFor(data_.currentFilePath));
     setDocumentModified(false);
     return true;

@@ -68,7 +68,7 @@ void MainWindow::showStep(const EditStep& step) {
     }
     // The computed columns follow the sides as they are again; an input error is reported by 面積 and by
     // the next edit, not by a step back.
-    CalculateAreas(data_, prefs_.stationPrefix);
+    calculateAreas(data_, prefs_.stationPrefix);
     tabMain_Click();  // both lists of the tier, the totals and the preview
     tierView_->showCalculatedColumns();
     if (step.kind == EditKind::Settings) Form_Resize();

@@ -55,7 +55,7 @@ void MainWindow::mnuSheet_Click() {
         prefs_.sheetForm = chosen.form == sheet::Form::BaseAndHeight ? "sansha" : "heron";
         prefs_.sheetPaper = chosen.paper == sheet::Paper::A3 ? "a3" : "a4";
         prefs_.sheetInputSet = chosen.inputSet == InputSet::Measured ? "measured" : "design";
-        WriteSheetSettings(*OpenSettingsKey(), prefs_);
+        writeSheetSettings(*openSettingsKey(), prefs_);
     });
 }
 

@@ -31,7 +31,7 @@ void OpenRequestServer::acceptConnection() {
     }
 }
 
-bool SendOpenRequest(const QString& serverName, const QString& path, int timeoutMs) {
+bool sendOpenRequest(const QString& serverName, const QString& path, int timeoutMs) {
     QLocalSocket socket;
     socket.connectToServer(serverName);
     if (!socket.waitForConnected(timeoutMs)) return false;
@@ -44,7 +44,7 @@ bool SendOpenRequest(const QString& serverName, const QString& path, int timeout
     return socket.readLine().trimmed() == "ok";
 }
 
-QString DefaultOpenRequestServerName() {
+QString defaultOpenRequestServerName() {
     // One name per user and settings folder, short enough for a socket path.
     const QByteArray home = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toUtf8();
     return QStringLiteral("VORN001-") +

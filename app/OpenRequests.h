@@ -28,9 +28,9 @@ private:
 };
 
 // Sends path to the copy listening under serverName; false when no copy took it within the time-out.
-bool SendOpenRequest(const QString& serverName, const QString& path, int timeoutMs = 3000);
+bool sendOpenRequest(const QString& serverName, const QString& path, int timeoutMs = 3000);
 
 // The name the running copy of this user listens under.
-QString DefaultOpenRequestServerName();
+QString defaultOpenRequestServerName();
 
 }  // namespace mirota

@@ -55,14 +55,14 @@ PreviewPane::PreviewPane(const SurveyData& data, const Preferences& prefs, QWidg
 
 void PreviewPane::refresh() {
     if (!isVisible()) return;
-    const PartialDevelopment development = ComputePartialDevelopment(data_, prefs_.stationPrefix);
+    const PartialDevelopment development = computePartialDevelopment(data_, prefs_.stationPrefix);
     view_->setScene(DevelopmentScene(data_, development, prefs_.sideDigits(), prefs_.drawHeightLines,
                                      areaRulesOf(prefs_)));
     view_->setEmphasis({data_.view.currentTier, currentFigure_});
     if (development.faults.empty()) {
         faultLine_->hide();
     } else {
-        QString line = qt(FaultLine(development.faults.front()));
+        QString line = qt(faultMessageLine(development.faults.front()));
         if (development.faults.size() > 1) {
             line += QStringLiteral("（ほかに %1 段で配置できない図形があります）").arg(development.faults.size() - 1);
         }

@@ -17,7 +17,7 @@ int errorNumber(const std::exception& failure) {
 
 }  // namespace
 
-Message RuntimeFailure(const std::exception& failure, const std::string& routine) {
+Message runtimeFailure(const std::exception& failure, const std::string& routine) {
     return Message{"[No." + std::to_string(errorNumber(failure)) + "]\r\n" + failure.what(), routine + "エラー",
                    Message::Icon::Warning};
 }

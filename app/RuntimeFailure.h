@@ -9,6 +9,6 @@ namespace mirota {
 
 // An unexpected failure inside a routine, reported as "[No.n]" CR LF description with the routine's
 // name and "エラー" as the title.
-Message RuntimeFailure(const std::exception& failure, const std::string& routine);
+Message runtimeFailure(const std::exception& failure, const std::string& routine);
 
 }  // namespace mirota

@@ -121,7 +121,7 @@ SettingsDialog::SettingsDialog(DocumentEditor& edits, Preferences& prefs, bool o
     setWindowTitle(QStringLiteral("設定"));
     setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) & ~Qt::WindowContextHelpButtonHint);
     showMessage = [this](const Message& message, QMessageBox::StandardButtons buttons) {
-        return ShowMessageBox(this, message, buttons);
+        return showMessageBox(this, message, buttons);
     };
     buildControls(offerDde);
     Form_Load();
@@ -526,15 +526,15 @@ bool SettingsDialog::storeEntries() {
         prefs_.*kDrawingOptionSettings[i].value = drawingOptions_[i]->isChecked();
     }
 
-    auto key = OpenSettingsKey();
+    auto key = openSettingsKey();
     for (std::size_t i = 0; i < kNumberedOptions.size(); ++i) {
-        WriteSettingText(*key, OptionFlagName(static_cast<int>(i)), data_.optionFlags.*kNumberedOptions[i] ? "1" : "0");
+        writeSettingText(*key, optionFlagName(static_cast<int>(i)), data_.optionFlags.*kNumberedOptions[i] ? "1" : "0");
     }
-    WriteSettingText(*key, OptionTextName(1), prefs_.stationPrefix);
-    WriteSettingText(*key, "Keta", prefs_.digitsFormat);
-    WriteAreaRuleSettings(*key, prefs_);
+    writeSettingText(*key, optionTextName(1), prefs_.stationPrefix);
+    writeSettingText(*key, "Keta", prefs_.digitsFormat);
+    writeAreaRuleSettings(*key, prefs_);
     for (const DrawingOptionSetting& option : kDrawingOptionSettings) {
-        WriteSettingText(*key, option.name, prefs_.*option.value ? "1" : "0");
+        writeSettingText(*key, option.name, prefs_.*option.value ? "1" : "0");
     }
     return true;
 }

@@ -29,7 +29,7 @@ public:
         try {
             return QApplication::notify(receiver, event);
         } catch (const std::exception& failure) {
-            ShowMessageBox(activeWindow(), RuntimeFailure(failure, "frmMain"), QMessageBox::Ok);
+            showMessageBox(activeWindow(), runtimeFailure(failure, "frmMain"), QMessageBox::Ok);
         }
         return false;
     }
@@ -45,13 +45,13 @@ QString fileArgument(const QStringList& arguments) {
 
 }  // namespace
 
-QString AppFolderFor(const QString& programFolder) {
+QString appFolderFor(const QString& programFolder) {
     QString folder = QDir::toNativeSeparators(programFolder);
     if (!folder.endsWith(QDir::separator())) folder += QDir::separator();
     return folder;
 }
 
-void SetDefaultSettings(Preferences& prefs) {
+void setDefaultSettings(Preferences& prefs) {
     prefs.optionFlags = {.saveWindowSize = true, .useStationPrefix = true};
     prefs.stationPrefix = "No.";
     prefs.digitsFormat = "0.00";
@@ -70,20 +70,20 @@ int runProgram(int argc, char** argv) {
     }
     try {
         const QString fileToOpen = fileArgument(QCoreApplication::arguments());
-        const QString serverName = DefaultOpenRequestServerName();
+        const QString serverName = defaultOpenRequestServerName();
         SingleInstanceLock lock(SingleInstanceLock::defaultPath());
         if (!lock.acquire()) {
             // "Open with" while a copy runs: that copy opens the file and comes to the front.
-            if (!fileToOpen.isEmpty() && SendOpenRequest(serverName, QFileInfo(fileToOpen).absoluteFilePath())) return 0;
-            ShowMessageBox(nullptr, Message{std::string("既に [") + kProgramTitle + "] は起動しています！", "警告", Message::Icon::Warning},
+            if (!fileToOpen.isEmpty() && sendOpenRequest(serverName, QFileInfo(fileToOpen).absoluteFilePath())) return 0;
+            showMessageBox(nullptr, Message{std::string("既に [") + kProgramTitle + "] は起動しています！", "警告", Message::Icon::Warning},
                            QMessageBox::Ok);
             return 0;
         }
         Preferences prefs;
-        const QString appFolder = AppFolderFor(QCoreApplication::applicationDirPath());
+        const QString appFolder = appFolderFor(QCoreApplication::applicationDirPath());
         // What the key lacks (a first run that ended before saving wrote the version alone) keeps its default.
-        SetDefaultSettings(prefs);
-        if (EnsureSettingsKey()) LoadSettings(prefs);
+        setDefaultSettings(prefs);
+        if (ensureSettingsKey()) loadSettings(prefs);
         MainWindow window(prefs, appFolder);
         window.data().conditions = DrawingConditions::startupDefaults();
         window.Form_Load();
@@ -94,7 +94,7 @@ int runProgram(int argc, char** argv) {
         if (!fileToOpen.isEmpty()) window.openRequestedFile(QFileInfo(fileToOpen).absoluteFilePath());
         return QApplication::exec();
     } catch (const std::exception& failure) {
-        ShowMessageBox(nullptr, RuntimeFailure(failure, "Moduel1"), QMessageBox::Ok);
+        showMessageBox(nullptr, runtimeFailure(failure, "Moduel1"), QMessageBox::Ok);
         return 1;
     }
 }

@@ -13,7 +13,7 @@ using mirota::SurveyData;
 void CalculateAreas(benchmark::State& state) {
     SurveyData document = mirota::bench::fullDocument();
     for (auto _ : state) {
-        auto failure = mirota::CalculateAreas(document, "No.");
+        auto failure = mirota::calculateAreas(document, "No.");
         if (failure) {
             state.SkipWithError(failure->text.c_str());
             break;
@@ -27,12 +27,12 @@ BENCHMARK(CalculateAreas)->Unit(benchmark::kMillisecond);
 // The two boxes of one tier and input set, as on every tier or input-set switch.
 void UpdateTotals(benchmark::State& state) {
     SurveyData document = mirota::bench::fullDocument();
-    if (auto failure = mirota::CalculateAreas(document, "No.")) {
+    if (auto failure = mirota::calculateAreas(document, "No.")) {
         state.SkipWithError(failure->text.c_str());
         return;
     }
     for (auto _ : state) {
-        auto totals = mirota::UpdateTotals(document, 0, mirota::InputSet::Design);
+        auto totals = mirota::updateTotals(document, 0, mirota::InputSet::Design);
         benchmark::DoNotOptimize(totals);
     }
 }

@@ -38,10 +38,10 @@ struct Development {
 
 private:
     std::string make() {
-        if (auto message = mirota::CalculateAreas(data, kPrefix)) return "calculation: " + message->text;
-        if (auto message = mirota::ComputeDevelopmentGeometry(data, kPrefix, geometry)) return "geometry: " + message->text;
+        if (auto message = mirota::calculateAreas(data, kPrefix)) return "calculation: " + message->text;
+        if (auto message = mirota::computeDevelopmentGeometry(data, kPrefix, geometry)) return "geometry: " + message->text;
         mirota::RecordingCadLink link;
-        if (auto message = mirota::SendDrawingCommands(data, geometry, {}, link, {})) return "stream: " + message->text;
+        if (auto message = mirota::sendDrawingCommands(data, geometry, {}, link, {})) return "stream: " + message->text;
         requests = link.requests();
         engine.emplace();
         engine->open(mirota::kAcadApplication, mirota::kAcadTopic);
@@ -69,7 +69,7 @@ void ComputeDevelopmentGeometry(benchmark::State& state) {
     const SurveyData& data = development().data;
     FigureGeometry geometry;
     for (auto _ : state) {
-        auto failure = mirota::ComputeDevelopmentGeometry(data, kPrefix, geometry);
+        auto failure = mirota::computeDevelopmentGeometry(data, kPrefix, geometry);
         benchmark::DoNotOptimize(failure);
         benchmark::DoNotOptimize(geometry);
     }
@@ -84,7 +84,7 @@ void SendDrawingCommands(benchmark::State& state) {
         state.PauseTiming();
         link.emplace();  // the texts of the last round are freed untimed
         state.ResumeTiming();
-        auto failure = mirota::SendDrawingCommands(d.data, d.geometry, {}, *link, {});
+        auto failure = mirota::sendDrawingCommands(d.data, d.geometry, {}, *link, {});
         benchmark::DoNotOptimize(failure);
     }
     std::size_t bytes = 0;
@@ -159,9 +159,9 @@ struct Deductions {
             }
         }
         if (millimetres) data.conditions.displayUnit = mirota::DisplayUnit::Millimetre;
-        if (auto message = mirota::CalculateAreas(data, kPrefix)) {
+        if (auto message = mirota::calculateAreas(data, kPrefix)) {
             failure = "calculation: " + message->text;
-        } else if (auto laidOut = mirota::ComputeDevelopmentGeometry(data, kPrefix, geometry)) {
+        } else if (auto laidOut = mirota::computeDevelopmentGeometry(data, kPrefix, geometry)) {
             failure = "geometry: " + laidOut->text;
         }
     }
@@ -171,7 +171,7 @@ std::pair<std::size_t, std::size_t> sent(const Deductions& d, bool hatched) {
     mirota::RecordingCadLink link;
     mirota::StreamSettings settings;
     settings.deductionHatching = hatched;
-    mirota::SendDrawingCommands(d.data, d.geometry, settings, link, {});
+    mirota::sendDrawingCommands(d.data, d.geometry, settings, link, {});
     std::size_t bytes = 0;
     for (const std::string& request : link.requests()) bytes += request.size();
     return {link.requests().size(), bytes};
@@ -194,7 +194,7 @@ void HatchedDeductions(benchmark::State& state) {
         state.PauseTiming();
         link.emplace();
         state.ResumeTiming();
-        auto failure = mirota::SendDrawingCommands(d.data, d.geometry, settings, *link, {});
+        auto failure = mirota::sendDrawingCommands(d.data, d.geometry, settings, *link, {});
         benchmark::DoNotOptimize(failure);
     }
     const auto [requests, bytes] = sent(d, hatched);

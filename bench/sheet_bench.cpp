@@ -16,7 +16,7 @@ namespace sheet = mirota::sheet;
 
 SurveyData calculatedDocument(benchmark::State& state) {
     SurveyData document = mirota::bench::fullDocument();
-    if (auto failure = mirota::CalculateAreas(document, "No.")) state.SkipWithError(failure->text.c_str());
+    if (auto failure = mirota::calculateAreas(document, "No.")) state.SkipWithError(failure->text.c_str());
     return document;
 }
 

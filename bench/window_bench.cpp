@@ -36,7 +36,7 @@ struct FilledWindow {
     std::vector<mirota::Message> messages;
 
     FilledWindow() {
-        mirota::SetDefaultSettings(prefs);
+        mirota::setDefaultSettings(prefs);
         prefs.digitsFormat = "0.00";
         window = std::make_unique<mirota::MainWindow>(prefs, QStringLiteral("/opt/mirota/"));
         window->showMessage = [this](const mirota::Message& message, QMessageBox::StandardButtons) {

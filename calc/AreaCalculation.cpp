@@ -73,7 +73,7 @@ void calculateRow(SurveyData& data, ListKind list, int tier, int row, std::strin
 
 }  // namespace
 
-std::optional<CalculationFailure> CalculateAreas(SurveyData& data, std::string_view stationPrefix) {
+std::optional<CalculationFailure> calculateAreas(SurveyData& data, std::string_view stationPrefix) {
     std::vector<CalculationFault> faults;
     try {
         for (ListKind list : {ListKind::Chain, ListKind::Exception}) {

@@ -41,7 +41,7 @@ struct CalculationFailure : Message {
 // result beyond the single-precision range) empties that row's results and the calculation goes on with the next row, so that every valid figure
 // is calculated; the failure names the first and lists them all. calculationDone is set only when
 // every row could be calculated.
-std::optional<CalculationFailure> CalculateAreas(SurveyData& data, std::string_view stationPrefix);
+std::optional<CalculationFailure> calculateAreas(SurveyData& data, std::string_view stationPrefix);
 
 // Every faulty figure of the failure once, in the order calculated: "1段目 No.3、例外処理 2段目 No.1"; only
 // those with a faulty row of the input set when one is given. Empty when there are none.

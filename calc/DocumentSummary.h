@@ -42,8 +42,8 @@ struct DocumentSummary {
 };
 
 // What the tiers' totals add up to in the document's area unit: the grand total, 坪 and the registered area.
-InputSetSummary SummarizeTiers(std::vector<TierSummary> tiers, DisplayUnit unit, const AreaRules& rules);
-InputSetSummary SummarizeInputSet(const SurveyData& data, InputSet inputSet, const AreaRules& rules);
-DocumentSummary SummarizeDocument(const SurveyData& data, const AreaRules& rules);
+InputSetSummary summarizeTiers(std::vector<TierSummary> tiers, DisplayUnit unit, const AreaRules& rules);
+InputSetSummary summarizeInputSet(const SurveyData& data, InputSet inputSet, const AreaRules& rules);
+DocumentSummary summarizeDocument(const SurveyData& data, const AreaRules& rules);
 
 }  // namespace mirota

@@ -37,7 +37,7 @@ HandCalculatedTotals handCalculatedTotals(const SurveyData& data, int tier, Inpu
         const auto triangle = handCalculatedTriangle(data, tier, row, rules);
         return triangle ? triangle->doubleArea : ExactDecimal();
     };
-    const ListTotals doubleAreas = ListTotalsOfAreas(data, ListKind::Chain, tier, inputSet, AreaRules{}, doubleAreaOf);
+    const ListTotals doubleAreas = listTotalsOfAreas(data, ListKind::Chain, tier, inputSet, AreaRules{}, doubleAreaOf);
     const auto area = [&](const ExactDecimal& doubleArea) {
         return doubleArea.times(5).timesPowerOfTen(-1).rounded(rules.decimals, rules.rounding);
     };
@@ -45,13 +45,13 @@ HandCalculatedTotals handCalculatedTotals(const SurveyData& data, int tier, Inpu
             {{area(doubleAreas.sums.calculated), area(doubleAreas.sums.deducted)}, doubleAreas.leftOut}};
 }
 
-InputSetSummary SummarizeInputSetByBaseAndHeight(const SurveyData& data, InputSet inputSet, const AreaRules& rules) {
+InputSetSummary summarizeInputSetByBaseAndHeight(const SurveyData& data, InputSet inputSet, const AreaRules& rules) {
     std::vector<TierSummary> tiers;
     for (int tier = 0; tier < data.tierCount(); ++tier) {
         tiers.push_back({handCalculatedTotals(data, tier, inputSet, rules).areas,
-                         ListTotalsByRule(data, ListKind::Exception, tier, inputSet, rules)});
+                         listTotalsByRule(data, ListKind::Exception, tier, inputSet, rules)});
     }
-    return SummarizeTiers(std::move(tiers), data.conditions.displayUnit, rules);
+    return summarizeTiers(std::move(tiers), data.conditions.displayUnit, rules);
 }
 
 }  // namespace mirota

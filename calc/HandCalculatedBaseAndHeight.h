@@ -34,7 +34,7 @@ HandCalculatedTotals handCalculatedTotals(const SurveyData& data, int tier, Inpu
 
 // What an input set adds up to when its chain figures are written in the 三斜 form: each chain's areas
 // from handCalculatedTotals, the exception lists, the grand total and the registered area as
-// SummarizeInputSet gives them.
-InputSetSummary SummarizeInputSetByBaseAndHeight(const SurveyData& data, InputSet inputSet, const AreaRules& rules);
+// summarizeInputSet gives them.
+InputSetSummary summarizeInputSetByBaseAndHeight(const SurveyData& data, InputSet inputSet, const AreaRules& rules);
 
 }  // namespace mirota

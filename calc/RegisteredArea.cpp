@@ -18,24 +18,24 @@ std::string RegisteredArea::text() const {
     return text;
 }
 
-RegisteredArea LandRegisteredArea(const ExactDecimal& squareMetres, RegisteredClass landClass) {
+RegisteredArea landRegisteredArea(const ExactDecimal& squareMetres, RegisteredClass landClass) {
     static const ExactDecimal kTenSquareMetres = *ExactDecimal::fromText("10");
     const int decimals = landClass == RegisteredClass::Other && squareMetres > kTenSquareMetres ? 0 : 2;
     return {squareMetres.rounded(decimals, RoundingRule::Down), decimals};
 }
 
-RegisteredArea FloorRegisteredArea(const std::vector<ExactDecimal>& floorSquareMetres) {
+RegisteredArea floorRegisteredArea(const std::vector<ExactDecimal>& floorSquareMetres) {
     RegisteredArea total;
     for (const ExactDecimal& floor : floorSquareMetres) total.squareMetres += floor.rounded(2, RoundingRule::Down);
     return total;
 }
 
-std::optional<RegisteredArea> RegisteredAreaOf(RegisteredClass registered, const ExactDecimal& netSquareMetres,
+std::optional<RegisteredArea> registeredAreaOf(RegisteredClass registered, const ExactDecimal& netSquareMetres,
                                                const std::vector<ExactDecimal>& tierNetSquareMetres) {
     switch (registered) {
     case RegisteredClass::None: return std::nullopt;
-    case RegisteredClass::Floor: return FloorRegisteredArea(tierNetSquareMetres);
-    default: return LandRegisteredArea(netSquareMetres, registered);
+    case RegisteredClass::Floor: return floorRegisteredArea(tierNetSquareMetres);
+    default: return landRegisteredArea(netSquareMetres, registered);
     }
 }
 

@@ -26,12 +26,12 @@ struct RegisteredArea {
 
 // The registered area of a parcel of land: fractions below 1/100 m² cut off; for land other than 宅地
 // and 鉱泉地 over 10 m² (judged before cutting), fractions below 1 m² cut off.
-RegisteredArea LandRegisteredArea(const ExactDecimal& squareMetres, RegisteredClass landClass);
+RegisteredArea landRegisteredArea(const ExactDecimal& squareMetres, RegisteredClass landClass);
 // A building's floor area: each floor's area cut below 1/100 m², the total their sum.
-RegisteredArea FloorRegisteredArea(const std::vector<ExactDecimal>& floorSquareMetres);
+RegisteredArea floorRegisteredArea(const std::vector<ExactDecimal>& floorSquareMetres);
 
 // By the class asked for: the document's net (land) or the net of every tier as a floor (床面積); none for None.
-std::optional<RegisteredArea> RegisteredAreaOf(RegisteredClass registered, const ExactDecimal& netSquareMetres,
+std::optional<RegisteredArea> registeredAreaOf(RegisteredClass registered, const ExactDecimal& netSquareMetres,
                                                const std::vector<ExactDecimal>& tierNetSquareMetres);
 
 }  // namespace mirota

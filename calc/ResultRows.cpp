@@ -28,7 +28,7 @@ std::string symbolOf(const std::string& code) {
 void appendTotals(std::vector<ResultRow>& rows, const SurveyData& data, ListKind list, int tier,
                   const AreaRules& rules) {
     for (InputSet set : kInputSets) {
-        const AreaSums sums = ListTotalsByRule(data, list, tier, set, rules).sums;
+        const AreaSums sums = listTotalsByRule(data, list, tier, set, rules).sums;
         const std::pair<const char*, ExactDecimal> totals[] = {
             {"計算面積合計", sums.calculated}, {"控除面積合計", sums.deducted}, {"差引面積", sums.net()}};
         for (const auto& [name, value] : totals) {

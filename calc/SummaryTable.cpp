@@ -25,7 +25,7 @@ SummaryRow rulesRow(const AreaRules& rules) {
             "合計の出し方", std::string(captionOf(rules.sum)), "登記面積", std::string(captionOf(rules.registered))};
 }
 
-std::vector<SummaryRow> SummaryTable(const DocumentSummary& summary, const AreaRules& rules, bool withTsubo) {
+std::vector<SummaryRow> summaryRows(const DocumentSummary& summary, const AreaRules& rules, bool withTsubo) {
     std::vector<SummaryRow> rows{{"区分", "段", "一覧", "計算面積", "控除面積", "差引面積", "除外した図形"}};
     for (std::size_t set = 0; set < summary.inputSets.size(); ++set) {
         const InputSetSummary& sums = summary.inputSets[set];
@@ -54,7 +54,7 @@ std::vector<SummaryRow> spreadsheetWithSummary(const SurveyData& data, const Are
                                                const DocumentSummary& summary) {
     std::vector<SummaryRow> rows = resultSpreadsheet(data, rules);
     rows.emplace_back();  // the summary follows as a second table with a header of its own
-    for (SummaryRow& row : SummaryTable(summary, rules, true)) rows.push_back(std::move(row));
+    for (SummaryRow& row : summaryRows(summary, rules, true)) rows.push_back(std::move(row));
     rows.emplace_back();
     rows.push_back(rulesRow(rules));
     return rows;

@@ -13,7 +13,7 @@ namespace mirota {
 // grand total, the net in 坪 (when asked) and the registered area (when a class is asked). Every value
 // in square metres whatever the document's unit, with the rules' digits and rounding; the window paints it and the command line prints it.
 using SummaryRow = std::vector<std::string>;
-std::vector<SummaryRow> SummaryTable(const DocumentSummary& summary, const AreaRules& rules, bool withTsubo);
+std::vector<SummaryRow> summaryRows(const DocumentSummary& summary, const AreaRules& rules, bool withTsubo);
 
 // The rules the values were made by, named in pairs after a first cell "計算の規則": 端数処理, 桁数,
 // 合計の出し方 and 登記面積, each followed by the rule.

@@ -35,7 +35,7 @@ AreaSums& AreaSums::operator+=(const AreaSums& other) {
     return *this;
 }
 
-ListTotals ListTotalsByRule(const SurveyData& data, ListKind list, int tier, InputSet inputSet, const AreaRules& rules) {
+ListTotals listTotalsByRule(const SurveyData& data, ListKind list, int tier, InputSet inputSet, const AreaRules& rules) {
     if (rules.sum == SumRule::Stored) {
         ExactSum calculated;
         ExactSum deducted;
@@ -46,16 +46,16 @@ ListTotals ListTotalsByRule(const SurveyData& data, ListKind list, int tier, Inp
         totals.sums = {calculated.value(), deducted.value()};
         return totals;
     }
-    return ListTotalsOfAreas(data, list, tier, inputSet, rules, [&](int row) {
+    return listTotalsOfAreas(data, list, tier, inputSet, rules, [&](int row) {
         return ExactDecimal::fromTextOrZero(data.cell(list, tier, row, column::Area));
     });
 }
 
-ListTotals UpdateTotals(const SurveyData& data, ListKind list, int tier, InputSet inputSet) {
-    return ListTotalsByRule(data, list, tier, inputSet, AreaRules{});
+ListTotals updateTotals(const SurveyData& data, ListKind list, int tier, InputSet inputSet) {
+    return listTotalsByRule(data, list, tier, inputSet, AreaRules{});
 }
 
-ListTotals ListTotalsOfAreas(const SurveyData& data, ListKind list, int tier, InputSet inputSet, const AreaRules& rules,
+ListTotals listTotalsOfAreas(const SurveyData& data, ListKind list, int tier, InputSet inputSet, const AreaRules& rules,
                              const std::function<ExactDecimal(int row)>& areaOf) {
     ListTotals totals;
     totals.leftOut = addCountedRows(data, list, tier, inputSet, [&](int row, bool calculated) {

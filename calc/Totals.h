@@ -25,16 +25,16 @@ struct ListTotals {
     AreaSums sums;
     std::vector<int> leftOut;
 };
-ListTotals ListTotalsByRule(const SurveyData& data, ListKind list, int tier, InputSet inputSet, const AreaRules& rules);
+ListTotals listTotalsByRule(const SurveyData& data, ListKind list, int tier, InputSet inputSet, const AreaRules& rules);
 // The exact sums of the stored areas (the two total boxes of a list).
-ListTotals UpdateTotals(const SurveyData& data, ListKind list, int tier, InputSet inputSet);
+ListTotals updateTotals(const SurveyData& data, ListKind list, int tier, InputSet inputSet);
 // The chain list's.
-inline ListTotals UpdateTotals(const SurveyData& data, int tier, InputSet inputSet) {
-    return UpdateTotals(data, ListKind::Chain, tier, inputSet);
+inline ListTotals updateTotals(const SurveyData& data, int tier, InputSet inputSet) {
+    return updateTotals(data, ListKind::Chain, tier, inputSet);
 }
 // The same rows counted with areas of another form (the 三斜 form's hand-calculated ones), given row by
 // row: by the stored rule their exact sum, by the shown rule the sum of the areas as the rules show them.
-ListTotals ListTotalsOfAreas(const SurveyData& data, ListKind list, int tier, InputSet inputSet, const AreaRules& rules,
+ListTotals listTotalsOfAreas(const SurveyData& data, ListKind list, int tier, InputSet inputSet, const AreaRules& rules,
                              const std::function<ExactDecimal(int row)>& areaOf);
 
 }  // namespace mirota

@@ -35,7 +35,7 @@ Json tierResults(const SurveyData& data, int tier, const AreaRules& rules) {
     }
     Json totals = Json::array();
     for (InputSet set : {InputSet::Design, InputSet::Measured}) {
-        const AreaSums sums = ListTotalsByRule(data, ListKind::Chain, tier, set, rules).sums;
+        const AreaSums sums = listTotalsByRule(data, ListKind::Chain, tier, set, rules).sums;
         totals.push_back({{"calc", shownValue(sums.calculated, rules)}, {"deduct", shownValue(sums.deducted, rules)}});
     }
     return {{"chain", chain}, {"exception", exception}, {"totals", totals}};
@@ -55,7 +55,7 @@ void printTable(const SurveyData& data, const AreaRules& rules, const DocumentSu
                   << aligned(chainResults(data, tier, rules), 3) << "例外処理\n"
                   << aligned(exceptionResults(data, tier, rules), 4);
     }
-    if (summary) std::cout << "\n集計\n" << alignedTable(SummaryTable(*summary, rules, true), kSummaryLeftColumns);
+    if (summary) std::cout << "\n集計\n" << alignedTable(summaryRows(*summary, rules, true), kSummaryLeftColumns);
 }
 
 void printCsv(const SurveyData& data, const AreaRules& rules, const DocumentSummary* summary) {
@@ -78,14 +78,14 @@ AreaRules CalcOptions::rules() const { return areaRulesNamed(document.digits, ro
 int runCalc(const CalcOptions& options) {
     auto data = loadDocument(options.document);
     if (!data) return kRefused;
-    const auto failure = CalculateAreas(*data, options.document.prefix);
+    const auto failure = calculateAreas(*data, options.document.prefix);
     if (failure && !(options.keepGoing && failure->inError)) {
         printMessage(*failure);
         return kRefused;
     }
     const AreaRules rules = options.rules();
     std::optional<DocumentSummary> summary;
-    if (options.printsSummary()) summary = SummarizeDocument(*data, rules);
+    if (options.printsSummary()) summary = summarizeDocument(*data, rules);
     const DocumentSummary* shownSummary = summary ? &*summary : nullptr;
     if (options.document.format == "table") {
         printTable(*data, rules, shownSummary);

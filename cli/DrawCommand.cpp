@@ -56,7 +56,7 @@ int report(const std::optional<Message>& failure) {
 bool drawInto(const DrawOptions& options, CadLink& link) {
     auto data = loadDocument(options.document);
     if (!data) return false;
-    const DrawingRunResult result = RunDrawing(*data, runSettings(options), link, ProgressCallback());
+    const DrawingRunResult result = runDrawCommand(*data, runSettings(options), link, ProgressCallback());
     if (!result.finished()) printMessages(result.messages);
     printNotices(result.notices);
     return result.finished();
@@ -79,7 +79,7 @@ int exportSima(const DrawOptions& options) {
     }
     auto data = loadDocument(options.document);
     if (!data) return kRefused;
-    const DrawingRunResult result = ExportSima(*data, runSettings(options), options.output);
+    const DrawingRunResult result = exportSimaFile(*data, runSettings(options), options.output);
     if (!result.finished()) printMessages(result.messages);
     printNotices(result.notices);
     return result.finished() ? kDone : kRefused;

@@ -25,7 +25,7 @@ std::string today() {
 int runReport(const ReportOptions& options) {
     auto data = loadDocument(options.document);
     if (!data) return kRefused;
-    const auto failure = CalculateAreas(*data, options.document.prefix);
+    const auto failure = calculateAreas(*data, options.document.prefix);
     if (failure && !failure->inError) {
         printMessage(*failure);
         return kRefused;

@@ -207,7 +207,7 @@ QString figureNames(const std::vector<int>& figures, const std::string& prefix) 
 void TierView::showTotals() {
     const AreaRules rules = areaRulesOf(prefs_);
     for (ListKind list : {ListKind::Chain, ListKind::Exception}) {
-        const ListTotals totals = ListTotalsByRule(data_, list, tier(), view_.currentInputSet, rules);
+        const ListTotals totals = listTotalsByRule(data_, list, tier(), view_.currentInputSet, rules);
         const ExactDecimal shown[FigurePane::kTotalBoxes] = {totals.sums.calculated, totals.sums.deducted,
                                                              totals.sums.net()};
         // Totals that leave figures out say so: a tinted box, and the figures named in its tooltip.

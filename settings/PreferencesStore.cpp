@@ -62,125 +62,125 @@ std::string flagText(bool flag) { return flag ? "1" : "0"; }
 
 }  // namespace
 
-std::unique_ptr<QSettings> OpenSettingsKey() {
+std::unique_ptr<QSettings> openSettingsKey() {
     return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, kOrganization, kApplication);
 }
 
-std::string OptionFlagName(int index) { return "SetUpFlg(" + std::to_string(index) + ")"; }
-std::string OptionTextName(int index) { return "SetUpStr(" + std::to_string(index) + ")"; }
+std::string optionFlagName(int index) { return "SetUpFlg(" + std::to_string(index) + ")"; }
+std::string optionTextName(int index) { return "SetUpStr(" + std::to_string(index) + ")"; }
 
-std::optional<std::string> ReadSettingText(QSettings& key, const std::string& name) {
+std::optional<std::string> readSettingText(QSettings& key, const std::string& name) {
     const QVariant value = key.value(QString::fromStdString(name));
     if (!value.isValid()) return std::nullopt;
     return value.toString().toStdString();
 }
 
-std::string WriteSettingText(QSettings& key, const std::string& name, const std::string& text) {
+std::string writeSettingText(QSettings& key, const std::string& name, const std::string& text) {
     key.setValue(QString::fromStdString(name), QString::fromStdString(text));
     key.sync();
     return std::to_string(static_cast<int>(key.status()));
 }
 
-bool EnsureSettingsKey() {
-    auto key = OpenSettingsKey();
+bool ensureSettingsKey() {
+    auto key = openSettingsKey();
     if (!key->allKeys().isEmpty()) return true;
-    WriteSettingText(*key, "VerNo", "1");
+    writeSettingText(*key, "VerNo", "1");
     return false;
 }
 
-void LoadSettings(Preferences& prefs) {
-    auto key = OpenSettingsKey();
+void loadSettings(Preferences& prefs) {
+    auto key = openSettingsKey();
     for (std::size_t index = 0; index < kNumberedOptions.size(); ++index) {
-        if (auto text = ReadSettingText(*key, OptionFlagName(static_cast<int>(index)))) {
+        if (auto text = readSettingText(*key, optionFlagName(static_cast<int>(index)))) {
             prefs.optionFlags.*kNumberedOptions[index] = *text != "0";
         }
     }
-    if (auto text = ReadSettingText(*key, OptionTextName(1))) prefs.stationPrefix = *text;
-    if (auto text = ReadSettingText(*key, "Keta")) prefs.digitsFormat = *text;
-    if (auto text = ReadSettingText(*key, "SideKeta")) prefs.sideDigitsFormat = *text;
-    if (auto text = ReadSettingText(*key, "ExtWindowPos")) {
+    if (auto text = readSettingText(*key, optionTextName(1))) prefs.stationPrefix = *text;
+    if (auto text = readSettingText(*key, "Keta")) prefs.digitsFormat = *text;
+    if (auto text = readSettingText(*key, "SideKeta")) prefs.sideDigitsFormat = *text;
+    if (auto text = readSettingText(*key, "ExtWindowPos")) {
         if (auto flag = truthValue(*text)) prefs.extWindowPos = *flag;
     }
-    if (auto text = ReadSettingText(*key, kShowPreviewName)) {
+    if (auto text = readSettingText(*key, kShowPreviewName)) {
         if (auto flag = truthValue(*text)) prefs.showPreview = *flag;
     }
-    if (auto text = ReadSettingText(*key, "Width")) {
+    if (auto text = readSettingText(*key, "Width")) {
         if (auto value = wholeNumber<std::int32_t>(*text)) prefs.windowGeometry.width = *value;
     }
-    if (auto text = ReadSettingText(*key, "Height")) {
+    if (auto text = readSettingText(*key, "Height")) {
         if (auto value = wholeNumber<std::int32_t>(*text)) prefs.windowGeometry.height = *value;
     }
-    if (auto text = ReadSettingText(*key, "WindowState")) {
+    if (auto text = readSettingText(*key, "WindowState")) {
         if (auto value = wholeNumber<std::int16_t>(*text)) prefs.windowGeometry.state = *value;
     }
-    if (auto text = ReadSettingText(*key, kDrawOutputName)) {
+    if (auto text = readSettingText(*key, kDrawOutputName)) {
         if (*text == "engine" || *text == "dde" || *text == "script") prefs.drawingOutput = *text;
     }
-    if (auto text = ReadSettingText(*key, kRoundingName)) prefs.roundingRule = *text;
-    if (auto text = ReadSettingText(*key, kSumRuleName)) prefs.sumRule = *text;
-    if (auto text = ReadSettingText(*key, kRegisteredName)) prefs.registeredClass = *text;
+    if (auto text = readSettingText(*key, kRoundingName)) prefs.roundingRule = *text;
+    if (auto text = readSettingText(*key, kSumRuleName)) prefs.sumRule = *text;
+    if (auto text = readSettingText(*key, kRegisteredName)) prefs.registeredClass = *text;
     for (const auto& [name, flag] : {std::pair{kShowTsuboName, &prefs.showTsubo},
                                      std::pair{kAreaTableSummaryName, &prefs.areaTableSummary}}) {
-        if (auto text = ReadSettingText(*key, name)) {
+        if (auto text = readSettingText(*key, name)) {
             if (auto value = truthValue(*text)) *flag = *value;
         }
     }
     for (const auto& [name, value] : kSheetSettings) {
-        if (auto text = ReadSettingText(*key, name)) prefs.*value = *text;
+        if (auto text = readSettingText(*key, name)) prefs.*value = *text;
     }
     prefs.recentFiles.clear();
     for (std::size_t index = 0; index < kRecentFileCount; ++index) {
-        const auto text = ReadSettingText(*key, recentFileName(index));
+        const auto text = readSettingText(*key, recentFileName(index));
         if (text && !text->empty()) prefs.recentFiles.push_back(*text);
     }
     for (const DrawingOptionSetting& option : kDrawingOptionSettings) {
-        if (auto text = ReadSettingText(*key, option.name)) {
+        if (auto text = readSettingText(*key, option.name)) {
             if (auto flag = truthValue(*text)) prefs.*option.value = *flag;
         }
     }
-    ReadSettingText(*key, "VerNo");  // read and not used
+    readSettingText(*key, "VerNo");  // read and not used
 }
 
-void SaveSettings(const Preferences& prefs) {
-    auto key = OpenSettingsKey();
+void saveSettings(const Preferences& prefs) {
+    auto key = openSettingsKey();
     for (std::size_t index = 0; index < kNumberedOptions.size(); ++index) {
-        WriteSettingText(*key, OptionFlagName(static_cast<int>(index)),
+        writeSettingText(*key, optionFlagName(static_cast<int>(index)),
                          flagText(prefs.optionFlags.*kNumberedOptions[index]));
     }
-    WriteSettingText(*key, OptionTextName(1), prefs.stationPrefix);
-    WriteSettingText(*key, "Keta", prefs.digitsFormat);
-    WriteSettingText(*key, "SideKeta", prefs.sideDigitsFormat);
-    WriteSettingText(*key, "ExtWindowPos", flagText(prefs.extWindowPos));
-    WriteSettingText(*key, kShowPreviewName, flagText(prefs.showPreview));
-    WriteSettingText(*key, "Width", std::to_string(prefs.windowGeometry.width));
-    WriteSettingText(*key, "Height", std::to_string(prefs.windowGeometry.height));
-    WriteSettingText(*key, "WindowState", std::to_string(prefs.windowGeometry.state));
-    WriteSettingText(*key, kDrawOutputName, prefs.drawingOutput);
-    WriteAreaRuleSettings(*key, prefs);
-    WriteSheetSettings(*key, prefs);
+    writeSettingText(*key, optionTextName(1), prefs.stationPrefix);
+    writeSettingText(*key, "Keta", prefs.digitsFormat);
+    writeSettingText(*key, "SideKeta", prefs.sideDigitsFormat);
+    writeSettingText(*key, "ExtWindowPos", flagText(prefs.extWindowPos));
+    writeSettingText(*key, kShowPreviewName, flagText(prefs.showPreview));
+    writeSettingText(*key, "Width", std::to_string(prefs.windowGeometry.width));
+    writeSettingText(*key, "Height", std::to_string(prefs.windowGeometry.height));
+    writeSettingText(*key, "WindowState", std::to_string(prefs.windowGeometry.state));
+    writeSettingText(*key, kDrawOutputName, prefs.drawingOutput);
+    writeAreaRuleSettings(*key, prefs);
+    writeSheetSettings(*key, prefs);
     for (std::size_t index = 0; index < kRecentFileCount; ++index) {
         if (index < prefs.recentFiles.size()) {
-            WriteSettingText(*key, recentFileName(index), prefs.recentFiles[index]);
+            writeSettingText(*key, recentFileName(index), prefs.recentFiles[index]);
         } else {
             key->remove(QString::fromStdString(recentFileName(index)));
         }
     }
     for (const DrawingOptionSetting& option : kDrawingOptionSettings) {
-        WriteSettingText(*key, option.name, flagText(prefs.*option.value));
+        writeSettingText(*key, option.name, flagText(prefs.*option.value));
     }
-    WriteSettingText(*key, "VerNo", "1");
+    writeSettingText(*key, "VerNo", "1");
 }
 
-void WriteAreaRuleSettings(QSettings& key, const Preferences& prefs) {
-    WriteSettingText(key, kRoundingName, prefs.roundingRule);
-    WriteSettingText(key, kSumRuleName, prefs.sumRule);
-    WriteSettingText(key, kRegisteredName, prefs.registeredClass);
-    WriteSettingText(key, kShowTsuboName, flagText(prefs.showTsubo));
-    WriteSettingText(key, kAreaTableSummaryName, flagText(prefs.areaTableSummary));
+void writeAreaRuleSettings(QSettings& key, const Preferences& prefs) {
+    writeSettingText(key, kRoundingName, prefs.roundingRule);
+    writeSettingText(key, kSumRuleName, prefs.sumRule);
+    writeSettingText(key, kRegisteredName, prefs.registeredClass);
+    writeSettingText(key, kShowTsuboName, flagText(prefs.showTsubo));
+    writeSettingText(key, kAreaTableSummaryName, flagText(prefs.areaTableSummary));
 }
 
-void WriteSheetSettings(QSettings& key, const Preferences& prefs) {
-    for (const auto& [name, value] : kSheetSettings) WriteSettingText(key, name, prefs.*value);
+void writeSheetSettings(QSettings& key, const Preferences& prefs) {
+    for (const auto& [name, value] : kSheetSettings) writeSettingText(key, name, prefs.*value);
 }
 
 }  // namespace mirota

@@ -4,13 +4,13 @@
 
 namespace mirota {
 
-void RememberRecentFile(std::vector<std::string>& recent, const std::string& path) {
-    ForgetRecentFile(recent, path);
+void rememberRecentFile(std::vector<std::string>& recent, const std::string& path) {
+    forgetRecentFile(recent, path);
     recent.insert(recent.begin(), path);
     if (recent.size() > kRecentFileCount) recent.resize(kRecentFileCount);
 }
 
-void ForgetRecentFile(std::vector<std::string>& recent, const std::string& path) {
+void forgetRecentFile(std::vector<std::string>& recent, const std::string& path) {
     recent.erase(std::remove(recent.begin(), recent.end(), path), recent.end());
 }
 

@@ -9,7 +9,7 @@ namespace mirota {
 constexpr std::size_t kRecentFileCount = 8;
 
 // Puts the path first, once; the oldest beyond the count drop out.
-void RememberRecentFile(std::vector<std::string>& recent, const std::string& path);
-void ForgetRecentFile(std::vector<std::string>& recent, const std::string& path);
+void rememberRecentFile(std::vector<std::string>& recent, const std::string& path);
+void forgetRecentFile(std::vector<std::string>& recent, const std::string& path);
 
 }  // namespace mirota

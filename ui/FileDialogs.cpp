@@ -9,7 +9,7 @@
 
 namespace mirota {
 
-QString DialogStartFolder(const QString& documentPath, const QString& lastUsedFolder) {
+QString startFolderFor(const QString& documentPath, const QString& lastUsedFolder) {
     const QString candidates[] = {documentPath.isEmpty() ? QString() : QFileInfo(documentPath).absolutePath(),
                                   lastUsedFolder,
                                   QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)};
@@ -19,7 +19,7 @@ QString DialogStartFolder(const QString& documentPath, const QString& lastUsedFo
     return QDir::toNativeSeparators(QDir::homePath());
 }
 
-QString ShowFileDialog(QWidget* parent, const FileDialogRequest& request) {
+QString showFileDialog(QWidget* parent, const FileDialogRequest& request) {
     const FocusReturn focusReturn;
     QFileDialog dialog(parent, request.caption, request.start, request.filter);
     const bool save = request.kind == FileDialogRequest::Kind::Save;

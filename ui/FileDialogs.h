@@ -30,9 +30,9 @@ using FileDialogSink = std::function<QString(const FileDialogRequest&)>;
 // else the user's documents folder, else the home folder: the first of them that exists, so that a
 // dialog never offers a missing folder's name as the file name. Never the program's own folder,
 // where a user may not write.
-QString DialogStartFolder(const QString& documentPath, const QString& lastUsedFolder);
+QString startFolderFor(const QString& documentPath, const QString& lastUsedFolder);
 
 // The platform's file dialog over parent.
-QString ShowFileDialog(QWidget* parent, const FileDialogRequest& request);
+QString showFileDialog(QWidget* parent, const FileDialogRequest& request);
 
 }  // namespace mirota

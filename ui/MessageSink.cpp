@@ -23,7 +23,7 @@ QString messageText(const Message& message) {
     return QString::fromStdString(message.text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
-QMessageBox::StandardButton ShowMessageBox(QWidget* parent, const Message& message,
+QMessageBox::StandardButton showMessageBox(QWidget* parent, const Message& message,
                                            QMessageBox::StandardButtons buttons) {
     const FocusReturn focusReturn;
     QMessageBox box(boxIcon(message.icon), QString::fromStdString(message.title), messageText(message), buttons,

@@ -14,7 +14,7 @@ namespace mirota {
 using MessageSink = std::function<QMessageBox::StandardButton(const Message&, QMessageBox::StandardButtons)>;
 
 // A modal message box over parent with the message's text, title and icon.
-QMessageBox::StandardButton ShowMessageBox(QWidget* parent, const Message& message,
+QMessageBox::StandardButton showMessageBox(QWidget* parent, const Message& message,
                                            QMessageBox::StandardButtons buttons);
 
 // The text of the message as a window shows it (line breaks of the core's CR LF form).

@@ -3,11 +3,11 @@
 namespace mirota {
 
 #ifdef _WIN32
-bool PlatformHasDde() { return true; }
-bool PlatformShowsHelpFile() { return true; }
+bool platformHasDde() { return true; }
+bool platformShowsHelpFile() { return true; }
 #else
-bool PlatformHasDde() { return false; }
-bool PlatformShowsHelpFile() { return false; }
+bool platformHasDde() { return false; }
+bool platformShowsHelpFile() { return false; }
 #endif
 
 }  // namespace mirota

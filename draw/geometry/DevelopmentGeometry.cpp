@@ -375,18 +375,18 @@ private:
 
 }  // namespace
 
-std::optional<Message> ComputeDevelopmentGeometry(const SurveyData& data, std::string_view stationPrefix,
+std::optional<Message> computeDevelopmentGeometry(const SurveyData& data, std::string_view stationPrefix,
                                                   FigureGeometry& geometry) {
     return DevelopmentRun(data, stationPrefix, geometry, OnFault::Stop).run();
 }
 
-PartialDevelopment ComputePartialDevelopment(const SurveyData& data, std::string_view stationPrefix) {
+PartialDevelopment computePartialDevelopment(const SurveyData& data, std::string_view stationPrefix) {
     PartialDevelopment result;
     DevelopmentRun(data, stationPrefix, result.geometry, OnFault::GoOn).runEveryTier(result.placedFigures, result.faults);
     return result;
 }
 
-std::string FaultLine(const DevelopmentFault& fault) {
+std::string faultMessageLine(const DevelopmentFault& fault) {
     std::string line = fault.message.text.substr(0, fault.message.text.find("\r\n\r\n"));
     // The error number of a failure while computing means nothing to the user.
     if (line.rfind("[No.", 0) == 0 && line.find("]\r\n") != std::string::npos) line.erase(0, line.find("]\r\n") + 3);

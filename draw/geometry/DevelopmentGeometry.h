@@ -19,7 +19,7 @@ namespace mirota {
 // `geometry` is made afresh (all zeros, every base number -1). Returns nothing when every tier
 // was placed; otherwise the message for the user, with the tiers already placed kept.
 // The figure number in messages is shown after `stationPrefix`. The document is not changed.
-std::optional<Message> ComputeDevelopmentGeometry(const SurveyData& data, std::string_view stationPrefix,
+std::optional<Message> computeDevelopmentGeometry(const SurveyData& data, std::string_view stationPrefix,
                                                   FigureGeometry& geometry);
 
 // A tier that stopped early: the first figure that could not be placed (1-based; 0 when the fault
@@ -41,10 +41,10 @@ struct PartialDevelopment {
     std::vector<DevelopmentFault> faults;  // in tier order, at most one per tier
 };
 
-PartialDevelopment ComputePartialDevelopment(const SurveyData& data, std::string_view stationPrefix);
+PartialDevelopment computePartialDevelopment(const SurveyData& data, std::string_view stationPrefix);
 
 // The fault as one line: the message up to its first blank line without its error number, its line
 // breaks as spaces, led by the tier when the message does not name it.
-std::string FaultLine(const DevelopmentFault& fault);
+std::string faultMessageLine(const DevelopmentFault& fault);
 
 }  // namespace mirota

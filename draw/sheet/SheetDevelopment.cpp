@@ -238,7 +238,7 @@ SheetDevelopment::SheetDevelopment(const SurveyData& source, const Options& opti
         copy->view.currentInputSet = options.inputSet;
     }
     const SurveyData& data = copy ? *copy : source;
-    const PartialDevelopment development = ComputePartialDevelopment(data, options.stationPrefix);
+    const PartialDevelopment development = computePartialDevelopment(data, options.stationPrefix);
     const FigureGeometry& geometry = development.geometry;
     const auto placement = placementOf(data, development);
     const auto place = [&](double x, double y) {

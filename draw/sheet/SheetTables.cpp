@@ -136,7 +136,7 @@ Table summaryTable(const InputSetSummary& summary, const Options& options) {
     DocumentSummary document;
     document.inputSets[static_cast<std::size_t>(options.inputSet)] = summary;
     const std::string setName = options.inputSet == InputSet::Design ? "設計" : "実測";
-    for (const SummaryRow& row : SummaryTable(document, options.rules, true)) {
+    for (const SummaryRow& row : summaryRows(document, options.rules, true)) {
         if (row.front() != setName) continue;
         table.rows.push_back({{row.begin() + 1, row.end()}});
     }
@@ -146,8 +146,8 @@ Table summaryTable(const InputSetSummary& summary, const Options& options) {
 }  // namespace
 
 InputSetSummary sheetSummary(const SurveyData& data, const Options& options) {
-    return options.form == Form::BaseAndHeight ? SummarizeInputSetByBaseAndHeight(data, options.inputSet, options.rules)
-                                               : SummarizeInputSet(data, options.inputSet, options.rules);
+    return options.form == Form::BaseAndHeight ? summarizeInputSetByBaseAndHeight(data, options.inputSet, options.rules)
+                                               : summarizeInputSet(data, options.inputSet, options.rules);
 }
 
 std::vector<Table> sheetTables(const SurveyData& data, const Options& options, const InputSetSummary& summary) {

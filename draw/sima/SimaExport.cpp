@@ -30,10 +30,10 @@ std::string lotsOffAreaText(const std::vector<std::string>& lots) {
 
 }  // namespace
 
-DrawingRunResult ExportSima(SurveyData& data, const DrawingRunSettings& settings, const std::string& path) {
+DrawingRunResult exportSimaFile(SurveyData& data, const DrawingRunSettings& settings, const std::string& path) {
     using Outcome = DrawingRunResult::Outcome;
     DrawingRunResult result;
-    const auto geometry = LayOutDevelopment(data, settings, result);
+    const auto geometry = layOutDevelopment(data, settings, result);
     if (!geometry) return result;
 
     auto file = simaFile(data, *geometry, {documentName(data), settings.stationPrefix});

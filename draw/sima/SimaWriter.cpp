@@ -152,7 +152,7 @@ std::variant<SimaFile, Message> simaFile(const SurveyData& data, const FigureGeo
     const auto refused = [](const std::string& cause) {
         return Message{"SIMA ファイルを書き出せませんでした。\r\n\r\n" + cause, kProgramTitle, Message::Icon::Critical};
     };
-    if (const auto cause = UndrawableCause(data, geometry)) return refused(*cause);
+    if (const auto cause = undrawableCause(data, geometry)) return refused(*cause);
     const auto placement = DevelopmentPlacement::of(data, geometry);
     if (!placement) return refused("基準図形の頂点が重なっているため、図面の向きを決められません。");
     SimaFile file = SimaComposer(data, geometry, *placement).compose(names);

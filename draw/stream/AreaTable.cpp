@@ -137,7 +137,7 @@ private:
 
     // The net of the whole document (every tier, both lists) and the registered area, by the rules.
     void writeClosingBlock() {
-        const DocumentSummary summary = SummarizeDocument(data_, rules_);
+        const DocumentSummary summary = summarizeDocument(data_, rules_);
         const InputSetSummary& design = summary.of(InputSet::Design);
         const InputSetSummary& measured = summary.of(InputSet::Measured);
         const auto registered = [](const InputSetSummary& set) {

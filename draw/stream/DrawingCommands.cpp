@@ -28,7 +28,7 @@ bool isDrawableCoordinate(float value) { return std::isfinite(value) && std::fab
 
 }  // namespace
 
-std::optional<std::string> UndrawableCause(const SurveyData& data, const FigureGeometry& geometry) {
+std::optional<std::string> undrawableCause(const SurveyData& data, const FigureGeometry& geometry) {
     const DrawingConditions& c = data.conditions;
     for (float value :
          {c.referenceX, c.referenceY, c.referenceAngle, c.numberHeight, c.labelHeight, c.tableX, c.tableY}) {
@@ -293,22 +293,22 @@ private:
 
 }  // namespace
 
-std::optional<Message> SendDrawingCommands(const SurveyData& data, const FigureGeometry& geometry,
+std::optional<Message> sendDrawingCommands(const SurveyData& data, const FigureGeometry& geometry,
                                            const StreamSettings& settings, CadLink& link,
                                            const ProgressCallback& progress) {
-    if (const auto cause = UndrawableCause(data, geometry)) return DrawingNotFinishedMessage(*cause);
+    if (const auto cause = undrawableCause(data, geometry)) return drawingNotFinishedMessage(*cause);
     if (const auto failure = link.open(kAcadApplication, kAcadTopic)) {
-        return DrawingNotFinishedMessage(failure->description);
+        return drawingNotFinishedMessage(failure->description);
     }
     if (const auto failure = DrawingStream(data, geometry, settings, link, progress).run()) {
-        return DrawingNotFinishedMessage(failure->description);
+        return drawingNotFinishedMessage(failure->description);
     }
     return std::nullopt;
 }
 
-Message DrawingFinishedMessage() { return {"図面の作図が終了しました。", kProgramTitle, Message::Icon::Information}; }
+Message drawingFinishedMessage() { return {"図面の作図が終了しました。", kProgramTitle, Message::Icon::Information}; }
 
-Message DrawingNotFinishedMessage(const std::string& cause) {
+Message drawingNotFinishedMessage(const std::string& cause) {
     return {"図面の作図が完了しませんでした。\r\n\r\n" + cause, kProgramTitle, Message::Icon::Critical};
 }
 

@@ -36,17 +36,17 @@ inline constexpr const char* kAcadTopic = "System";
 // table. Returns nothing when every command was delivered; otherwise the message that the drawing
 // did not finish, with the cause. Sending stops at the first command the link fails to deliver;
 // geometry that cannot be drawn is refused before the link is opened.
-std::optional<Message> SendDrawingCommands(const SurveyData& data, const FigureGeometry& geometry,
+std::optional<Message> sendDrawingCommands(const SurveyData& data, const FigureGeometry& geometry,
                                            const StreamSettings& settings, CadLink& link,
                                            const ProgressCallback& progress);
 
 // Why the geometry or the drawing conditions cannot be drawn (or written for another program), if
 // they cannot: a value out of range, a figure not laid out, a base figure that gives no direction.
-std::optional<std::string> UndrawableCause(const SurveyData& data, const FigureGeometry& geometry);
+std::optional<std::string> undrawableCause(const SurveyData& data, const FigureGeometry& geometry);
 
 // The message that ends a drawing sent in full.
-Message DrawingFinishedMessage();
+Message drawingFinishedMessage();
 // The message that the drawing did not finish, with the cause.
-Message DrawingNotFinishedMessage(const std::string& cause);
+Message drawingNotFinishedMessage(const std::string& cause);
 
 }  // namespace mirota

@@ -38,7 +38,7 @@ StreamSettings streamSettings(const DrawingRunSettings& settings) {
 
 }  // namespace
 
-std::optional<FigureGeometry> LayOutDevelopment(SurveyData& data, const DrawingRunSettings& settings,
+std::optional<FigureGeometry> layOutDevelopment(SurveyData& data, const DrawingRunSettings& settings,
                                                 DrawingRunResult& result) {
     const std::string_view stationPrefix = settings.stationPrefix;
     using Outcome = DrawingRunResult::Outcome;
@@ -49,7 +49,7 @@ std::optional<FigureGeometry> LayOutDevelopment(SurveyData& data, const DrawingR
     }
 
     // Once any calculation has gone through, a later failed one still lets the drawing go on: when asked to.
-    auto failure = CalculateAreas(data, stationPrefix);
+    auto failure = calculateAreas(data, stationPrefix);
     const bool ask = failure && failure->inError && data.view.calculationDone && settings.goOnWithoutFaultyFigures;
     if (ask && !settings.goOnWithoutFaultyFigures(*failure)) {
         result.outcome = Outcome::Cancelled;
@@ -62,7 +62,7 @@ std::optional<FigureGeometry> LayOutDevelopment(SurveyData& data, const DrawingR
     }
 
     FigureGeometry geometry(data.tierCount(), data.rowCapacity());
-    if (auto message = ComputeDevelopmentGeometry(data, stationPrefix, geometry)) {
+    if (auto message = computeDevelopmentGeometry(data, stationPrefix, geometry)) {
         result.outcome = Outcome::GeometryFailed;
         result.messages.push_back(std::move(*message));
         return std::nullopt;
@@ -70,20 +70,20 @@ std::optional<FigureGeometry> LayOutDevelopment(SurveyData& data, const DrawingR
     return geometry;
 }
 
-DrawingRunResult RunDrawing(SurveyData& data, const DrawingRunSettings& settings, CadLink& link,
+DrawingRunResult runDrawCommand(SurveyData& data, const DrawingRunSettings& settings, CadLink& link,
                             const ProgressCallback& progress) {
     using Outcome = DrawingRunResult::Outcome;
     DrawingRunResult result;
-    const auto geometry = LayOutDevelopment(data, settings, result);
+    const auto geometry = layOutDevelopment(data, settings, result);
     if (!geometry) return result;
 
-    if (auto message = SendDrawingCommands(data, *geometry, streamSettings(settings), link, progress)) {
+    if (auto message = sendDrawingCommands(data, *geometry, streamSettings(settings), link, progress)) {
         result.outcome = Outcome::NotFinished;
         result.messages.push_back(std::move(*message));
         return result;
     }
     result.outcome = Outcome::Finished;
-    result.messages.push_back(DrawingFinishedMessage());
+    result.messages.push_back(drawingFinishedMessage());
     if (settings.exceptionFigures) {
         result.notices = layOutExceptionFigures(data, settings.stationPrefix).withoutPosition;
     }

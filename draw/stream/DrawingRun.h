@@ -55,12 +55,12 @@ struct DrawingRunResult {
 // The steps every use of the laid-out development starts with: checks the text heights and the scale,
 // recalculates the areas and lays out the development of the input set on view. Gives the geometry,
 // or nothing with the outcome and the messages written into result.
-std::optional<FigureGeometry> LayOutDevelopment(SurveyData& data, const DrawingRunSettings& settings,
+std::optional<FigureGeometry> layOutDevelopment(SurveyData& data, const DrawingRunSettings& settings,
                                                DrawingRunResult& result);
 
 // The Draw command without its window: checks the text heights and the scale, recalculates the areas,
 // lays out the development of the input set on view and sends it through the link.
-DrawingRunResult RunDrawing(SurveyData& data, const DrawingRunSettings& settings, CadLink& link,
+DrawingRunResult runDrawCommand(SurveyData& data, const DrawingRunSettings& settings, CadLink& link,
                             const ProgressCallback& progress);
 
 }  // namespace mirota

@@ -43,7 +43,7 @@ TEST(AreaCalculation, ComputesHalfPerimeterAndHeronAreaExactly) {
     for (const auto& c : cases) {
         SurveyData data;
         setSides(data, 0, 0, c.a, c.b, c.c);
-        EXPECT_EQ(CalculateAreas(data, "No."), std::nullopt) << c.a << "," << c.b << "," << c.c;
+        EXPECT_EQ(calculateAreas(data, "No."), std::nullopt) << c.a << "," << c.b << "," << c.c;
         EXPECT_EQ(s(data, 0, 0), c.s) << c.a << "," << c.b << "," << c.c;
         EXPECT_EQ(area(data, ListKind::Chain, 0, 0), c.area) << c.a << "," << c.b << "," << c.c;
         EXPECT_TRUE(data.view.calculationDone);
@@ -55,7 +55,7 @@ TEST(AreaCalculation, EveryRowOfEveryTierAndBothInputSets) {
     data.changeTierCount(2);
     setSides(data, 0, 1, "3", "4", "5");  // measured row of figure 1
     setSides(data, 1, 3, "6", "8", "10");
-    ASSERT_EQ(CalculateAreas(data, "No."), std::nullopt);
+    ASSERT_EQ(calculateAreas(data, "No."), std::nullopt);
     EXPECT_EQ(area(data, ListKind::Chain, 0, 1), "6");
     EXPECT_EQ(area(data, ListKind::Chain, 1, 3), "24");
     EXPECT_EQ(s(data, 1, 3), "12");
@@ -66,7 +66,7 @@ TEST(AreaCalculation, RowWithAnEmptySideHasNoResults) {
     setSides(data, 0, 0, "3", "", "5");
     data.setCell(ListKind::Chain, 0, 0, column::HalfPerimeter, "old S");
     data.setCell(ListKind::Chain, 0, 0, column::Area, "old area");
-    ASSERT_EQ(CalculateAreas(data, "No."), std::nullopt);
+    ASSERT_EQ(calculateAreas(data, "No."), std::nullopt);
     EXPECT_EQ(s(data, 0, 0), "");
     EXPECT_EQ(area(data, ListKind::Chain, 0, 0), "");
 }
@@ -93,7 +93,7 @@ TEST(AreaCalculation, ASideOrElementNotGreaterThanZeroIsAnInputErrorOfItsFigure)
         data.setCell(c.list, 0, row, column::Type, c.type);
         for (int side = 0; side < 3; ++side) data.setCell(c.list, 0, row, column::SideA + side, c.values[side]);
         data.setCell(c.list, 0, row, column::Area, "old");
-        const auto failure = CalculateAreas(data, "No.");
+        const auto failure = calculateAreas(data, "No.");
         ASSERT_TRUE(failure.has_value()) << c.values[0] << "," << c.values[1] << "," << c.values[2];
         EXPECT_EQ(failure->text, std::string("数値入力に誤りがあります。（") + c.named + "1段目 No.3）\r\n\r\n計算を中止します！");
         EXPECT_EQ(failure->inError, (FigureInError{c.list, 0, 2}));
@@ -114,7 +114,7 @@ TEST(AreaCalculation, AFaultyFigureIsNamedAndEveryOtherFigureIsStillCalculated) 
     data.setCell(ListKind::Exception, 0, 0, column::Type, "13");
     data.setCell(ListKind::Exception, 0, 0, column::SideB, "2");
 
-    const auto message = CalculateAreas(data, "No.");
+    const auto message = calculateAreas(data, "No.");
     ASSERT_TRUE(message.has_value());
     // The message names the first faulty figure, as before.
     EXPECT_EQ(message->text, "数値入力に誤りがあります。（1段目 No.1）\r\n\r\n計算を中止します！");
@@ -140,7 +140,7 @@ TEST(AreaCalculation, ResultsBeyondTheNumberRangeAreInputErrorsNotInfinity) {
     for (const char* side : {"1e39", "1e400", "3e38"}) {
         SurveyData data;
         setSides(data, 0, 2, side, side, side);
-        const auto message = CalculateAreas(data, "測点");
+        const auto message = calculateAreas(data, "測点");
         ASSERT_TRUE(message.has_value()) << side;
         EXPECT_EQ(message->text, "数値入力に誤りがあります。（1段目 測点2）\r\n\r\n計算を中止します！");
         EXPECT_EQ(s(data, 0, 2).find("inf"), std::string::npos);
@@ -170,7 +170,7 @@ TEST(AreaCalculation, ExceptionRectanglesAndCirclesByType) {
         data.setCell(ListKind::Exception, 0, 1, column::Type, c.type);
         data.setCell(ListKind::Exception, 0, 1, column::SideB, c.element1);
         data.setCell(ListKind::Exception, 0, 1, column::SideC, c.element2);
-        ASSERT_EQ(CalculateAreas(data, "No."), std::nullopt);
+        ASSERT_EQ(calculateAreas(data, "No."), std::nullopt);
         EXPECT_EQ(area(data, ListKind::Exception, 0, 1), c.area) << c.type << " " << c.element1 << " " << c.element2;
     }
 }
@@ -190,10 +190,10 @@ TEST(AreaCalculation, AnExceptionRowThatLosesWhatItNeedsShowsNoAreaAfterTheNextC
         data.setCell(ListKind::Exception, 0, 0, column::Type, "12");
         data.setCell(ListKind::Exception, 0, 0, column::SideB, "3");
         data.setCell(ListKind::Exception, 0, 0, column::SideC, "4");
-        ASSERT_EQ(CalculateAreas(data, "No."), std::nullopt);
+        ASSERT_EQ(calculateAreas(data, "No."), std::nullopt);
         ASSERT_EQ(area(data, ListKind::Exception, 0, 0), "12");
         data.setCell(ListKind::Exception, 0, 0, c.col, c.text);
-        CalculateAreas(data, "No.");
+        calculateAreas(data, "No.");
         EXPECT_EQ(area(data, ListKind::Exception, 0, 0), "") << c.name;
     }
 }
@@ -202,7 +202,7 @@ TEST(AreaCalculation, ExceptionAreaBeyondTheRangeIsAnInputError) {
     SurveyData data;
     data.setCell(ListKind::Exception, 0, 0, column::Type, "13");
     data.setCell(ListKind::Exception, 0, 0, column::SideB, "1e20");
-    const auto message = CalculateAreas(data, "No.");
+    const auto message = calculateAreas(data, "No.");
     ASSERT_TRUE(message.has_value());
     EXPECT_EQ(message->text, "数値入力に誤りがあります。（例外処理 1段目 No.1）\r\n\r\n計算を中止します！");
 }

@@ -29,14 +29,14 @@ SurveyData surveyedSite() {
     setRow(data, ListKind::Chain, 1, 0, "0", "3", "4", "5");       // base 6
     setRow(data, ListKind::Chain, 1, 1, "21", "1", "1", "1");      // ▼ 0.4330127
     setRow(data, ListKind::Exception, 1, 0, "12", "物置", "1.004", "1");  // 1.004
-    EXPECT_TRUE(CalculateAreas(data, "No.").has_value());
+    EXPECT_TRUE(calculateAreas(data, "No.").has_value());
     return data;
 }
 
 TEST(DocumentSummary, EveryTierBothListsAndTheGrandTotalOfTheStoredValues) {
     const SurveyData data = surveyedSite();
     const AreaRules rules{.registered = RegisteredClass::Residential};
-    const InputSetSummary design = SummarizeInputSet(data, InputSet::Design, rules);
+    const InputSetSummary design = summarizeInputSet(data, InputSet::Design, rules);
     ASSERT_EQ(design.tiers.size(), 2u);
     EXPECT_EQ(shownValue(design.tiers[0].chain.sums.net(), rules), "18.00");
     EXPECT_EQ(design.tiers[0].chain.leftOut, std::vector<int>{2});
@@ -50,7 +50,7 @@ TEST(DocumentSummary, EveryTierBothListsAndTheGrandTotalOfTheStoredValues) {
     EXPECT_EQ(shownValue(design.tsubo, rules), "7.59");                       // 7.585183…
     EXPECT_FALSE(design.complete());
 
-    const InputSetSummary measured = SummarizeInputSet(data, InputSet::Measured, rules);
+    const InputSetSummary measured = summarizeInputSet(data, InputSet::Measured, rules);
     EXPECT_TRUE(measured.complete());
     EXPECT_TRUE(measured.total.net().isZero());
 }
@@ -58,21 +58,21 @@ TEST(DocumentSummary, EveryTierBothListsAndTheGrandTotalOfTheStoredValues) {
 TEST(DocumentSummary, TheSumOfTheShownPartsIsWhatAReviewerAddsUp) {
     const SurveyData data = surveyedSite();
     const AreaRules shown{.sum = SumRule::Shown, .registered = RegisteredClass::Other};
-    const InputSetSummary design = SummarizeInputSet(data, InputSet::Design, shown);
+    const InputSetSummary design = summarizeInputSet(data, InputSet::Design, shown);
     // 24.00 + 1.00 + 6.00 + 1.00, where the stored values add up to 32.008.
     EXPECT_EQ(shownValue(design.total.calculated, shown), "32.00");
     EXPECT_EQ(shownValue(design.total.net(), shown), "25.07");
     EXPECT_EQ(design.registered->text(), "25");
 
     const AreaRules down{.rounding = RoundingRule::Down, .sum = SumRule::Shown};
-    EXPECT_EQ(shownValue(SummarizeInputSet(data, InputSet::Design, down).total.deducted, down), "6.93");  // 6 + 0.50 + 0.43
+    EXPECT_EQ(shownValue(summarizeInputSet(data, InputSet::Design, down).total.deducted, down), "6.93");  // 6 + 0.50 + 0.43
 }
 
 TEST(DocumentSummary, FloorsAndTheDocumentUnit) {
     SurveyData data = surveyedSite();
     data.conditions.displayUnit = DisplayUnit::Centimetre;
     const AreaRules floors{.registered = RegisteredClass::Floor};
-    const InputSetSummary design = SummarizeInputSet(data, InputSet::Design, floors);
+    const InputSetSummary design = summarizeInputSet(data, InputSet::Design, floors);
     EXPECT_EQ(shownValue(design.total.net(), floors), "25.07");  // shown in the document's unit
     EXPECT_EQ(design.registered->text(), "0.00");               // 0.0018504 m² + 0.00065709873 m², each cut
     EXPECT_EQ(shownValue(design.tsubo, AreaRules{.decimals = 5}), "0.00076");  // 0.00250749873 m² × 121/400

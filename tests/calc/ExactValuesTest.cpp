@@ -17,7 +17,7 @@ namespace {
 SurveyData oneFigure(ListKind list, const char* type, const char* a, const char* b, const char* c) {
     SurveyData data;
     data.setRow(list, 0, 0, {type, a, b, c, "", "", "0"});
-    EXPECT_EQ(CalculateAreas(data, "No."), std::nullopt);
+    EXPECT_EQ(calculateAreas(data, "No."), std::nullopt);
     return data;
 }
 
@@ -58,9 +58,9 @@ TEST(ExactValues, AreasRoundedOnceByEachRule) {
 TEST(ExactValues, RegisteredAreaCutsTheExactValue) {
     const AreaRules residential{.registered = RegisteredClass::Residential};
     const SurveyData triangle = oneFigure(ListKind::Chain, "10", "50", "70", "60.023");
-    EXPECT_EQ(SummarizeInputSet(triangle, InputSet::Design, residential).registered->text(), "1470.13");
+    EXPECT_EQ(summarizeInputSet(triangle, InputSet::Design, residential).registered->text(), "1470.13");
     const SurveyData rectangle = oneFigure(ListKind::Exception, "12", "", "1", "1234.5496");
-    EXPECT_EQ(SummarizeInputSet(rectangle, InputSet::Design, residential).registered->text(), "1234.54");
+    EXPECT_EQ(summarizeInputSet(rectangle, InputSet::Design, residential).registered->text(), "1234.54");
 }
 
 TEST(ExactValues, TotalsAreExactSums) {
@@ -68,13 +68,13 @@ TEST(ExactValues, TotalsAreExactSums) {
     data.setFigureCount(ListKind::Exception, 0, 2);
     data.setRow(ListKind::Exception, 0, 0, {"12", "", "100", "150", "", "", "0"});
     data.setRow(ListKind::Exception, 0, 2, {"12", "", "0.1", "0.15", "", "", "0"});
-    ASSERT_EQ(CalculateAreas(data, "No."), std::nullopt);
+    ASSERT_EQ(calculateAreas(data, "No."), std::nullopt);
     const AreaRules three{.decimals = 3};
-    EXPECT_EQ(shownValue(SummarizeInputSet(data, InputSet::Design, three).total.net(), three), "15000.015");
+    EXPECT_EQ(shownValue(summarizeInputSet(data, InputSet::Design, three).total.net(), three), "15000.015");
 
     const SurveyData large = oneFigure(ListKind::Exception, "12", "", "1", "100006.05");
     const AreaRules residential{.registered = RegisteredClass::Residential};
-    const InputSetSummary summary = SummarizeInputSet(large, InputSet::Design, residential);
+    const InputSetSummary summary = summarizeInputSet(large, InputSet::Design, residential);
     EXPECT_EQ(summary.registered->text(), "100006.05");
     EXPECT_EQ(shownValue(summary.tsubo, residential), "30251.83");  // 30251.830125
 }
@@ -97,9 +97,9 @@ TEST(ExactValues, TheSummaryOfACentimetreDocumentIsInSquareMetres) {
     SurveyData data;
     data.conditions.displayUnit = DisplayUnit::Centimetre;
     data.setRow(ListKind::Exception, 0, 0, {"12", "", "100", "250.5", "", "", "0"});  // 25050 cm²
-    ASSERT_EQ(CalculateAreas(data, "No."), std::nullopt);
+    ASSERT_EQ(calculateAreas(data, "No."), std::nullopt);
     const AreaRules rules{.decimals = 3, .registered = RegisteredClass::Residential};
-    const auto table = SummaryTable(SummarizeDocument(data, rules), rules, true);
+    const auto table = summaryRows(summarizeDocument(data, rules), rules, true);
     const auto row = [&](const char* tier, const char* list) {
         for (const SummaryRow& each : table) {
             if (each[0] == "設計" && each[1] == tier && each[2] == list) return each[5];

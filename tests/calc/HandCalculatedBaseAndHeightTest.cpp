@@ -18,7 +18,7 @@ SurveyData oneTier(std::initializer_list<std::array<const char*, 4>> figures) {
         data.setRow(ListKind::Chain, 0, row, {type, a, b, c, "", "", "0"});
         data.setCell(ListKind::Chain, 0, row + 1, column::Type, type);
     }
-    CalculateAreas(data, "No.");
+    calculateAreas(data, "No.");
     return data;
 }
 
@@ -71,13 +71,13 @@ TEST(HandCalculatedBaseAndHeight, TotalsHalveTheSumOfTheDoubleAreasOnceWhateverT
     // 1-1-1: height 0.87, 倍面積 0.8700 each, 倍面積合計 1.7400, area 0.87; 3-4-5 deducted: 12.0000, 6.
     const SurveyData data = oneTier({{"10", "1", "1", "1"}, {"11", "1", "1", "1"}, {"20", "3", "4", "5"}});
     const AreaRules stored{};
-    const InputSetSummary byStored = SummarizeInputSetByBaseAndHeight(data, InputSet::Design, stored);
+    const InputSetSummary byStored = summarizeInputSetByBaseAndHeight(data, InputSet::Design, stored);
     EXPECT_EQ(shownValue(byStored.tiers[0].chain.sums.calculated, stored), "0.87");  // 0.435 + 0.435
     EXPECT_EQ(shownValue(byStored.tiers[0].chain.sums.deducted, stored), "6.00");
     EXPECT_EQ(shownValue(byStored.total.net(), stored), "-5.13");
 
     const AreaRules shown{.sum = SumRule::Shown};
-    const InputSetSummary byShown = SummarizeInputSetByBaseAndHeight(data, InputSet::Design, shown);
+    const InputSetSummary byShown = summarizeInputSetByBaseAndHeight(data, InputSet::Design, shown);
     EXPECT_EQ(shownValue(byShown.tiers[0].chain.sums.calculated, shown), "0.87");  // not 0.44 + 0.44
     EXPECT_EQ(shownValue(byShown.total.net(), shown), "-5.13");
 
@@ -87,7 +87,7 @@ TEST(HandCalculatedBaseAndHeight, TotalsHalveTheSumOfTheDoubleAreasOnceWhateverT
     EXPECT_EQ(exact(totals.doubleAreas.calculated, 4), "2.6100");
     EXPECT_EQ(exact(totals.areas.sums.calculated, 3), "1.310");
     const AreaRules residential{.registered = RegisteredClass::Residential};
-    EXPECT_EQ(SummarizeInputSetByBaseAndHeight(three, InputSet::Design, residential).registered->text(), "1.31");
+    EXPECT_EQ(summarizeInputSetByBaseAndHeight(three, InputSet::Design, residential).registered->text(), "1.31");
 }
 
 }  // namespace

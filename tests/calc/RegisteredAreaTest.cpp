@@ -23,17 +23,17 @@ TEST(RegisteredArea, LandByItsClass) {
         {"99.999999", RegisteredClass::Other, "99"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(LandRegisteredArea(decimal(c.area), c.landClass).text(), c.registered) << c.area;
+        EXPECT_EQ(landRegisteredArea(decimal(c.area), c.landClass).text(), c.registered) << c.area;
     }
 }
 
 TEST(RegisteredArea, FloorAreaIsTheSumOfEveryFloorCutOnItsOwn) {
     // Cut as a whole, 80.014 would give 80.01.
-    EXPECT_EQ(FloorRegisteredArea({decimal("50.005"), decimal("30.009")}).text(), "80.00");
-    EXPECT_EQ(RegisteredAreaOf(RegisteredClass::Floor, decimal("80.014"), {decimal("50.005"), decimal("30.009")})->text(),
+    EXPECT_EQ(floorRegisteredArea({decimal("50.005"), decimal("30.009")}).text(), "80.00");
+    EXPECT_EQ(registeredAreaOf(RegisteredClass::Floor, decimal("80.014"), {decimal("50.005"), decimal("30.009")})->text(),
               "80.00");
-    EXPECT_EQ(RegisteredAreaOf(RegisteredClass::Residential, decimal("80.014"), {})->text(), "80.01");
-    EXPECT_FALSE(RegisteredAreaOf(RegisteredClass::None, decimal("80.014"), {}));
+    EXPECT_EQ(registeredAreaOf(RegisteredClass::Residential, decimal("80.014"), {})->text(), "80.01");
+    EXPECT_FALSE(registeredAreaOf(RegisteredClass::None, decimal("80.014"), {}));
 }
 
 TEST(RegisteredArea, DocumentUnitsInSquareMetresAndTsubo) {

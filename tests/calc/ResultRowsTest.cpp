@@ -21,7 +21,7 @@ SurveyData document() {
         data.setCell(ListKind::Exception, 0, row, column::SideB, "3.00");
         data.setCell(ListKind::Exception, 0, row, column::SideC, "4.00");
     }
-    EXPECT_EQ(CalculateAreas(data, "No."), std::nullopt);
+    EXPECT_EQ(calculateAreas(data, "No."), std::nullopt);
     return data;
 }
 

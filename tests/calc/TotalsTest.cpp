@@ -30,10 +30,10 @@ TEST(Totals, CalculatedAndDeductedByTypeForOneInputSet) {
     setFigure(data, 4, "23", "0.25", "abc");
     setFigure(data, 5, "99", "100", "200");  // not a calculated code: deducted
 
-    const ListTotals design = UpdateTotals(data, 0, InputSet::Design);
+    const ListTotals design = updateTotals(data, 0, InputSet::Design);
     EXPECT_EQ(design.sums.calculated, value("12.5"));
     EXPECT_EQ(design.sums.deducted, value("101.25"));
-    const ListTotals measured = UpdateTotals(data, 0, InputSet::Measured);
+    const ListTotals measured = updateTotals(data, 0, InputSet::Measured);
     EXPECT_EQ(measured.sums.calculated, value("18.0"));
     EXPECT_EQ(measured.sums.deducted, value("201.5"));
     EXPECT_EQ(shownValue(design.sums.calculated, AreaRules{}), "12.50");
@@ -43,8 +43,8 @@ TEST(Totals, CodeIsReadAsANumber) {
     SurveyData data;
     setFigure(data, 0, "010", "5", "5");   // reads 10: calculated
     setFigure(data, 1, "", "7", "7");      // reads 0, the base: calculated
-    EXPECT_EQ(UpdateTotals(data, 0, InputSet::Design).sums.calculated, value("12.0"));
-    EXPECT_EQ(UpdateTotals(data, 0, InputSet::Design).sums.deducted, value("0.0"));
+    EXPECT_EQ(updateTotals(data, 0, InputSet::Design).sums.calculated, value("12.0"));
+    EXPECT_EQ(updateTotals(data, 0, InputSet::Design).sums.deducted, value("0.0"));
 }
 
 TEST(Totals, AddExactly) {
@@ -54,7 +54,7 @@ TEST(Totals, AddExactly) {
     setFigure(data, 1, "10", "1", "0");
     setFigure(data, 2, "10", "1", "0");
     // In single precision 16777216 + 1 would stay 16777216 twice.
-    EXPECT_EQ(UpdateTotals(data, 0, InputSet::Design).sums.calculated, value("16777218"));
+    EXPECT_EQ(updateTotals(data, 0, InputSet::Design).sums.calculated, value("16777218"));
 }
 
 TEST(Totals, RowsLackingASideAreNotCounted) {
@@ -67,7 +67,7 @@ TEST(Totals, RowsLackingASideAreNotCounted) {
         SurveyData lacking = data;
         lacking.setCell(ListKind::Chain, 0, 2, side, "");  // figure 2, design: a stale area left behind
         lacking.setCell(ListKind::Chain, 0, 4, side, "");  // figure 3, design
-        const ListTotals totals = UpdateTotals(lacking, 0, InputSet::Design);
+        const ListTotals totals = updateTotals(lacking, 0, InputSet::Design);
         EXPECT_EQ(totals.sums.calculated, value("5.0")) << side;
         EXPECT_EQ(totals.sums.deducted, value("0.0")) << side;
     }
@@ -97,11 +97,11 @@ TEST(Totals, ExceptionListByItsTypesCountingOnlyAreasItCarries) {
         data.setCell(ListKind::Exception, 0, row, column::SideC, rows[figure].element2);
         data.setCell(ListKind::Exception, 0, row, column::Area, rows[figure].area);
     }
-    const ListTotals measured = UpdateTotals(data, ListKind::Exception, 0, InputSet::Measured);
+    const ListTotals measured = updateTotals(data, ListKind::Exception, 0, InputSet::Measured);
     EXPECT_EQ(measured.sums.calculated, value("15.141593"));
     EXPECT_EQ(measured.sums.deducted, value("2.7853982"));
     EXPECT_EQ(shownValue(measured.sums.net(), AreaRules{3}), "12.356");
-    const ListTotals design = UpdateTotals(data, ListKind::Exception, 0, InputSet::Design);
+    const ListTotals design = updateTotals(data, ListKind::Exception, 0, InputSet::Design);
     EXPECT_TRUE(design.sums.calculated.isZero());
     EXPECT_TRUE(design.sums.deducted.isZero());
 }

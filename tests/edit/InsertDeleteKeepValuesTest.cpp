@@ -53,8 +53,8 @@ std::string fileOf(const SurveyData& data) {
 }
 
 ExactDecimal netArea(SurveyData& data, InputSet set) {
-    CalculateAreas(data, "No.");
-    return UpdateTotals(data, 0, set).sums.net();
+    calculateAreas(data, "No.");
+    return updateTotals(data, 0, set).sums.net();
 }
 
 TEST(InsertDeleteKeepValues, InsertBeforeTheDeduction) {

@@ -45,8 +45,8 @@ void setFigure(SurveyData& data, int figure, const char* type, const char* a, co
 }
 
 float net(SurveyData& data) {
-    CalculateAreas(data, "No.");
-    return std::stof(UpdateTotals(data, 0, InputSet::Design).sums.net().text());
+    calculateAreas(data, "No.");
+    return std::stof(updateTotals(data, 0, InputSet::Design).sums.net().text());
 }
 
 // The base, a deduction and two calculated triangles, with sides that do not join: every figure its own area.

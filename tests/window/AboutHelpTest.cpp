@@ -23,8 +23,8 @@ struct FolderWindow {
     QStringList shellRequests;
 
     explicit FolderWindow(const QString& folder) {
-        SetDefaultSettings(prefs);
-        window = std::make_unique<MainWindow>(prefs, AppFolderFor(folder));
+        setDefaultSettings(prefs);
+        window = std::make_unique<MainWindow>(prefs, appFolderFor(folder));
         window->showMessage = [](const Message&, QMessageBox::StandardButtons) { return QMessageBox::Ok; };
         window->shellOpen = [this](const QString& path) { shellRequests << path; };
         window->Form_Load();
@@ -68,7 +68,7 @@ private slots:
         QFETCH(int, minor);
         QFETCH(int, revision);
         QFETCH(QString, text);
-        QCOMPARE(VersionText({major, minor, revision}), text);
+        QCOMPARE(versionCaption({major, minor, revision}), text);
     }
 
     void versionBoxShowsTitleAndVersion() {

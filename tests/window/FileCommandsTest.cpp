@@ -573,9 +573,9 @@ private slots:
         QCOMPARE(listed(), expected);  // made afresh, not added twice
 
         // Kept across runs.
-        SaveSettings(f.prefs);
+        saveSettings(f.prefs);
         Preferences read;
-        LoadSettings(read);
+        loadSettings(read);
         QCOMPARE(read.recentFiles, f.prefs.recentFiles);
 
         f.window->findChild<QAction*>("mnuRecentFile3")->trigger();  // recent7.txt

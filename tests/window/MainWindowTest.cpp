@@ -74,7 +74,7 @@ private slots:
     void appFolderEndsInOneSeparator() {
         QFETCH(QString, folder);
         QFETCH(QString, expected);
-        QCOMPARE(AppFolderFor(folder), QDir::toNativeSeparators(expected));
+        QCOMPARE(appFolderFor(folder), QDir::toNativeSeparators(expected));
     }
 
     void lockNamingThisProcessIsTakenOver() {
@@ -469,7 +469,7 @@ private slots:
     }
 
     void closingStoresGeometryAndPreferences() {
-        OpenSettingsKey()->clear();
+        openSettingsKey()->clear();
         {
             WindowFixture f;
             f.prefs.windowGeometry.width = 11500;
@@ -478,17 +478,17 @@ private slots:
             QTRY_VERIFY(f.window->isMaximized());
             f.window->close();
         }
-        auto key = OpenSettingsKey();
+        auto key = openSettingsKey();
         // The nine of the settings key, the drawing output, the preview, the five area rules, the sides'
         // digits, the three drawing options and the sheet dialog's three.
         QCOMPARE(key->allKeys().size(), 23);
-        QCOMPARE(ReadSettingText(*key, "DrawHeightLines"), std::optional<std::string>("0"));
-        QCOMPARE(ReadSettingText(*key, "ShowPreview"), std::optional<std::string>("1"));
-        QCOMPARE(ReadSettingText(*key, "DrawOutput"), std::optional<std::string>("engine"));
-        QCOMPARE(ReadSettingText(*key, "WindowState"), std::optional<std::string>("2"));
-        QCOMPARE(ReadSettingText(*key, "Width"), std::optional<std::string>("11500"));
-        QCOMPARE(ReadSettingText(*key, "Height"), std::optional<std::string>("6100"));
-        QCOMPARE(ReadSettingText(*key, "SetUpStr(1)"), std::optional<std::string>("No."));
+        QCOMPARE(readSettingText(*key, "DrawHeightLines"), std::optional<std::string>("0"));
+        QCOMPARE(readSettingText(*key, "ShowPreview"), std::optional<std::string>("1"));
+        QCOMPARE(readSettingText(*key, "DrawOutput"), std::optional<std::string>("engine"));
+        QCOMPARE(readSettingText(*key, "WindowState"), std::optional<std::string>("2"));
+        QCOMPARE(readSettingText(*key, "Width"), std::optional<std::string>("11500"));
+        QCOMPARE(readSettingText(*key, "Height"), std::optional<std::string>("6100"));
+        QCOMPARE(readSettingText(*key, "SetUpStr(1)"), std::optional<std::string>("No."));
     }
 
     void windowSpringsBackFromBelowItsMinimum() {
@@ -615,7 +615,7 @@ private slots:
             QApplication::setActiveWindow(nullptr);  // as X leaves it when the box's window goes
             box->close();
         });
-        ShowMessageBox(f.window.get(), Message{"確認", "", Message::Icon::None}, QMessageBox::Ok);
+        showMessageBox(f.window.get(), Message{"確認", "", Message::Icon::None}, QMessageBox::Ok);
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(f.window.get()));
         QCOMPARE(QApplication::focusWidget(), before);
     }

@@ -19,7 +19,7 @@ private slots:
         QSignalSpy received(&server, &OpenRequestServer::openRequested);
         const QString path = QStringLiteral("/現場/測量 1.txt");
         // The sender waits for the answer, so it runs beside the event loop of the running copy.
-        auto sent = std::async(std::launch::async, [&] { return SendOpenRequest(name, path, 5000); });
+        auto sent = std::async(std::launch::async, [&] { return sendOpenRequest(name, path, 5000); });
         QTRY_COMPARE(received.count(), 1);
         QCOMPARE(received.at(0).at(0).toString(), path);
         QVERIFY(sent.get());
@@ -28,7 +28,7 @@ private slots:
     void nobodyListeningIsReportedAtOnce() {
         QElapsedTimer clock;
         clock.start();
-        QVERIFY(!SendOpenRequest(QStringLiteral("mirota-test-nobody"), QStringLiteral("/tmp/a.txt"), 2000));
+        QVERIFY(!sendOpenRequest(QStringLiteral("mirota-test-nobody"), QStringLiteral("/tmp/a.txt"), 2000));
         QVERIFY(clock.elapsed() < 2000);
     }
 };

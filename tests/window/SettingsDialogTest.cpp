@@ -28,7 +28,7 @@ struct DialogFixture {
     int refreshes = 0;
 
     DialogFixture() {
-        SetDefaultSettings(prefs);
+        setDefaultSettings(prefs);
         data.conditions = DrawingConditions::startupDefaults();
     }
 
@@ -61,8 +61,8 @@ struct DialogFixture {
 };
 
 std::optional<std::string> stored(const char* name) {
-    auto key = OpenSettingsKey();
-    return ReadSettingText(*key, name);
+    auto key = openSettingsKey();
+    return readSettingText(*key, name);
 }
 
 }  // namespace
@@ -73,7 +73,7 @@ class SettingsDialogTest : public QObject {
     test::SettingsFolder folder_;
 
 private slots:
-    void init() { OpenSettingsKey()->clear(); }
+    void init() { openSettingsKey()->clear(); }
 
     void captionsListsAndStartUpValues() {
         DialogFixture f;
@@ -359,7 +359,7 @@ private slots:
         QCOMPARE(stored("Keta"), std::optional<std::string>("0.000"));
         QCOMPARE(stored("Rounding"), std::optional<std::string>("half-up"));  // and the area rules
         QCOMPARE(stored("HatchDeductions"), std::optional<std::string>("0"));  // and the drawing options
-        QCOMPARE(OpenSettingsKey()->allKeys().size(), 12);
+        QCOMPARE(openSettingsKey()->allKeys().size(), 12);
     }
 
     void cancelWritesNothing() {
@@ -369,7 +369,7 @@ private slots:
         f.cancel();
         QCOMPARE(f.refreshes, 1);
         QVERIFY(!d.isVisible());
-        QVERIFY(OpenSettingsKey()->allKeys().isEmpty());
+        QVERIFY(openSettingsKey()->allKeys().isEmpty());
     }
 
     void withoutThePrefixOptionTheFiguresCarryNoPrefix() {
@@ -468,7 +468,7 @@ private slots:
         QVERIFY(f.prefs.hatchDeductions);
         QVERIFY(f.data.conditions == conditions);
         Preferences stored;
-        LoadSettings(stored);
+        loadSettings(stored);
         QVERIFY(stored.drawHeightLines && !stored.drawExceptionFigures && stored.hatchDeductions);
         QVERIFY(f.open().drawingOption(2)->isChecked());
     }

@@ -12,16 +12,16 @@ class SettingsStoreTest : public QObject {
 
     test::SettingsFolder folder_;
 
-    static void clearKey() { OpenSettingsKey()->clear(); }
+    static void clearKey() { openSettingsKey()->clear(); }
     static void write(const char* name, const char* text) {
-        auto key = OpenSettingsKey();
-        WriteSettingText(*key, name, text);
+        auto key = openSettingsKey();
+        writeSettingText(*key, name, text);
     }
-    static void remove(const char* name) { OpenSettingsKey()->remove(name); }
+    static void remove(const char* name) { openSettingsKey()->remove(name); }
 
     static Preferences saved() {
         Preferences prefs;
-        SetDefaultSettings(prefs);
+        setDefaultSettings(prefs);
         return prefs;
     }
 
@@ -29,11 +29,11 @@ private slots:
     void init() { clearKey(); }
 
     void newKeyHoldsOnlyTheVersion() {
-        QVERIFY(!EnsureSettingsKey());
-        auto key = OpenSettingsKey();
+        QVERIFY(!ensureSettingsKey());
+        auto key = openSettingsKey();
         QCOMPARE(key->allKeys(), QStringList{"VerNo"});
-        QCOMPARE(ReadSettingText(*key, "VerNo"), std::optional<std::string>("1"));
-        QVERIFY(EnsureSettingsKey());
+        QCOMPARE(readSettingText(*key, "VerNo"), std::optional<std::string>("1"));
+        QVERIFY(ensureSettingsKey());
     }
 
     void saveWritesEveryValueInItsTextForm() {
@@ -50,8 +50,8 @@ private slots:
         prefs.drawHeightLines = true;
         prefs.hatchDeductions = true;
         prefs.sheetPaper = "a3";
-        SaveSettings(prefs);
-        auto key = OpenSettingsKey();
+        saveSettings(prefs);
+        auto key = openSettingsKey();
         const std::pair<const char*, const char*> expected[] = {
             {"SetUpFlg(0)", "1"}, {"SetUpFlg(1)", "0"}, {"SetUpStr(1)", "測点"}, {"Keta", "0.00"}, {"SideKeta", ""},
             {"ExtWindowPos", "1"}, {"Width", "12000"}, {"Height", "7000"},   {"WindowState", "2"}, {"VerNo", "1"},
@@ -62,7 +62,7 @@ private slots:
         };
         QCOMPARE(key->allKeys().size(), 23);
         for (const auto& [name, text] : expected) {
-            QCOMPARE(ReadSettingText(*key, name), std::optional<std::string>(text));
+            QCOMPARE(readSettingText(*key, name), std::optional<std::string>(text));
         }
     }
 
@@ -74,9 +74,9 @@ private slots:
         prefs.showPreview = false;
         prefs.roundingRule = "up";
         prefs.areaTableSummary = true;
-        SaveSettings(prefs);
+        saveSettings(prefs);
         Preferences loaded;
-        LoadSettings(loaded);
+        loadSettings(loaded);
         QCOMPARE(loaded.roundingRule, std::string("up"));
         QCOMPARE(loaded.areaTableSummary, true);
         QCOMPARE(loaded.optionFlags, prefs.optionFlags);
@@ -105,12 +105,12 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(bool, before);
         QFETCH(bool, loaded);
-        SaveSettings(saved());
+        saveSettings(saved());
         if (stored == "(missing)") remove("SetUpFlg(1)");
         else write("SetUpFlg(1)", stored.toUtf8().constData());
         Preferences prefs;
         prefs.optionFlags = {!before, before};
-        LoadSettings(prefs);
+        loadSettings(prefs);
         QCOMPARE(prefs.optionFlags.useStationPrefix, loaded);
         QCOMPARE(prefs.optionFlags.saveWindowSize, true);
     }
@@ -128,12 +128,12 @@ private slots:
     void drawingOutputRule() {
         QFETCH(QString, stored);
         QFETCH(QString, loaded);
-        SaveSettings(saved());
+        saveSettings(saved());
         if (stored == "(missing)") remove("DrawOutput");
         else write("DrawOutput", stored.toUtf8().constData());
         Preferences prefs;
         prefs.drawingOutput = "(before)";
-        LoadSettings(prefs);
+        loadSettings(prefs);
         QCOMPARE(QString::fromStdString(prefs.drawingOutput), loaded);
     }
 
@@ -141,7 +141,7 @@ private slots:
     void aKeyWithTheVersionAloneKeepsTheDefaults() {
         write("VerNo", "1");
         Preferences prefs = saved();
-        LoadSettings(prefs);
+        loadSettings(prefs);
         QCOMPARE(prefs.optionFlags, saved().optionFlags);
         QCOMPARE(prefs.stationPrefix, std::string("No."));
         QCOMPARE(prefs.digitsFormat, std::string("0.00"));
@@ -184,10 +184,10 @@ private slots:
         changed.roundingRule = "down";
         changed.showTsubo = true;
         changed.drawHeightLines = true;
-        SaveSettings(changed);
+        saveSettings(changed);
         remove(name.toUtf8().constData());
         Preferences prefs = saved();
-        LoadSettings(prefs);
+        loadSettings(prefs);
         const qsizetype missing = storedNames().indexOf(name);
         QStringList expected = storedValues(changed);
         expected[missing] = storedValues(saved())[missing];
@@ -208,10 +208,10 @@ private slots:
         Preferences before = saved();
         before.windowGeometry = {12345, 6789, 2};
         before.extWindowPos = true;
-        SaveSettings(before);
+        saveSettings(before);
         write(name.toUtf8().constData(), text.toUtf8().constData());
         Preferences prefs = before;
-        LoadSettings(prefs);
+        loadSettings(prefs);
         QCOMPARE(prefs.windowGeometry.width, 12345);
         QCOMPARE(prefs.windowGeometry.height, 6789);
         QCOMPARE(prefs.windowGeometry.state, 2);
@@ -232,7 +232,7 @@ private slots:
         write("ExtWindowPos", text.toUtf8().constData());
         Preferences prefs;
         prefs.extWindowPos = !right;
-        LoadSettings(prefs);
+        loadSettings(prefs);
         QCOMPARE(prefs.extWindowPos, right);
     }
 
@@ -240,7 +240,7 @@ private slots:
         write("Width", "11500.5");
         write("Height", "6101.5");
         Preferences prefs;
-        LoadSettings(prefs);
+        loadSettings(prefs);
         QCOMPARE(prefs.windowGeometry.width, 11500);  // half to even
         QCOMPARE(prefs.windowGeometry.height, 6102);
     }

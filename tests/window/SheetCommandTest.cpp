@@ -207,7 +207,7 @@ private slots:
             click(dialog, "cmdSheetClose");
         }
         test::WindowFixture restarted;
-        LoadSettings(restarted.prefs);
+        loadSettings(restarted.prefs);
         SheetDialog* dialog = openSheetDialog(restarted);
         QVERIFY(dialog);
         QCOMPARE(dialog->findChild<QComboBox*>("cboSheetForm")->currentText(), QString("三斜式（底辺・高さ）"));

@@ -47,7 +47,7 @@ Snapshot snapshot(WindowFixture& f) {
     s.settings = DocumentSettings::of(data);
     for (int tier = 0; tier < data.maxTiers(); ++tier) {
         for (InputSet set : {InputSet::Design, InputSet::Measured}) {
-            const ListTotals totals = UpdateTotals(data, tier, set);
+            const ListTotals totals = updateTotals(data, tier, set);
             s.totals.insert(s.totals.end(), {totals.sums.calculated, totals.sums.deducted});
         }
     }
@@ -73,7 +73,7 @@ QByteArray difference(const Snapshot& got, const Snapshot& expected) {
 
 // The total boxes show the totals of the tier and input set on screen.
 void verifyTotalBoxes(WindowFixture& f) {
-    const ListTotals totals = UpdateTotals(f.data(), f.data().view.currentTier, f.data().view.currentInputSet);
+    const ListTotals totals = updateTotals(f.data(), f.data().view.currentTier, f.data().view.currentInputSet);
     FigurePane* chain = f.view().pane(ListKind::Chain);
     QCOMPARE(chain->totalBox(0)->text(), QString::fromStdString(shownValue(totals.sums.calculated, AreaRules{})));
     QCOMPARE(chain->totalBox(1)->text(), QString::fromStdString(shownValue(totals.sums.deducted, AreaRules{})));

@@ -128,7 +128,7 @@ struct WindowFixture {
 
     explicit WindowFixture(const std::string& digits = "0.00", const std::string& drawingOutput = "engine",
                            bool showPreview = true) {
-        SetDefaultSettings(prefs);
+        setDefaultSettings(prefs);
         prefs.showPreview = showPreview;
         prefs.digitsFormat = digits;
         prefs.drawingOutput = drawingOutput;

@@ -122,7 +122,7 @@ TEST(DevelopmentGeometryProperties, RandomValidChainsArePlacedAsTheirSidesSay) {
             test::fillTier(data, t, inputs, set);
         }
         FigureGeometry g;
-        const auto failure = ComputeDevelopmentGeometry(data, "No.", g);
+        const auto failure = computeDevelopmentGeometry(data, "No.", g);
         ASSERT_FALSE(failure) << "document " << document << ": " << failure->text;
 
         const int own = set == InputSet::Measured ? 1 : 0;

@@ -66,7 +66,7 @@ TEST(DevelopmentGeometryFailure, InputMessagesWithTheirExactTexts) {
         SurveyData data;
         c.setUp(data);
         FigureGeometry g;
-        const auto failure = ComputeDevelopmentGeometry(data, c.prefix, g);
+        const auto failure = computeDevelopmentGeometry(data, c.prefix, g);
         ASSERT_TRUE(failure) << c.name;
         EXPECT_EQ(*failure, c.expected) << c.name << ": " << failure->text;
     }
@@ -163,7 +163,7 @@ TEST(DevelopmentGeometryFailure, ComputingFailuresAreNumberedAndNameTheFigure) {
         SurveyData data;
         c.setUp(data);
         FigureGeometry g;
-        const auto failure = ComputeDevelopmentGeometry(data, "No.", g);
+        const auto failure = computeDevelopmentGeometry(data, "No.", g);
         ASSERT_TRUE(failure) << c.name;
         const std::string head = "[No." + std::to_string(c.number) + "]\r\n";
         EXPECT_EQ(failure->text.substr(0, head.size()), head) << c.name << ": " << failure->text;
@@ -186,7 +186,7 @@ TEST(DevelopmentGeometryFailure, TiersPlacedBeforeTheFailureKeepTheirValues) {
     fillTier(data, 0, kGoodTier);
     fillTier(data, 1, {{"10", "3", "4", "5"}, {"11", "3", "4", "5"}});
     FigureGeometry g;
-    const auto failure = ComputeDevelopmentGeometry(data, "No.", g);
+    const auto failure = computeDevelopmentGeometry(data, "No.", g);
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->text, "タイプ変更で基準を指定して下さい！ 【2段目に基準の図形がありません】");
     EXPECT_NEAR(g.at(0, 2, 1, FigureGeometry::VertexX), 15.0, 1e-5);
@@ -200,7 +200,7 @@ TEST(DevelopmentGeometryFailure, WithoutAFigureBeforeThePreviousBaseTheChainIsPl
     fillTier(data, 0, kGoodTier);
     fillTier(data, 1, {{"0", "3", "4", "5"}, {"11", "3", "4", "5", "1"}});
     FigureGeometry g;
-    const auto failure = ComputeDevelopmentGeometry(data, "No.", g);
+    const auto failure = computeDevelopmentGeometry(data, "No.", g);
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->text.substr(0, 8), "[No.9]\r\n");
     // Tier 1's chain stands in its own frame: figure 1 on the +x axis, figure 2 its mirror across B.

@@ -41,7 +41,7 @@ void expectVertices(const FigureGeometry& g, int tier, const ExpectedRow& e, con
 
 FigureGeometry computeOk(const SurveyData& data) {
     FigureGeometry g;
-    const auto failure = ComputeDevelopmentGeometry(data, "No.", g);
+    const auto failure = computeDevelopmentGeometry(data, "No.", g);
     EXPECT_FALSE(failure) << (failure ? failure->text : std::string());
     return g;
 }

@@ -29,9 +29,9 @@ TEST(HeightLineTest, TheHeightOfA345TriangleStandsOnSide5) {
         SurveyData data;
         data.setFigureCount(ListKind::Chain, 0, 1);
         data.setRow(ListKind::Chain, 0, 0, {"0", sides[0], sides[1], sides[2], "", "", "0"});
-        ASSERT_FALSE(CalculateAreas(data, "No."));
+        ASSERT_FALSE(calculateAreas(data, "No."));
         FigureGeometry geometry;
-        const auto failure = ComputeDevelopmentGeometry(data, "No.", geometry);
+        const auto failure = computeDevelopmentGeometry(data, "No.", geometry);
         ASSERT_FALSE(failure) << failure->text;
         const auto line = heightLineOf(data, geometry, 0, 0);
         ASSERT_TRUE(line);
@@ -69,9 +69,9 @@ TEST(HeightLineTest, TheHeightIsWrittenByTheRoundingRuleAsOnTheSheet) {
         SurveyData data;
         data.setFigureCount(ListKind::Chain, 0, 1);
         data.setRow(ListKind::Chain, 0, 0, {"0", c.side, c.side, c.side, "", "", "0"});
-        ASSERT_FALSE(CalculateAreas(data, "No."));
+        ASSERT_FALSE(calculateAreas(data, "No."));
         FigureGeometry geometry;
-        ASSERT_FALSE(ComputeDevelopmentGeometry(data, "No.", geometry));
+        ASSERT_FALSE(computeDevelopmentGeometry(data, "No.", geometry));
         const auto line = heightLineOf(data, geometry, 0, 0);
         ASSERT_TRUE(line);
         EXPECT_EQ(heightText(*line, AreaRules{.decimals = c.decimals, .rounding = c.rounding}), c.text);

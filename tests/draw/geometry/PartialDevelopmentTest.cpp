@@ -40,7 +40,7 @@ void expectSameAsFullRunOfThePlacedFigures(const SurveyData& data, const Partial
     if (keptTiers == 0) return;
     cut.changeTierCount(keptTiers);
     FigureGeometry full;
-    ASSERT_FALSE(ComputeDevelopmentGeometry(cut, "No.", full)) << name;
+    ASSERT_FALSE(computeDevelopmentGeometry(cut, "No.", full)) << name;
     for (int tier = 0; tier < keptTiers; ++tier) {
         for (int row = 0; row < 2 * cut.figureCount(ListKind::Chain, tier); row += 2) {
             for (int v = 0; v < FigureGeometry::kVertices; ++v) {
@@ -85,14 +85,14 @@ TEST(PartialDevelopment, LeavesOutTheFailingFigureAndTheRestOfItsTierAndGoesOn) 
     for (const PartialCase& c : cases) {
         SurveyData data;
         for (std::size_t tier = 0; tier < c.tiers.size(); ++tier) fillTier(data, static_cast<int>(tier), c.tiers[tier]);
-        const PartialDevelopment partial = ComputePartialDevelopment(data, "No.");
+        const PartialDevelopment partial = computePartialDevelopment(data, "No.");
         EXPECT_EQ(partial.placedFigures, c.placed) << c.name;
         ASSERT_EQ(partial.faults.size(), c.faults.size()) << c.name;
         for (std::size_t i = 0; i < c.faults.size(); ++i) {
             EXPECT_EQ(partial.faults[i].tier, c.faults[i].tier) << c.name;
             EXPECT_EQ(partial.faults[i].figure, c.faults[i].figure) << c.name;
             if (!c.lines[i].empty()) {
-                EXPECT_EQ(FaultLine(partial.faults[i]), c.lines[i]) << c.name;
+                EXPECT_EQ(faultMessageLine(partial.faults[i]), c.lines[i]) << c.name;
             }
             EXPECT_FALSE(partial.faults[i].message.text.empty()) << c.name;
         }
@@ -113,7 +113,7 @@ TEST(PartialDevelopment, TheDrawingsRoutineStillStopsAtTheFirstFault) {
     fillTier(data, 0, withFigure(kTier, 2, {"10", "1", "2", "5", "0"}));
     fillTier(data, 1, kTier);
     FigureGeometry g;
-    const auto failure = ComputeDevelopmentGeometry(data, "No.", g);
+    const auto failure = computeDevelopmentGeometry(data, "No.", g);
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->title, "データ入力エラー");
     EXPECT_EQ(g.baseFigureNumber(1), -1);  // tier 2 was never reached
@@ -122,15 +122,15 @@ TEST(PartialDevelopment, TheDrawingsRoutineStillStopsAtTheFirstFault) {
 TEST(PartialDevelopment, FaultLineNamesTheTierOnceWithoutTheErrorNumber) {
     const Message computing{"[No.6]\r\n2段目を配置できません。1段目 No.1 の図形の", "DrawDataCalc0エラー",
                             Message::Icon::Critical};
-    EXPECT_EQ(FaultLine({1, 0, computing}), "2段目を配置できません。1段目 No.1 の図形の");
+    EXPECT_EQ(faultMessageLine({1, 0, computing}), "2段目を配置できません。1段目 No.1 の図形の");
     const Message notANumber{"[No.13]\r\n1段目 No.1 の図形のＢ辺が数値ではありません。", "DrawDataCalc0エラー",
                              Message::Icon::Critical};
-    EXPECT_EQ(FaultLine({0, 1, notANumber}), "1段目 No.1 の図形のＢ辺が数値ではありません。");
+    EXPECT_EQ(faultMessageLine({0, 1, notANumber}), "1段目 No.1 の図形のＢ辺が数値ではありません。");
     const Message noBase{"タイプ変更で基準を指定して下さい！", "入力必須項目", Message::Icon::Critical};
-    EXPECT_EQ(FaultLine({10, 0, noBase}), "11段目： タイプ変更で基準を指定して下さい！");
+    EXPECT_EQ(faultMessageLine({10, 0, noBase}), "11段目： タイプ変更で基準を指定して下さい！");
     // "1段目" inside "11段目" does not name tier 1.
     const Message elsewhere{"入力データを確認して下さい！ 【11段目4】", "", Message::Icon::None};
-    EXPECT_EQ(FaultLine({0, 2, elsewhere}), "1段目： 入力データを確認して下さい！ 【11段目4】");
+    EXPECT_EQ(faultMessageLine({0, 2, elsewhere}), "1段目： 入力データを確認して下さい！ 【11段目4】");
 }
 
 }  // namespace

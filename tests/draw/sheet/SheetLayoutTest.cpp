@@ -48,7 +48,7 @@ std::string withoutContinuation(std::string heading) {
 }
 
 SurveyData calculated(SurveyData data) {
-    CalculateAreas(data, "No.");
+    calculateAreas(data, "No.");
     return data;
 }
 

@@ -115,7 +115,7 @@ std::string utf8Path(const fs::path& path) {
 
 fs::path exportTo(SurveyData& data, const std::string& name) {  // expects the export to finish
     const fs::path path = fs::temp_directory_path() / name;
-    const DrawingRunResult result = ExportSima(data, {}, utf8Path(path));
+    const DrawingRunResult result = exportSimaFile(data, {}, utf8Path(path));
     EXPECT_TRUE(result.finished()) << (result.messages.empty() ? "" : result.messages.back().text);
     return path;
 }
@@ -152,7 +152,7 @@ void expectDistinctPoints(const SimaContent& content) {
 TEST(SimaExportTest, EveryLotOfAFullCapacitySurveyHasItsCalculatedArea) {
     SurveyData data = bench::fullDocument();
     const fs::path path = fs::temp_directory_path() / "mirota-full-survey.sim";
-    const DrawingRunResult result = ExportSima(data, {}, utf8Path(path));
+    const DrawingRunResult result = exportSimaFile(data, {}, utf8Path(path));
     ASSERT_TRUE(result.finished());
     const SimaContent content = contentOf(readSima(path));
     expectDistinctPoints(content);
@@ -172,7 +172,7 @@ TEST(SimaExportTest, TheSharedFullCapacityDocumentHasEveryLotOffItsAreaNamed) {
     SurveyData data;
     ASSERT_FALSE(readDataFile(document.string(), data));
     DrawingRunResult run;
-    const auto geometry = LayOutDevelopment(data, DrawingRunSettings{}, run);
+    const auto geometry = layOutDevelopment(data, DrawingRunSettings{}, run);
     ASSERT_TRUE(geometry);
     const auto file = simaFile(data, *geometry, {"full-capacity", "No."});
     ASSERT_TRUE(std::holds_alternative<SimaFile>(file));
@@ -229,7 +229,7 @@ TEST(SimaExportTest, SmallLotsAreCheckedByWhatTheirCoordinatesCanHold) {
         data.setRow(ListKind::Chain, 0, 0, {"0", "0.31", "0.42", "0.50", "", "", "0"});
         data.setRow(ListKind::Chain, 0, 2, {"11", joinedSide, "0.33", "0.4", "", "", "0"});
         DrawingRunResult run;
-        const auto geometry = LayOutDevelopment(data, DrawingRunSettings{}, run);
+        const auto geometry = layOutDevelopment(data, DrawingRunSettings{}, run);
         ASSERT_TRUE(geometry);
         const auto file = simaFile(data, *geometry, {"small", "No."});
         ASSERT_TRUE(std::holds_alternative<SimaFile>(file));

@@ -41,7 +41,7 @@ protected:
     }
 
     std::optional<Message> send() {
-        return SendDrawingCommands(data, geometry, StreamSettings{"0.00"}, link,
+        return sendDrawingCommands(data, geometry, StreamSettings{"0.00"}, link,
                                    [this](int value, int maximum) { progress.emplace_back(value, maximum); });
     }
 
@@ -117,7 +117,7 @@ TEST_F(DrawingCommandsTest, JustificationByDimensionPosition) {
     for (const Case& c : cases) {
         RecordingCadLink fresh;
         data.conditions.dimensionPosition = c.position;
-        ASSERT_EQ(SendDrawingCommands(data, geometry, {}, fresh, {}), std::nullopt);
+        ASSERT_EQ(sendDrawingCommands(data, geometry, {}, fresh, {}), std::nullopt);
         std::size_t labels = 0;
         std::size_t numbers = 0;
         for (const auto& text : fresh.requests()) {
@@ -189,7 +189,7 @@ TEST_F(DrawingCommandsTest, VerticalBaseSideTurnsByNinetyDegrees) {
     for (const Case& c : cases) {
         RecordingCadLink fresh;
         setFigure(geometry, 0, 0, {0, 0}, c.v1, c.v2, {0, 1.5f, 0});
-        ASSERT_EQ(SendDrawingCommands(data, geometry, {}, fresh, {}), std::nullopt);
+        ASSERT_EQ(sendDrawingCommands(data, geometry, {}, fresh, {}), std::nullopt);
         const auto& sent = fresh.requests();
         EXPECT_EQ(sent.back(), std::string("_rotate\rp\r\r100,200\r") + c.turn + "\r");
         bool found = false;
@@ -218,7 +218,7 @@ TEST_F(DrawingCommandsTest, NumberCentreRoundsEveryAdditionTiesToEven) {
     for (const Case& c : cases) {
         RecordingCadLink fresh;
         setFigure(geometry, 0, 2, c.v0, c.v1, c.v2, {0, 0, 0});
-        ASSERT_EQ(SendDrawingCommands(data, geometry, {}, fresh, {}), std::nullopt);
+        ASSERT_EQ(sendDrawingCommands(data, geometry, {}, fresh, {}), std::nullopt);
         const std::string expected = std::string("_dtext\rm\r") + c.centre + "\r0.5\r0\r2\r\r";
         bool found = false;
         for (const auto& text : fresh.requests()) found = found || text == expected;
@@ -294,7 +294,7 @@ TEST_F(DrawingCommandsTest, AdditionalDrawingAndAreaTableActOnTheirOwnValueOnly)
         RecordingCadLink fresh;
         data.conditions.additionalDrawing = c.value;
         data.conditions.areaTable = c.value;
-        ASSERT_EQ(SendDrawingCommands(data, geometry, {}, fresh, {}), std::nullopt);
+        ASSERT_EQ(sendDrawingCommands(data, geometry, {}, fresh, {}), std::nullopt);
         std::size_t erases = 0;
         std::size_t locks = 0;
         std::size_t tableInserts = 0;
@@ -358,7 +358,7 @@ TEST_F(DrawingCommandsTest, StopsAtTheFirstCommandNotDelivered) {
         RecordingCadLink failing;
         failing.failAtExecute(c.failing, "時間切れです");
         progress.clear();
-        const auto message = SendDrawingCommands(
+        const auto message = sendDrawingCommands(
             data, geometry, {}, failing, [this](int value, int maximum) { progress.emplace_back(value, maximum); });
         ASSERT_TRUE(message);
         EXPECT_EQ(*message, (Message{"図面の作図が完了しませんでした。\r\n\r\n時間切れです", "LTミロタ展開図",
@@ -398,7 +398,7 @@ TEST_F(DrawingCommandsTest, UndrawableGeometryIsRefusedBeforeTheLinkOpens) {
         FigureGeometry spoiltGeometry = geometry;
         c.spoil(spoiltData, spoiltGeometry);
         RecordingCadLink fresh;
-        const auto message = SendDrawingCommands(spoiltData, spoiltGeometry, {}, fresh, {});
+        const auto message = sendDrawingCommands(spoiltData, spoiltGeometry, {}, fresh, {});
         ASSERT_TRUE(message) << c.what;
         EXPECT_EQ(message->text, std::string("図面の作図が完了しませんでした。\r\n\r\n") + c.cause) << c.what;
         EXPECT_EQ(message->icon, Message::Icon::Critical);
