@@ -18,7 +18,7 @@ struct StreamSettings {
     bool heightLines = false;        // 三斜: the height of every triangle, dashed, with its value; the base marked
     bool exceptionFigures = false;   // the exception list's figures with a position, named, with their areas
     bool deductionHatching = false;  // deductions hatched
-    std::string sideDigitsFormat;    // 辺の桁数: the side labels' format; empty: as digitsFormat
+    std::string sideDigitsFormat{};  // 辺の桁数: the side labels' format; empty: as digitsFormat
 
     const std::string& sideDigits() const { return sideDigitsFormat.empty() ? digitsFormat : sideDigitsFormat; }
 };

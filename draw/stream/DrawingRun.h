@@ -23,10 +23,10 @@ struct DrawingRunSettings {
     bool heightLines = false;        // 三斜: each triangle's height from its apex to its base
     bool exceptionFigures = false;   // the exception list's rectangles and circles at their positions
     bool deductionHatching = false;  // deductions hatched
-    std::string sideDigitsFormat;    // the side labels' format; empty: as digitsFormat
+    std::string sideDigitsFormat{};  // the side labels' format; empty: as digitsFormat
     // Asked, when the calculation finds figures that cannot be calculated and the drawing could go on without
     // them, whether it should; when no one is asked, it goes on.
-    std::function<bool(const CalculationFailure&)> goOnWithoutFaultyFigures;
+    std::function<bool(const CalculationFailure&)> goOnWithoutFaultyFigures{};
 };
 
 struct DrawingRunResult {
