@@ -13,6 +13,7 @@ namespace mirota {
 namespace {
 
 constexpr int kValueColumns = 5;  // A, B, C, S, area
+constexpr int kSideColumns = 3;   // A, B, C
 // The footer block of the drawing template stands 12 text heights tall; the next tier's table
 // starts below it instead of on top of it.
 constexpr double kFooterHeight = 12.0;
@@ -77,6 +78,7 @@ public:
     TableWriter(const SurveyData& data, std::string_view digitsFormat, const AreaTableRules& rules)
         : data_(data),
           rules_{number::decimalsOf(digitsFormat), rules.rounding, rules.sum, rules.registered},
+          sideRules_{rules.sideDecimals < 0 ? rules_.decimals : rules.sideDecimals, rules.rounding},
           summary_(rules.summary),
           word_(insertCommandWord(data.acadVersion)),
           unit_(unitText(data.conditions.displayUnit)),
@@ -196,12 +198,16 @@ private:
         }
 
         const std::string_view remark = deduction ? kDeductionRemark : std::string_view();
-        const auto shown = [this](const std::string& value) { return value.empty() ? value : formatted(value); };
+        // The sides (A, B, C) by the sides' decimals, S and the area by the computed values'.
+        const auto shown = [this](const std::string& value, int column) {
+            if (value.empty()) return value;
+            return column < kSideColumns ? shownValue(value, sideRules_) : formatted(value);
+        };
         std::string text = insertion("hyou1") + command::answers({number});
-        for (const std::string& value : design) text += command::answers({shown(value)});
+        for (int i = 0; i < kValueColumns; ++i) text += command::answers({shown(design[i], i)});
         text += command::answers({remark});
-        for (const std::string& value : measured) {
-            text += command::answers({value.empty() ? value : inParentheses(formatted(value))});
+        for (int i = 0; i < kValueColumns; ++i) {
+            text += command::answers({measured[i].empty() ? measured[i] : inParentheses(shown(measured[i], i))});
         }
         text += command::answers({remark});
         commands_.push_back(std::move(text));
@@ -210,6 +216,7 @@ private:
 
     const SurveyData& data_;
     AreaRules rules_;
+    AreaRules sideRules_;
     bool summary_;
     std::string_view word_;
     std::string_view unit_;

@@ -35,6 +35,8 @@ struct AreaTableRules {
     // registered area asked for). The exception figures that have elements are then listed after each
     // tier's chain under their names and counted in the tier's totals, so that the lines add up.
     bool summary = false;
+    // The decimals of the typed sides and elements (辺の桁数); below 0: as the computed values'.
+    int sideDecimals = -1;
 };
 std::vector<std::string> areaTableCommands(const SurveyData& data, std::string_view digitsFormat,
                                            const AreaTableRules& rules);

@@ -275,7 +275,9 @@ private:
         if (!sendNewLayer(conditions_.areaTableLayerName) || !sendLayerColour("BLUE", conditions_.areaTableLayerName)) {
             return false;
         }
-        return sendEach(areaTableCommands(data_, settings_.digitsFormat, settings_.areaTable));
+        AreaTableRules table = settings_.areaTable;
+        table.sideDecimals = number::decimalsOf(settings_.sideDigits());
+        return sendEach(areaTableCommands(data_, settings_.digitsFormat, table));
     }
 
     const SurveyData& data_;

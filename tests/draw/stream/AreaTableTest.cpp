@@ -41,6 +41,17 @@ TEST_F(AreaTableTest, NormalRowSendsTheThirteenValues) {
     EXPECT_EQ(sent[2], typed({"-insert", "hyou2", "10,95.5", "0.5", "0.5", "", "6.00", "0.00", "(6.20)", "(0.00)"}));
 }
 
+// Sides typed to the millimetre in a metre document: the sides by 辺の桁数, S and the area by 桁数.
+TEST_F(AreaTableTest, SidesTakeTheirOwnDecimals) {
+    setRow(data, 0, 0, "10", {"3.1234", "4", "5", "6.0617", "6.1974"});
+    setRow(data, 0, 1, "10", {"3.1", "4", "5", "6.05", "6.2"});
+    AreaTableRules rules;
+    rules.sideDecimals = 3;
+    EXPECT_EQ(areaTableCommands(data, "0.0", rules)[1],
+              typed({"-insert", "hyou1", "10,98.5", "0.5", "0.5", "", "1", "3.123", "4.000", "5.000", "6.1", "6.2", "",
+                     "(3.100)", "(4.000)", "(5.000)", "(6.1)", "(6.2)", ""}));
+}
+
 TEST_F(AreaTableTest, DeductionRowIsNegatedAndMarked) {
     setExampleFigure("20");
     const auto sent = commands();
