@@ -341,17 +341,6 @@ std::optional<DecimalDigits> leadingDecimalDigits(std::string_view text) {
     return DecimalDigits{d->negative, std::move(d->digits), d->pointPos};
 }
 
-bool isNumericEntry(std::string_view text) {
-    text = trimBlanks(text);
-    if (text.empty()) return false;
-    while (true) {
-        const std::size_t comma = text.find(',');
-        if (!wholeDecimal(text.substr(0, comma))) return false;
-        if (comma == std::string_view::npos) return true;
-        text.remove_prefix(comma + 1);
-    }
-}
-
 int decimalsOf(std::string_view digitsFormat) {
     const std::size_t point = digitsFormat.find('.');
     if (point == std::string_view::npos) return 0;

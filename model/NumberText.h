@@ -28,9 +28,6 @@ std::optional<DecimalDigits> decimalDigits(std::string_view text);
 // The number the leading-number rule reads, as written; nothing when the text holds none.
 std::optional<DecimalDigits> leadingDecimalDigits(std::string_view text);
 
-// The numeric test of cell entry: one number, or numbers separated by "," (a position "X,Y").
-bool isNumericEntry(std::string_view text);
-
 // The display format "0." followed by 0 to 5 zeros.
 int decimalsOf(std::string_view digitsFormat);
 std::string digitsFormatFor(int decimals);
