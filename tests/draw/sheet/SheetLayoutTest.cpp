@@ -310,8 +310,9 @@ TEST(SheetLayout, OnlyFiguresWithDataAreListed) {
 
 TEST(SheetLayout, TheBaseAndHeightFormWritesTheTablesBaseAndHeightOnTheDevelopment) {
     const SurveyData data = oneTier({{"0", "3", "4", "5"}});
+    const Sheet sheet = layOutSheet(data, optionsOf(Form::BaseAndHeight));
     std::multiset<std::string> texts;
-    for (const auto& drawn : developmentTexts(layOutSheet(data, optionsOf(Form::BaseAndHeight)))) texts.insert(drawn.text->text);
+    for (const auto& drawn : developmentTexts(sheet)) texts.insert(drawn.text->text);
     EXPECT_EQ(texts, (std::multiset<std::string>{"3.00", "4.00", "5.00", "2.40", "1", "基準"}));
 }
 
