@@ -34,8 +34,7 @@ std::vector<Point> clipPolygon(std::vector<Point> points, const Rect& rect) {
     return points;
 }
 
-}  // namespace
-
+// The segment's part inside the rectangle (Liang-Barsky), or nothing when it misses.
 bool clipSegment(Point& from, Point& to, const Rect& rect) {
     const double dx = to.x - from.x;
     const double dy = to.y - from.y;
@@ -58,6 +57,8 @@ bool clipSegment(Point& from, Point& to, const Rect& rect) {
     to = {start.x + leave * dx, start.y + leave * dy};
     return true;
 }
+
+}  // namespace
 
 std::vector<CutPiece> cutCanvas(const Canvas& canvas, double pieceWidth, double pieceHeight) {
     const int columns = std::max(1, static_cast<int>(std::ceil(canvas.width / pieceWidth - 1e-9)));

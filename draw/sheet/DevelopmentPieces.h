@@ -43,7 +43,4 @@ std::vector<CutPiece> cutCanvas(const Canvas& canvas, double pieceWidth, double 
 // and filled areas clipped to it, circles and texts whose centre or anchor lies in it whole.
 void placeCut(Page& page, const Canvas& canvas, const Rect& cut, Point at);
 
-// The segment's part inside the rectangle (Liang-Barsky), or nothing when it misses.
-bool clipSegment(Point& from, Point& to, const Rect& rect);
-
 }  // namespace mirota::sheet

@@ -9,6 +9,7 @@
 #include "calc/HandCalculatedBaseAndHeight.h"
 #include "draw/geometry/DevelopmentGeometry.h"
 #include "draw/geometry/ExceptionLayout.h"
+#include "draw/geometry/HatchClipping.h"
 #include "draw/geometry/Hatching.h"
 #include "draw/geometry/HeightLine.h"
 #include "draw/stream/DevelopmentPlacement.h"
@@ -147,42 +148,21 @@ public:
         boxes_.push_back({at, {1.0, 0.0}, std::max(halfRoom, textWidth(text, size) / 2.0), std::max(halfRoom, size / 2.0)});
     }
 
-    // The line a-b without its parts over the texts written.
-    void clearOfTexts(Point a, Point b, double width) {
-        std::vector<std::pair<double, double>> covered;  // parts of a-b, 0 at a and 1 at b
+    // Where the texts written stand, for the hatching to leave free.
+    hatching::KeepOuts keepOuts() const {
+        std::vector<hatching::KeepOut> rooms;
+        rooms.reserve(boxes_.size());
         for (const Box& box : boxes_) {
-            const double reach = box.halfAlong + box.halfAcross;
-            if (std::max(a.x, b.x) < box.centre.x - reach || std::min(a.x, b.x) > box.centre.x + reach ||
-                std::max(a.y, b.y) < box.centre.y - reach || std::min(a.y, b.y) > box.centre.y + reach) {
-                continue;
-            }
-            // In the box's own frame the box is a plain rectangle.
             const Point v{-box.u.y, box.u.x};
-            const auto local = [&](Point p) {
-                const Point d{p.x - box.centre.x, p.y - box.centre.y};
-                return Point{d.x * box.u.x + d.y * box.u.y, d.x * v.x + d.y * v.y};
-            };
-            Point from = local(a);
-            Point to = local(b);
-            const Point start = from;
-            if (!clipSegment(from, to, {-box.halfAlong, -box.halfAcross, box.halfAlong, box.halfAcross})) continue;
-            const Point whole{local(b).x - start.x, local(b).y - start.y};
-            const bool alongX = std::abs(whole.x) >= std::abs(whole.y);
-            const auto part = [&](Point p) { return alongX ? (p.x - start.x) / whole.x : (p.y - start.y) / whole.y; };
-            covered.emplace_back(std::min(part(from), part(to)), std::max(part(from), part(to)));
+            hatching::KeepOut room;
+            room.centre = {box.centre.x, box.centre.y};
+            for (const auto& [along, across] : {std::pair{-1.0, -1.0}, {1.0, -1.0}, {1.0, 1.0}, {-1.0, 1.0}}) {
+                room.corners.push_back({box.centre.x + along * box.halfAlong * box.u.x + across * box.halfAcross * v.x,
+                                        box.centre.y + along * box.halfAlong * box.u.y + across * box.halfAcross * v.y});
+            }
+            rooms.push_back(std::move(room));
         }
-        std::ranges::sort(covered);
-        double at = 0.0;
-        const auto piece = [&](double from, double to) {
-            if (to - from < 1e-6) return;
-            canvas_.lines.push_back({{a.x + from * (b.x - a.x), a.y + from * (b.y - a.y)},
-                                     {a.x + to * (b.x - a.x), a.y + to * (b.y - a.y)}, width});
-        };
-        for (const auto& [from, to] : covered) {
-            piece(at, std::min(from, 1.0));
-            at = std::max(at, to);
-        }
-        piece(at, 1.0);
+        return hatching::KeepOuts(std::move(rooms));
     }
 
 private:
@@ -447,7 +427,9 @@ Canvas SheetDevelopment::drawn(double scale) const {
         canvas.circles.push_back({centre, radius, kOutlineWidth});
         labels.centred(centre, round.name, kNumberSize);
     }
-    for (const hatching::Segment& segment : hatching) labels.clearOfTexts({segment.from.x, segment.from.y}, {segment.to.x, segment.to.y}, 0.1);
+    for (const hatching::Segment& segment : labels.keepOuts().clip(hatching)) {
+        canvas.lines.push_back({{segment.from.x, segment.from.y}, {segment.to.x, segment.to.y}, 0.1});
+    }
     // With several tiers, each is named at its left end.
     for (int tier = 0; tier < tiers_ && tiers_ > 1; ++tier) {
         const Rect& extent = tierExtents[static_cast<std::size_t>(tier)];
