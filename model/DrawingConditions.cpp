@@ -19,6 +19,15 @@ std::size_t characterCount(std::string_view text) {
 
 }  // namespace
 
+double millimetresPerUnit(DisplayUnit unit) {
+    switch (unit) {
+        case DisplayUnit::Centimetre: return 10.0;
+        case DisplayUnit::Millimetre: return 1.0;
+        case DisplayUnit::Metre: break;
+    }
+    return 1000.0;
+}
+
 bool isLayerNameTooLong(std::string_view name) {
     return characterCount(name) > DrawingConditions::kLayerNameMaxCharacters;
 }

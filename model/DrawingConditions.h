@@ -16,6 +16,8 @@ enum class DimensionPosition : std::int16_t { Above = 0, Middle = 1, Below = 2 }
 
 // The unit in the area table's header; any other value shows none.
 enum class DisplayUnit : std::int16_t { Metre = 0, Centimetre = 1, Millimetre = 2 };
+// How many millimetres one of the unit's lengths is: 1000, 10 or 1 (a value outside the list: a metre).
+double millimetresPerUnit(DisplayUnit unit);
 
 // A check box as stored; a value other than Off and On counts as neither.
 enum class Switch : std::int16_t { Off = 0, On = 1 };

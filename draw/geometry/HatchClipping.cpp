@@ -16,15 +16,6 @@ namespace {
 constexpr double kGap = 0.25;         // around a text, in its heights
 constexpr double kShortest = 1e-9;    // of a segment's length, the parts shorter than this are dropped
 
-double metresInUnit(DisplayUnit unit) {
-    switch (unit) {
-        case DisplayUnit::Metre: return 1.0;
-        case DisplayUnit::Centimetre: return 100.0;
-        case DisplayUnit::Millimetre: return 1000.0;
-    }
-    return 1.0;
-}
-
 using Interval = std::pair<double, double>;
 
 // Where along the segment (0 at its start, 1 at its end) it runs inside a convex polygon: the
@@ -90,7 +81,7 @@ Point along(const Segment& s, double t) {
 
 double spacingOnPaper(float scale, DisplayUnit unit) {
     if (!(scale > 0.0f) || !std::isfinite(scale)) return 0.0;
-    return kSpacingOnPaper * static_cast<double>(scale) / 1000.0 * metresInUnit(unit);
+    return kSpacingOnPaper * static_cast<double>(scale) / millimetresPerUnit(unit);
 }
 
 KeepOut textKeepOut(Point at, std::string_view text, double height, double degrees, TextAnchor anchor) {

@@ -37,14 +37,6 @@ constexpr double kBaseFill = 0.88;
 // The sides A, B, C by their vertices (0: between A and B, 1: between B and C, 2: between A and C).
 constexpr int kSideEnds[3][2] = {{0, 2}, {0, 1}, {1, 2}};
 
-double unitMillimetres(DisplayUnit unit) {
-    switch (unit) {
-    case DisplayUnit::Centimetre: return 10.0;
-    case DisplayUnit::Millimetre: return 1.0;
-    default: return 1000.0;
-    }
-}
-
 // The drawing's move and turn when the first tier's base figure is placed, else the development's own frame.
 std::optional<DevelopmentPlacement> placementOf(const SurveyData& data, const PartialDevelopment& development) {
     const int base = development.geometry.baseFigureNumber(0);
@@ -210,7 +202,7 @@ void SheetDevelopment::include(Point p) {
 }
 
 SheetDevelopment::SheetDevelopment(const SurveyData& source, const Options& options)
-    : unitMillimetres_(unitMillimetres(source.conditions.displayUnit)) {
+    : unitMillimetres_(millimetresPerUnit(source.conditions.displayUnit)) {
     // The geometry lays out the input set on view.
     std::optional<SurveyData> copy;
     if (source.view.currentInputSet != options.inputSet) {
