@@ -134,7 +134,7 @@ void MainWindow::runDrawing(CadLink& link, LinkKind kind, const std::function<st
         settings.goOnWithoutFaultyFigures = [this](const CalculationFailure& failure) {
             return goOnWithoutFaultyFigures(failure, std::nullopt, "図面を作図します");
         };
-        result = runDrawCommand(data_, settings, link,
+        result = drawToLink(data_, settings, link,
                             [&screens](int value, int maximum) { screens.report(value, maximum); });
         if (result.finished() && finish) {
             if (const auto failure = finish()) {

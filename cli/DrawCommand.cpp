@@ -56,7 +56,7 @@ int report(const std::optional<Message>& failure) {
 bool drawInto(const DrawOptions& options, CadLink& link) {
     auto data = loadDocument(options.document);
     if (!data) return false;
-    const DrawingRunResult result = runDrawCommand(*data, runSettings(options), link, ProgressCallback());
+    const DrawingRunResult result = drawToLink(*data, runSettings(options), link, ProgressCallback());
     if (!result.finished()) printMessages(result.messages);
     printNotices(result.notices);
     return result.finished();

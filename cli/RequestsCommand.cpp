@@ -14,7 +14,7 @@ int runRequests(const RequestsOptions& options) {
     RecordingCadLink link;
     DrawingRunSettings settings{options.document.digitsFormat(), options.document.prefix, options.rules.areaTable()};
     settings.sideDigitsFormat = options.document.sideDigitsFormat();
-    const DrawingRunResult result = runDrawCommand(*data, settings, link, ProgressCallback());
+    const DrawingRunResult result = drawToLink(*data, settings, link, ProgressCallback());
     if (!result.finished()) {
         printMessages(result.messages);
         return kRefused;

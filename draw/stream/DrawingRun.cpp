@@ -70,7 +70,7 @@ std::optional<FigureGeometry> layOutDevelopment(SurveyData& data, const DrawingR
     return geometry;
 }
 
-DrawingRunResult runDrawCommand(SurveyData& data, const DrawingRunSettings& settings, CadLink& link,
+DrawingRunResult drawToLink(SurveyData& data, const DrawingRunSettings& settings, CadLink& link,
                             const ProgressCallback& progress) {
     using Outcome = DrawingRunResult::Outcome;
     DrawingRunResult result;

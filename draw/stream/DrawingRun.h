@@ -60,7 +60,7 @@ std::optional<FigureGeometry> layOutDevelopment(SurveyData& data, const DrawingR
 
 // The Draw command without its window: checks the text heights and the scale, recalculates the areas,
 // lays out the development of the input set on view and sends it through the link.
-DrawingRunResult runDrawCommand(SurveyData& data, const DrawingRunSettings& settings, CadLink& link,
+DrawingRunResult drawToLink(SurveyData& data, const DrawingRunSettings& settings, CadLink& link,
                             const ProgressCallback& progress);
 
 }  // namespace mirota

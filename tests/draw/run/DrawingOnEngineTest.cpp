@@ -123,7 +123,7 @@ TEST(DrawingOnEngine, BaseOnTheReferencePointAtTheReferenceAngleAndOutlinesKeepT
         SCOPED_TRACE("seed " + std::to_string(seed));
         SurveyData data = RandomSurvey(seed).make();
         EngineCadLink link;
-        const DrawingRunResult result = runDrawCommand(data, {"0.00", "No."}, link, ProgressCallback());
+        const DrawingRunResult result = drawToLink(data, {"0.00", "No."}, link, ProgressCallback());
         ASSERT_TRUE(result.finished()) << (result.messages.empty() ? "" : result.messages.front().text);
 
         const auto drawn = outlines(link.drawing());

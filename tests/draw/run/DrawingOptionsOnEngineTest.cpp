@@ -42,7 +42,7 @@ protected:
 
     std::vector<std::string> requests(bool on) {
         RecordingCadLink link;
-        EXPECT_TRUE(runDrawCommand(data, settings(on), link, {}).finished());
+        EXPECT_TRUE(drawToLink(data, settings(on), link, {}).finished());
         return link.requests();
     }
 
@@ -64,7 +64,7 @@ TEST_F(DrawingOptionsTest, OptionsOnlyAddToThePlainDrawing) {
 
 TEST_F(DrawingOptionsTest, TheEngineTakesEveryOptionAndPlacesItsFigures) {
     EngineCadLink link;
-    const DrawingRunResult result = runDrawCommand(data, settings(true), link, {});
+    const DrawingRunResult result = drawToLink(data, settings(true), link, {});
     ASSERT_TRUE(result.finished()) << result.messages.back().text;
     EXPECT_EQ(result.notices,
               std::vector<std::string>{"例外処理 1段目 No.2「池」は位置（X,Y）がないため作図していません"});
@@ -121,7 +121,7 @@ std::vector<Line> hatchLines(const drawing::Drawing& with, const drawing::Drawin
 
 drawing::Drawing drawn(SurveyData data, const DrawingRunSettings& settings) {
     EngineCadLink link;
-    EXPECT_TRUE(runDrawCommand(data, settings, link, {}).finished());
+    EXPECT_TRUE(drawToLink(data, settings, link, {}).finished());
     return link.drawing();
 }
 
@@ -197,7 +197,7 @@ namespace {
 
 TEST_F(DrawingOptionsTest, FiguresThatCannotBeCalculatedAreAskedAboutOnceTheDrawingCouldGoOn) {
     RecordingCadLink first;
-    ASSERT_TRUE(runDrawCommand(data, settings(false), first, {}).finished());  // calculated in full once
+    ASSERT_TRUE(drawToLink(data, settings(false), first, {}).finished());  // calculated in full once
     data.setRow(ListKind::Exception, 0, 0, {"22", "物置", "-2", "6", "110,220", "", ""});
     struct Case {
         bool goOn;
@@ -212,7 +212,7 @@ TEST_F(DrawingOptionsTest, FiguresThatCannotBeCalculatedAreAskedAboutOnceTheDraw
             return c.goOn;
         };
         RecordingCadLink link;
-        const DrawingRunResult result = runDrawCommand(data, asking, link, {});
+        const DrawingRunResult result = drawToLink(data, asking, link, {});
         EXPECT_EQ(asked, std::vector<std::string>{"例外処理 1段目 No.1"});
         EXPECT_EQ(result.outcome, c.outcome);
         EXPECT_EQ(result.messages.size(), c.messages);
@@ -224,7 +224,7 @@ TEST_F(DrawingOptionsTest, FiguresThatCannotBeCalculatedAreAskedAboutOnceTheDraw
     DrawingRunSettings asking = settings(false);
     asking.goOnWithoutFaultyFigures = [](const CalculationFailure&) -> bool { throw std::logic_error("asked"); };
     RecordingCadLink link;
-    const DrawingRunResult result = runDrawCommand(fresh, asking, link, {});
+    const DrawingRunResult result = drawToLink(fresh, asking, link, {});
     EXPECT_EQ(result.outcome, DrawingRunResult::Outcome::NotCalculated);
     EXPECT_EQ(result.messages.size(), 1u);
 }

@@ -28,7 +28,7 @@ protected:
     }
 
     DrawingRunResult run() {
-        return runDrawCommand(data, DrawingRunSettings{"0.00", "No."}, link,
+        return drawToLink(data, DrawingRunSettings{"0.00", "No."}, link,
                           [this](int value, int maximum) { progress.emplace_back(value, maximum); });
     }
 
@@ -77,7 +77,7 @@ TEST_F(DrawingRunTest, ChecksTheTextHeightsAndTheScaleInOrder) {
         fresh.conditions.labelHeight = c.labelHeight;
         fresh.conditions.scale = c.scale;
         RecordingCadLink unused;
-        const DrawingRunResult result = runDrawCommand(fresh, {}, unused, {});
+        const DrawingRunResult result = drawToLink(fresh, {}, unused, {});
         EXPECT_EQ(result.outcome, Outcome::ConditionsMissing);
         EXPECT_TRUE(result.openSettingsDialog());
         ASSERT_EQ(result.messages.size(), 1u);
