@@ -109,7 +109,9 @@ void DocumentEditor::copyFigureValues(ListKind list, int tier, int from, int to)
     for (InputSet set : kInputSets) {
         for (int col = column::SideA; col <= lastColumn; ++col) {
             std::string text = data_.cell(list, tier, tableRow(from, set), col);
-            if (list == ListKind::Exception && col == column::SideA && text == defaultExceptionName(from)) text = defaultExceptionName(to);
+            if (list == ListKind::Exception && col == column::SideA && text == defaultExceptionName(from)) {
+                text = defaultExceptionName(to);
+            }
             data_.setCell(list, tier, tableRow(to, set), col, std::move(text));
         }
     }
